@@ -1,0 +1,17 @@
+// The command-line front end: runs windows on the headless platform.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+
+namespace ambrel {
+
+inline constexpr int kExitRefused = 2;
+inline constexpr int kExitUsage = 64;
+inline constexpr int kDefaultCliAccuracy = 4;
+
+// Runs the command line `args` (without the program name).
+int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+}  // namespace ambrel

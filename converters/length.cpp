@@ -1,0 +1,49 @@
+#include "converters/length.h"
+
+namespace ambrel {
+
+using table::b;
+using table::v;
+
+namespace {
+
+constexpr BoxDef kBoxes[] = {
+    {"MetricBox", "Metric", "MetricCalc:", "MetersField"},
+    {"ImperialBox", "Imperial and nautical", "ImperialCalc:", "MetersField"},
+    {"AstroBox", "Astronomical", "AstroCalc:", "MetersField"},
+};
+
+// Out of the base, most imperial units use rounded factors of their own
+// rather than the reciprocal of the factor in; the astronomical unit comes
+// out through the light year.
+constexpr UnitRow kRows[] = {
+    {0, "MillimetersField", "millimeter", v.div(1000), b.mul(1000)},
+    {0, "CentimetersField", "centimeter", v.div(100), b.mul(100)},
+    {0, "DecimeterField", "decimeter", v.div(10), b.mul(10)},
+    {0, "MetersField", "meter", v, b},
+    {0, "DekameterField", "dekameter", v.mul(10), b.div(10)},
+    {0, "HectometerField", "hectometer", v.mul(100), b.div(100)},
+    {0, "KilometersField", "kilometer", v.mul(1000), b.div(1000)},
+    {1, "InchesField", "inch", v.mul(2.54).div(100), b.mul(39.37)},
+    {1, "FeetField", "foot", v.mul(0.3048), b.mul(3.281)},
+    {1, "YardsField", "yard", v.mul(0.9144), b.mul(1.0936)},
+    {1, "RodField", "rod", v.mul(5.0292), b.mul(0.19883878151594686)},
+    {1, "ChainField", "chain", v.mul(20.1168), b.mul(0.0497097)},
+    {1, "FurlongField", "furlong", v.mul(201.168), b.mul(0.004971)},
+    {1, "MilesField", "mile", v.mul(1609.344), b.div(1609.344)},
+    {1, "LeagueField", "league", v.mul(4827.9), b.mul(0.0002071)},
+    {1, "NauticalMileField", "nautical mile", v.mul(1851.66), b.mul(0.00053959)},
+    {2, "ParsecField", "parsec", v.mul(3086000000000).mul(10).mul(1000), b.div(30860000000000000)},
+    {2, "LightYearField", "light year", v.mul(9458000000000).mul(1000), b.div(1000).div(9458000000000)},
+    {2, "AstroUnitField", "astronomical unit", v.mul(149613400000),
+     b.div(1000).div(9458000000000).mul(63216.2627144)},
+};
+
+}  // namespace
+
+const ConverterDef kLengthDef = {
+    "length", "LenghtObject", "LenghtWindow", "Length", "OpenLenghtWindow:", "ShowNotebook:",
+    "Length", kBoxes, kRows, 0, 3,
+};
+
+}  // namespace ambrel

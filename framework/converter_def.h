@@ -1,0 +1,41 @@
+// A converter window as data: its boxes and its unit table.
+#pragma once
+
+#include "framework/formula.h"
+
+#include <span>
+
+namespace ambrel {
+
+struct BoxDef {
+    const char* outlet;  // "ImperialBox"
+    const char* title;   // shown on screen
+    const char* action;  // per-box action, "ImperialCalc:"
+    const char* base;    // outlet of the base field its cells convert through
+};
+
+// One unit field. Rows of a box are contiguous; a row's tag is its position
+// in its box. The base field's row has no formulas.
+struct UnitRow {
+    int box;
+    const char* outlet;  // "FeetField"
+    const char* unit;    // "foot"
+    Formula into;        // from the typed number v to the base
+    Formula out;         // from the base number b to this unit
+};
+
+struct ConverterDef {
+    const char* cliName;         // "length"
+    const char* className;       // "LenghtObject"
+    const char* windowOutlet;    // "LenghtWindow"
+    const char* title;           // window title
+    const char* openAction;      // "OpenLenghtWindow:"
+    const char* notebookAction;  // "ShowNotebook:" or "ShowNoteBook:"
+    const char* notebook;        // document name, "Length"
+    std::span<const BoxDef> boxes;
+    std::span<const UnitRow> rows;
+    int openBox;  // box and tag selected on opening; openBox < 0: none
+    int openTag;
+};
+
+}  // namespace ambrel

@@ -1,0 +1,112 @@
+#include "framework/converter_window.h"
+
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+namespace ambrel {
+
+WindowSpec ConverterWindow::makeSpec(const ConverterDef& def)
+{
+    WindowSpec spec;
+    spec.outlet = def.windowOutlet;
+    spec.title = def.title;
+    for (const BoxDef& box : def.boxes)
+        spec.boxes.push_back({box.outlet, box.title, box.action});
+    int previousBox = -1;
+    int tag = 0;
+    for (const UnitRow& row : def.rows) {
+        tag = row.box == previousBox ? tag + 1 : 0;
+        previousBox = row.box;
+        spec.fields.push_back({row.outlet, row.unit, row.box, tag});
+    }
+    spec.buttons.push_back({"Notebook", def.notebookAction});
+    return spec;
+}
+
+ConverterWindow::ConverterWindow(Platform& platform, const ConverterDef& def)
+    : WindowController(platform, makeSpec(def)), def_(def)
+{
+    const int boxes = boxCount();
+    boxFirst_.assign(boxes + 1, 0);
+    for (int r = 0, box = 0; box <= boxes; ++box) {
+        while (r < rowCount() && def_.rows[r].box < box)
+            ++r;
+        boxFirst_[box] = r;
+    }
+    baseOfRow_.resize(def_.rows.size());
+    for (int r = 0; r < rowCount(); ++r) {
+        const char* base = def_.boxes[def_.rows[r].box].base;
+        const int b = fieldIndex(base);
+        if (b < 0)
+            throw std::logic_error(std::string("no base field ") + base);
+        baseOfRow_[r] = b;
+    }
+
+    for (int box = 0; box < boxes; ++box)
+        addAction(def_.boxes[box].action, [this, box] { boxAction(box); });
+    addAction(def_.openAction, [this] { open(); });
+    addAction(def_.notebookAction, [this] { showNotebook(); });
+}
+
+int ConverterWindow::editedRow(int boxNumber)
+{
+    if (boxNumber < 0 || boxNumber >= boxCount())
+        return -1;
+    const int tag = boxAt(boxNumber).selectedTag();
+    if (tag < 0 || tag >= boxRowCount(boxNumber))
+        return -1;
+    return boxFirstRow(boxNumber) + tag;
+}
+
+void ConverterWindow::boxAction(int boxNumber)
+{
+    Box& box = boxAt(boxNumber);
+    const int tag = box.selectedTag();
+    calc(boxNumber);
+    box.selectCellWithTag(tag);
+}
+
+void ConverterWindow::writeBaseFrom(int row)
+{
+    const double value = read(row);
+    write(baseRowOf(row), def_.rows[row].into.apply(value));
+}
+
+void ConverterWindow::writeFromBase(int row)
+{
+    write(row, def_.rows[row].out.apply(read(baseRowOf(row))));
+}
+
+void ConverterWindow::writeRange(int first, int last, int edited)
+{
+    for (int row = first; row < last; ++row)
+        if (row != edited && !isBaseRow(row))
+            writeFromBase(row);
+}
+
+void ConverterWindow::convert(int boxNumber)
+{
+    const int edited = editedRow(boxNumber);
+    if (edited >= 0 && !isBaseRow(edited))
+        writeBaseFrom(edited);
+    writeRange(0, rowCount(), edited);
+}
+
+void ConverterWindow::accuracyChange(int digits)
+{
+    for (Field* f : parts().fields)
+        f->setFloatingPointFormat(false, 0, digits);
+}
+
+void ConverterWindow::open()
+{
+    openWindow(def_.openBox, def_.openTag);
+}
+
+void ConverterWindow::showNotebook()
+{
+    showNotebookDocument(def_.notebook);
+}
+
+}  // namespace ambrel

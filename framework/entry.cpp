@@ -1,0 +1,41 @@
+#include "framework/entry.h"
+
+#include "framework/window_controller.h"
+
+namespace ambrel {
+
+NumberReading confirmEntry(Platform& platform, Field& field, std::string_view text,
+                           char decimalSeparator)
+{
+    const NumberReading reading = readNumber(text, decimalSeparator);
+    if (reading.ok()) {
+        field.acceptEntry(reading.value);
+    } else {
+        field.keepRefusedText(text);
+        platform.beep();
+    }
+    return reading;
+}
+
+EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fieldIndex,
+                           std::string_view text, char decimalSeparator)
+{
+    const FieldSpec& spec = window.spec().fields.at(fieldIndex);
+    Field& cell = *window.parts().fields.at(fieldIndex);
+    if (spec.kind == FieldKind::Number) {
+        const NumberReading reading = confirmEntry(platform, cell, text, decimalSeparator);
+        if (!reading.ok())
+            return {false, describe(reading.error)};
+    } else {
+        cell.setStringValue(text);
+    }
+    if (spec.box >= 0 && spec.box < static_cast<int>(window.spec().boxes.size())) {
+        window.parts().boxes[spec.box]->selectCellWithTag(spec.tag);
+        window.perform(window.spec().boxes[spec.box].action);
+    }
+    if (cell.holdsRefusedText())
+        return {false, window.refusalMessage()};
+    return {};
+}
+
+}  // namespace ambrel

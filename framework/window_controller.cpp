@@ -1,0 +1,70 @@
+#include "framework/window_controller.h"
+
+#include <string>
+
+namespace ambrel {
+
+WindowController::WindowController(Platform& platform, WindowSpec spec)
+    : platform_(platform), spec_(std::move(spec))
+{
+}
+
+BuiltWindow& WindowController::parts()
+{
+    if (!built_) {
+        parts_ = platform_.buildWindow(spec_, *this);
+        built_ = true;
+    }
+    return parts_;
+}
+
+int WindowController::fieldIndex(std::string_view outlet) const
+{
+    for (std::size_t i = 0; i < spec_.fields.size(); ++i)
+        if (spec_.fields[i].outlet == outlet)
+            return static_cast<int>(i);
+    return -1;
+}
+
+Field* WindowController::field(std::string_view outlet)
+{
+    const int i = fieldIndex(outlet);
+    return i < 0 ? nullptr : parts().fields[i];
+}
+
+Choice* WindowController::choice(std::string_view outlet)
+{
+    for (std::size_t i = 0; i < spec_.choices.size(); ++i)
+        if (spec_.choices[i].outlet == outlet)
+            return parts().choices[i];
+    return nullptr;
+}
+
+void WindowController::openWindow(int box, int tag)
+{
+    Window& w = window();
+    w.center();
+    w.makeKeyAndOrderFront();
+    if (box >= 0)
+        boxAt(box).selectCellWithTag(tag);
+}
+
+bool WindowController::showNotebookDocument(std::string_view name)
+{
+    const std::optional<std::string> path = platform_.pathForResource(name, "rtfd");
+    if (!path)
+        return false;
+    NotebookView* view = platform_.notebookView();
+    Window* notebook = platform_.notebookWindow();
+    if (!view || !notebook)
+        return true;
+    // The path stays as the text if the document cannot be read.
+    view->setString(*path);
+    view->readDocumentFromFile(*path);
+    notebook->setTitle(name);
+    notebook->center();
+    notebook->makeKeyAndOrderFront();
+    return true;
+}
+
+}  // namespace ambrel

@@ -1,0 +1,54 @@
+// A controller that owns one window built from a description. The window is
+// built on first use, so start-up pays only for the windows it shows.
+#pragma once
+
+#include "framework/controller.h"
+#include "framework/platform.h"
+#include "framework/window_spec.h"
+
+#include <string>
+#include <string_view>
+
+namespace ambrel {
+
+class WindowController : public Controller {
+public:
+    WindowController(Platform& platform, WindowSpec spec);
+
+    const WindowSpec& spec() const { return spec_; }
+    // The built window; builds it if needed.
+    BuiltWindow& parts();
+    bool isBuilt() const { return built_; }
+
+    // Lookups by outlet name; -1 or nullptr if there is none.
+    int fieldIndex(std::string_view outlet) const;
+    Field* field(std::string_view outlet);
+    Choice* choice(std::string_view outlet);
+
+    // Why the last entry in a text cell was refused, for the status line.
+    const std::string& refusalMessage() const { return refusal_; }
+
+    // The window's notebook action: shows the document `name` in the shared
+    // notebook window. Returns whether the document was found.
+    bool showNotebookDocument(std::string_view name);
+
+protected:
+    Platform& platform() { return platform_; }
+    Field& fieldAt(int index) { return *parts().fields[index]; }
+    Box& boxAt(int index) { return *parts().boxes[index]; }
+    Window& window() { return *parts().window; }
+
+    // Centre the window, bring it to the front, then select `tag` of box
+    // `box` (nothing when box is negative).
+    void openWindow(int box, int tag);
+    void setRefusalMessage(std::string message) { refusal_ = std::move(message); }
+
+private:
+    Platform& platform_;
+    WindowSpec spec_;
+    BuiltWindow parts_;
+    bool built_ = false;
+    std::string refusal_;
+};
+
+}  // namespace ambrel

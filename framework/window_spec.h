@@ -1,0 +1,56 @@
+// A platform-neutral description of a window: its boxes of labelled cells,
+// its choices and its buttons. Both platforms build windows from it, so the
+// tags a controller uses and the cells on screen come from the same table.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ambrel {
+
+enum class FieldKind { Number, Text };
+
+struct FieldSpec {
+    std::string outlet;  // e.g. "FeetField"
+    std::string label;   // what a person reads, e.g. "foot"
+    int box = 0;         // index into WindowSpec::boxes
+    int tag = 0;         // position within its box
+    FieldKind kind = FieldKind::Number;
+    bool readOnly = false;
+};
+
+struct BoxSpec {
+    std::string outlet;  // e.g. "ImperialBox"
+    std::string title;   // e.g. "Imperial and nautical"
+    std::string action;  // selector sent when a cell is confirmed
+};
+
+struct ChoiceItem {
+    int tag = 0;
+    std::string title;
+};
+
+struct ChoiceSpec {
+    std::string outlet;
+    std::string title;
+    std::string action;  // may be empty: the choice only records a selection
+    std::vector<ChoiceItem> items;
+    bool radio = false;  // radio buttons, otherwise a pop-up
+    int initialTag = 0;
+};
+
+struct ButtonSpec {
+    std::string title;
+    std::string action;
+};
+
+struct WindowSpec {
+    std::string outlet;  // e.g. "LenghtWindow"
+    std::string title;
+    std::vector<BoxSpec> boxes;
+    std::vector<FieldSpec> fields;
+    std::vector<ChoiceSpec> choices;
+    std::vector<ButtonSpec> buttons;
+};
+
+}  // namespace ambrel

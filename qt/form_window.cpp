@@ -1,0 +1,169 @@
+#include "qt/form_window.h"
+
+#include "framework/controller.h"
+#include "framework/entry.h"
+#include "framework/window_controller.h"
+#include "qt/qt_cells.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace ambrel {
+
+namespace {
+
+// A box shows at most this many cells in one column.
+constexpr int kRowsPerColumn = 10;
+// Boxes are stacked in a column of the window up to this many rows.
+constexpr int kWindowColumnRows = 14;
+
+int rowsOf(int cells)
+{
+    return std::min(cells, kRowsPerColumn);
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const WindowSpec& spec, WindowController& owner, Platform& platform)
+    : owner_(owner), platform_(platform), spec_(spec)
+{
+    setWindowTitle(QString::fromStdString(spec.title));
+    setObjectName(QString::fromStdString(spec.outlet));
+
+    std::vector<QtBox*> boxes;
+    std::vector<int> cellsPerBox(spec.boxes.size(), 0);
+    for (const FieldSpec& f : spec.fields)
+        if (f.box >= 0 && f.box < static_cast<int>(cellsPerBox.size()))
+            ++cellsPerBox[f.box];
+
+    for (std::size_t i = 0; i < spec.boxes.size(); ++i) {
+        auto* box = new QtBox(QString::fromStdString(spec.boxes[i].title));
+        box->setObjectName(QString::fromStdString(spec.boxes[i].outlet));
+        box->setLayout(new QGridLayout);
+        boxes.push_back(box);
+        parts_.boxes.push_back(box);
+    }
+
+    const int digitWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (const FieldSpec& f : spec.fields) {
+        auto* cell = new QtField(f.kind == FieldKind::Text);
+        cell->setObjectName(QString::fromStdString(f.outlet));
+        cell->setMinimumWidth(digitWidth * 16);
+        cell->setReadOnly(f.readOnly);
+        auto* label = new QLabel(QString::fromStdString(f.label));
+        label->setBuddy(cell);
+        cell->setLabel(label);
+        cell->setAccessibleName(QString::fromStdString(f.label));
+        if (f.box >= 0 && f.box < static_cast<int>(boxes.size())) {
+            QtBox* box = boxes[f.box];
+            const int index = box->cellCount();
+            const int rows = rowsOf(cellsPerBox[f.box]);
+            auto* grid = static_cast<QGridLayout*>(box->layout());
+            grid->addWidget(label, index % rows, (index / rows) * 2, Qt::AlignRight);
+            grid->addWidget(cell, index % rows, (index / rows) * 2 + 1);
+            box->addCell(cell);
+            const int boxIndex = f.box;
+            connect(cell, &QLineEdit::returnPressed, this, [this, cell, boxIndex] { confirm(cell, boxIndex); });
+        }
+        parts_.fields.push_back(cell);
+    }
+
+    auto* columns = new QHBoxLayout;
+    QVBoxLayout* column = nullptr;
+    int columnRows = 0;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const int rows = rowsOf(cellsPerBox[i]);
+        if (!column || columnRows + rows > kWindowColumnRows) {
+            if (column)
+                column->addStretch(1);
+            column = new QVBoxLayout;
+            columns->addLayout(column);
+            columnRows = 0;
+        }
+        column->addWidget(boxes[i]);
+        columnRows += rows;
+    }
+    if (column)
+        column->addStretch(1);
+
+    for (const ChoiceSpec& c : spec.choices) {
+        const QString title = QString::fromStdString(c.title);
+        if (c.radio) {
+            auto* radio = new QtRadioChoice(title);
+            radio->setObjectName(QString::fromStdString(c.outlet));
+            auto* layout = new QVBoxLayout(radio);
+            for (const ChoiceItem& item : c.items) {
+                auto* button = new QRadioButton(QString::fromStdString(item.title));
+                radio->group()->addButton(button, item.tag);
+                layout->addWidget(button);
+            }
+            radio->selectItemWithTag(c.initialTag);
+            if (!c.action.empty()) {
+                const std::string action = c.action;
+                connect(radio->group(), &QButtonGroup::idClicked, this,
+                        [this, action](int) { owner_.perform(action); });
+            }
+            parts_.choices.push_back(radio);
+            columns->addWidget(radio, 0, Qt::AlignTop);
+        } else {
+            auto* popup = new QtPopupChoice;
+            popup->setObjectName(QString::fromStdString(c.outlet));
+            popup->setAccessibleName(title);
+            for (const ChoiceItem& item : c.items)
+                popup->addItem(QString::fromStdString(item.title), item.tag);
+            popup->selectItemWithTag(c.initialTag);
+            if (!c.action.empty()) {
+                const std::string action = c.action;
+                connect(popup, &QComboBox::activated, this, [this, action](int) { owner_.perform(action); });
+            }
+            parts_.choices.push_back(popup);
+            columns->addWidget(popup, 0, Qt::AlignTop);
+        }
+    }
+
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("StatusLine"));
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(status_, 1);
+    for (const ButtonSpec& b : spec.buttons) {
+        auto* button = new QPushButton(QString::fromStdString(b.title));
+        button->setAutoDefault(false);
+        const std::string action = b.action;
+        connect(button, &QPushButton::clicked, this, [this, action] { owner_.perform(action); });
+        bottom->addWidget(button);
+    }
+    auto* close = new QPushButton(tr("Close"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    bottom->addWidget(close);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(columns);
+    outer->addLayout(bottom);
+
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+}
+
+void FormWindow::confirm(QtField* cell, int)
+{
+    int index = 0;
+    while (index < static_cast<int>(parts_.fields.size()) && parts_.fields[index] != cell)
+        ++index;
+    const EntryResult result =
+        typeAndConfirm(platform_, owner_, index, cell->text().toStdString(), QtField::decimalSeparator());
+    if (result.accepted)
+        status_->clear();
+    else
+        status_->setText(tr("“%1”: %2").arg(cell->text(), QString::fromStdString(result.message)));
+}
+
+}  // namespace ambrel

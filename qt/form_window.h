@@ -1,0 +1,35 @@
+// A window built from a WindowSpec: boxes of labelled cells in columns, the
+// choices, a row of buttons and a status line for refused entries.
+#pragma once
+
+#include "framework/platform.h"
+#include "framework/window_spec.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace ambrel {
+
+class WindowController;
+class QtBox;
+class QtField;
+
+class FormWindow : public QWidget {
+public:
+    FormWindow(const WindowSpec& spec, WindowController& owner, Platform& platform);
+
+    BuiltWindow& parts() { return parts_; }
+    void setParts(Window* window) { parts_.window = window; }
+    QString statusText() const { return status_->text(); }
+
+private:
+    void confirm(QtField* cell, int box);
+
+    WindowController& owner_;
+    Platform& platform_;
+    const WindowSpec& spec_;
+    BuiltWindow parts_;
+    QLabel* status_;
+};
+
+}  // namespace ambrel

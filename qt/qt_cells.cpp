@@ -1,0 +1,206 @@
+#include "qt/qt_cells.h"
+
+#include "framework/number_text.h"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLocale>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace ambrel {
+
+namespace {
+
+QString toQString(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+QtField::QtField(bool text, QWidget* parent) : QLineEdit(parent), text_(text)
+{
+    if (!text_) {
+        setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        render();
+    }
+}
+
+char QtField::decimalSeparator()
+{
+    const QString sep = QLocale().decimalPoint();
+    return sep.size() == 1 && sep.at(0).unicode() < 128 ? static_cast<char>(sep.at(0).unicode()) : '.';
+}
+
+double QtField::doubleValue() const
+{
+    if (text_ || (isModified() && !refused_)) {
+        const NumberReading r = readNumber(QLineEdit::text().trimmed().toStdString(), decimalSeparator());
+        if (r.ok())
+            return r.value;
+        if (text_)
+            return 0;
+    }
+    return value_;
+}
+
+void QtField::render()
+{
+    refused_ = false;
+    setText(QString::fromStdString(formatFixed(value_, digits_)));
+    setToolTip(QString::fromStdString(formatExact(value_)));
+    setModified(false);
+}
+
+void QtField::setDoubleValue(double value)
+{
+    value_ = value;
+    if (text_) {
+        setText(QString::fromStdString(formatExact(value)));
+        return;
+    }
+    render();
+}
+
+std::string QtField::stringValue() const
+{
+    return QLineEdit::text().toStdString();
+}
+
+void QtField::setStringValue(std::string_view text)
+{
+    refused_ = false;
+    setText(toQString(text));
+    setModified(false);
+    if (!text_)
+        value_ = readNumber(text).value;
+}
+
+void QtField::setFloatingPointFormat(bool, int, int right)
+{
+    digits_ = right;
+    if (!text_ && !refused_ && !isModified())
+        render();
+}
+
+void QtField::setTitle(std::string_view title)
+{
+    if (label_)
+        label_->setText(toQString(title));
+    setAccessibleName(toQString(title));
+}
+
+void QtField::acceptEntry(double value)
+{
+    value_ = value;
+    render();
+}
+
+void QtField::keepRefusedText(std::string_view text)
+{
+    refused_ = true;
+    setText(toQString(text));
+    selectAll();
+}
+
+void QtField::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (box_)
+        box_->noteFocus(tag_);
+}
+
+QtBox::QtBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+
+void QtBox::addCell(QtField* cell)
+{
+    cell->box_ = this;
+    cell->tag_ = static_cast<int>(cells_.size());
+    cells_.push_back(cell);
+}
+
+Field* QtBox::cellAtIndex(int index)
+{
+    if (index < 0 || index >= cellCount())
+        return nullptr;
+    return cells_[index];
+}
+
+void QtBox::selectCellWithTag(int tag)
+{
+    selected_ = tag;
+    if (tag >= 0 && tag < cellCount()) {
+        cells_[tag]->setFocus(Qt::OtherFocusReason);
+        cells_[tag]->selectAll();
+    }
+}
+
+QtRadioChoice::QtRadioChoice(const QString& title, QWidget* parent) : QGroupBox(title, parent)
+{
+    group_.setExclusive(true);
+}
+
+int QtRadioChoice::selectedTag() const
+{
+    return group_.checkedId();
+}
+
+void QtRadioChoice::selectItemWithTag(int tag)
+{
+    if (QAbstractButton* b = group_.button(tag)) {
+        const QSignalBlocker block(&group_);
+        b->setChecked(true);
+    }
+}
+
+void QtRadioChoice::selectItemAtIndex(int index)
+{
+    const auto buttons = group_.buttons();
+    if (index >= 0 && index < buttons.size())
+        selectItemWithTag(group_.id(buttons[index]));
+}
+
+int QtPopupChoice::selectedTag() const
+{
+    const QVariant tag = currentData();
+    return tag.isValid() ? tag.toInt() : -1;
+}
+
+void QtPopupChoice::selectItemWithTag(int tag)
+{
+    const int index = findData(tag);
+    if (index >= 0) {
+        const QSignalBlocker block(this);
+        setCurrentIndex(index);
+    }
+}
+
+void QtPopupChoice::selectItemAtIndex(int index)
+{
+    if (index >= 0 && index < count()) {
+        const QSignalBlocker block(this);
+        setCurrentIndex(index);
+    }
+}
+
+int QtSpinControl::intValue() const
+{
+    return spin_->value();
+}
+
+void QtSpinControl::setIntValue(int value)
+{
+    const QSignalBlocker block(spin_);
+    spin_->setValue(value);
+}
+
+void QtSliderControl::setIntValue(int value)
+{
+    const QSignalBlocker block(slider_);
+    slider_->setValue(value);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,119 @@
+// Qt widgets that are the platform's cells, boxes, choices and controls.
+#pragma once
+
+#include "framework/platform.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <functional>
+#include <vector>
+
+class QLabel;
+
+namespace ambrel {
+
+class QtBox;
+
+// A line edit that stores a full double and shows it in a fixed format.
+class QtField : public QLineEdit, public Field {
+public:
+    QtField(bool text, QWidget* parent = nullptr);
+
+    double doubleValue() const override;
+    void setDoubleValue(double value) override;
+    std::string stringValue() const override;
+    void setStringValue(std::string_view text) override;
+    void setFloatingPointFormat(bool autoRange, int left, int right) override;
+    void setTitle(std::string_view title) override;
+    void acceptEntry(double value) override;
+    void keepRefusedText(std::string_view text) override;
+
+    bool isTextCell() const { return text_; }
+    int digits() const { return digits_; }
+    // The label that names this cell on screen (its buddy).
+    void setLabel(QLabel* label) { label_ = label; }
+    bool holdsRefusedText() const override { return refused_; }
+
+    // The user's decimal separator, for reading typed text.
+    static char decimalSeparator();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void render();
+
+    bool text_;
+    bool refused_ = false;
+    double value_ = 0;
+    int digits_ = 4;
+    QLabel* label_ = nullptr;
+    friend class QtBox;
+    QtBox* box_ = nullptr;
+    int tag_ = -1;
+};
+
+// A titled group of cells; the selected tag follows the focus.
+class QtBox : public QGroupBox, public Box {
+public:
+    explicit QtBox(const QString& title, QWidget* parent = nullptr);
+
+    int selectedTag() const override { return selected_; }
+    void selectCellWithTag(int tag) override;
+    int cellCount() const override { return static_cast<int>(cells_.size()); }
+    Field* cellAtIndex(int index) override;
+
+    void addCell(QtField* cell);
+    QtField* cell(int index) const { return cells_[index]; }
+    void noteFocus(int tag) { selected_ = tag; }
+
+private:
+    std::vector<QtField*> cells_;
+    int selected_ = -1;
+};
+
+class QtRadioChoice : public QGroupBox, public Choice {
+public:
+    QtRadioChoice(const QString& title, QWidget* parent = nullptr);
+    int selectedTag() const override;
+    void selectItemWithTag(int tag) override;
+    void selectItemAtIndex(int index) override;
+    QButtonGroup* group() { return &group_; }
+
+private:
+    QButtonGroup group_;
+};
+
+class QtPopupChoice : public QComboBox, public Choice {
+public:
+    explicit QtPopupChoice(QWidget* parent = nullptr) : QComboBox(parent) {}
+    int selectedTag() const override;
+    void selectItemWithTag(int tag) override;
+    void selectItemAtIndex(int index) override;
+};
+
+class QtSpinControl : public IntControl {
+public:
+    explicit QtSpinControl(QSpinBox* spin) : spin_(spin) {}
+    int intValue() const override;
+    void setIntValue(int value) override;
+
+private:
+    QSpinBox* spin_;
+};
+
+class QtSliderControl : public IntControl {
+public:
+    explicit QtSliderControl(QSlider* slider) : slider_(slider) {}
+    int intValue() const override { return slider_->value(); }
+    void setIntValue(int value) override;
+
+private:
+    QSlider* slider_;
+};
+
+}  // namespace ambrel

@@ -1,0 +1,287 @@
+#include "qt/qt_platform.h"
+
+#include "framework/controller.h"
+#include "qt/form_window.h"
+#include "qt/menu_windows.h"
+#include "qt/qt_cells.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QTimer>
+#include <QUiLoader>
+#include <QUrl>
+#include <cstdio>
+
+#ifndef AMBREL_SOURCE_RESOURCES
+#define AMBREL_SOURCE_RESOURCES ""
+#endif
+#ifndef AMBREL_INSTALLED_RESOURCES
+#define AMBREL_INSTALLED_RESOURCES ""
+#endif
+
+namespace ambrel {
+
+namespace {
+
+QString toQString(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A resource name must name a file in its folder, nothing else.
+bool isPlainName(std::string_view name)
+{
+    if (name.empty() || name.size() > 100)
+        return false;
+    for (char c : name)
+        if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-'))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+// --- windows ----------------------------------------------------------------
+
+void QtWindow::center()
+{
+    if (!widget_)
+        return;
+    widget_->adjustSize();
+    QScreen* screen = widget_->screen() ? widget_->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect frame = widget_->frameGeometry();
+    frame.moveCenter(area.center());
+    widget_->move(frame.topLeft().x() < area.left() ? area.left() : frame.topLeft().x(),
+                  frame.topLeft().y() < area.top() ? area.top() : frame.topLeft().y());
+}
+
+void QtWindow::makeKeyAndOrderFront()
+{
+    if (!widget_)
+        return;
+    widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void QtWindow::orderOut()
+{
+    if (widget_)
+        widget_->hide();
+}
+
+void QtWindow::performClose()
+{
+    if (widget_)
+        widget_->close();
+}
+
+void QtWindow::setTitle(std::string_view title)
+{
+    if (widget_)
+        widget_->setWindowTitle(toQString(title));
+}
+
+std::string QtWindow::title() const
+{
+    return widget_ ? widget_->windowTitle().toStdString() : std::string();
+}
+
+bool QtWindow::isVisible() const
+{
+    return widget_ && widget_->isVisible();
+}
+
+void QtWindow::print()
+{
+    if (!widget_)
+        return;
+    QPrinter printer;
+    QPrintDialog dialog(&printer, widget_);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    widget_->render(&printer);
+}
+
+// --- settings ---------------------------------------------------------------
+
+QtDefaults::QtDefaults() : settings_(std::make_unique<QSettings>(QStringLiteral("Orlune"), QStringLiteral("Ambrel"))) {}
+
+bool QtDefaults::boolForKey(std::string_view key) const
+{
+    const QVariant v = settings_->value(toQString(key));
+    if (!v.isValid())
+        return false;
+    const QString s = v.toString().trimmed().toLower();
+    return s == QLatin1String("true") || s == QLatin1String("1");
+}
+
+long long QtDefaults::integerForKey(std::string_view key) const
+{
+    bool ok = false;
+    const long long value = settings_->value(toQString(key)).toLongLong(&ok);
+    return ok ? value : 0;
+}
+
+void QtDefaults::setBool(std::string_view key, bool value)
+{
+    settings_->setValue(toQString(key), value);
+    settings_->sync();
+}
+
+void QtDefaults::setInteger(std::string_view key, long long value)
+{
+    settings_->setValue(toQString(key), value);
+    settings_->sync();
+}
+
+// --- platform ---------------------------------------------------------------
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+QString QtPlatform::resourceDir()
+{
+    const QByteArray env = qgetenv("AMBREL_RESOURCES");
+    if (!env.isEmpty())
+        return QString::fromLocal8Bit(env);
+    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/ambrel");
+    if (QFileInfo::exists(installed + QStringLiteral("/ui")))
+        return QDir::cleanPath(installed);
+    const QString configured = QStringLiteral(AMBREL_INSTALLED_RESOURCES);
+    if (!configured.isEmpty() && QFileInfo::exists(configured + QStringLiteral("/ui")))
+        return configured;
+    return QStringLiteral(AMBREL_SOURCE_RESOURCES);
+}
+
+QtWindow* QtPlatform::wrap(QWidget* widget)
+{
+    windows_.push_back(std::make_unique<QtWindow>(widget));
+    return windows_.back().get();
+}
+
+void QtPlatform::scheduleTimer(double seconds, std::function<void()> action)
+{
+    QTimer::singleShot(static_cast<int>(seconds * 1000), qApp, std::move(action));
+}
+
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
+void QtPlatform::log(std::string_view line)
+{
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
+}
+
+void QtPlatform::activateIgnoringOtherApps()
+{
+    // A desktop application comes to the front by showing its window.
+}
+
+BuiltWindow QtPlatform::buildWindow(const WindowSpec& spec, WindowController& owner)
+{
+    auto* form = new FormWindow(spec, owner, *this);
+    form->setParts(wrap(form));
+    return form->parts();
+}
+
+MenuParts QtPlatform::buildMenu(Controller& owner)
+{
+    auto* menu = new MainMenuWindow(owner);
+    mainMenu_ = menu;
+    MenuParts parts;
+    parts.mainMenuWindow = wrap(menu);
+    controls_.push_back(std::make_unique<QtSpinControl>(menu->accuracyField()));
+    parts.accuracyField = controls_.back().get();
+    controls_.push_back(std::make_unique<QtSliderControl>(menu->accuracySlider()));
+    parts.accuracySlider = controls_.back().get();
+    parts.infoPanel = wrap(makeInfoPanel());
+    parts.bonusCalcsWindow = wrap(makeBonusCalcsWindow(owner));
+    return parts;
+}
+
+bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
+{
+    if (!isPlainName(name))
+        return false;
+    QFile file(resourceDir() + QStringLiteral("/ui/") + toQString(name) + QStringLiteral(".ui"));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QUiLoader loader;
+    QWidget* top = loader.load(&file);
+    if (!top)
+        return false;
+    top->setAttribute(Qt::WA_DeleteOnClose);
+    // Buttons name the owner's action they send in an "action" property.
+    for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
+        const QString action = button->property("action").toString();
+        if (!action.isEmpty())
+            QObject::connect(button, &QAbstractButton::clicked, top,
+                             [&owner, a = action.toStdString()] { owner.perform(a); });
+    }
+    owner.connectOutlet(top->objectName().toStdString(), wrap(top));
+    if (top->property("showOnLoad").toBool()) {
+        top->show();
+        top->raise();
+    }
+    return true;
+}
+
+std::optional<std::string> QtPlatform::pathForResource(std::string_view name, std::string_view type)
+{
+    if (!isPlainName(name) || type != "rtfd")
+        return std::nullopt;
+    const QString base = resourceDir() + QStringLiteral("/notebooks/") + toQString(name);
+    for (const char* suffix : {".html", ".md"}) {
+        const QString path = base + QLatin1String(suffix);
+        if (QFileInfo::exists(path))
+            return path.toStdString();
+    }
+    return std::nullopt;
+}
+
+Window* QtPlatform::notebookWindow()
+{
+    notebookView();
+    return notebookWindow_;
+}
+
+NotebookView* QtPlatform::notebookView()
+{
+    if (!notebook_) {
+        notebook_ = new QtNotebookWindow;
+        notebookWindow_ = wrap(notebook_);
+    }
+    return notebook_;
+}
+
+Window* QtPlatform::keyWindow()
+{
+    QWidget* active = QApplication::activeWindow();
+    for (auto& w : windows_)
+        if (w->widget() && w->widget() == active)
+            return w.get();
+    return nullptr;
+}
+
+void QtPlatform::openURL(std::string_view address)
+{
+    const QUrl url(toQString(address), QUrl::StrictMode);
+    if (url.isValid())
+        QDesktopServices::openUrl(url);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,84 @@
+// The desktop platform: windows, settings, timers and resources on Qt.
+#pragma once
+
+#include "framework/platform.h"
+
+#include <QPointer>
+#include <QSettings>
+#include <QString>
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace ambrel {
+
+class QtNotebookWindow;
+
+// A top-level widget seen as a platform window.
+class QtWindow : public Window {
+public:
+    explicit QtWindow(QWidget* widget) : widget_(widget) {}
+    void center() override;
+    void makeKeyAndOrderFront() override;
+    void orderOut() override;
+    void performClose() override;
+    void setTitle(std::string_view title) override;
+    std::string title() const override;
+    bool isVisible() const override;
+    void print() override;
+    QWidget* widget() const { return widget_; }
+
+private:
+    QPointer<QWidget> widget_;
+};
+
+class QtDefaults : public UserDefaults {
+public:
+    QtDefaults();
+    bool boolForKey(std::string_view key) const override;
+    long long integerForKey(std::string_view key) const override;
+    void setBool(std::string_view key, bool value) override;
+    void setInteger(std::string_view key, long long value) override;
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    UserDefaults& defaults() override { return defaults_; }
+    void scheduleTimer(double seconds, std::function<void()> action) override;
+    void beep() override;
+    void log(std::string_view line) override;
+    void activateIgnoringOtherApps() override;
+    BuiltWindow buildWindow(const WindowSpec& spec, WindowController& owner) override;
+    MenuParts buildMenu(Controller& owner) override;
+    bool loadInterface(std::string_view name, Controller& owner) override;
+    std::optional<std::string> pathForResource(std::string_view name, std::string_view type) override;
+    Window* notebookWindow() override;
+    NotebookView* notebookView() override;
+    Window* keyWindow() override;
+    void openURL(std::string_view address) override;
+
+    // Where interface files and notebooks live: the installed data folder,
+    // or the source tree when running from a build.
+    static QString resourceDir();
+    // The main menu window, once built.
+    QWidget* mainMenuWidget() const { return mainMenu_; }
+
+private:
+    QtWindow* wrap(QWidget* widget);
+
+    QtDefaults defaults_;
+    std::vector<std::unique_ptr<QtWindow>> windows_;
+    std::vector<std::unique_ptr<IntControl>> controls_;
+    QtNotebookWindow* notebook_ = nullptr;
+    QtWindow* notebookWindow_ = nullptr;
+    QPointer<QWidget> mainMenu_;
+};
+
+}  // namespace ambrel

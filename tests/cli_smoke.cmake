@@ -1,0 +1,21 @@
+# Runs the installed-style binary end to end and checks a few exact lines.
+execute_process(COMMAND ${AMBREL} run --tsv length FeetField=1
+                OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "exit status ${rc}")
+endif()
+foreach(line "MetersField\t0.3048\t0.3048" "InchesField\t11.999976\t12.0000" "FeetField\t1\t1.0000")
+  string(FIND "${out}" "${line}\n" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "missing line '${line}' in:\n${out}")
+  endif()
+endforeach()
+execute_process(COMMAND ${AMBREL} run length FeetField=12abc
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "not a number")
+  message(FATAL_ERROR "a refused entry gave ${rc}: ${err}")
+endif()
+execute_process(COMMAND ${AMBREL} run nowhere OUTPUT_QUIET ERROR_QUIET RESULT_VARIABLE rc)
+if(NOT rc EQUAL 64)
+  message(FATAL_ERROR "an unknown window gave ${rc}")
+endif()
