@@ -83,6 +83,17 @@ std::string lower(std::string_view s)
     return out;
 }
 
+// Whether `typed` (lower case) names the unit of `field`: its label, a plural
+// of it, or its outlet name.
+bool namesUnit(const FieldSpec& field, const std::string& typed)
+{
+    const std::string label = lower(field.label);
+    if (typed == label || typed == label + "s" || typed == label + "es" || typed == lower(field.outlet))
+        return true;
+    const std::size_t foot = label.find("foot");
+    return foot != std::string::npos && typed == label.substr(0, foot) + "feet" + label.substr(foot + 4);
+}
+
 // A window on the headless platform, opened the way the menu opens it.
 struct Session {
     HeadlessPlatform platform;
@@ -257,8 +268,7 @@ int runFriendly(std::span<const std::string> args, std::ostream& out, std::ostre
     const auto& fields = session.controller->spec().fields;
     int index = -1;
     for (std::size_t i = 0; i < fields.size() && index < 0; ++i)
-        if (lower(fields[i].label) == unit || lower(fields[i].outlet) == unit ||
-            lower(fields[i].label) + "s" == unit)
+        if (namesUnit(fields[i], unit))
             index = static_cast<int>(i);
     if (index < 0) {
         err << "ambrel: " << entry->cliName << " has no unit '" << unit << "'; units:";

@@ -193,6 +193,7 @@ public:
 
     // For tests and the command line.
     EventLog& events() { return log_; }
+    const EventLog& events() const { return log_; }
     HeadlessDefaults& storedDefaults() { return defaults_; }
     // Interface files this platform can load: name -> the window outlets it
     // connects. All four are present unless removed.
