@@ -32,7 +32,7 @@ int rowsOf(int cells)
 }  // namespace
 
 FormWindow::FormWindow(const WindowSpec& spec, WindowController& owner, Platform& platform)
-    : owner_(owner), platform_(platform), spec_(spec)
+    : owner_(owner), platform_(platform)
 {
     setWindowTitle(QString::fromStdString(spec.title));
     setObjectName(QString::fromStdString(spec.outlet));
@@ -55,7 +55,7 @@ FormWindow::FormWindow(const WindowSpec& spec, WindowController& owner, Platform
     for (const FieldSpec& f : spec.fields) {
         auto* cell = new QtField(f.kind == FieldKind::Text);
         cell->setObjectName(QString::fromStdString(f.outlet));
-        cell->setMinimumWidth(digitWidth * 16);
+        cell->setFixedWidth(digitWidth * 18);
         cell->setReadOnly(f.readOnly);
         auto* label = new QLabel(QString::fromStdString(f.label));
         label->setBuddy(cell);

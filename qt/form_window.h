@@ -27,7 +27,6 @@ private:
 
     WindowController& owner_;
     Platform& platform_;
-    const WindowSpec& spec_;
     BuiltWindow parts_;
     QLabel* status_;
 };

@@ -3,6 +3,25 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QWindow>
+
+namespace {
+
+// For start-up measurements: quit as soon as the first window is on screen.
+class QuitWhenShown : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            auto* window = qobject_cast<QWindow*>(watched);
+            if (window && window->isExposed())
+                QCoreApplication::exit(0);
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -11,6 +30,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Ambrel"));
     QApplication::setApplicationVersion(QStringLiteral(AMBREL_VERSION));
     QApplication::setQuitOnLastWindowClosed(true);
+
+    QuitWhenShown quitWhenShown;
+    if (qEnvironmentVariableIsSet("AMBREL_EXIT_WHEN_SHOWN"))
+        app.installEventFilter(&quitWhenShown);
 
     ambrel::QtPlatform platform;
     ambrel::Application ambrelApp(platform);

@@ -64,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                   3.086e16,
                   {{"LightYearField", 3.2628462677098753}, {"AstroUnitField", 206264.946856247}}},
         EntryCase{"AstroUnitField", "1", 149613400000, {{"LightYearField", 0.000015818714315923028}, {"AstroUnitField", 1}}},
-        EntryCase{"InchesField", "100", 2.54, {{"MetersField", 2.54}, {"CentimetersField", 254}}}));
+        EntryCase{"InchesField", "100", 2.54, {{"MetersField", 2.54}, {"CentimetersField", 254}}}),
+    [](const ::testing::TestParamInfo<EntryCase>& info) { return std::string(info.param.typed); });
 
 TEST(LengthModel, EditedFieldKeepsWhatWasTypedAndBaseIsWrittenOnce)
 {
