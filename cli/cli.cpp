@@ -87,7 +87,9 @@ std::string lower(std::string_view s)
 // of it, or its outlet name.
 bool namesUnit(const FieldSpec& field, const std::string& typed)
 {
-    const std::string label = lower(field.label);
+    std::string label = lower(field.label);
+    if (!label.empty() && label.back() == ':')  // cell titles such as "kibibyte:"
+        label.pop_back();
     if (typed == label || typed == label + "s" || typed == label + "es" || typed == lower(field.outlet))
         return true;
     const std::size_t foot = label.find("foot");

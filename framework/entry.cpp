@@ -22,6 +22,8 @@ EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fie
 {
     const FieldSpec& spec = window.spec().fields.at(fieldIndex);
     Field& cell = *window.parts().fields.at(fieldIndex);
+    if (spec.readOnly)
+        return {false, "this field shows a result and takes no entry"};
     if (spec.kind == FieldKind::Number) {
         const NumberReading reading = confirmEntry(platform, cell, text, decimalSeparator);
         if (!reading.ok())

@@ -70,7 +70,9 @@ FormWindow::FormWindow(const WindowSpec& spec, WindowController& owner, Platform
             grid->addWidget(cell, index % rows, (index / rows) * 2 + 1);
             box->addCell(cell);
             const int boxIndex = f.box;
-            connect(cell, &QLineEdit::returnPressed, this, [this, cell, boxIndex] { confirm(cell, boxIndex); });
+            // A result cell only shows numbers; Enter there must not store the rounded text.
+            if (!f.readOnly)
+                connect(cell, &QLineEdit::returnPressed, this, [this, cell, boxIndex] { confirm(cell, boxIndex); });
         }
         parts_.fields.push_back(cell);
     }

@@ -149,7 +149,13 @@ void QtDefaults::setInteger(std::string_view key, long long value)
 // --- platform ---------------------------------------------------------------
 
 QtPlatform::QtPlatform() = default;
-QtPlatform::~QtPlatform() = default;
+
+QtPlatform::~QtPlatform()
+{
+    // The windows hold references to the controllers; they go first.
+    for (auto& w : windows_)
+        delete w->widget();
+}
 
 QString QtPlatform::resourceDir()
 {
