@@ -1,6 +1,11 @@
 #include "app/window_registry.h"
 
+#include "converters/area.h"
 #include "converters/length.h"
+#include "converters/temperature.h"
+#include "converters/time.h"
+#include "converters/volume.h"
+#include "converters/weight.h"
 
 namespace ambrel {
 
@@ -12,8 +17,14 @@ std::unique_ptr<WindowController> make(Platform& platform)
     return std::make_unique<T>(platform);
 }
 
+// In the order the menu lists them.
 constexpr WindowEntry kWindows[] = {
     {"length", "LenghtObject", "OpenLenghtWindow:", true, make<LenghtObject>},
+    {"area", "AreaObject", "OpenAreaWindow:", true, make<AreaObject>},
+    {"temperature", "TempObject", "OpenTempWindow:", true, make<TempObject>},
+    {"time", "TimeObject", "OpenTimeWindow:", true, make<TimeObject>},
+    {"volume", "VolumeObject", "OpenVolumeWindow:", true, make<VolumeObject>},
+    {"weight", "WeightObject", "OpenWeightWindow:", true, make<WeightObject>},
 };
 
 }  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "framework/converter_window.h"
+
+namespace ambrel {
+
+extern const ConverterDef kAreaDef;
+
+// Thirteen areas through the square meter.
+class AreaObject : public ConverterWindow {
+public:
+    explicit AreaObject(Platform& platform) : ConverterWindow(platform, kAreaDef) {}
+
+    void Calc(int boxNumber) { calc(boxNumber); }
+    void CalcMetric() { boxAction(0); }
+    void CalcImperial() { boxAction(1); }
+    void OpenAreaWindow() { open(); }
+    void ShowNotebook() { showNotebook(); }
+};
+
+}  // namespace ambrel

@@ -1,0 +1,58 @@
+#include "converters/temperature.h"
+
+namespace ambrel {
+
+using table::b;
+using table::v;
+
+namespace {
+
+constexpr BoxDef kBoxes[] = {
+    {"FieldBox", "Temperature", "Calc:", "CelsiusField"},
+};
+
+constexpr int kCelsiusRow = 0;
+constexpr int kFahrenheitRow = 1;
+
+// b × 1.8 + 32 is one fused multiply-add. Kelvin is offset by 273 and
+// Rankine by 459.69 from Fahrenheit, so the two absolute scales disagree.
+constexpr UnitRow kRows[] = {
+    {0, "CelsiusField", "degree Celsius", v, b},
+    {0, "FahrenheitField", "degree Fahrenheit", v.sub(32).div(1.8), b.fma(1.8, 32)},
+    {0, "KelvinField", "kelvin", v.sub(273), b.add(273)},
+    {0, "RankineField", "degree Rankine", v.sub(459.69).sub(32).div(1.8), b.fma(1.8, 32).add(459.69)},
+};
+
+}  // namespace
+
+const ConverterDef kTemperatureDef = {
+    "temperature", "TempObject", "TempWindow", "Temperature", "OpenTempWindow:", "ShowNoteBook:",
+    "Temperature", kBoxes, kRows, 0, 0,
+};
+
+Field* TempObject::fahrenheitCell()
+{
+    return boxAt(0).cellAtIndex(kFahrenheitRow);
+}
+
+void TempObject::convert(int boxNumber)
+{
+    const int edited = editedRow(boxNumber);
+    if (edited == kFahrenheitRow) {
+        if (Field* cell = fahrenheitCell())
+            write(kCelsiusRow, def().rows[kFahrenheitRow].into.apply(cell->doubleValue()));
+    } else if (edited >= 0 && !isBaseRow(edited)) {
+        writeBaseFrom(edited);
+    }
+    if (Field* cell = fahrenheitCell())
+        cell->setDoubleValue(def().rows[kFahrenheitRow].out.apply(read(kCelsiusRow)));
+    writeRange(kFahrenheitRow + 1, rowCount(), -1);
+}
+
+void TempObject::showNotebook()
+{
+    ConverterWindow::showNotebook();
+    platform().beep();
+}
+
+}  // namespace ambrel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "framework/converter_window.h"
+
+namespace ambrel {
+
+extern const ConverterDef kTemperatureDef;
+
+// Four temperature scales through the degree Celsius, in one box whose
+// action is Calc: itself.
+class TempObject : public ConverterWindow {
+public:
+    explicit TempObject(Platform& platform) : ConverterWindow(platform, kTemperatureDef) {}
+
+    void Calc() { boxAction(0); }
+    void OpenTempWindow() { open(); }
+    void ShowNoteBook() { showNotebook(); }
+
+    // Beeps after the document, whether or not it was found.
+    void showNotebook() override;
+
+protected:
+    // Every scale but Celsius is rewritten after each entry, the one typed
+    // into included.
+    void convert(int boxNumber) override;
+
+private:
+    // The Fahrenheit cell, reached through the box by position.
+    Field* fahrenheitCell();
+};
+
+}  // namespace ambrel

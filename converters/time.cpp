@@ -1,0 +1,44 @@
+#include "converters/time.h"
+
+namespace ambrel {
+
+using table::b;
+using table::v;
+
+namespace {
+
+constexpr BoxDef kBoxes[] = {
+    {"FieldBox", "Time", "Calc:", "HourField"},
+};
+
+// Each unit goes through the hour with one factor both ways; no chains
+// through neighbouring units.
+constexpr UnitRow kRows[] = {
+    {0, "PicoSecondField", "picosecond", v.div(3600000000000000), b.mul(3600000000000000)},
+    {0, "NanoSecondField", "nanosecond", v.div(3600000000000), b.mul(3600000000000)},
+    {0, "MicroSecondField", "microsecond", v.div(3600000000), b.mul(3600000000)},
+    {0, "MilliSecondField", "millisecond", v.div(3600000), b.mul(3600000)},
+    {0, "SecondField", "second", v.div(3600), b.mul(3600)},
+    {0, "MinuteField", "minute", v.div(60), b.mul(60)},
+    {0, "HourField", "hour", v, b},
+    {0, "DayField", "day", v.mul(24), b.div(24)},
+    {0, "WeekField", "week", v.mul(168), b.div(168)},
+    {0, "YearField", "year", v.mul(8760), b.div(8760)},
+    {0, "DecadeField", "decade", v.mul(87600), b.div(87600)},
+    {0, "CenturyField", "century", v.mul(876000), b.div(876000)},
+};
+
+}  // namespace
+
+const ConverterDef kTimeDef = {
+    "time", "TimeObject", "TimeWindow", "Time", "OpenTimeWindow:", "ShowNotebook:",
+    "Time", kBoxes, kRows, 0, 6,
+};
+
+void TimeObject::accuracyChange(int digits)
+{
+    platform().beep();
+    ConverterWindow::accuracyChange(digits);
+}
+
+}  // namespace ambrel

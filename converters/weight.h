@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/converter_window.h"
+
+namespace ambrel {
+
+extern const ConverterDef kWeightDef;
+
+// Thirty-three masses through the gram, in four boxes. Opens on the
+// kilogram rather than the gram.
+class WeightObject : public ConverterWindow {
+public:
+    explicit WeightObject(Platform& platform) : ConverterWindow(platform, kWeightDef) {}
+
+    void Calc(int boxNumber) { calc(boxNumber); }
+    void CalcMetric() { boxAction(0); }
+    void CalcAvoirdupois() { boxAction(1); }
+    void CalcApothecaries() { boxAction(2); }
+    void CalcTroy() { boxAction(3); }
+    void OpenWeightWindow() { open(); }
+    void ShowNotebook() { showNotebook(); }
+};
+
+}  // namespace ambrel

@@ -1,0 +1,110 @@
+// The area window: rounded imperial factors that are not reciprocals, and
+// the rod and acre coming out through the square foot.
+#include "converters/area.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+using namespace ambrel;
+using ambrel::testing::Rig;
+
+namespace {
+
+struct Expect {
+    const char* outlet;
+    double value;
+};
+
+struct EntryCase {
+    const char* typed;
+    double base;
+    std::vector<Expect> results;
+};
+
+void PrintTo(const EntryCase& c, std::ostream* os)
+{
+    *os << c.typed;
+}
+
+class AreaEntries : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(AreaEntries, GiveTheTableDoubles)
+{
+    const EntryCase& c = GetParam();
+    Rig<AreaObject> rig;
+    ASSERT_TRUE(rig.type(c.typed, "1"));
+    EXPECT_EQ(rig.value("SqMeter"), c.base);
+    EXPECT_EQ(rig.value(c.typed), 1);
+    for (const Expect& e : c.results)
+        EXPECT_EQ(rig.value(e.outlet), e.value) << e.outlet;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AreaEntries,
+    ::testing::Values(
+        // The acre goes in as 4046.9 but comes out through the square foot.
+        EntryCase{"SqAcre",
+                  4046.9,
+                  {{"SqFoot", 43560.469065382575},
+                   {"SqYard", 4840.0923999999995},
+                   {"SqRod", 160.0017229215154},
+                   {"SqRood", 4.00036065},
+                   {"SqHectare", 0.40469},
+                   {"SqMileArea", 0.00156250809}}},
+        EntryCase{"SqYard", 0.83612736, {{"SqFoot", 9}, {"SqAcre", 0.00020661157024793388}}},
+        // Three multiplications in, three divisions out.
+        EntryCase{"SqRod", 25.292852640000003, {{"SqFoot", 272.25}, {"SqAcre", 0.00625}}},
+        EntryCase{"SqInch", 0.0006452, {{"SqCentimeter", 6.452}, {"SqFoot", 0.006944875000861112}}},
+        EntryCase{"SqMileArea",
+                  2590000,
+                  {{"SqKilometer", 2.59}, {"SqHectare", 259}, {"SqAcre", 640.0029379999582}}}));
+
+TEST(AreaWindow, ConfirmingTheSquareMeterRewritesTheRestFromIt)
+{
+    Rig<AreaObject> rig;
+    ASSERT_TRUE(rig.type("SqMeter", "1"));
+    const auto writes = rig.writes();
+    ASSERT_EQ(writes.size(), 12u);
+    EXPECT_EQ(writes.front(), "SqMillimeter");
+    EXPECT_EQ(writes.back(), "SqMileArea");
+    EXPECT_EQ(rig.value("SqMillimeter"), 1000000);
+    EXPECT_EQ(rig.value("SqInch"), 1549.907005579665);
+    EXPECT_EQ(rig.value("SqFoot"), 10.763910416709722);
+    EXPECT_EQ(rig.value("SqYard"), 1.196);
+    EXPECT_EQ(rig.value("SqAcre"), 0.0002471053814671653);
+    EXPECT_EQ(rig.value("SqMileArea"), 0.0000003861);
+    EXPECT_EQ(rig.cell("SqMileArea").shown(), "0.0000");
+}
+
+// A tag past the end of a box names no field: all twelve are rewritten.
+TEST(AreaWindow, BoxesHoldTheirUnitsAndNoMore)
+{
+    struct Case {
+        int box;
+        int tag;
+    } cases[] = {{0, 6}, {1, 7}, {2, 0}};
+    for (const Case& c : cases) {
+        Rig<AreaObject> rig;
+        rig.set("SqMeter", 1);
+        rig.set("SqAcre", 5);
+        if (c.box < 2)
+            rig.window.parts().boxes[c.box]->selectCellWithTag(c.tag);
+        rig.clear();
+        rig.window.Calc(c.box);
+        EXPECT_EQ(rig.writes().size(), 12u) << c.box;
+        EXPECT_EQ(rig.value("SqMeter"), 1);
+        EXPECT_EQ(rig.value("SqAcre"), 0.0002471053814671653) << c.box;
+    }
+}
+
+TEST(AreaWindow, OpensOnTheSquareMeter)
+{
+    Rig<AreaObject> rig;
+    rig.window.OpenAreaWindow();
+    EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 2);
+}
+
+}  // namespace
