@@ -1,9 +1,13 @@
 #include "app/window_registry.h"
 
 #include "converters/area.h"
+#include "converters/fuel_light.h"
 #include "converters/length.h"
+#include "converters/power_energy.h"
+#include "converters/pressure.h"
 #include "converters/temperature.h"
 #include "converters/time.h"
+#include "converters/velocity.h"
 #include "converters/volume.h"
 #include "converters/weight.h"
 
@@ -21,10 +25,14 @@ std::unique_ptr<WindowController> make(Platform& platform)
 constexpr WindowEntry kWindows[] = {
     {"length", "LenghtObject", "OpenLenghtWindow:", true, make<LenghtObject>},
     {"area", "AreaObject", "OpenAreaWindow:", true, make<AreaObject>},
+    {"velocity", "VelocityObject", "OpenVelocityWindow:", true, make<VelocityObject>},
+    {"pressure", "PressureObject", "OpenPressureWindow:", true, make<PressureObject>},
     {"temperature", "TempObject", "OpenTempWindow:", true, make<TempObject>},
     {"time", "TimeObject", "OpenTimeWindow:", true, make<TimeObject>},
     {"volume", "VolumeObject", "OpenVolumeWindow:", true, make<VolumeObject>},
     {"weight", "WeightObject", "OpenWeightWindow:", true, make<WeightObject>},
+    {"power-energy", "PowerEnergyObject", "OpenPowerEnergyWindow:", true, make<PowerEnergyObject>},
+    {"fuel-light", "MiscObject", "OpenMiscWindow:", true, make<MiscObject>},
 };
 
 }  // namespace

@@ -1,0 +1,58 @@
+#include "converters/fuel_light.h"
+
+namespace ambrel {
+
+using table::b;
+using table::v;
+
+namespace {
+
+constexpr BoxDef kBoxes[] = {
+    {"FuelEfficBox", "Fuel efficiency", "CalcFuelEfficency:", "KiloLiterfField"},
+    {"IlluminanceBox", "Illuminance", "CalcIlluminance:", "LuxField"},
+    {"LuminanceBox", "Luminance", "CalcLumiance:", "CandSqMeterField"},
+};
+
+// One factor, 0.4251437 km/l per mpg, serves both ways; volume per distance
+// is a reciprocal, so 0 gives an infinite result. The light units come out
+// through rounded factors of their own, not the reciprocals of those in.
+constexpr UnitRow kRows[] = {
+    {0, "KiloLiterfField", "kilometer per liter", v, b},
+    {0, "MileGallonField", "mile per US gallon", v.mul(0.4251437), b.div(0.4251437)},
+    {0, "Litersper100km", "liter per 100 kilometers", v.divInto(100), b.divInto(100)},
+    {0, "Gallonsper100miles", "US gallon per 100 miles", v.divInto(100).mul(0.4251437),
+     b.divInto(100).mul(0.4251437)},
+    {1, "LuxField", "lux", v, b},
+    {1, "LumenSqMeter", "lumen per square meter", v, b},
+    {1, "LumenSqFootField", "lumen per square foot", v.mul(10.76391), b.mul(0.092903044)},
+    {1, "FootCandleField", "foot-candle", v.mul(10.76391), b.mul(0.092903044)},
+    {2, "CandSqMeterField", "candela per square meter", v, b},
+    {2, "CandSqInchField", "candela per square inch", v.mul(1550.003), b.mul(0.00064516004)},
+    {2, "FootlambertField", "foot-lambert", v.mul(3.426259), b.mul(0.29186352)},
+    {2, "LambertField", "lambert", v.mul(3183.099), b.mul(0.00031415925)},
+};
+
+}  // namespace
+
+const ConverterDef kFuelLightDef = {
+    "fuel-light", "MiscObject", "MiscWindow", "Fuel Efficiency and Light", "OpenMiscWindow:", "ShowNotebook:",
+    "Misc", kBoxes, kRows, -1, 0,
+};
+
+MiscObject::MiscObject(Platform& platform) : ConverterWindow(platform, kFuelLightDef)
+{
+    addAction("Calc:", [this] { Calc(); });
+}
+
+void MiscObject::convert(int box)
+{
+    if (box < 0 || box >= boxCount())
+        return;
+    const int edited = editedRow(box);
+    if (edited >= 0 && !isBaseRow(edited))
+        writeBaseFrom(edited);
+    const int first = boxFirstRow(box);
+    writeRange(first, first + boxRowCount(box), edited);
+}
+
+}  // namespace ambrel

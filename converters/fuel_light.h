@@ -1,0 +1,31 @@
+#pragma once
+
+#include "framework/converter_window.h"
+
+namespace ambrel {
+
+extern const ConverterDef kFuelLightDef;
+
+// Three converters side by side (fuel efficiency, illuminance, luminance),
+// each with its own base; an entry converts only within its own box.
+class MiscObject : public ConverterWindow {
+public:
+    explicit MiscObject(Platform& platform);
+
+    void CalcFuelEfficency() { boxAction(kFuelBox); }
+    void CalcIlluminance() { boxAction(kIlluminanceBox); }
+    void CalcLumiance() { boxAction(kLuminanceBox); }
+    // The window has no box numbers, so its Calc: does nothing.
+    void Calc() {}
+    void OpenMiscWindow() { open(); }
+    void ShowNotebook() { showNotebook(); }
+
+    static constexpr int kFuelBox = 0;
+    static constexpr int kIlluminanceBox = 1;
+    static constexpr int kLuminanceBox = 2;
+
+protected:
+    void convert(int box) override;
+};
+
+}  // namespace ambrel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "framework/converter_window.h"
+
+namespace ambrel {
+
+extern const ConverterDef kPowerEnergyDef;
+
+// Twelve powers through the watt and fourteen energies through the joule.
+// The two bases are linked as for one second: after an entry in either box
+// its base number is copied into the other base.
+class PowerEnergyObject : public ConverterWindow {
+public:
+    explicit PowerEnergyObject(Platform& platform) : ConverterWindow(platform, kPowerEnergyDef) {}
+
+    void Calc(int boxNumber) { calc(boxNumber); }
+    void CalcPower() { boxAction(kPowerBox); }
+    void CalcEnergy() { boxAction(kEnergyBox); }
+    void OpenPowerEnergyWindow() { open(); }
+    void ShowNoteBook() { showNotebook(); }
+
+    static constexpr int kPowerBox = 0;
+    static constexpr int kEnergyBox = 1;
+
+protected:
+    void convert(int boxNumber) override;
+};
+
+}  // namespace ambrel

@@ -1,0 +1,45 @@
+#include "converters/pressure.h"
+
+namespace ambrel {
+
+using table::b;
+using table::v;
+
+namespace {
+
+constexpr BoxDef kBoxes[] = {
+    {"MetricBox", "Metric", "MetricCalc:", "KilopascalField"},
+    {"MercuryBox", "Mercury column", "MercuryCalc:", "KilopascalField"},
+    {"OtherBox", "Other", "OtherCalc:", "KilopascalField"},
+};
+
+// Each unit is its value in kilopascals, multiplied in and divided out; the
+// millibar comes out through ÷ 0.1 and the megapascal goes in by way of the
+// pascal. A newton per square meter is a pascal. The millimeter of mercury
+// and the torr share one constant.
+constexpr UnitRow kRows[] = {
+    {0, "PascalField", "pascal", v.div(1000), b.mul(1000)},
+    {0, "KilopascalField", "kilopascal", v, b},
+    {0, "MegapascalField", "megapascal", v.mul(1000000).div(1000), b.div(1000)},
+    {0, "MillibarField", "millibar", v.mul(0.1), b.div(0.1)},
+    {0, "BarField", "bar", v.mul(100), b.div(100)},
+    {1, "MiliMerc", "millimeter of mercury", v.mul(0.1333224), b.div(0.1333224)},
+    {1, "CentiMerc", "centimeter of mercury", v.mul(1.333224), b.div(1.333224)},
+    {1, "InchMerc", "inch of mercury", v.mul(3.38638), b.div(3.38638)},
+    {2, "NewtonSQmeter", "newton per square meter", v.div(1000), b.mul(1000)},
+    {2, "Atmosphere", "atmosphere", v.mul(101.325027), b.div(101.325027)},
+    {2, "PoundSQinch", "pound per square inch", v.mul(6.8947448), b.div(6.8947448)},
+    {2, "PoundSQfoot", "pound per square foot", v.mul(0.0478813), b.div(0.0478813)},
+    {2, "InchWater", "inch of water", v.mul(0.24884), b.div(0.24884)},
+    {2, "FootWater", "foot of water", v.mul(2.98898), b.div(2.98898)},
+    {2, "Torr", "torr", v.mul(0.1333224), b.div(0.1333224)},
+};
+
+}  // namespace
+
+const ConverterDef kPressureDef = {
+    "pressure", "PressureObject", "PressureWindow", "Pressure", "OpenPressureWindow:", "ShowNoteBook:",
+    "Pressure", kBoxes, kRows, 0, 1,
+};
+
+}  // namespace ambrel

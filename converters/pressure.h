@@ -1,0 +1,22 @@
+#pragma once
+
+#include "framework/converter_window.h"
+
+namespace ambrel {
+
+extern const ConverterDef kPressureDef;
+
+// Fifteen pressures through the kilopascal.
+class PressureObject : public ConverterWindow {
+public:
+    explicit PressureObject(Platform& platform) : ConverterWindow(platform, kPressureDef) {}
+
+    void Calc(int boxNumber) { calc(boxNumber); }
+    void MetricCalc() { boxAction(0); }
+    void MercuryCalc() { boxAction(1); }
+    void OtherCalc() { boxAction(2); }
+    void OpenPressureWindow() { open(); }
+    void ShowNoteBook() { showNotebook(); }
+};
+
+}  // namespace ambrel

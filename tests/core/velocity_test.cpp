@@ -1,0 +1,180 @@
+// The velocity window: the mile's uneven factors, and the warp factor that
+// follows the light-speed field under two caps.
+#include "converters/velocity.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace ambrel;
+using ambrel::testing::Rig;
+
+namespace {
+
+struct Expect {
+    const char* outlet;
+    double value;
+};
+
+struct EntryCase {
+    const char* typed;
+    const char* value;
+    double base;
+    std::vector<Expect> results;
+};
+
+class VelocityEntries : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(VelocityEntries, GiveTheTableDoubles)
+{
+    const EntryCase& c = GetParam();
+    Rig<VelocityObject> rig;
+    ASSERT_TRUE(rig.type(c.typed, c.value));
+    EXPECT_EQ(rig.value("KiloHourField"), c.base);
+    for (const Expect& e : c.results)
+        EXPECT_EQ(rig.value(e.outlet), e.value) << e.outlet;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, VelocityEntries,
+    ::testing::Values(
+        EntryCase{"MeterSecField",
+                  "1",
+                  3.5999999999999996,
+                  {{"MeterMinField", 59.99999999999999},
+                   {"FeetSecField", 3.280839895013123},
+                   {"MileHourField", 2.2370399999999995},
+                   {"KnotsField", 1.9438444924406044}}},
+        // In as 1.60934, out as 0.6214.
+        EntryCase{"MileHourField", "60", 96.5604, {{"MileMinField", 1.0000438759999999}, {"MileHourField", 60}}},
+        EntryCase{"FeetSecField", "1", 1.09728, {{"FeetMinField", 60}, {"FeetHourField", 3600}}},
+        EntryCase{"LightSpeedField",
+                  "1",
+                  1079252848.8,
+                  {{"MeterSecField", 299792458}, {"WarpSpeedField", 1}}},
+        EntryCase{"WarpSpeedField", "1", 1079252848.8, {{"LightSpeedField", 1}, {"WarpSpeedField", 1}}},
+        EntryCase{"KiloHourField",
+                  "100",
+                  100,
+                  {{"MeterSecField", 27.77777777777778},
+                   {"MileHourField", 62.13999999999999},
+                   {"MachField", 0.09400495259452446},
+                   {"LightSpeedField", 9.26566931105978e-08},
+                   {"WarpSpeedField", 0.007763597989476018}}}));
+
+bool wrote(const std::vector<std::string>& writes, const std::string& outlet)
+{
+    return std::find(writes.begin(), writes.end(), outlet) != writes.end();
+}
+
+// Both caps apply only to values strictly above them, and the warp step is
+// skipped after a warp entry, so the light speed warp 9.99 gives stays a
+// rounding step above the light-speed cap.
+TEST(VelocityWindow, CapsWarpAndLightSpeed)
+{
+    struct Case {
+        const char* typed;
+        const char* value;
+        double base;
+        double light;
+        double warp;
+        bool capWritten;  // the typed field was overwritten by its cap
+    } cases[] = {
+        {"LightSpeedField", "3000", 3237758546400, VelocityObject::kLightSpeedCap, 9.98999999977007, true},
+        {"LightSpeedField", "2147.261615534098", 2317438215684.0654, 2147.261615534098, 9.98999999977007, false},
+        {"LightSpeedField", "2147.2616155340985", 2317438215684.066, VelocityObject::kLightSpeedCap,
+         9.98999999977007, true},
+        {"WarpSpeedField", "20", 2317438215684.0664, 2147.261615534099, 9.99, true},
+        {"WarpSpeedField", "9.99", 2317438215684.0664, 2147.261615534099, 9.99, false},
+        {"WarpSpeedField", "9.990000000000002", 2317438215684.0664, 2147.261615534099, 9.99, true},
+    };
+    for (const Case& c : cases) {
+        Rig<VelocityObject> rig;
+        ASSERT_TRUE(rig.type(c.typed, c.value));
+        EXPECT_EQ(rig.value("KiloHourField"), c.base) << c.typed << "=" << c.value;
+        EXPECT_EQ(rig.value("LightSpeedField"), c.light) << c.typed << "=" << c.value;
+        EXPECT_EQ(rig.value("WarpSpeedField"), c.warp) << c.typed << "=" << c.value;
+        EXPECT_EQ(wrote(rig.writes(), c.typed), c.capWritten) << c.typed << "=" << c.value;
+    }
+}
+
+TEST(VelocityWindow, LightSpeedCapLeavesTheOtherFieldsAtTheUncappedSpeed)
+{
+    Rig<VelocityObject> rig;
+    ASSERT_TRUE(rig.type("LightSpeedField", "3000"));
+    EXPECT_EQ(rig.value("MeterSecField"), 899377374000);
+    const auto writes = rig.writes();
+    ASSERT_GE(writes.size(), 3u);
+    EXPECT_EQ(writes[writes.size() - 2], "LightSpeedField");
+    EXPECT_EQ(writes.back(), "WarpSpeedField");
+}
+
+TEST(VelocityWindow, WarpEntryWritesTheCapFirstAndNoWarpStep)
+{
+    Rig<VelocityObject> rig;
+    ASSERT_TRUE(rig.type("WarpSpeedField", "20"));
+    const auto writes = rig.writes();
+    ASSERT_EQ(writes.size(), 16u);
+    EXPECT_EQ(writes[0], "WarpSpeedField");
+    EXPECT_EQ(writes[1], "KiloHourField");
+    EXPECT_EQ(writes.back(), "LightSpeedField");
+}
+
+// With no edited field every field but the base is rewritten, the warp
+// field last, from the light-speed field.
+TEST(VelocityWindow, NoEditedFieldRewritesAllButTheBase)
+{
+    struct Case {
+        int box;
+        int tag;
+    } cases[] = {{3, 0}, {-1, 0}, {2, 4}, {0, 6}};
+    for (const Case& c : cases) {
+        Rig<VelocityObject> rig;
+        rig.set("KiloHourField", 100);
+        rig.set("WarpSpeedField", 5);
+        if (c.box >= 0 && c.box < 3)
+            rig.window.parts().boxes[c.box]->selectCellWithTag(c.tag);
+        rig.clear();
+        rig.window.Calc(c.box);
+        const auto writes = rig.writes();
+        ASSERT_EQ(writes.size(), 15u) << c.box;
+        EXPECT_EQ(writes.front(), "MeterSecField");
+        EXPECT_EQ(writes.back(), "WarpSpeedField");
+        EXPECT_EQ(rig.value("KiloHourField"), 100);
+        EXPECT_EQ(rig.value("WarpSpeedField"), 0.007763597989476018) << c.box;
+    }
+}
+
+// The power function is unguarded: negative speeds give a warp that is not
+// a number, and a negative warp a base that is not a number.
+TEST(VelocityWindow, NegativeSpeedsGiveNotANumberWhereThePowerIsTaken)
+{
+    Rig<VelocityObject> rig;
+    ASSERT_TRUE(rig.type("LightSpeedField", "-1"));
+    EXPECT_EQ(rig.value("KiloHourField"), -1079252848.8);
+    EXPECT_TRUE(std::isnan(rig.value("WarpSpeedField")));
+    EXPECT_EQ(rig.cell("WarpSpeedField").shown(), "nan");
+
+    ASSERT_TRUE(rig.type("WarpSpeedField", "-1"));
+    EXPECT_TRUE(std::isnan(rig.value("KiloHourField")));
+    EXPECT_TRUE(std::isnan(rig.value("MachField")));
+    EXPECT_EQ(rig.value("WarpSpeedField"), -1);
+}
+
+TEST(VelocityWindow, OpensOnTheKilometerPerHourAndKeepsTheSelection)
+{
+    Rig<VelocityObject> rig;
+    rig.window.OpenVelocityWindow();
+    EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 5);
+    ASSERT_TRUE(rig.type("KnotsField", "1"));
+    EXPECT_EQ(rig.window.parts().boxes[2]->selectedTag(), 0);
+    EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 5);
+    for (const char* action : {"CalcMetric:", "CalcImperial:", "CalcOther:", "ShowNotebook:", "OpenVelocityWindow:"})
+        EXPECT_TRUE(rig.window.responds(action)) << action;
+}
+
+}  // namespace
