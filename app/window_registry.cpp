@@ -1,5 +1,6 @@
 #include "app/window_registry.h"
 
+#include "computing/computing.h"
 #include "converters/area.h"
 #include "converters/fuel_light.h"
 #include "converters/length.h"
@@ -33,6 +34,7 @@ constexpr WindowEntry kWindows[] = {
     {"weight", "WeightObject", "OpenWeightWindow:", true, make<WeightObject>},
     {"power-energy", "PowerEnergyObject", "OpenPowerEnergyWindow:", true, make<PowerEnergyObject>},
     {"fuel-light", "MiscObject", "OpenMiscWindow:", true, make<MiscObject>},
+    {"computing", "ComputingObject", "OpenComputingWindow:", true, make<ComputingObject>},
 };
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 namespace ambrel {
 
-WindowSpec ConverterWindow::makeSpec(const ConverterDef& def)
+WindowSpec ConverterWindow::makeSpec(const ConverterDef& def, WindowSpec extra)
 {
     WindowSpec spec;
     spec.outlet = def.windowOutlet;
@@ -20,12 +20,28 @@ WindowSpec ConverterWindow::makeSpec(const ConverterDef& def)
         previousBox = row.box;
         spec.fields.push_back({row.outlet, row.unit, row.box, tag});
     }
+    const int tableBoxes = static_cast<int>(spec.boxes.size());
+    for (BoxSpec& box : extra.boxes)
+        spec.boxes.push_back(std::move(box));
+    for (FieldSpec& field : extra.fields) {
+        if (field.box >= 0)
+            field.box += tableBoxes;
+        spec.fields.push_back(std::move(field));
+    }
+    spec.choices = std::move(extra.choices);
     spec.buttons.push_back({"Notebook", def.notebookAction});
+    for (ButtonSpec& button : extra.buttons)
+        spec.buttons.push_back(std::move(button));
     return spec;
 }
 
 ConverterWindow::ConverterWindow(Platform& platform, const ConverterDef& def)
-    : WindowController(platform, makeSpec(def)), def_(def)
+    : ConverterWindow(platform, def, WindowSpec{})
+{
+}
+
+ConverterWindow::ConverterWindow(Platform& platform, const ConverterDef& def, WindowSpec extra)
+    : WindowController(platform, makeSpec(def, std::move(extra))), def_(def), rows_(def.rows)
 {
     const int boxes = boxCount();
     boxFirst_.assign(boxes + 1, 0);
@@ -70,12 +86,22 @@ void ConverterWindow::boxAction(int boxNumber)
 void ConverterWindow::writeBaseFrom(int row)
 {
     const double value = read(row);
-    write(baseRowOf(row), def_.rows[row].into.apply(value));
+    write(baseRowOf(row), rows_[row].into.apply(value));
 }
 
 void ConverterWindow::writeFromBase(int row)
 {
-    write(row, def_.rows[row].out.apply(read(baseRowOf(row))));
+    write(row, rows_[row].out.apply(read(baseRowOf(row))));
+}
+
+void ConverterWindow::useTable(std::span<const UnitRow> rows)
+{
+    if (rows.size() != def_.rows.size())
+        throw std::logic_error("a unit table of another shape");
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        if (rows[r].box != def_.rows[r].box || std::strcmp(rows[r].outlet, def_.rows[r].outlet) != 0)
+            throw std::logic_error(std::string("a unit table of another shape at ") + rows[r].outlet);
+    rows_ = rows;
 }
 
 void ConverterWindow::writeRange(int first, int last, int edited)

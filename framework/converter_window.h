@@ -14,6 +14,10 @@ namespace ambrel {
 class ConverterWindow : public WindowController {
 public:
     ConverterWindow(Platform& platform, const ConverterDef& def);
+    // A window with parts beyond its unit table (choices, boxes of text
+    // cells, buttons) that its controller drives itself. They come after the
+    // table's parts; a field's box counts within `extra.boxes`.
+    ConverterWindow(Platform& platform, const ConverterDef& def, WindowSpec extra);
 
     const ConverterDef& def() const { return def_; }
 
@@ -47,11 +51,16 @@ protected:
     void writeFromBase(int row);
     // Step 3 for rows [first, last) except bases and `edited`.
     void writeRange(int first, int last, int edited);
+    // Converts with `rows` in place of the table's formulas from now on, for
+    // a window whose factors depend on a choice. `rows` must have the
+    // table's shape (same boxes and outlets) and outlive the window.
+    void useTable(std::span<const UnitRow> rows);
 
 private:
-    static WindowSpec makeSpec(const ConverterDef& def);
+    static WindowSpec makeSpec(const ConverterDef& def, WindowSpec extra);
 
     const ConverterDef& def_;
+    std::span<const UnitRow> rows_;
     std::vector<int> baseOfRow_;
     std::vector<int> boxFirst_;
 };

@@ -1,0 +1,173 @@
+#include "computing/computing.h"
+
+namespace ambrel {
+
+using table::b;
+using table::v;
+
+namespace {
+
+constexpr BoxDef kBoxes[] = {
+    {"FieldBox", "Data sizes", "Calc:", "ByteField"},
+};
+
+// The binary factors out of the base are exact powers of two (2^-10 to
+// 2^-40), written out so that no reciprocal is computed at run time.
+constexpr UnitRow kBinaryRows[] = {
+    {0, "BitField", "bit:", v.mul(0.125), b.mul(8)},
+    {0, "KilobitField", "kibibit:", v.mul(0.125).mul(1024), b.mul(8).mul(0.0009765625)},
+    {0, "MegabitField", "mebibit:", v.mul(0.125).mul(1024).mul(1024),
+     b.mul(8).mul(0.0009765625).mul(0.0009765625)},
+    {0, "ByteField", "byte:", v, b},
+    {0, "KilobyteField", "kibibyte:", v.mul(1024), b.mul(0.0009765625)},
+    {0, "MegabyteField", "mebibyte:", v.mul(1048576), b.mul(0.00000095367431640625)},
+    {0, "GigaByteField", "gibibyte:", v.mul(1073741824), b.mul(0.000000000931322574615478515625)},
+    {0, "TerabyteField", "tebibyte:", v.mul(1099511627776), b.mul(0.0000000000009094947017729282379150390625)},
+};
+
+// Out of the base the decimal prefixes divide; multiplying by 0.001 and the
+// like would give other doubles.
+constexpr UnitRow kDecimalRows[] = {
+    {0, "BitField", "bit:", v.mul(0.125), b.mul(8)},
+    {0, "KilobitField", "kilobit:", v.mul(0.125).mul(1000), b.mul(8).div(1000)},
+    {0, "MegabitField", "megabit:", v.mul(0.125).mul(1000).mul(1000), b.mul(8).div(1000).div(1000)},
+    {0, "ByteField", "byte:", v, b},
+    {0, "KilobyteField", "kilobyte:", v.mul(1000), b.div(1000)},
+    {0, "MegabyteField", "megabyte:", v.mul(1000000), b.div(1000000)},
+    {0, "GigaByteField", "gigabyte:", v.mul(1000000000), b.div(1000000000)},
+    {0, "TerabyteField", "terabyte:", v.mul(1000000000000), b.div(1000000000000)},
+};
+
+constexpr int kDataSizeBox = 0;
+constexpr int kNumberBaseBox = 1;
+
+// The data size cells in the order the accuracy reaches them.
+constexpr const char* kFormatOrder[] = {
+    "BitField",      "ByteField",     "GigaByteField", "KilobitField",
+    "KilobyteField", "MegabitField",  "MegabyteField", "TerabyteField",
+};
+
+// The number base box and the prefix choice; the window starts under binary
+// prefixes, matching the titles of the table it is built from.
+WindowSpec numberBaseParts()
+{
+    WindowSpec extra;
+    extra.boxes.push_back({"FieldBox2", "Number bases", "NumConversion:"});
+    const char* outlets[] = {"BinaryField", "OctalField", "DecimalField", "HexaField"};
+    const char* labels[] = {"binary:", "octal:", "decimal:", "hexadecimal:"};
+    for (int tag = 0; tag < 4; ++tag)
+        extra.fields.push_back({outlets[tag], labels[tag], 0, tag, FieldKind::Text});
+    extra.choices.push_back({"BaseRadioSelection",
+                             "Prefixes",
+                             "BaseAction:",
+                             {{0, "binary (1 kibibyte = 1024 bytes)"}, {1, "decimal (1 kilobyte = 1000 bytes)"}},
+                             true,
+                             0});
+    return extra;
+}
+
+Notation notationOf(int tag)
+{
+    return static_cast<Notation>(tag);
+}
+
+}  // namespace
+
+const ConverterDef kComputingDef = {
+    "computing", "ComputingObject", "ComputingWindow", "Computing", "OpenComputingWindow:", "ShowNotebook:",
+    "Computing", kBoxes, kBinaryRows, kDataSizeBox, 4,
+};
+
+const std::span<const UnitRow> kDataSizeTables[2] = {kBinaryRows, kDecimalRows};
+
+ComputingObject::ComputingObject(Platform& platform)
+    : ConverterWindow(platform, kComputingDef, numberBaseParts())
+{
+    addAction("BaseAction:", [this] { BaseAction(); });
+    addAction("NumConversion:", [this] { NumConversion(); });
+}
+
+void ComputingObject::Calc()
+{
+    boxAction(kDataSizeBox);
+}
+
+int ComputingObject::prefixSystem()
+{
+    const int tag = choice("BaseRadioSelection")->selectedTag();
+    return tag == 0 || tag == 1 ? tag : -1;
+}
+
+void ComputingObject::convert(int boxNumber)
+{
+    const int system = prefixSystem();
+    if (system < 0)
+        return;
+    useTable(kDataSizeTables[system]);
+    ConverterWindow::convert(boxNumber);
+}
+
+void ComputingObject::BaseAction()
+{
+    const int system = prefixSystem();
+    if (system >= 0) {
+        const std::span<const UnitRow> rows = kDataSizeTables[system];
+        Box& box = boxAt(kDataSizeBox);
+        for (int tag = 0; tag < boxRowCount(kDataSizeBox); ++tag)
+            box.cellWithTag(tag)->setTitle(rows[boxFirstRow(kDataSizeBox) + tag].unit);
+    }
+    Calc();
+}
+
+void ComputingObject::accuracyChange(int digits)
+{
+    for (const char* outlet : kFormatOrder)
+        field(outlet)->setFloatingPointFormat(false, 0, digits);
+}
+
+bool ComputingObject::readNotation(int tag, std::int32_t& value)
+{
+    Field& cell = *boxAt(kNumberBaseBox).cellWithTag(tag);
+    const std::string text = cell.stringValue();
+    const BaseReading reading = readInteger(text, notationOf(tag));
+    if (!reading.ok()) {
+        setRefusalMessage(describe(reading.error, notationOf(tag)));
+        cell.keepRefusedText(text);
+        platform().beep();
+        return false;
+    }
+    value = reading.value;
+    return true;
+}
+
+// The decimal cell is the base: another notation's entry is written there
+// first, and the others are then written from a fresh read of it. The edited
+// cell keeps what was typed; a refused entry changes nothing else.
+void ComputingObject::NumConversion()
+{
+    Box& box = boxAt(kNumberBaseBox);
+    const int edited = box.selectedTag();
+    const int decimal = static_cast<int>(Notation::Decimal);
+    std::int32_t value = 0;
+    const bool intoBase = edited == static_cast<int>(Notation::Binary) ||
+                          edited == static_cast<int>(Notation::Octal) ||
+                          edited == static_cast<int>(Notation::Hexadecimal);
+    if (intoBase) {
+        if (!readNotation(edited, value)) {
+            box.selectCellWithTag(edited);
+            return;
+        }
+        box.cellWithTag(decimal)->setStringValue(writeInteger(value, Notation::Decimal));
+    }
+    for (const Notation notation : {Notation::Binary, Notation::Octal, Notation::Hexadecimal}) {
+        const int tag = static_cast<int>(notation);
+        if (tag == edited)
+            continue;
+        if (!readNotation(decimal, value))
+            break;
+        box.cellWithTag(tag)->setStringValue(writeInteger(value, notation));
+    }
+    box.selectCellWithTag(edited);
+}
+
+}  // namespace ambrel
