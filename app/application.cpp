@@ -14,6 +14,9 @@ Application::Application(Platform& platform) : menu_(platform)
             if (kConverterClassNames[i] == entry.className)
                 menu_.connect(static_cast<Converter>(i),
                               dynamic_cast<ConverterWindow*>(controllers_.back().get()));
+        for (int i = 0; i < kCalculatorCount; ++i)
+            if (kCalculatorOpenActions[i] == entry.openAction)
+                menu_.connectCalculator(i, controllers_.back().get());
     }
 }
 

@@ -16,6 +16,13 @@ const std::array<std::string_view, kConverterCount> kConverterOpenActions = {
     "OpenTimeWindow:",   "OpenVelocityWindow:",  "OpenVolumeWindow:",
 };
 
+const std::array<std::string_view, kCalculatorCount> kCalculatorOpenActions = {
+    "OpenFileTransCalcWindow:",
+    "OpenfindxWindow:",
+    "OpenInterpolateCalcWindow:",
+    "OpenPowerWeightRatioWindow:",
+};
+
 namespace {
 
 // The order in which an accuracy change reaches the opened converters.
@@ -33,6 +40,11 @@ MenuObject::MenuObject(Platform& platform) : platform_(platform)
         const auto which = static_cast<Converter>(i);
         addAction(std::string(kConverterOpenActions[i]), [this, which] { openConverter(which); });
     }
+    for (int i = 0; i < kCalculatorCount; ++i)
+        addAction(std::string(kCalculatorOpenActions[i]), [this, i] {
+            if (calculators_[i])
+                calculators_[i]->perform(kCalculatorOpenActions[i]);
+        });
     addAction("OpenBonusCalcsWindow:", [this] { OpenBonusCalcsWindow(); });
     addAction("SetAccuracyPref:", [this] { SetAccuracyPref(); });
     addAction("ButtonFromFirstRunWindow:", [this] { ButtonFromFirstRunWindow(); });
@@ -56,6 +68,17 @@ void MenuObject::connect(Converter which, ConverterWindow* controller)
 ConverterWindow* MenuObject::connection(Converter which) const
 {
     return connections_[static_cast<int>(which)];
+}
+
+void MenuObject::connectCalculator(int index, Controller* calculator)
+{
+    if (index >= 0 && index < kCalculatorCount)
+        calculators_[index] = calculator;
+}
+
+Controller* MenuObject::calculatorConnection(int index) const
+{
+    return index >= 0 && index < kCalculatorCount ? calculators_[index] : nullptr;
 }
 
 void MenuObject::connectOutlet(std::string_view name, Window* window)

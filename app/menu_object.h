@@ -34,6 +34,10 @@ extern const std::array<std::string_view, kConverterCount> kConverterClassNames;
 // The opening action of each connection, in declaration order.
 extern const std::array<std::string_view, kConverterCount> kConverterOpenActions;
 
+// The further calculators' opening actions, in the order their window lists them.
+inline constexpr int kCalculatorCount = 4;
+extern const std::array<std::string_view, kCalculatorCount> kCalculatorOpenActions;
+
 class MenuObject : public Controller {
 public:
     static constexpr const char* kUsePreferences = "UsePreferences";
@@ -47,6 +51,10 @@ public:
     // Connects a converter controller; unconnected converters cannot be opened.
     void connect(Converter which, ConverterWindow* controller);
     ConverterWindow* connection(Converter which) const;
+    // The window of further calculators relays each calculator's opening
+    // action, so its buttons work whichever calculators are connected.
+    void connectCalculator(int index, Controller* calculator);
+    Controller* calculatorConnection(int index) const;
 
     void applicationDidFinishLaunching();
     void ButtonFromFirstRunWindow();
@@ -81,6 +89,7 @@ private:
     bool built_ = false;
     Window* firstRunWindow_ = nullptr;
     std::array<ConverterWindow*, kConverterCount> connections_{};
+    std::array<Controller*, kCalculatorCount> calculators_{};
     std::array<std::int32_t, kConverterCount> opened_{};
 };
 

@@ -1,5 +1,9 @@
 #include "app/window_registry.h"
 
+#include "calculators/file_transfer.h"
+#include "calculators/interpolation.h"
+#include "calculators/power_weight.h"
+#include "calculators/proportion.h"
 #include "computing/computing.h"
 #include "converters/area.h"
 #include "converters/fuel_light.h"
@@ -35,6 +39,10 @@ constexpr WindowEntry kWindows[] = {
     {"power-energy", "PowerEnergyObject", "OpenPowerEnergyWindow:", true, make<PowerEnergyObject>},
     {"fuel-light", "MiscObject", "OpenMiscWindow:", true, make<MiscObject>},
     {"computing", "ComputingObject", "OpenComputingWindow:", true, make<ComputingObject>},
+    {"file-transfer", "FileTransferCalc", "OpenFileTransCalcWindow:", false, make<FileTransferCalc>},
+    {"proportion", "FindXcalc", "OpenfindxWindow:", false, make<FindXcalc>},
+    {"interpolation", "InterpolateCalc", "OpenInterpolateCalcWindow:", false, make<InterpolateCalc>},
+    {"power-weight", "PowerWeightRatio", "OpenPowerWeightRatioWindow:", false, make<PowerWeightRatio>},
 };
 
 }  // namespace

@@ -124,17 +124,22 @@ QWidget* makeInfoPanel()
     return panel;
 }
 
-QWidget* makeBonusCalcsWindow(Controller&)
+QWidget* makeBonusCalcsWindow(Controller& menu)
 {
     auto* window = new QWidget;
     window->setObjectName(QStringLiteral("BonusCalcsWindow"));
     window->setWindowTitle(QObject::tr("Further calculators"));
     auto* layout = new QVBoxLayout(window);
-    const char* titles[] = {"&File transfer time…", "&Proportion…", "&Interpolation…", "Power to &weight…"};
-    for (const char* title : titles) {
-        auto* button = new QPushButton(QObject::tr(title));
-        // The calculators join these buttons as they are built.
-        button->setEnabled(false);
+    // In the order of kCalculatorOpenActions.
+    const char* titles[kCalculatorCount] = {"&File transfer time…", "&Proportion…", "&Interpolation…",
+                                            "Power to &weight…"};
+    auto* owner = dynamic_cast<MenuObject*>(&menu);
+    for (int i = 0; i < kCalculatorCount; ++i) {
+        auto* button = new QPushButton(QObject::tr(titles[i]));
+        const std::string action(kCalculatorOpenActions[i]);
+        button->setObjectName(QString::fromStdString(action));
+        button->setEnabled(owner && owner->calculatorConnection(i));
+        QObject::connect(button, &QPushButton::clicked, window, [&menu, action] { menu.perform(action); });
         layout->addWidget(button);
     }
     new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);

@@ -1,0 +1,139 @@
+#include "calculators/file_transfer.h"
+
+#include <cmath>
+#include <iterator>
+
+namespace ambrel {
+
+namespace {
+
+struct LineSpeed {
+    double bytesPerSecond;
+    const char* title;  // the same rate in bits per second, k = 1024 and M = 1048576
+};
+
+// Rates as the line carries them; 1.544 and 44.736 Mbit/s are held to the
+// nearest byte.
+constexpr LineSpeed kLineSpeeds[] = {
+    {1843.2, "14.4 kbit/s"},
+    {3584, "28 kbit/s"},
+    {7168, "56 kbit/s"},
+    {16384, "128 kbit/s"},
+    {202375, "1.544 Mbit/s (T1)"},
+    {5863637, "44.736 Mbit/s (T3)"},
+    {1310720, "10 Mbit/s"},
+    {13107200, "100 Mbit/s"},
+    {196608, "1.5 Mbit/s"},
+    {102400, "800 kbit/s"},
+};
+constexpr int kLineSpeedCount = static_cast<int>(std::size(kLineSpeeds));
+
+// Size units; an item's index is its tag, which the presets rely on.
+constexpr const char* kSizeUnits[] = {"bytes", "kilobytes", "megabytes"};
+
+enum : int { kFileSizeField, kHourField, kMinutesField, kSecondsField };
+enum : int { kFileSizeBox };
+
+WindowSpec makeSpec()
+{
+    WindowSpec spec;
+    spec.outlet = "FileTransCalcWindow";
+    spec.title = "File transfer time";
+    spec.boxes = {
+        {"FileSize", "File size", "Calc:"},
+        {"TransferTimeBox", "Transfer time", ""},
+    };
+    spec.fields = {
+        {"FileSize", "size", kFileSizeBox, 0},
+        {"TimeHour", "hours", 1, 0, FieldKind::Number, true},
+        {"TimeMinutes", "minutes", 1, 1, FieldKind::Number, true},
+        {"TimeSeconds", "seconds", 1, 2, FieldKind::Number, true},
+    };
+
+    ChoiceSpec units{"BytesSelPopup", "Size unit", "Calc:", {}, false, 2};
+    for (int tag = 0; tag < static_cast<int>(std::size(kSizeUnits)); ++tag)
+        units.items.push_back({tag, kSizeUnits[tag]});
+    ChoiceSpec speeds{"TransferSpeed", "Line speed (bits per second)", "Calc:", {}, true, 0};
+    for (int tag = 0; tag < kLineSpeedCount; ++tag)
+        speeds.items.push_back({tag, kLineSpeeds[tag].title});
+    spec.choices = {std::move(units), std::move(speeds)};
+
+    spec.buttons = {
+        {"1 MB", "FileSize1MB:"},
+        {"5 MB", "FileSize5MB:"},
+        {"10 MB", "FileSize10MB:"},
+        {"Calculate", "Calc:"},
+        {"Notebook", "ShowNotebook:"},
+    };
+    return spec;
+}
+
+}  // namespace
+
+Sixties countSixties(double amount)
+{
+    // Counting off stops at once below 60, and for not-a-number.
+    if (!(amount >= 60))
+        return {0, amount};
+    if (std::isinf(amount))
+        return {amount, amount};
+    // Below 2^55 every subtraction of 60 is exact (60 is a multiple of the
+    // amount's spacing), so the counting leaves the exact remainder, which
+    // fmod gives exactly, and amount - rest is exactly 60 × count. Larger
+    // amounts, which no counting would finish, get the nearest whole count.
+    const double rest = std::fmod(amount, 60.0);
+    return {std::floor((amount - rest) / 60), rest};
+}
+
+FileTransferCalc::FileTransferCalc(Platform& platform) : WindowController(platform, makeSpec())
+{
+    addAction("Calc:", [this] { Calc(); });
+    addAction("FileSize1MB:", [this] { FileSize1MB(); });
+    addAction("FileSize5MB:", [this] { FileSize5MB(); });
+    addAction("FileSize10MB:", [this] { FileSize10MB(); });
+    addAction("OpenFileTransCalcWindow:", [this] { OpenFileTransCalcWindow(); });
+    addAction("ShowNotebook:", [this] { ShowNotebook(); });
+}
+
+double FileTransferCalc::lineSpeed(int tag)
+{
+    return tag >= 1 && tag < kLineSpeedCount ? kLineSpeeds[tag].bytesPerSecond : kLineSpeeds[0].bytesPerSecond;
+}
+
+void FileTransferCalc::Calc()
+{
+    const int unit = BytesSelPopup().selectedTag();
+    const double size = fieldAt(kFileSizeField).doubleValue();
+    double bytes = size;
+    if (unit == 1)
+        bytes = size * 1024;
+    else if (unit == 2)
+        bytes = (size * 1024) * 1024;
+    const double rate = lineSpeed(choice("TransferSpeed")->selectedTag());
+
+    const double seconds = bytes / rate;
+    const double minutes = seconds / 60;
+    const Sixties hours = countSixties(minutes);
+    const Sixties minutesLeft = countSixties(hours.rest * 60);
+
+    fieldAt(kHourField).setDoubleValue(hours.count);
+    fieldAt(kMinutesField).setDoubleValue(minutesLeft.count);
+    fieldAt(kSecondsField).setDoubleValue(minutesLeft.rest);
+}
+
+void FileTransferCalc::preset(double size, int unitIndex)
+{
+    fieldAt(kFileSizeField).setDoubleValue(size);
+    InXBytes().selectItemAtIndex(unitIndex);
+}
+
+void FileTransferCalc::OpenFileTransCalcWindow()
+{
+    // Whole hours and minutes; the seconds to the hundredth.
+    fieldAt(kHourField).setFloatingPointFormat(false, 0, 0);
+    fieldAt(kMinutesField).setFloatingPointFormat(false, 0, 0);
+    fieldAt(kSecondsField).setFloatingPointFormat(false, 0, 2);
+    openWindow(kFileSizeBox, 0);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "framework/window_controller.h"
+
+namespace ambrel {
+
+// Whole sixties in an amount and what is left over: the hours in a number
+// of minutes, or the minutes in a number of seconds.
+struct Sixties {
+    double count;
+    double rest;
+};
+
+// The same counts as taking 60 away until less than 60 is left, without the
+// loop, so that any amount answers at once. An amount below 60, negative or
+// not a number counts none and is left as it is; an infinite amount counts
+// infinitely many and leaves an infinite rest, so every field reads "inf".
+Sixties countSixties(double amount);
+
+// How long a file takes to cross a line of a given speed, in hours, minutes
+// and seconds.
+class FileTransferCalc : public WindowController {
+public:
+    explicit FileTransferCalc(Platform& platform);
+
+    // Bytes per second of the line speed with tag `tag`; unknown tags give
+    // the slowest line.
+    static double lineSpeed(int tag);
+
+    void Calc();
+    void FileSize1MB() { preset(1048576, kBytesItem); }
+    void FileSize5MB() { preset(5, kMegabytesItem); }
+    void FileSize10MB() { preset(10, kMegabytesItem); }
+    void OpenFileTransCalcWindow();
+    void ShowNotebook() { showNotebookDocument("FileTransfer"); }
+
+private:
+    static constexpr int kBytesItem = 0;
+    static constexpr int kMegabytesItem = 2;
+
+    // One pop-up is both the unit read by Calc (by tag) and the one the
+    // presets set (by index); its item indices equal its tags.
+    Choice& BytesSelPopup() { return *choice("BytesSelPopup"); }
+    Choice& InXBytes() { return BytesSelPopup(); }
+
+    void preset(double size, int unitIndex);
+};
+
+}  // namespace ambrel

@@ -1,0 +1,61 @@
+#include "calculators/interpolation.h"
+
+namespace ambrel {
+
+namespace {
+
+enum : int { kA, kB, kC, kD, kE, kX };
+
+// The boxes read as the two known points, then the wanted abscissa and the
+// answer; the cells keep the order of the letters.
+WindowSpec makeSpec()
+{
+    WindowSpec spec;
+    spec.outlet = "InterpolateCalcWindow";
+    spec.title = "Linear interpolation";
+    spec.boxes = {
+        {"formA", "First known point: at A …", "Calc:"},
+        {"formD", "… the value is D", "Calc:"},
+        {"formC", "Second known point: at C …", "Calc:"},
+        {"formE", "… the value is E", "Calc:"},
+        {"formB", "Wanted: at B …", "Calc:"},
+        {"formx", "… the value is x", ""},
+    };
+    spec.fields = {
+        {"formA", "A", 0, 0},
+        {"formB", "B", 4, 0},
+        {"formC", "C", 2, 0},
+        {"formD", "D", 1, 0},
+        {"formE", "E", 3, 0},
+        {"formx", "x", 5, 0, FieldKind::Number, true},
+    };
+    spec.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNotebook:"}};
+    return spec;
+}
+
+}  // namespace
+
+InterpolateCalc::InterpolateCalc(Platform& platform) : WindowController(platform, makeSpec())
+{
+    addAction("Calc:", [this] { Calc(); });
+    addAction("OpenInterpolateCalcWindow:", [this] { OpenInterpolateCalcWindow(); });
+    addAction("ShowNotebook:", [this] { ShowNotebook(); });
+}
+
+void InterpolateCalc::Calc()
+{
+    const double a = fieldAt(kA).doubleValue();
+    const double b = fieldAt(kB).doubleValue();
+    const double c = fieldAt(kC).doubleValue();
+    const double d = fieldAt(kD).doubleValue();
+    const double e = fieldAt(kE).doubleValue();
+    // x = D + ((E − D) × (B − A)) ÷ (C − A): the product before the division.
+    const double rise = e - d;
+    const double run = b - a;
+    const double span = c - a;
+    const double product = rise * run;
+    const double quotient = product / span;
+    fieldAt(kX).setDoubleValue(d + quotient);
+}
+
+}  // namespace ambrel

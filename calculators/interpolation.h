@@ -1,0 +1,17 @@
+#pragma once
+
+#include "framework/window_controller.h"
+
+namespace ambrel {
+
+// The value at B on the straight line through the points (A, D) and (C, E).
+class InterpolateCalc : public WindowController {
+public:
+    explicit InterpolateCalc(Platform& platform);
+
+    void Calc();
+    void OpenInterpolateCalcWindow() { openWindow(0, 0); }
+    void ShowNotebook() { showNotebookDocument("Interpolate"); }
+};
+
+}  // namespace ambrel

@@ -1,0 +1,54 @@
+#include "calculators/power_weight.h"
+
+namespace ambrel {
+
+namespace {
+
+enum : int { kHorsepower, kWeight, kRatio };
+enum : int { kTextFieldInput };
+
+WindowSpec makeSpec()
+{
+    WindowSpec spec;
+    spec.outlet = "PowerWeightRatioWindow";
+    spec.title = "Power to weight";
+    spec.boxes = {
+        {"TextFieldInput", "Power and weight (weight in any unit)", "Calc:"},
+        {"RatioBox", "Ratio", ""},
+    };
+    spec.fields = {
+        {"Horsepower", "power, horsepower", kTextFieldInput, 0},
+        {"Weight", "weight", kTextFieldInput, 1},
+        {"Ratio", "horsepower per unit of weight", 1, 0, FieldKind::Number, true},
+    };
+    spec.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNoteBook:"}};
+    return spec;
+}
+
+}  // namespace
+
+PowerWeightRatio::PowerWeightRatio(Platform& platform) : WindowController(platform, makeSpec())
+{
+    addAction("Calc:", [this] { Calc(); });
+    addAction("OpenPowerWeightRatioWindow:", [this] { OpenPowerWeightRatioWindow(); });
+    addAction("ShowNoteBook:", [this] { ShowNoteBook(); });
+}
+
+void PowerWeightRatio::Calc()
+{
+    const double power = fieldAt(kHorsepower).doubleValue();
+    const double weight = fieldAt(kWeight).doubleValue();
+    fieldAt(kRatio).setDoubleValue(power / weight);
+}
+
+void PowerWeightRatio::OpenPowerWeightRatioWindow()
+{
+    Window& w = window();
+    w.center();
+    w.makeKeyAndOrderFront();
+    // The ratio has its own fixed three decimals, whatever the accuracy.
+    fieldAt(kRatio).setFloatingPointFormat(false, 0, 3);
+    boxAt(kTextFieldInput).selectCellWithTag(0);
+}
+
+}  // namespace ambrel

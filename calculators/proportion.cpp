@@ -1,0 +1,49 @@
+#include "calculators/proportion.h"
+
+namespace ambrel {
+
+namespace {
+
+enum : int { kA, kB, kC, kX };
+
+WindowSpec makeSpec()
+{
+    WindowSpec spec;
+    spec.outlet = "findxWindow";
+    spec.title = "Proportion: A is to B as x is to C";
+    spec.boxes = {
+        {"formA", "A is to …", "Calc:"},
+        {"formB", "… B as …", "Calc:"},
+        {"formx", "… x is to …", ""},
+        {"formC", "… C", "Calc:"},
+    };
+    spec.fields = {
+        {"formA", "A", 0, 0},
+        {"formB", "B", 1, 0},
+        {"formC", "C", 3, 0},
+        {"formx", "x = A × C ÷ B", 2, 0, FieldKind::Number, true},
+    };
+    spec.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNotebook:"}};
+    return spec;
+}
+
+}  // namespace
+
+FindXcalc::FindXcalc(Platform& platform) : WindowController(platform, makeSpec())
+{
+    addAction("Calc:", [this] { Calc(); });
+    addAction("OpenfindxWindow:", [this] { OpenfindxWindow(); });
+    addAction("ShowNotebook:", [this] { ShowNotebook(); });
+}
+
+void FindXcalc::Calc()
+{
+    const double a = fieldAt(kA).doubleValue();
+    const double b = fieldAt(kB).doubleValue();
+    const double c = fieldAt(kC).doubleValue();
+    // The product first: A × (C ÷ B) rounds differently.
+    const double product = a * c;
+    fieldAt(kX).setDoubleValue(product / b);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "framework/window_controller.h"
+
+namespace ambrel {
+
+// The missing term x of "A is to B as x is to C".
+class FindXcalc : public WindowController {
+public:
+    explicit FindXcalc(Platform& platform);
+
+    void Calc();
+    void OpenfindxWindow() { openWindow(0, 0); }
+    void ShowNotebook() { showNotebookDocument("FindxCalc"); }
+};
+
+}  // namespace ambrel

@@ -1,0 +1,66 @@
+// The window of further calculators on the desktop platform: its buttons
+// open the calculators, which work from the keyboard.
+#include "app/application.h"
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ambrel;
+
+namespace {
+
+QWidget* topLevel(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name))
+            return w;
+    return nullptr;
+}
+
+void typeInto(QWidget* window, const char* outlet, const char* text)
+{
+    auto* cell = window->findChild<QLineEdit*>(QString::fromLatin1(outlet));
+    ASSERT_NE(cell, nullptr) << outlet;
+    cell->setFocus();
+    cell->selectAll();
+    QTest::keyClicks(cell, QString::fromLatin1(text));
+    QTest::keyClick(cell, Qt::Key_Return);
+}
+
+}  // namespace
+
+TEST(BonusCalcsWindowGui, ButtonOpensTheProportionWindowWhichSolvesForX)
+{
+    QtPlatform platform;
+    Application app(platform);
+    app.menu().parts();
+    app.menu().OpenBonusCalcsWindow();
+    QWidget* bonus = topLevel("BonusCalcsWindow");
+    ASSERT_NE(bonus, nullptr);
+    for (const char* action : {"OpenFileTransCalcWindow:", "OpenfindxWindow:", "OpenInterpolateCalcWindow:",
+                               "OpenPowerWeightRatioWindow:"}) {
+        auto* button = bonus->findChild<QPushButton*>(QString::fromLatin1(action));
+        ASSERT_NE(button, nullptr) << action;
+        EXPECT_TRUE(button->isEnabled()) << action;
+    }
+
+    QTest::mouseClick(bonus->findChild<QPushButton*>(QStringLiteral("OpenfindxWindow:")), Qt::LeftButton);
+    QWidget* findx = topLevel("findxWindow");
+    ASSERT_NE(findx, nullptr);
+    EXPECT_TRUE(findx->isVisible());
+    EXPECT_EQ(findx->focusWidget(), findx->findChild<QLineEdit*>(QStringLiteral("formA")));
+
+    typeInto(findx, "formA", "2");
+    typeInto(findx, "formB", "4");
+    typeInto(findx, "formC", "10");
+    auto* x = findx->findChild<QLineEdit*>(QStringLiteral("formx"));
+    ASSERT_NE(x, nullptr);
+    EXPECT_TRUE(x->isReadOnly());
+    EXPECT_EQ(app.controller("FindXcalc")->field("formx")->doubleValue(), 5);
+    findx->close();
+    bonus->close();
+}
