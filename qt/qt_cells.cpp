@@ -3,6 +3,11 @@
 #include "framework/number_text.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLocale>
@@ -104,6 +109,36 @@ void QtField::keepRefusedText(std::string_view text)
     refused_ = true;
     setText(toQString(text));
     selectAll();
+}
+
+QString QtField::fullValueText() const
+{
+    if (text_)
+        return QLineEdit::text();
+    return QString::fromStdString(formatExact(value_));
+}
+
+void QtField::keyPressEvent(QKeyEvent* event)
+{
+    // Copy with nothing selected copies what the cell shows.
+    if (event == QKeySequence::Copy && !hasSelectedText()) {
+        QGuiApplication::clipboard()->setText(shownText());
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void QtField::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    menu->addSeparator();
+    menu->addAction(tr("Copy &Shown Value"), this,
+                    [this] { QGuiApplication::clipboard()->setText(shownText()); });
+    if (!text_)
+        menu->addAction(tr("Copy &Full Value"), this,
+                        [this] { QGuiApplication::clipboard()->setText(fullValueText()); });
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void QtField::focusInEvent(QFocusEvent* event)

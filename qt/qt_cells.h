@@ -41,8 +41,14 @@ public:
     // The user's decimal separator, for reading typed text.
     static char decimalSeparator();
 
+    // What the cell shows, and its full value in a form that reads back exactly.
+    QString shownText() const { return QLineEdit::text(); }
+    QString fullValueText() const;
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void render();
