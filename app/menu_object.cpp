@@ -49,6 +49,7 @@ MenuObject::MenuObject(Platform& platform) : platform_(platform)
     addAction("SetAccuracyPref:", [this] { SetAccuracyPref(); });
     addAction("ButtonFromFirstRunWindow:", [this] { ButtonFromFirstRunWindow(); });
     addAction("CloseInfoPanel:", [this] { CloseInfoPanel(); });
+    addInformationActions();
 }
 
 const MenuParts& MenuObject::parts()

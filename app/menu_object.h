@@ -73,6 +73,18 @@ public:
     void OpenVolumeWindow() { openConverter(Converter::Volume); }
     void OpenBonusCalcsWindow();
 
+    // Information windows, documents, printing and the home page.
+    void IntroAndHelp() { loadInformation("HelpIntro"); }
+    void MoreInfo() { loadInformation("MoreInfo"); }
+    void WarrantyInfo() { loadInformation("Warranty"); }
+    void OpenSIPrefixes() { loadInformation("SIPrefixes"); }
+    void ShowNotebook();
+    void ShowSummary();
+    void print();
+    void displayOrlune();
+    void performOpenURL(std::string_view address);
+    static const char* homePage();
+
     // Whether the converter has been opened through the menu since launch.
     bool opened(Converter which) const { return opened_[static_cast<int>(which)] == 1; }
 
@@ -82,6 +94,8 @@ public:
 
 private:
     void openConverter(Converter which);
+    void loadInformation(std::string_view name);
+    void addInformationActions();
     void showInfoPanelForAWhile();
 
     Platform& platform_;

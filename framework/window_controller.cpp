@@ -1,5 +1,7 @@
 #include "framework/window_controller.h"
 
+#include "framework/notebook.h"
+
 #include <string>
 
 namespace ambrel {
@@ -51,20 +53,7 @@ void WindowController::openWindow(int box, int tag)
 
 bool WindowController::showNotebookDocument(std::string_view name)
 {
-    const std::optional<std::string> path = platform_.pathForResource(name, "rtfd");
-    if (!path)
-        return false;
-    NotebookView* view = platform_.notebookView();
-    Window* notebook = platform_.notebookWindow();
-    if (!view || !notebook)
-        return true;
-    // The path stays as the text if the document cannot be read.
-    view->setString(*path);
-    view->readDocumentFromFile(*path);
-    notebook->setTitle(name);
-    notebook->center();
-    notebook->makeKeyAndOrderFront();
-    return true;
+    return showNotebook(platform_, name);
 }
 
 }  // namespace ambrel

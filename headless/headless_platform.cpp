@@ -325,9 +325,8 @@ bool HeadlessPlatform::loadInterface(std::string_view name, Controller& owner)
     for (const std::string& outlet : it->second) {
         HeadlessWindow* w = makeWindow(outlet);
         owner.connectOutlet(outlet, w);
-        // Information windows show themselves, as their files define.
-        if (outlet != "FirstRunWindow")
-            w->makeKeyAndOrderFront();
+        // The windows of the interface files show themselves.
+        w->makeKeyAndOrderFront();
     }
     log_.add({"load", std::string(name), 0, {}});
     return true;

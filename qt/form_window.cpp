@@ -24,9 +24,11 @@ constexpr int kRowsPerColumn = 10;
 // Boxes are stacked in a column of the window up to this many rows.
 constexpr int kWindowColumnRows = 14;
 
+// Rows of a box: its cells spread evenly over as few columns as needed.
 int rowsOf(int cells)
 {
-    return std::min(cells, kRowsPerColumn);
+    const int columns = std::max(1, (cells + kRowsPerColumn - 1) / kRowsPerColumn);
+    return (cells + columns - 1) / columns;
 }
 
 }  // namespace
@@ -75,6 +77,12 @@ FormWindow::FormWindow(const WindowSpec& spec, WindowController& owner, Platform
                 connect(cell, &QLineEdit::returnPressed, this, [this, cell, boxIndex] { confirm(cell, boxIndex); });
         }
         parts_.fields.push_back(cell);
+    }
+
+    // Keep each label next to its cell when a box is wider than its cells.
+    for (QtBox* box : boxes) {
+        auto* grid = static_cast<QGridLayout*>(box->layout());
+        grid->setColumnStretch(grid->columnCount(), 1);
     }
 
     auto* columns = new QHBoxLayout;
@@ -153,6 +161,15 @@ FormWindow::FormWindow(const WindowSpec& spec, WindowController& owner, Platform
 
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    // F1 shows this window's notes; Ctrl+P prints it.
+    for (const ButtonSpec& b : spec.buttons)
+        if (b.title == "Notebook") {
+            const std::string action = b.action;
+            connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+                    [this, action] { owner_.perform(action); });
+        }
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            [this] { parts_.window->print(); });
 }
 
 void FormWindow::confirm(QtField* cell, int)
@@ -161,7 +178,7 @@ void FormWindow::confirm(QtField* cell, int)
     while (index < static_cast<int>(parts_.fields.size()) && parts_.fields[index] != cell)
         ++index;
     const EntryResult result =
-        typeAndConfirm(platform_, owner_, index, cell->text().toStdString(), QtField::decimalSeparator());
+        typeAndConfirm(platform_, owner_, index, cell->text().trimmed().toStdString(), QtField::decimalSeparator());
     if (result.accepted)
         status_->clear();
     else

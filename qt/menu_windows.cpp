@@ -103,8 +103,20 @@ MainMenuWindow::MainMenuWindow(Controller& menu, QWidget* parent) : QMainWindow(
     layout->addWidget(convertersBox);
     setCentralWidget(central);
 
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    const auto send = [&menu](const char* action) { return [&menu, action] { menu.perform(action); }; };
+    QMenu* file = menuBar()->addMenu(tr("&Ambrel"));
+    file->addAction(tr("&About Ambrel"), this, send("MoreInfo:"));
+    file->addAction(tr("&Licence and warranty"), this, send("WarrantyInfo:"));
+    file->addAction(tr("&Home page"), this, send("displayOrlune:"));
+    file->addSeparator();
+    file->addAction(tr("&Print…"), QKeySequence::Print, this, send("print:"));
+    file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, qApp, &QApplication::closeAllWindows);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&How to use Ambrel"), QKeySequence::HelpContents, this, send("IntroAndHelp:"));
+    help->addAction(tr("&Summary of the windows"), this, send("ShowSummary:"));
+    help->addAction(tr("&Notes on fuel and light"), this, send("ShowNotebook:"));
+    help->addAction(tr("SI and binary &prefixes"), this, send("OpenSIPrefixes:"));
 }
 
 QWidget* makeInfoPanel()

@@ -1,5 +1,6 @@
 #include "qt/qt_platform.h"
 
+#include "app/menu_object.h"
 #include "framework/controller.h"
 #include "qt/form_window.h"
 #include "qt/menu_windows.h"
@@ -9,15 +10,20 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QTextBrowser>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QTimer>
 #include <QUiLoader>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 
 #ifndef AMBREL_SOURCE_RESOURCES
@@ -55,7 +61,9 @@ void QtWindow::center()
 {
     if (!widget_)
         return;
-    widget_->adjustSize();
+    // A window given a size of its own keeps it; others fit their contents.
+    if (!widget_->testAttribute(Qt::WA_Resized))
+        widget_->adjustSize();
     QScreen* screen = widget_->screen() ? widget_->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -111,7 +119,21 @@ void QtWindow::print()
     QPrintDialog dialog(&printer, widget_);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    widget_->render(&printer);
+    printWidget(widget_, printer);
+}
+
+bool QtWindow::printWidget(QWidget* widget, QPrinter& printer)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    // Fit the window on the page, never enlarging it beyond its screen size.
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double scale = std::min({page.width() / widget->width(), page.height() / widget->height(),
+                                   printer.resolution() / 96.0});
+    painter.scale(scale, scale);
+    widget->render(&painter);
+    return painter.end();
 }
 
 // --- settings ---------------------------------------------------------------
@@ -189,7 +211,7 @@ void QtPlatform::beep()
 
 void QtPlatform::log(std::string_view line)
 {
-    std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
+    qWarning().noquote() << toQString(line);
 }
 
 void QtPlatform::activateIgnoringOtherApps()
@@ -231,6 +253,17 @@ bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
     if (!top)
         return false;
     top->setAttribute(Qt::WA_DeleteOnClose);
+    // Texts may name the version and the home page.
+    const auto fill = [](QString text) {
+        return text.replace(QLatin1String("@VERSION@"), QCoreApplication::applicationVersion())
+            .replace(QLatin1String("@HOMEPAGE@"), QString::fromUtf8(MenuObject::homePage()));
+    };
+    for (QLabel* label : top->findChildren<QLabel*>())
+        if (label->text().contains(QLatin1Char('@')))
+            label->setText(fill(label->text()));
+    for (QTextBrowser* text : top->findChildren<QTextBrowser*>())
+        if (text->toHtml().contains(QLatin1Char('@')))
+            text->setHtml(fill(text->toHtml()));
     // Buttons name the owner's action they send in an "action" property.
     for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
         const QString action = button->property("action").toString();

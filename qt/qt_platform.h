@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QString>
 #include <QWidget>
+
+class QPrinter;
 #include <map>
 #include <memory>
 #include <vector>
@@ -28,6 +30,8 @@ public:
     bool isVisible() const override;
     void print() override;
     QWidget* widget() const { return widget_; }
+    // Renders `widget` onto one page of `printer`; false if nothing printed.
+    static bool printWidget(QWidget* widget, QPrinter& printer);
 
 private:
     QPointer<QWidget> widget_;

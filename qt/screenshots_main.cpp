@@ -1,0 +1,104 @@
+// Developer tool: opens every window of the desktop program, types a sample
+// entry the way a person would, and saves a picture of each window.
+// Usage: ambrel-screenshots DIR   (run under Xvfb, or with QT_QPA_PLATFORM=offscreen)
+#include "app/application.h"
+#include "app/window_registry.h"
+#include "framework/entry.h"
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdio>
+
+namespace {
+
+using namespace ambrel;
+
+// A sample entry per window, so the pictures show numbers.
+struct Sample {
+    const char* window;
+    const char* outlet;
+    const char* text;
+};
+constexpr Sample kSamples[] = {
+    {"length", "FeetField", "1"},          {"area", "SqAcre", "1"},
+    {"velocity", "KiloHourField", "100"},  {"pressure", "Atmosphere", "1"},
+    {"temperature", "CelsiusField", "37"}, {"time", "YearField", "1"},
+    {"volume", "Igallon", "1"},            {"weight", "AVpound", "1"},
+    {"power-energy", "Pkilowatt", "1"},    {"fuel-light", "MileGallonField", "30"},
+    {"computing", "KilobyteField", "1"},   {"file-transfer", "FileSize", "700"},
+    {"proportion", "formA", "2"},          {"power-weight", "Horsepower", "300"},
+};
+
+QWidget* widgetOf(Window* window)
+{
+    return static_cast<QtWindow*>(window)->widget();
+}
+
+void save(QWidget* widget, const QString& path)
+{
+    QApplication::processEvents();
+    widget->grab().save(path);
+    std::printf("%s %dx%d\n", qPrintable(path), widget->width(), widget->height());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(dir);
+
+    QtPlatform platform;
+    Application ambrel(platform);
+    MenuObject& menu = ambrel.menu();
+    menu.parts().accuracyField->setIntValue(4);
+    menu.CloseInfoPanel();
+    save(platform.mainMenuWidget(), dir + QStringLiteral("/main-menu.png"));
+    widgetOf(menu.parts().mainMenuWindow)->hide();
+
+    for (const WindowEntry& entry : windowRegistry()) {
+        WindowController* window = ambrel.controller(entry.className);
+        if (entry.takesAccuracy)
+            menu.perform(entry.openAction);
+        else
+            window->perform(entry.openAction);
+        for (const Sample& s : kSamples)
+            if (QLatin1String(s.window) == QLatin1String(entry.cliName))
+                typeAndConfirm(platform, *window, window->fieldIndex(s.outlet), s.text);
+        if (window->responds("Calc:") && !entry.takesAccuracy)
+            window->perform("Calc:");
+        QWidget* widget = widgetOf(window->parts().window);
+        save(widget, dir + QLatin1Char('/') + QLatin1String(entry.cliName) + QStringLiteral(".png"));
+        widget->close();
+    }
+
+    // A notebook, and the windows of the interface files.
+    menu.ShowSummary();
+    save(widgetOf(platform.notebookWindow()), dir + QStringLiteral("/notebook-summary.png"));
+    ambrel.controller("TempObject")->perform("ShowNoteBook:");
+    save(widgetOf(platform.notebookWindow()), dir + QStringLiteral("/notebook-temperature.png"));
+    widgetOf(platform.notebookWindow())->close();
+    const struct {
+        const char* action;
+        const char* window;
+    } information[] = {{"WarrantyInfo:", "FirstRunWindow"},
+                       {"IntroAndHelp:", "HelpIntroWindow"},
+                       {"MoreInfo:", "MoreInfoWindow"},
+                       {"OpenSIPrefixes:", "SIPrefixesWindow"}};
+    for (const auto& info : information) {
+        menu.perform(info.action);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(info.window) && w->isVisible()) {
+                save(w, dir + QLatin1Char('/') + QLatin1String(info.window) + QStringLiteral(".png"));
+                w->close();
+            }
+    }
+    return 0;
+}

@@ -1,0 +1,148 @@
+// The menu's information windows, documents, printing and home page, and
+// every window's notebook action.
+#include "app/application.h"
+#include "app/window_registry.h"
+#include "headless/headless_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using namespace ambrel;
+
+namespace {
+
+struct Menu {
+    HeadlessPlatform platform;
+    Application app{platform};
+    MenuObject& menu = app.menu();
+
+    Menu()
+    {
+        // The notebooks that ship with the program.
+        for (const auto& entry : std::filesystem::directory_iterator(AMBREL_SOURCE_DIR "/resources/notebooks"))
+            platform.resources()[entry.path().stem().string() + ".rtfd"] = entry.path().string();
+    }
+};
+
+TEST(InformationWindows, EachRequestLoadsTheFileAnew)
+{
+    struct Case {
+        const char* action;
+        const char* file;
+        const char* window;
+    } cases[] = {{"IntroAndHelp:", "HelpIntro", "HelpIntroWindow"},
+                 {"MoreInfo:", "MoreInfo", "MoreInfoWindow"},
+                 {"WarrantyInfo:", "Warranty", "FirstRunWindow"},
+                 {"OpenSIPrefixes:", "SIPrefixes", "SIPrefixesWindow"}};
+    for (const Case& c : cases) {
+        Menu m;
+        ASSERT_TRUE(m.menu.perform(c.action));
+        ASSERT_TRUE(m.menu.perform(c.action));
+        const auto loads = m.platform.events().ofKind("load");
+        ASSERT_EQ(loads.size(), 2u) << c.action;
+        EXPECT_EQ(loads[0].target, c.file);
+        EXPECT_EQ(m.platform.beeps(), 0);
+    }
+}
+
+TEST(InformationWindows, AFileThatCannotBeLoadedIsLoggedAndTheNextRequestTriesAgain)
+{
+    struct Case {
+        const char* action;
+        const char* file;
+        const char* line;
+    } cases[] = {{"IntroAndHelp:", "HelpIntro", "Failed to load HelpIntro.nib"},
+                 {"MoreInfo:", "MoreInfo", "Failed to load MoreInfo.nib"},
+                 {"WarrantyInfo:", "Warranty", "Failed to load Warranty.nib"},
+                 {"OpenSIPrefixes:", "SIPrefixes", "Failed to load SIPrefixes.nib"}};
+    for (const Case& c : cases) {
+        Menu m;
+        const auto saved = m.platform.interfaces()[c.file];
+        m.platform.interfaces().erase(c.file);
+        m.menu.perform(c.action);
+        EXPECT_EQ(m.platform.logLines(), std::vector<std::string>{c.line});
+        EXPECT_EQ(m.platform.beeps(), 1);
+        EXPECT_EQ(m.platform.events().count("front"), 0);
+
+        m.platform.interfaces()[c.file] = saved;
+        m.menu.perform(c.action);
+        EXPECT_EQ(m.platform.events().count("load"), 1) << c.action;
+        EXPECT_EQ(m.platform.logLines().size(), 1u);
+    }
+}
+
+TEST(Documents, MenuNotebookAndFuelLightNotebookShowTheSameDocument)
+{
+    Menu m;
+    m.menu.ShowNotebook();
+    Window* notebook = m.platform.notebookWindow();
+    EXPECT_EQ(notebook->title(), "Misc");
+    const std::string text = m.platform.notebookView()->text();
+    EXPECT_FALSE(text.empty());
+
+    m.menu.ShowSummary();
+    EXPECT_EQ(notebook->title(), "Summary");
+    m.app.controller("MiscObject")->perform("ShowNotebook:");
+    EXPECT_EQ(notebook->title(), "Misc");
+    EXPECT_EQ(m.platform.notebookView()->text(), text);
+    EXPECT_EQ(m.platform.beeps(), 0);
+}
+
+TEST(Documents, EveryWindowShowsItsOwnDocumentUnderItsName)
+{
+    struct Case {
+        const char* className;
+        const char* action;
+        const char* document;
+    } cases[] = {
+        {"LenghtObject", "ShowNotebook:", "Length"},         {"AreaObject", "ShowNotebook:", "Area"},
+        {"VelocityObject", "ShowNotebook:", "Velocity"},     {"PressureObject", "ShowNoteBook:", "Pressure"},
+        {"TempObject", "ShowNoteBook:", "Temperature"},      {"TimeObject", "ShowNotebook:", "Time"},
+        {"VolumeObject", "ShowNotebook:", "Volume"},         {"WeightObject", "ShowNotebook:", "Weight"},
+        {"PowerEnergyObject", "ShowNoteBook:", "PowerEnergy"}, {"MiscObject", "ShowNotebook:", "Misc"},
+        {"ComputingObject", "ShowNotebook:", "Computing"},   {"FileTransferCalc", "ShowNotebook:", "FileTransfer"},
+        {"FindXcalc", "ShowNotebook:", "FindxCalc"},         {"InterpolateCalc", "ShowNotebook:", "Interpolate"},
+        {"PowerWeightRatio", "ShowNoteBook:", "PowerWeightRatio"},
+    };
+    ASSERT_EQ(std::size(cases), windowRegistry().size());
+    for (const Case& c : cases) {
+        Menu m;
+        WindowController* window = m.app.controller(c.className);
+        ASSERT_NE(window, nullptr) << c.className;
+        ASSERT_TRUE(window->perform(c.action)) << c.className << " " << c.action;
+        EXPECT_EQ(m.platform.notebookWindow()->title(), c.document) << c.className;
+        EXPECT_TRUE(m.platform.notebookWindow()->isVisible());
+        const auto loads = m.platform.events().ofKind("notebookLoad");
+        ASSERT_EQ(loads.size(), 1u) << c.className << ": no document " << c.document;
+    }
+}
+
+TEST(Printing, PrintsTheKeyWindowOrNothing)
+{
+    Menu m;
+    m.menu.print();
+    EXPECT_EQ(m.platform.events().count("print"), 0);
+    m.menu.OpenLenghtWindow();
+    m.menu.print();
+    const auto prints = m.platform.events().ofKind("print");
+    ASSERT_EQ(prints.size(), 1u);
+    EXPECT_EQ(prints[0].target, "LenghtWindow");
+    m.menu.ShowSummary();
+    m.menu.print();
+    EXPECT_EQ(m.platform.events().ofKind("print").back().target, "NotebookWindow");
+}
+
+TEST(HomePage, OpensTheConfiguredAddress)
+{
+    Menu m;
+    m.menu.perform("displayOrlune:");
+    const auto opened = m.platform.events().ofKind("openURL");
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].text, MenuObject::homePage());
+    EXPECT_EQ(opened[0].text.rfind("https://", 0), 0u);
+}
+
+}  // namespace
