@@ -1,10 +1,14 @@
-// Entry latency on the desktop platform, offscreen: Enter in a field of the
-// length window until every field shows its new text and the window has
-// repainted.
+// Entry latency on the desktop platform, offscreen: Enter in a field until
+// every field shows its new text and the window has repainted, against the
+// floor of writing the same number of formatted numbers into plain line
+// edits and repainting once.
 #include "app/application.h"
+#include "framework/number_text.h"
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTemporaryDir>
@@ -14,27 +18,60 @@ namespace {
 
 using namespace ambrel;
 
-QApplication* app = nullptr;
-
-void BM_LengthEnterToRepaint(benchmark::State& state)
+void enterToRepaint(benchmark::State& state, const char* className, const char* openAction, const char* outlet)
 {
     QtPlatform platform;
     Application ambrel(platform);
-    ambrel.menu().OpenLenghtWindow();
-    QWidget* window = static_cast<QtWindow*>(ambrel.controller("LenghtObject")->parts().window)->widget();
-    auto* feet = window->findChild<QLineEdit*>(QStringLiteral("FeetField"));
-    auto* inches = window->findChild<QLineEdit*>(QStringLiteral("InchesField"));
+    ambrel.menu().perform(openAction);
+    WindowController* controller = ambrel.controller(className);
+    QWidget* window = static_cast<QtWindow*>(controller->parts().window)->widget();
+    auto* field = window->findChild<QLineEdit*>(QString::fromLatin1(outlet));
     QApplication::processEvents();
     int n = 0;
     for (auto _ : state) {
-        feet->setText(QString::number(++n % 7 + 1));
-        QTest::keyClick(feet, Qt::Key_Return);
+        field->setText(QString::number(++n % 7 + 1));
+        QTest::keyClick(field, Qt::Key_Return);
         window->repaint();
-        benchmark::DoNotOptimize(inches->text());
     }
     window->close();
 }
+
+void BM_LengthEnterToRepaint(benchmark::State& state)
+{
+    enterToRepaint(state, "LenghtObject", "OpenLenghtWindow:", "FeetField");
+}
 BENCHMARK(BM_LengthEnterToRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(0.5);
+
+void BM_VolumeEnterToRepaint(benchmark::State& state)
+{
+    enterToRepaint(state, "VolumeObject", "OpenVolumeWindow:", "Igallon");
+}
+BENCHMARK(BM_VolumeEnterToRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(0.5);
+
+// The floor: forty labelled line edits, each given a formatted number, then
+// one repaint.
+void BM_FloorFortyLineEdits(benchmark::State& state)
+{
+    QWidget window;
+    auto* form = new QFormLayout(&window);
+    std::vector<QLineEdit*> edits;
+    for (int i = 0; i < 40; ++i) {
+        auto* edit = new QLineEdit;
+        edit->setAlignment(Qt::AlignRight);
+        form->addRow(QStringLiteral("unit %1").arg(i), edit);
+        edits.push_back(edit);
+    }
+    window.show();
+    QApplication::processEvents();
+    double v = 1;
+    for (auto _ : state) {
+        v += 1;
+        for (int i = 0; i < 40; ++i)
+            edits[i]->setText(QString::fromStdString(formatFixed(v * (i + 1) / 7.0, 4)));
+        window.repaint();
+    }
+}
+BENCHMARK(BM_FloorFortyLineEdits)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(0.5);
 
 }  // namespace
 
@@ -44,7 +81,6 @@ int main(int argc, char** argv)
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication application(argc, argv);
-    app = &application;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,8 @@
 #include "cli/cli.h"
 
 #include "app/window_registry.h"
+#include "cli/json.h"
+#include "cli/unit_names.h"
 #include "framework/converter_window.h"
 #include "framework/entry.h"
 #include "framework/number_text.h"
@@ -10,6 +12,8 @@
 #include <charconv>
 #include <cctype>
 #include <cmath>
+#include <cstring>
+#include <optional>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -33,11 +37,24 @@ void printUsage(std::ostream& out)
 {
     out << "Usage:\n"
            "  ambrel                          start the desktop program\n"
-           "  ambrel WINDOW NUMBER UNIT       convert NUMBER UNIT into every unit of WINDOW\n"
+           "  ambrel NUMBER UNIT TO-UNIT      convert a number from one unit into another\n"
+           "                                  e.g. ambrel 3 mi km, ambrel -40 C F\n"
+           "  ambrel NUMBER UNIT              convert into every unit of the same window\n"
+           "  ambrel WINDOW NUMBER UNIT [TO-UNIT]\n"
+           "                                  the same, with the unit looked up in WINDOW\n"
            "                                  e.g. ambrel length 1 foot\n"
-           "  ambrel run [--accuracy D] [--tsv] WINDOW STEP...\n"
+           "  ambrel units [WINDOW]           list the windows, or a window's units\n"
+           "  ambrel run [--accuracy D] [--tsv | --json] WINDOW STEP...\n"
            "                                  run a window as a script\n"
+           "  ambrel batch WINDOW OUTLET [--to OUTLET] < numbers\n"
+           "                                  one number per input line into OUTLET; one line\n"
+           "                                  out per input: every field's exact value,\n"
+           "                                  tab-separated, or just the field --to names\n"
            "  ambrel --help                   show this text\n"
+           "\n"
+           "Units are full names (\"miles\", \"degrees Celsius\", any case) or symbols\n"
+           "(\"mi\", \"C\", \"KiB\", \"kB\"; letter case matters). --json, with a friendly\n"
+           "form or run, prints a JSON object instead of text.\n"
            "\n"
            "Script steps, applied in order:\n"
            "  OUTLET=TEXT   type TEXT into the field OUTLET and press Enter; for a choice\n"
@@ -98,10 +115,11 @@ bool namesUnit(const FieldSpec& field, const std::string& typed)
 
 // A window on the headless platform, opened the way the menu opens it.
 struct Session {
+    const WindowEntry& entry;
     HeadlessPlatform platform;
     std::unique_ptr<WindowController> controller;
 
-    Session(const WindowEntry& entry, int accuracy) : controller(entry.make(platform))
+    Session(const WindowEntry& e, int accuracy) : entry(e), controller(e.make(platform))
     {
         if (entry.takesAccuracy)
             if (auto* converter = dynamic_cast<ConverterWindow*>(controller.get()))
@@ -171,7 +189,7 @@ void printTsv(Session& s, std::ostream& out)
     }
 }
 
-// The friendly table shows twelve significant digits, so a tiny value is
+// The friendly forms show twelve significant digits, so a tiny value is
 // never shown as a bare zero.
 std::string friendlyNumber(HeadlessField& cell)
 {
@@ -183,13 +201,23 @@ std::string friendlyNumber(HeadlessField& cell)
     return std::string(buf, res.ptr);
 }
 
+// The unit a cell holds, as its title reads now (the data sizes retitle
+// with the prefix system), without the colon of a form's title.
+std::string unitLabel(HeadlessField& cell)
+{
+    std::string label = cell.title();
+    if (!label.empty() && label.back() == ':')
+        label.pop_back();
+    return label;
+}
+
 void printTable(Session& s, std::ostream& out, int highlighted = -1, bool friendly = false)
 {
     const auto& spec = s.controller->spec();
     std::size_t labelWidth = 0, valueWidth = 0;
     for (std::size_t i = 0; i < spec.fields.size(); ++i) {
-        labelWidth = std::max(labelWidth, spec.fields[i].label.size());
         HeadlessField& cell = s.cell(static_cast<int>(i));
+        labelWidth = std::max(labelWidth, unitLabel(cell).size());
         valueWidth = std::max(valueWidth, (friendly ? friendlyNumber(cell) : cell.shown()).size());
     }
     int lastBox = -1;
@@ -203,22 +231,43 @@ void printTable(Session& s, std::ostream& out, int highlighted = -1, bool friend
         }
         HeadlessField& cell = s.cell(static_cast<int>(i));
         const std::string shown = friendly ? friendlyNumber(cell) : cell.shown();
-        out << "  " << std::string(valueWidth - shown.size(), ' ') << shown << "  " << f.label;
+        const std::string label = unitLabel(cell);
+        out << "  " << std::string(valueWidth - shown.size(), ' ') << shown << "  " << label;
         if (static_cast<int>(i) == highlighted)
-            out << std::string(labelWidth - f.label.size(), ' ') << "  <-";
+            out << std::string(labelWidth - label.size(), ' ') << "  <-";
         out << '\n';
     }
+}
+
+// {"window": NAME, "fields": [{"outlet", "unit", "value", "shown"}, ...]}
+// with the fields `indices`, or all of them when that is empty.
+void printJson(Session& s, std::ostream& out, std::vector<int> indices = {}, bool friendly = false)
+{
+    if (indices.empty())
+        for (std::size_t i = 0; i < s.controller->spec().fields.size(); ++i)
+            indices.push_back(static_cast<int>(i));
+    out << "{\"window\":" << jsonString(s.entry.cliName) << ",\"fields\":[";
+    for (std::size_t n = 0; n < indices.size(); ++n) {
+        HeadlessField& cell = s.cell(indices[n]);
+        out << (n ? "," : "") << "{\"outlet\":" << jsonString(s.controller->spec().fields[indices[n]].outlet)
+            << ",\"unit\":" << jsonString(unitLabel(cell))
+            << ",\"value\":" << (cell.isText() ? jsonString(cell.stringValue()) : jsonNumber(cell.doubleValue()))
+            << ",\"shown\":" << jsonString(friendly ? friendlyNumber(cell) : cell.shown()) << '}';
+    }
+    out << "]}\n";
 }
 
 int runScript(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
     int accuracy = kDefaultCliAccuracy;
-    bool tsv = false;
+    bool tsv = false, json = false;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--tsv") {
             tsv = true;
+        } else if (a == "--json") {
+            json = true;
         } else if (a == "--accuracy") {
             if (i + 1 >= args.size() || !parseInt(args[i + 1], accuracy))
                 return usageError(err, "--accuracy needs a whole number");
@@ -232,6 +281,8 @@ int runScript(std::span<const std::string> args, std::ostream& out, std::ostream
             break;
         }
     }
+    if (tsv && json)
+        return usageError(err, "choose one of --tsv and --json");
     if (i >= args.size())
         return usageError(err, "run needs a window: " + windowNames());
     const WindowEntry* entry = findWindow(args[i]);
@@ -248,44 +299,329 @@ int runScript(std::span<const std::string> args, std::ostream& out, std::ostream
             return kExitUsage;
         }
     }
-    if (tsv)
+    if (json)
+        printJson(session, out);
+    else if (tsv)
         printTsv(session, out);
     else
         printTable(session, out);
     return 0;
 }
 
-// ambrel WINDOW NUMBER UNIT
+// --- the friendly forms ---------------------------------------------------
+
+// A unit a person named: a field of a window, and the setting the window
+// needs for that field to mean the unit.
+struct UnitPick {
+    const WindowEntry* window = nullptr;
+    std::string outlet;
+    const char* setting = nullptr;
+    std::string typed;
+};
+
+std::string joinWords(std::span<const std::string> words)
+{
+    std::string joined;
+    for (const std::string& w : words)
+        joined += (joined.empty() ? "" : " ") + w;
+    return joined;
+}
+
+// The unit `typed` names, in `window` if one is given. Windows without
+// unit names (the calculators) still know their fields by title and outlet.
+std::optional<UnitPick> pickUnit(const std::string& typed, const WindowEntry* window)
+{
+    if (const UnitName* u = findUnit(typed, window ? window->cliName : ""))
+        return UnitPick{findWindow(u->window), u->outlet, u->setting, typed};
+    if (!window)
+        return std::nullopt;
+    HeadlessPlatform platform;
+    const auto controller = window->make(platform);
+    const std::string wanted = lower(typed);
+    for (const FieldSpec& f : controller->spec().fields)
+        if (namesUnit(f, wanted))
+            return UnitPick{window, f.outlet, nullptr, typed};
+    return std::nullopt;
+}
+
+// The words after the number name one unit, or two: the first into the
+// second, with an optional "to" between them.
+struct UnitWords {
+    std::optional<UnitPick> from, to;
+    std::string unknown;  // the words that named nothing
+};
+
+// Two units take a dozen words at most; more is not worth trying to split.
+constexpr std::size_t kMostUnitWords = 12;
+
+UnitWords pickUnits(std::span<const std::string> words, const WindowEntry* window)
+{
+    UnitWords picked;
+    if ((picked.from = pickUnit(joinWords(words), window)))
+        return picked;
+    if (words.size() > kMostUnitWords) {
+        picked.unknown = joinWords(words);
+        return picked;
+    }
+    for (std::size_t k = 1; k < words.size(); ++k) {
+        std::span<const std::string> rest = words.subspan(k);
+        if (rest.size() > 1 && rest.front() == "to")
+            rest = rest.subspan(1);
+        auto from = pickUnit(joinWords(words.first(k)), window);
+        auto to = from ? pickUnit(joinWords(rest), window) : std::nullopt;
+        if (from && to) {
+            picked.from = std::move(from);
+            picked.to = std::move(to);
+            return picked;
+        }
+    }
+    // Name the part that failed: what follows the longest known start, or
+    // what precedes the longest known end.
+    picked.unknown = joinWords(words);
+    for (std::size_t k = words.size() - 1; k >= 1; --k) {
+        std::span<const std::string> rest = words.subspan(k);
+        if (rest.size() > 1 && rest.front() == "to")
+            rest = rest.subspan(1);
+        if (pickUnit(joinWords(words.first(k)), window)) {
+            picked.unknown = joinWords(rest);
+            return picked;
+        }
+    }
+    for (std::size_t k = 1; k < words.size(); ++k) {
+        if (pickUnit(joinWords(words.subspan(k)), window)) {
+            std::size_t end = k;
+            if (end > 1 && words[end - 1] == "to")
+                --end;
+            picked.unknown = joinWords(words.first(end));
+            return picked;
+        }
+    }
+    return picked;
+}
+
+int unknownUnit(std::ostream& err, const std::string& typed, const WindowEntry* window)
+{
+    err << "ambrel: ";
+    if (window)
+        err << window->cliName << " has no unit '" << typed << "'";
+    else
+        err << "no unit '" << typed << "' in any window";
+    const char* in = window ? window->cliName : "";
+    std::vector<std::string> close = closeUnitNames(typed, in);
+    // Nothing close to all the words: perhaps to each of them ("c f").
+    for (std::size_t start = 0; close.empty() && start < typed.size();) {
+        const std::size_t end = std::min(typed.find(' ', start), typed.size());
+        if (end > start && end - start < typed.size())
+            for (std::string& c : closeUnitNames(typed.substr(start, end - start), in, 3))
+                close.push_back(std::move(c));
+        start = end + 1;
+    }
+    if (!close.empty()) {
+        err << "; did you mean";
+        for (std::size_t i = 0; i < close.size(); ++i)
+            err << (i ? ", " : " ") << close[i];
+        err << '?';
+    }
+    err << "\nTry 'ambrel units" << (window ? std::string(" ") + window->cliName : std::string())
+        << "' for the units.\n";
+    return kExitUsage;
+}
+
+bool sameSetting(const char* a, const char* b)
+{
+    return (!a && !b) || (a && b && std::strcmp(a, b) == 0);
+}
+
+// Puts the window in the state the unit needs (the prefix system of the data
+// sizes); the steps are ours, so they do not fail.
+void applySetting(Session& s, const char* setting, std::ostream& err)
+{
+    if (setting)
+        runStep(s, setting, err);
+}
+
+// Enters a number the window itself produced into field `index`, as if
+// typed: no reading of text, so an infinite value carries over too.
+void carry(Session& s, int index, double value)
+{
+    const FieldSpec& f = s.controller->spec().fields[index];
+    s.cell(index).acceptEntry(value);
+    s.controller->parts().boxes[f.box]->selectCellWithTag(f.tag);
+    s.controller->perform(s.controller->spec().boxes[f.box].action);
+}
+
+int convertUnits(const std::string& number, std::span<const std::string> words, const WindowEntry* window,
+                 bool json, std::ostream& out, std::ostream& err)
+{
+    const UnitWords units = pickUnits(words, window);
+    if (!units.from)
+        return unknownUnit(err, units.unknown, window);
+    const UnitPick& from = *units.from;
+    if (units.to && units.to->window != from.window)
+        return usageError(err, "'" + from.typed + "' is a unit of " + from.window->cliName + " and '" +
+                                   units.to->typed + "' of " + units.to->window->cliName +
+                                   "; they do not convert into each other");
+
+    Session session(*from.window, kDefaultCliAccuracy);
+    applySetting(session, from.setting, err);
+    const int index = session.controller->fieldIndex(from.outlet);
+    if (typeInto(session, index, number, err) == StepResult::Refused)
+        return kExitRefused;
+    if (!units.to) {
+        if (json)
+            printJson(session, out, {}, true);
+        else
+            printTable(session, out, index, true);
+        return 0;
+    }
+    const UnitPick& to = *units.to;
+    const UnitName* meeting = meetingUnit(from.window->cliName);
+    if (!sameSetting(from.setting, to.setting) && meeting) {
+        // The data sizes convert under one prefix system at a time: carry the
+        // number over in a unit that needs none.
+        const int at = session.controller->fieldIndex(meeting->outlet);
+        const double value = session.cell(at).doubleValue();
+        applySetting(session, to.setting, err);
+        carry(session, at, value);
+    }
+    const int target = session.controller->fieldIndex(to.outlet);
+    if (json)
+        printJson(session, out, {target}, true);
+    else
+        out << friendlyNumber(session.cell(target)) << ' ' << to.typed << '\n';
+    return 0;
+}
+
+// A number as the friendly forms take it: starts like one, sign included.
+bool startsLikeNumber(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    if (!text.empty() && text.front() == '.')
+        text.remove_prefix(1);
+    return !text.empty() && std::isdigit(static_cast<unsigned char>(text.front()));
+}
+
+// ambrel [--json] WINDOW NUMBER UNIT [TO-UNIT] and ambrel [--json] NUMBER UNIT [TO-UNIT]
 int runFriendly(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
-    const WindowEntry* entry = findWindow(args[0]);
-    if (!entry)
-        return usageError(err, "unknown window '" + args[0] + "'; windows: " + windowNames());
-    if (args.size() < 3)
-        return usageError(err, "give a number and a unit, e.g. 'ambrel length 1 foot'");
-    Session session(*entry, kDefaultCliAccuracy);
-    std::string unit;
-    for (std::size_t i = 2; i < args.size(); ++i)
-        unit += (unit.empty() ? "" : " ") + lower(args[i]);
-    const auto& fields = session.controller->spec().fields;
-    int index = -1;
-    for (std::size_t i = 0; i < fields.size() && index < 0; ++i)
-        if (namesUnit(fields[i], unit))
-            index = static_cast<int>(i);
-    if (index < 0) {
-        err << "ambrel: " << entry->cliName << " has no unit '" << unit << "'; units:";
-        for (const FieldSpec& f : fields)
-            err << (&f == &fields.front() ? " " : ", ") << f.label;
-        err << "\n";
-        return kExitUsage;
+    bool json = false;
+    std::vector<std::string> words;
+    for (const std::string& a : args) {
+        if (a == "--json")
+            json = true;
+        else if (a.rfind("--", 0) == 0)
+            return usageError(err, "unknown option '" + a + "'");
+        else
+            words.push_back(a);
     }
-    switch (typeInto(session, index, args[1], err)) {
-    case StepResult::Done: break;
-    case StepResult::Refused: return kExitRefused;
-    case StepResult::Unknown: return kExitUsage;
+    if (words.empty())
+        return usageError(err, "give a number and a unit, e.g. 'ambrel 3 mi km'");
+    const std::span<const std::string> w = words;
+    if (const WindowEntry* entry = findWindow(w[0])) {
+        if (w.size() < 3)
+            return usageError(err, "give a number and a unit, e.g. 'ambrel length 1 foot'");
+        return convertUnits(w[1], w.subspan(2), entry, json, out, err);
     }
-    printTable(session, out, index, true);
-    return 0;
+    if (startsLikeNumber(w[0])) {
+        if (w.size() < 2)
+            return usageError(err, "give a unit after the number, e.g. 'ambrel 3 mi km'");
+        return convertUnits(w[0], w.subspan(1), nullptr, json, out, err);
+    }
+    if (const UnitName* u = findUnit(w[0]))
+        return usageError(err, "'" + w[0] + "' is a unit of " + u->window + "; put the number first, e.g. 'ambrel 1 " +
+                                   w[0] + "'");
+    return usageError(err, "unknown command or window '" + w[0] + "'");
+}
+
+// --- ambrel units [WINDOW] --------------------------------------------------
+
+void listWindows(std::ostream& out)
+{
+    std::size_t width = 0;
+    for (const WindowEntry& e : windowRegistry())
+        width = std::max(width, std::strlen(e.cliName));
+    for (const WindowEntry& e : windowRegistry()) {
+        HeadlessPlatform platform;
+        const auto controller = e.make(platform);
+        std::size_t units = 0;
+        for (const UnitName& u : unitNames())
+            units += std::string_view(u.window) == e.cliName;
+        out << "  " << e.cliName << std::string(width - std::strlen(e.cliName), ' ') << "  "
+            << controller->spec().title;
+        if (units)
+            out << " (" << units << " units)";
+        out << '\n';
+    }
+}
+
+// The units of one window by box: name, other names and symbols, outlet.
+// A window without unit names (a calculator) lists its fields.
+void listUnits(const WindowEntry& entry, std::ostream& out)
+{
+    struct Row {
+        int box;
+        std::string name, also, outlet;
+    };
+    HeadlessPlatform platform;
+    const auto controller = entry.make(platform);
+    const WindowSpec& spec = controller->spec();
+    std::vector<Row> rows;
+    for (const UnitName& u : unitNames()) {
+        if (std::string_view(u.window) != entry.cliName)
+            continue;
+        std::string also;
+        for (const char* list : {u.symbols, u.aliases})
+            for (std::string_view rest = list; !rest.empty();) {
+                const std::size_t bar = std::min(rest.find('|'), rest.size());
+                also += (also.empty() ? "" : ", ") + std::string(rest.substr(0, bar));
+                rest.remove_prefix(std::min(bar + 1, rest.size()));
+            }
+        const int index = controller->fieldIndex(u.outlet);
+        rows.push_back({index >= 0 ? spec.fields[index].box : -1, u.name, also, u.outlet});
+    }
+    if (rows.empty())
+        for (const FieldSpec& f : spec.fields) {
+            std::string label = f.label;
+            if (!label.empty() && label.back() == ':')
+                label.pop_back();
+            rows.push_back({f.box, label, "", f.outlet});
+        }
+    std::size_t nameWidth = 0, alsoWidth = 0;
+    for (const Row& r : rows) {
+        nameWidth = std::max(nameWidth, r.name.size());
+        alsoWidth = std::max(alsoWidth, r.also.size());
+    }
+    int lastBox = -2;
+    for (const Row& r : rows) {
+        if (r.box != lastBox) {
+            if (lastBox != -2)
+                out << '\n';
+            if (r.box >= 0 && r.box < static_cast<int>(spec.boxes.size()))
+                out << spec.boxes[r.box].title << '\n';
+            lastBox = r.box;
+        }
+        out << "  " << r.name << std::string(nameWidth - r.name.size(), ' ') << "  " << r.also
+            << std::string(alsoWidth - r.also.size(), ' ') << "  " << r.outlet << '\n';
+    }
+}
+
+int runUnits(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) {
+        listWindows(out);
+        return 0;
+    }
+    if (args.size() > 1)
+        return usageError(err, "units takes at most one window");
+    if (const WindowEntry* entry = findWindow(args[0])) {
+        listUnits(*entry, out);
+        return 0;
+    }
+    if (const UnitName* u = findUnit(args[0]))
+        return usageError(err, "'" + args[0] + "' is a unit of " + u->window + ", not a window; try 'ambrel units " +
+                                   u->window + "'");
+    return usageError(err, "unknown window '" + args[0] + "'; windows: " + windowNames());
 }
 
 }  // namespace
@@ -298,9 +634,9 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     }
     if (args[0] == "run")
         return runScript(args.subspan(1), out, err);
-    if (findWindow(args[0]))
-        return runFriendly(args, out, err);
-    return usageError(err, "unknown command or window '" + args[0] + "'");
+    if (args[0] == "units")
+        return runUnits(args.subspan(1), out, err);
+    return runFriendly(args, out, err);
 }
 
 }  // namespace ambrel

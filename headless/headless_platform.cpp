@@ -40,7 +40,8 @@ void HeadlessField::setDoubleValue(double value)
     refused_.reset();
     if (isText_)
         text_ = formatExact(value);
-    log_.add({"write", name_, value, {}});
+    if (log_.recording())
+        log_.add({"write", name_, value, {}});
 }
 
 std::string HeadlessField::stringValue() const
@@ -62,7 +63,8 @@ void HeadlessField::setStringValue(std::string_view text)
 void HeadlessField::setFloatingPointFormat(bool, int, int right)
 {
     digits_ = right;
-    log_.add({"format", name_, static_cast<double>(right), {}});
+    if (log_.recording())
+        log_.add({"format", name_, static_cast<double>(right), {}});
 }
 
 void HeadlessField::setTitle(std::string_view title)
@@ -75,7 +77,8 @@ void HeadlessField::acceptEntry(double value)
 {
     value_ = value;
     refused_.reset();
-    log_.add({"entry", name_, value, {}});
+    if (log_.recording())
+        log_.add({"entry", name_, value, {}});
 }
 
 void HeadlessField::keepRefusedText(std::string_view text)
@@ -100,7 +103,8 @@ std::string HeadlessField::shown() const
 void HeadlessBox::selectCellWithTag(int tag)
 {
     selected_ = tag;
-    log_.add({"select", name_, static_cast<double>(tag), {}});
+    if (log_.recording())
+        log_.add({"select", name_, static_cast<double>(tag), {}});
 }
 
 Field* HeadlessBox::cellAtIndex(int index)

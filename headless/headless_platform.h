@@ -24,7 +24,14 @@ struct Event {
 
 class EventLog {
 public:
-    void add(Event e) { events_.push_back(std::move(e)); }
+    void add(Event e)
+    {
+        if (recording_)
+            events_.push_back(std::move(e));
+    }
+    // The command line keeps no record: nobody reads it there.
+    void setRecording(bool on) { recording_ = on; }
+    bool recording() const { return recording_; }
     const std::vector<Event>& events() const { return events_; }
     void clear() { events_.clear(); }
     std::vector<Event> ofKind(std::string_view kind) const;
@@ -32,6 +39,7 @@ public:
 
 private:
     std::vector<Event> events_;
+    bool recording_ = true;
 };
 
 // The format a cell has before any accuracy reaches it: shows the exact form.

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QHideEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -170,6 +172,18 @@ FormWindow::FormWindow(const WindowSpec& spec, WindowController& owner, Platform
         }
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             [this] { parts_.window->print(); });
+}
+
+void FormWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // A hidden window gives back its native window and backing store; the
+    // widgets and their numbers stay, and showing it again makes new ones.
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, [this] {
+            if (!isVisible())
+                destroy();
+        });
 }
 
 void FormWindow::confirm(QtField* cell, int)

@@ -22,6 +22,9 @@ public:
     void setParts(Window* window) { parts_.window = window; }
     QString statusText() const { return status_->text(); }
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void confirm(QtField* cell, int box);
 

@@ -3,6 +3,7 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QWindow>
 
 namespace {
@@ -30,6 +31,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Ambrel"));
     QApplication::setApplicationVersion(QStringLiteral(AMBREL_VERSION));
     QApplication::setQuitOnLastWindowClosed(true);
+    // Ties the windows to the launcher entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orlune.Ambrel"));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("org.orlune.Ambrel"),
+        QIcon(ambrel::QtPlatform::resourceDir() + QStringLiteral("/icons/org.orlune.Ambrel.svg"))));
 
     QuitWhenShown quitWhenShown;
     if (qEnvironmentVariableIsSet("AMBREL_EXIT_WHEN_SHOWN"))

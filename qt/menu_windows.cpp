@@ -96,7 +96,7 @@ MainMenuWindow::MainMenuWindow(Controller& menu, QWidget* parent) : QMainWindow(
         grid->addWidget(button, i / 2, i % 2);
         ++i;
     }
-    auto* further = new QPushButton(tr("Further &calculators…"));
+    auto* further = new QPushButton(tr("Further calc&ulators…"));
     further->setObjectName(QStringLiteral("OpenBonusCalcsWindow:"));
     connect(further, &QPushButton::clicked, this, [&menu] { menu.perform("OpenBonusCalcsWindow:"); });
     grid->addWidget(further, i / 2, i % 2);
@@ -104,7 +104,7 @@ MainMenuWindow::MainMenuWindow(Controller& menu, QWidget* parent) : QMainWindow(
     setCentralWidget(central);
 
     const auto send = [&menu](const char* action) { return [&menu, action] { menu.perform(action); }; };
-    QMenu* file = menuBar()->addMenu(tr("&Ambrel"));
+    QMenu* file = menuBar()->addMenu(tr("Am&brel"));
     file->addAction(tr("&About Ambrel"), this, send("MoreInfo:"));
     file->addAction(tr("&Licence and warranty"), this, send("WarrantyInfo:"));
     file->addAction(tr("&Home page"), this, send("displayOrlune:"));

@@ -7,7 +7,9 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QHelpEvent>
 #include <QMenu>
+#include <QToolTip>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLocale>
@@ -56,7 +58,6 @@ void QtField::render()
 {
     refused_ = false;
     setText(QString::fromStdString(formatFixed(value_, digits_)));
-    setToolTip(QString::fromStdString(formatExact(value_)));
     setModified(false);
 }
 
@@ -116,6 +117,17 @@ QString QtField::fullValueText() const
     if (text_)
         return QLineEdit::text();
     return QString::fromStdString(formatExact(value_));
+}
+
+bool QtField::event(QEvent* event)
+{
+    // Hovering shows the full value, so a tiny number shown as 0.0000 is
+    // never a dead end. Made on demand: most values are never hovered.
+    if (event->type() == QEvent::ToolTip && !text_) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), fullValueText(), this);
+        return true;
+    }
+    return QLineEdit::event(event);
 }
 
 void QtField::keyPressEvent(QKeyEvent* event)

@@ -5,8 +5,9 @@ set -euo pipefail
 packages=(
   cmake g++ clang make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-tools-dev libqt6uitools6 qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-tools-dev libqt6uitools6 libqt6svg6 qt6-qpa-plugins libgl-dev
   xvfb xauth
+  desktop-file-utils appstream groff-base
 )
 
 missing=()

@@ -68,5 +68,19 @@ TEST(LengthWindowGui, TypingAFootAndPressingEnterUpdatesEveryField)
     length->accuracyChange(2);
     EXPECT_EQ(cell(top, "InchesField")->text(), QStringLiteral("12.00"));
     EXPECT_EQ(length->field("InchesField")->doubleValue(), 11.999976);
+
+    // Closed and opened again through the menu (which applies its accuracy
+    // of 5 again), the window shows the numbers it held and still converts.
+    top->close();
+    QApplication::processEvents();
+    app.menu().OpenLenghtWindow();
+    ASSERT_TRUE(top->isVisible());
+    EXPECT_EQ(cell(top, "InchesField")->text(), QStringLiteral("11.99998"));
+    QLineEdit* miles = cell(top, "MilesField");
+    miles->setFocus();
+    miles->selectAll();
+    QTest::keyClicks(miles, QStringLiteral("1"));
+    QTest::keyClick(miles, Qt::Key_Return);
+    EXPECT_EQ(cell(top, "MetersField")->text(), QStringLiteral("1609.34400"));
     top->close();
 }

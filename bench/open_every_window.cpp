@@ -1,0 +1,37 @@
+// The desktop program's memory after opening every window once: launches
+// as the program does, opens each converter through the menu and each
+// calculator from its window, lets them paint, and exits.
+#include "app/application.h"
+#include "app/window_registry.h"
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Orlune"));
+    QApplication::setApplicationName(QStringLiteral("Ambrel"));
+    ambrel::QtPlatform platform;
+    ambrel::Application ambrel(platform);
+    ambrel.menu().applicationDidFinishLaunching();
+    ambrel.menu().CloseInfoPanel();
+    // With AMBREL_CLOSE_EACH set, each window is closed again after it has
+    // painted, as a person who looks at each in turn would.
+    const bool closeEach = qEnvironmentVariableIsSet("AMBREL_CLOSE_EACH");
+    for (const ambrel::WindowEntry& entry : ambrel::windowRegistry()) {
+        ambrel::WindowController* window = ambrel.controller(entry.className);
+        if (entry.takesAccuracy)
+            ambrel.menu().perform(entry.openAction);
+        else
+            window->perform(entry.openAction);
+        QApplication::processEvents();
+        if (closeEach) {
+            window->parts().window->performClose();
+            QApplication::processEvents();
+        }
+    }
+    QTimer::singleShot(300, &app, &QCoreApplication::quit);
+    return app.exec();
+}

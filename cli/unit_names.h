@@ -1,0 +1,53 @@
+// The names a person types for units on the command line: full names, their
+// plurals, and the usual abbreviations, each naming one field of one window.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ambrel {
+
+struct UnitName {
+    const char* window;   // "length"
+    const char* outlet;   // "FeetField"
+    const char* name;     // "foot": the field's own unit name
+    // Abbreviations, '|' between them. Matched letter for letter, case
+    // included: "mW" is not "MW", "b" is a bit and "B" a byte.
+    const char* symbols;
+    // More names, '|' between them, matched like `name`: any case, hyphens as
+    // spaces, British spellings and regular plurals accepted.
+    const char* aliases;
+    // A step the window needs before the field means this unit, e.g. the
+    // prefix system of the data sizes ("BaseRadioSelection=1"); null if none.
+    const char* setting = nullptr;
+};
+
+// Every entry, window by window in the menu's order.
+std::span<const UnitName> unitNames();
+
+// The unit `typed` names, searched in `window` only when that is given;
+// null if none. Symbols are tried first, then names.
+const UnitName* findUnit(std::string_view typed, std::string_view window = {});
+
+// Up to `limit` names and symbols close to `typed` (another letter case, a
+// longer name that starts with it or has it as a word, a near spelling),
+// best first, each as "km (kilometer)". Empty for a long or hopeless text.
+std::vector<std::string> closeUnitNames(std::string_view typed, std::string_view window = {},
+                                        std::size_t limit = 5);
+
+// Where units that need different settings of `window` meet: its first unit
+// that needs no setting; null if the window has none.
+const UnitName* meetingUnit(std::string_view window);
+
+// The texts a name is matched by: lower case, hyphens as spaces, no
+// apostrophes, single spaces, "metre", "litre", "deca" and "gramme" as
+// "meter", "liter", "deka" and "gram".
+std::string normalizeUnitName(std::string_view text);
+
+// The ways `name` (normalized) is written in the plural: one of its words
+// made plural ("miles per hour", "square feet", "centuries").
+std::vector<std::string> pluralsOf(std::string_view name);
+
+}  // namespace ambrel
