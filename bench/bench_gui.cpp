@@ -1,7 +1,7 @@
 // Entry latency on the desktop platform, offscreen: Enter in a field until
-// every field shows its new text and the window has repainted, against the
-// floor of writing the same number of formatted numbers into plain line
-// edits and repainting once.
+// every field shows its new text and the changed cells have been repainted,
+// against the floor of writing the same number of formatted numbers into
+// plain line edits and repainting them once.
 #include "app/application.h"
 #include "framework/number_text.h"
 #include "qt/qt_platform.h"
@@ -31,7 +31,8 @@ void enterToRepaint(benchmark::State& state, const char* className, const char* 
     for (auto _ : state) {
         field->setText(QString::number(++n % 7 + 1));
         QTest::keyClick(field, Qt::Key_Return);
-        window->repaint();
+        // One repaint of what changed, as the event loop would do it.
+        QApplication::processEvents();
     }
     window->close();
 }
@@ -68,7 +69,7 @@ void BM_FloorFortyLineEdits(benchmark::State& state)
         v += 1;
         for (int i = 0; i < 40; ++i)
             edits[i]->setText(QString::fromStdString(formatFixed(v * (i + 1) / 7.0, 4)));
-        window.repaint();
+        QApplication::processEvents();
     }
 }
 BENCHMARK(BM_FloorFortyLineEdits)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(0.5);
