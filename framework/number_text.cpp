@@ -143,8 +143,10 @@ long long decimalExponent(std::string_view s)
         const bool negative = s[i + 1] == '-';
         const char* digits = s.data() + i + 1 + ((s[i + 1] == '+' || negative) ? 1 : 0);
         const auto res = std::from_chars(digits, s.data() + s.size(), exponent);
-        if (res.ec != std::errc())
-            exponent = 1'000'000;  // beyond any double either way
+        // Beyond any double either way; capped so that adding the position
+        // cannot overflow.
+        if (res.ec != std::errc() || exponent > 1'000'000)
+            exponent = 1'000'000;
         if (negative)
             exponent = -exponent;
     }

@@ -21,8 +21,8 @@ std::string formatExact(double value);
 
 enum class NumberError {
     None,
-    NotANumber,       // "12abc", "1.2.3", "0x1A", "nan"
-    TooLarge,         // beyond the double range, "1e309", "inf"
+    NotANumber,       // "12abc", "1.2.3", "0x1A", "nan", "inf"
+    TooLarge,         // beyond the double range, "1e309"
     TooSmall,         // a non-zero number that would read as zero
     AmbiguousPeriod,  // "1.500" where the decimal separator is a comma
 };

@@ -2,6 +2,7 @@
 
 #include "app/menu_object.h"
 #include "framework/controller.h"
+#include "framework/number_text.h"
 #include "qt/form_window.h"
 #include "qt/menu_windows.h"
 #include "qt/qt_cells.h"
@@ -20,6 +21,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUiLoader>
 #include <QUrl>
@@ -138,34 +140,109 @@ bool QtWindow::printWidget(QWidget* widget, QPrinter& printer)
 
 // --- settings ---------------------------------------------------------------
 
-QtDefaults::QtDefaults() : settings_(std::make_unique<QSettings>(QStringLiteral("Orlune"), QStringLiteral("Ambrel"))) {}
+namespace {
+
+// Ambrel's own file is a few lines; anything this large is not its.
+constexpr qint64 kLargestSettingsFile = 1 << 20;
+
+// The range of the accuracy controls, the only values Ambrel stores.
+constexpr long long kLowestAccuracy = 0;
+constexpr long long kHighestAccuracy = kMaxShownDecimals;
+
+}  // namespace
+
+QtDefaults::QtDefaults()
+{
+    // Where QSettings("Orlune", "Ambrel") keeps the file.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty())
+        return;
+    path_ = folder + QStringLiteral("/Orlune/Ambrel.conf");
+    // A directory, pipe or device in the file's place is left alone: reading
+    // a pipe would wait forever and a device might never end.
+    const QFileInfo info(path_);
+    if (info.exists() && (!info.isFile() || info.size() > kLargestSettingsFile))
+        return;
+    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    // QSettings parses a section when it is first read; read them all now so
+    // that a bad line anywhere shows.
+    settings_->allKeys();
+    discarded_ = settings_->status() == QSettings::FormatError;
+}
+
+QString QtDefaults::stored(std::string_view key) const
+{
+    if (!settings_ || discarded_)
+        return {};
+    const QVariant v = settings_->value(toQString(key));
+    // The file holds text; a list, a byte array or a floating-point value
+    // is none of ours.
+    switch (v.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return v.toString().trimmed();
+    default:
+        return {};
+    }
+}
 
 bool QtDefaults::boolForKey(std::string_view key) const
 {
-    const QVariant v = settings_->value(toQString(key));
-    if (!v.isValid())
-        return false;
-    const QString s = v.toString().trimmed().toLower();
+    const QString s = stored(key).toLower();
     return s == QLatin1String("true") || s == QLatin1String("1");
 }
 
 long long QtDefaults::integerForKey(std::string_view key) const
 {
     bool ok = false;
-    const long long value = settings_->value(toQString(key)).toLongLong(&ok);
-    return ok ? value : 0;
+    const long long value = stored(key).toLongLong(&ok, 10);
+    if (!ok)
+        return 0;
+    if (key == MenuObject::kAccuracyKey && (value < kLowestAccuracy || value > kHighestAccuracy))
+        return 0;
+    return value;
 }
 
 void QtDefaults::setBool(std::string_view key, bool value)
 {
-    settings_->setValue(toQString(key), value);
-    settings_->sync();
+    save(key, value);
 }
 
 void QtDefaults::setInteger(std::string_view key, long long value)
 {
+    save(key, value);
+}
+
+void QtDefaults::save(std::string_view key, const QVariant& value)
+{
+    if (path_.isEmpty())
+        return reportUnsaved(QStringLiteral("there is no folder for settings"));
+    if (!settings_)
+        return reportUnsaved(path_ + QStringLiteral(" is not a settings file"));
+    if (discarded_) {
+        // Start a clean file rather than carry the unreadable one over, and
+        // only where the file may be written at all.
+        if (!QFile(path_).open(QIODevice::ReadWrite) || !QFile::remove(path_))
+            return reportUnsaved(path_ + QStringLiteral(" cannot be replaced"));
+        settings_.reset();
+        settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+        discarded_ = false;
+    }
     settings_->setValue(toQString(key), value);
     settings_->sync();
+    if (settings_->status() != QSettings::NoError)
+        return reportUnsaved(path_ + QStringLiteral(" cannot be written"));
+    reported_ = false;
+}
+
+void QtDefaults::reportUnsaved(const QString& why)
+{
+    if (reported_)
+        return;
+    reported_ = true;
+    qWarning().noquote() << QStringLiteral("Could not save the settings: %1").arg(why);
 }
 
 // --- platform ---------------------------------------------------------------
@@ -201,7 +278,8 @@ QtWindow* QtPlatform::wrap(QWidget* widget)
 
 void QtPlatform::scheduleTimer(double seconds, std::function<void()> action)
 {
-    QTimer::singleShot(static_cast<int>(seconds * 1000), qApp, std::move(action));
+    // Tied to the platform, so a timer never outlives the controllers it calls.
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &timerContext_, std::move(action));
 }
 
 void QtPlatform::beep()

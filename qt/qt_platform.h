@@ -37,6 +37,10 @@ private:
     QPointer<QWidget> widget_;
 };
 
+// The user's settings file. Whatever is on disk, reading never fails: a file
+// that is missing, unreadable, unparsable or not a file at all reads as
+// empty (a first run), and a value Ambrel would never have written reads as
+// absent. A save that does not reach the disk is reported in one log line.
 class QtDefaults : public UserDefaults {
 public:
     QtDefaults();
@@ -46,7 +50,18 @@ public:
     void setInteger(std::string_view key, long long value) override;
 
 private:
+    // The stored value as text, or an empty string.
+    QString stored(std::string_view key) const;
+    void save(std::string_view key, const QVariant& value);
+    void reportUnsaved(const QString& why);
+
+    QString path_;
+    // Null while the path holds something that is no settings file.
     std::unique_ptr<QSettings> settings_;
+    // The file did not parse: it reads as empty and the first save replaces it.
+    bool discarded_ = false;
+    // A failed save was reported; stay quiet until one succeeds.
+    bool reported_ = false;
 };
 
 class QtPlatform : public Platform {
@@ -78,6 +93,7 @@ private:
     QtWindow* wrap(QWidget* widget);
 
     QtDefaults defaults_;
+    QObject timerContext_;
     std::vector<std::unique_ptr<QtWindow>> windows_;
     std::vector<std::unique_ptr<IntControl>> controls_;
     QtNotebookWindow* notebook_ = nullptr;

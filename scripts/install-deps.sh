@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ clang make pkg-config
+  cmake g++ clang libclang-rt-14-dev make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-tools-dev libqt6uitools6 libqt6svg6 qt6-qpa-plugins libgl-dev
   xvfb xauth
