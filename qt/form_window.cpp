@@ -193,10 +193,10 @@ void FormWindow::confirm(QtField* cell, int)
         ++index;
     const EntryResult result =
         typeAndConfirm(platform_, owner_, index, cell->text().trimmed().toStdString(), QtField::decimalSeparator());
-    if (result.accepted)
-        status_->clear();
-    else
+    if (!result.accepted)
         status_->setText(tr("“%1”: %2").arg(cell->text(), QString::fromStdString(result.message)));
+    else if (!status_->text().isEmpty())  // clearing an empty label still lays the window out
+        status_->clear();
 }
 
 }  // namespace ambrel
