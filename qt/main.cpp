@@ -1,28 +1,10 @@
 // The desktop program.
 #include "app/application.h"
 #include "qt/qt_platform.h"
+#include "qt/quit_when_shown.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QWindow>
-
-namespace {
-
-// For start-up measurements: quit as soon as the first window is on screen.
-class QuitWhenShown : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose) {
-            auto* window = qobject_cast<QWindow*>(watched);
-            if (window && window->isExposed())
-                QCoreApplication::exit(0);
-        }
-        return false;
-    }
-};
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -37,7 +19,7 @@ int main(int argc, char** argv)
         QStringLiteral("org.orlune.Ambrel"),
         QIcon(ambrel::QtPlatform::resourceDir() + QStringLiteral("/icons/org.orlune.Ambrel.svg"))));
 
-    QuitWhenShown quitWhenShown;
+    ambrel::QuitWhenShown quitWhenShown;
     if (qEnvironmentVariableIsSet("AMBREL_EXIT_WHEN_SHOWN"))
         app.installEventFilter(&quitWhenShown);
 
