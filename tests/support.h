@@ -6,7 +6,12 @@
 #include "headless/headless_platform.h"
 
 #include <gtest/gtest.h>
+
+#include <cctype>
+#include <iomanip>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ambrel::testing {
@@ -58,5 +63,65 @@ struct Rig {
     }
     void clear() { platform.events().clear(); }
 };
+
+// One field's exact double after an entry.
+struct Expect {
+    const char* outlet;
+    double value;
+};
+
+// A row of a converter's table: what is typed where, and the fields it must
+// leave holding exactly these doubles.
+struct EntryCase {
+    const char* typed;
+    const char* text;
+    std::vector<Expect> results;
+};
+
+inline void PrintTo(const EntryCase& c, std::ostream* os)
+{
+    *os << c.typed << '=' << c.text;
+}
+
+// Types `text` into `typed` on a fresh window and checks every listed field
+// exactly: the numbers are the doubles the listed operations give, not
+// approximations of them.
+template <class T>
+void expectEntry(const EntryCase& c)
+{
+    EXPECT_FALSE(c.results.empty()) << "a row that checks nothing";
+    Rig<T> rig;
+    ASSERT_TRUE(rig.type(c.typed, c.text)) << c.typed << '=' << c.text;
+    for (const Expect& e : c.results) {
+        const double got = rig.value(e.outlet);
+        EXPECT_EQ(got, e.value) << c.typed << '=' << c.text << ": " << e.outlet << " holds "
+                                << std::setprecision(17) << got;
+    }
+}
+
+// A table row's test name: the typed outlet and the typed text, so the names
+// stay put when rows are added or moved ("Tdyne_980_01", "CelsiusField_minus40").
+// Rows typing the same text into the same outlet would be one test twice,
+// which googletest refuses at start-up.
+inline std::string entryName(const ::testing::TestParamInfo<EntryCase>& info)
+{
+    std::string name;
+    const auto append = [&name](std::string_view part) {
+        for (const char ch : part) {
+            if (std::isalnum(static_cast<unsigned char>(ch)))
+                name += ch;
+            else if (ch == '-')
+                name += "minus";
+            else if (ch == '+')
+                name += "plus";
+            else
+                name += '_';
+        }
+    };
+    append(info.param.typed);
+    name += '_';
+    append(info.param.text);
+    return name;
+}
 
 }  // namespace ambrel::testing

@@ -5,41 +5,20 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-#include <vector>
-
 using namespace ambrel;
+using ambrel::testing::EntryCase;
+using ambrel::testing::entryName;
+using ambrel::testing::expectEntry;
 using ambrel::testing::Rig;
 
 namespace {
 
-struct Expect {
-    const char* outlet;
-    double value;
-};
-
-struct EntryCase {
-    const char* typed;
-    double base;
-    std::vector<Expect> results;
-};
-
-void PrintTo(const EntryCase& c, std::ostream* os)
-{
-    *os << c.typed;
-}
-
 class AreaEntries : public ::testing::TestWithParam<EntryCase> {};
 
+// The typed field keeps its 1 while the square meter and the rest are written.
 TEST_P(AreaEntries, GiveTheTableDoubles)
 {
-    const EntryCase& c = GetParam();
-    Rig<AreaObject> rig;
-    ASSERT_TRUE(rig.type(c.typed, "1"));
-    EXPECT_EQ(rig.value("SqMeter"), c.base);
-    EXPECT_EQ(rig.value(c.typed), 1);
-    for (const Expect& e : c.results)
-        EXPECT_EQ(rig.value(e.outlet), e.value) << e.outlet;
+    expectEntry<AreaObject>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,20 +26,39 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The acre goes in as 4046.9 but comes out through the square foot.
         EntryCase{"SqAcre",
-                  4046.9,
-                  {{"SqFoot", 43560.469065382575},
+                  "1",
+                  {{"SqMeter", 4046.9},
+                   {"SqAcre", 1},
+                   {"SqFoot", 43560.469065382575},
                    {"SqYard", 4840.0923999999995},
                    {"SqRod", 160.0017229215154},
                    {"SqRood", 4.00036065},
                    {"SqHectare", 0.40469},
                    {"SqMileArea", 0.00156250809}}},
-        EntryCase{"SqYard", 0.83612736, {{"SqFoot", 9}, {"SqAcre", 0.00020661157024793388}}},
+        EntryCase{"SqYard",
+                  "1",
+                  {{"SqMeter", 0.83612736},
+                   {"SqYard", 1},
+                   {"SqFoot", 9},
+                   {"SqAcre", 0.00020661157024793388}}},
         // Three multiplications in, three divisions out.
-        EntryCase{"SqRod", 25.292852640000003, {{"SqFoot", 272.25}, {"SqAcre", 0.00625}}},
-        EntryCase{"SqInch", 0.0006452, {{"SqCentimeter", 6.452}, {"SqFoot", 0.006944875000861112}}},
+        EntryCase{"SqRod",
+                  "1",
+                  {{"SqMeter", 25.292852640000003},
+                   {"SqRod", 1},
+                   {"SqFoot", 272.25},
+                   {"SqAcre", 0.00625}}},
+        EntryCase{"SqInch",
+                  "1",
+                  {{"SqMeter", 0.0006452}, {"SqInch", 1}, {"SqCentimeter", 6.452}, {"SqFoot", 0.006944875000861112}}},
         EntryCase{"SqMileArea",
-                  2590000,
-                  {{"SqKilometer", 2.59}, {"SqHectare", 259}, {"SqAcre", 640.0029379999582}}}));
+                  "1",
+                  {{"SqMeter", 2590000},
+                   {"SqMileArea", 1},
+                   {"SqKilometer", 2.59},
+                   {"SqHectare", 259},
+                   {"SqAcre", 640.0029379999582}}}),
+    entryName);
 
 TEST(AreaWindow, ConfirmingTheSquareMeterRewritesTheRestFromIt)
 {

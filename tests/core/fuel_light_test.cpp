@@ -12,32 +12,20 @@
 #include <vector>
 
 using namespace ambrel;
+using ambrel::testing::EntryCase;
+using ambrel::testing::entryName;
+using ambrel::testing::expectEntry;
 using ambrel::testing::Rig;
 
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-struct Expect {
-    const char* outlet;
-    double value;
-};
-
-struct EntryCase {
-    const char* typed;
-    const char* value;
-    std::vector<Expect> results;
-};
-
 class FuelLightEntries : public ::testing::TestWithParam<EntryCase> {};
 
 TEST_P(FuelLightEntries, GiveTheTableDoubles)
 {
-    const EntryCase& c = GetParam();
-    Rig<MiscObject> rig;
-    ASSERT_TRUE(rig.type(c.typed, c.value));
-    for (const Expect& e : c.results)
-        EXPECT_EQ(rig.value(e.outlet), e.value) << e.outlet;
+    expectEntry<MiscObject>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"Gallonsper100miles",
                   "0",
                   {{"KiloLiterfField", kInf}, {"MileGallonField", kInf}, {"Litersper100km", 0}}},
-        EntryCase{"KiloLiterfField", "0", {{"Litersper100km", kInf}, {"Gallonsper100miles", kInf}}}));
+        EntryCase{"KiloLiterfField", "0", {{"Litersper100km", kInf}, {"Gallonsper100miles", kInf}}}),
+    entryName);
 
 const std::vector<std::vector<std::string>> kBoxes = {
     {"KiloLiterfField", "MileGallonField", "Litersper100km", "Gallonsper100miles"},

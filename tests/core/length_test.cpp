@@ -6,21 +6,12 @@
 #include <gtest/gtest.h>
 
 using namespace ambrel;
+using ambrel::testing::EntryCase;
+using ambrel::testing::entryName;
+using ambrel::testing::expectEntry;
 using ambrel::testing::Rig;
 
 namespace {
-
-struct Expect {
-    const char* outlet;
-    double value;
-};
-
-struct EntryCase {
-    const char* typed;
-    const char* value;
-    double base;
-    std::vector<Expect> results;
-};
 
 class LengthEntries : public ::testing::TestWithParam<EntryCase> {};
 
@@ -28,23 +19,18 @@ class LengthEntries : public ::testing::TestWithParam<EntryCase> {};
 // numbers are the exact doubles the listed operations give.
 TEST_P(LengthEntries, GiveTheTableDoubles)
 {
-    const EntryCase& c = GetParam();
-    Rig<LenghtObject> rig;
-    ASSERT_TRUE(rig.type(c.typed, c.value));
-    EXPECT_EQ(rig.value("MetersField"), c.base);
-    for (const Expect& e : c.results)
-        EXPECT_EQ(rig.value(e.outlet), e.value) << e.outlet;
+    expectEntry<LenghtObject>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, LengthEntries,
     ::testing::Values(
-        EntryCase{"FeetField", "1", 0.3048, {{"InchesField", 11.999976}, {"FeetField", 1}}},
+        EntryCase{"FeetField", "1", {{"MetersField", 0.3048}, {"InchesField", 11.999976}, {"FeetField", 1}}},
         // Out-of-base factors that are not reciprocals of the factors in.
         EntryCase{"MilesField",
                   "1",
-                  1609.344,
-                  {{"RodField", 320},
+                  {{"MetersField", 1609.344},
+                   {"RodField", 320},
                    {"ChainField", 80.0000074368},
                    {"FurlongField", 8.000049023999999},
                    {"FeetField", 5280.257664000001},
@@ -52,20 +38,26 @@ INSTANTIATE_TEST_SUITE_P(
                    {"InchesField", 63359.87328},
                    {"LeagueField", 0.3332951424},
                    {"NauticalMileField", 0.86838592896}}},
-        EntryCase{"LeagueField", "1", 4827.9, {{"MilesField", 2.9999179790026242}}},
+        EntryCase{"LeagueField", "1", {{"MetersField", 4827.9}, {"MilesField", 2.9999179790026242}}},
         // The astronomical unit comes out through the light year.
         EntryCase{"LightYearField",
                   "1",
-                  9458000000000000,
-                  {{"AstroUnitField", 63216.2627144}, {"ParsecField", 0.3064808813998704}}},
+                  {{"MetersField", 9458000000000000},
+                   {"AstroUnitField", 63216.2627144},
+                   {"ParsecField", 0.3064808813998704}}},
         // Three multiplications in, one division out.
         EntryCase{"ParsecField",
                   "1",
-                  3.086e16,
-                  {{"LightYearField", 3.2628462677098753}, {"AstroUnitField", 206264.946856247}}},
-        EntryCase{"AstroUnitField", "1", 149613400000, {{"LightYearField", 0.000015818714315923028}, {"AstroUnitField", 1}}},
-        EntryCase{"InchesField", "100", 2.54, {{"MetersField", 2.54}, {"CentimetersField", 254}}}),
-    [](const ::testing::TestParamInfo<EntryCase>& info) { return std::string(info.param.typed); });
+                  {{"MetersField", 3.086e16},
+                   {"LightYearField", 3.2628462677098753},
+                   {"AstroUnitField", 206264.946856247}}},
+        EntryCase{"AstroUnitField",
+                  "1",
+                  {{"MetersField", 149613400000},
+                   {"LightYearField", 0.000015818714315923028},
+                   {"AstroUnitField", 1}}},
+        EntryCase{"InchesField", "100", {{"MetersField", 2.54}, {"CentimetersField", 254}}}),
+    entryName);
 
 TEST(LengthModel, EditedFieldKeepsWhatWasTypedAndBaseIsWrittenOnce)
 {

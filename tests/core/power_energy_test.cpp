@@ -8,33 +8,19 @@
 #include <vector>
 
 using namespace ambrel;
+using ambrel::testing::EntryCase;
+using ambrel::testing::entryName;
+using ambrel::testing::expectEntry;
 using ambrel::testing::Rig;
 
 namespace {
 
-struct Expect {
-    const char* outlet;
-    double value;
-};
-
-struct EntryCase {
-    const char* typed;
-    const char* value;
-    double base;  // both bases hold it afterwards
-    std::vector<Expect> results;
-};
-
 class PowerEnergyEntries : public ::testing::TestWithParam<EntryCase> {};
 
+// Every row lists both bases: each holds the same number afterwards.
 TEST_P(PowerEnergyEntries, GiveTheTableDoublesThroughBothBases)
 {
-    const EntryCase& c = GetParam();
-    Rig<PowerEnergyObject> rig;
-    ASSERT_TRUE(rig.type(c.typed, c.value));
-    EXPECT_EQ(rig.value("Pwatt"), c.base);
-    EXPECT_EQ(rig.value("Ejoule"), c.base);
-    for (const Expect& e : c.results)
-        EXPECT_EQ(rig.value(e.outlet), e.value) << e.outlet;
+    expectEntry<PowerEnergyObject>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -42,15 +28,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EntryCase{"Pwatt",
                   "1",
-                  1,
-                  {{"Pbtuperhour", 3.412141285851795},
+                  {{"Pwatt", 1},
+                   {"Ejoule", 1},
+                   {"Pbtuperhour", 3.412141285851795},
                    {"Ewattsecond", 1},
                    {"EnewtonMeter", 1},
                    {"Ewatthour", 0.0002777777777777778}}},
         EntryCase{"Pkilowatt",
                   "1",
-                  1000,
-                  {{"Ekilojoule", 1},
+                  {{"Pwatt", 1000},
+                   {"Ejoule", 1000},
+                   {"Ekilojoule", 1},
                    {"Ewatthour", 0.2777777777777778},
                    {"Phorsepower550", 1.341022038490283},
                    {"Pbtuperhour", 3412.141285851795},
@@ -58,15 +46,30 @@ INSTANTIATE_TEST_SUITE_P(
                    {"PfootPFpersecond", 737.5621211696555}}},
         EntryCase{"PhorsepowerElectric",
                   "1",
-                  746,
-                  {{"Phorsepower550", 1.000402440713751},
+                  {{"Pwatt", 746},
+                   {"Ejoule", 746},
+                   {"Phorsepower550", 1.000402440713751},
                    {"PhorsepowerMetric", 1.014277381750349},
                    {"PhorsepowerWater", 0.9999423625715944}}},
-        EntryCase{"Ekilowatthour", "1", 3600000, {{"Ewatthour", 1000}, {"Pkilowatt", 3600}, {"Pmegawatt", 3.6}}},
-        EntryCase{"Ewatthour", "1", 3600, {{"Ekilowatthour", 0.001}, {"Pkilowatt", 3.6}}},
-        EntryCase{"EcalorieNutrition", "1", 4184, {{"EcaloriePhysics", 1000}, {"Pkilowatt", 4.184}}},
-        EntryCase{"EhorsepowerHour", "1", 2684520, {{"Ewatthour", 745.7}, {"Phorsepower550", 3600.000482767934}}},
-        EntryCase{"Ewattsecond", "2", 2, {{"Pkilowatt", 0.002}, {"EnewtonMeter", 2}}}));
+        EntryCase{"Ekilowatthour",
+                  "1",
+                  {{"Pwatt", 3600000},
+                   {"Ejoule", 3600000},
+                   {"Ewatthour", 1000},
+                   {"Pkilowatt", 3600},
+                   {"Pmegawatt", 3.6}}},
+        EntryCase{"Ewatthour", "1", {{"Pwatt", 3600}, {"Ejoule", 3600}, {"Ekilowatthour", 0.001}, {"Pkilowatt", 3.6}}},
+        EntryCase{"EcalorieNutrition",
+                  "1",
+                  {{"Pwatt", 4184}, {"Ejoule", 4184}, {"EcaloriePhysics", 1000}, {"Pkilowatt", 4.184}}},
+        EntryCase{"EhorsepowerHour",
+                  "1",
+                  {{"Pwatt", 2684520},
+                   {"Ejoule", 2684520},
+                   {"Ewatthour", 745.7},
+                   {"Phorsepower550", 3600.000482767934}}},
+        EntryCase{"Ewattsecond", "2", {{"Pwatt", 2}, {"Ejoule", 2}, {"Pkilowatt", 0.002}, {"EnewtonMeter", 2}}}),
+    entryName);
 
 // The edited box's base is written first, then copied to the other base.
 TEST(PowerEnergyWindow, EachEntryLinksTheBasesFirst)

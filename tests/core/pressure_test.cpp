@@ -5,35 +5,19 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 using namespace ambrel;
+using ambrel::testing::EntryCase;
+using ambrel::testing::entryName;
+using ambrel::testing::expectEntry;
 using ambrel::testing::Rig;
 
 namespace {
-
-struct Expect {
-    const char* outlet;
-    double value;
-};
-
-struct EntryCase {
-    const char* typed;
-    const char* value;
-    double base;
-    std::vector<Expect> results;
-};
 
 class PressureEntries : public ::testing::TestWithParam<EntryCase> {};
 
 TEST_P(PressureEntries, GiveTheTableDoubles)
 {
-    const EntryCase& c = GetParam();
-    Rig<PressureObject> rig;
-    ASSERT_TRUE(rig.type(c.typed, c.value));
-    EXPECT_EQ(rig.value("KilopascalField"), c.base);
-    for (const Expect& e : c.results)
-        EXPECT_EQ(rig.value(e.outlet), e.value) << e.outlet;
+    expectEntry<PressureObject>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -42,26 +26,34 @@ INSTANTIATE_TEST_SUITE_P(
         // The atmosphere is 101.325027 kPa; mercury and torr share a constant.
         EntryCase{"Atmosphere",
                   "1",
-                  101.325027,
-                  {{"MiliMerc", 760.0000225018451},
+                  {{"KilopascalField", 101.325027},
+                   {"MiliMerc", 760.0000225018451},
                    {"Torr", 760.0000225018451},
                    {"CentiMerc", 76.00000225018452},
                    {"PoundSQinch", 14.695979320365854},
                    {"MillibarField", 1013.25027},
                    {"BarField", 1.0132502700000001}}},
-        EntryCase{"MiliMerc", "760", 101.325024, {{"Atmosphere", 0.9999999703923098}, {"Torr", 760}, {"CentiMerc", 76}}},
-        EntryCase{"Torr", "1", 0.1333224, {{"MiliMerc", 1}, {"CentiMerc", 0.1}}},
+        EntryCase{"MiliMerc",
+                  "760",
+                  {{"KilopascalField", 101.325024},
+                   {"Atmosphere", 0.9999999703923098},
+                   {"Torr", 760},
+                   {"CentiMerc", 76}}},
+        EntryCase{"Torr", "1", {{"KilopascalField", 0.1333224}, {"MiliMerc", 1}, {"CentiMerc", 0.1}}},
         // In by way of the pascal.
-        EntryCase{"MegapascalField", "1", 1000, {{"BarField", 10}, {"PoundSQinch", 145.03800053629251}}},
+        EntryCase{"MegapascalField",
+                  "1",
+                  {{"KilopascalField", 1000}, {"BarField", 10}, {"PoundSQinch", 145.03800053629251}}},
         EntryCase{"KilopascalField",
                   "1",
-                  1,
-                  {{"PascalField", 1000},
+                  {{"KilopascalField", 1},
+                   {"PascalField", 1000},
                    {"MegapascalField", 0.001},
                    {"MillibarField", 10},
                    {"BarField", 0.01},
                    {"Atmosphere", 0.009869230037313485},
-                   {"PoundSQinch", 0.1450380005362925}}}));
+                   {"PoundSQinch", 0.1450380005362925}}}),
+    entryName);
 
 // A newton per square meter is a pascal, both ways.
 TEST(PressureWindow, NewtonPerSquareMeterIsThePascal)

@@ -6,53 +6,50 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 using namespace ambrel;
+using ambrel::testing::EntryCase;
+using ambrel::testing::entryName;
+using ambrel::testing::expectEntry;
 using ambrel::testing::Rig;
 
 namespace {
 
-struct TempCase {
-    const char* typed;
-    const char* text;
-    double celsius, fahrenheit, kelvin, rankine;
-};
-
-void PrintTo(const TempCase& c, std::ostream* os)
+// The four scales an entry leaves, in the box's order.
+EntryCase scales(const char* typed, const char* text, double celsius, double fahrenheit, double kelvin, double rankine)
 {
-    *os << c.typed << "=" << c.text;
+    return {typed,
+            text,
+            {{"CelsiusField", celsius},
+             {"FahrenheitField", fahrenheit},
+             {"KelvinField", kelvin},
+             {"RankineField", rankine}}};
 }
 
-class TemperatureEntries : public ::testing::TestWithParam<TempCase> {};
+class TemperatureEntries : public ::testing::TestWithParam<EntryCase> {};
 
 TEST_P(TemperatureEntries, GiveTheTableDoubles)
 {
-    const TempCase& c = GetParam();
-    Rig<TempObject> rig;
-    ASSERT_TRUE(rig.type(c.typed, c.text));
-    EXPECT_EQ(rig.value("CelsiusField"), c.celsius);
-    EXPECT_EQ(rig.value("FahrenheitField"), c.fahrenheit);
-    EXPECT_EQ(rig.value("KelvinField"), c.kelvin);
-    EXPECT_EQ(rig.value("RankineField"), c.rankine);
+    expectEntry<TempObject>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TemperatureEntries,
     ::testing::Values(
-        TempCase{"CelsiusField", "100", 100, 212, 373, 671.69},
-        TempCase{"CelsiusField", "-40", -40, -40, 233, 419.69},
-        TempCase{"CelsiusField", "37", 37, 98.60000000000001, 310, 558.29},
-        TempCase{"FahrenheitField", "212", 100, 212, 373, 671.69},
-        TempCase{"FahrenheitField", "98.6", 36.99999999999999, 98.6, 310, 558.29},
+        scales("CelsiusField", "100", 100, 212, 373, 671.69),
+        scales("CelsiusField", "-40", -40, -40, 233, 419.69),
+        scales("CelsiusField", "37", 37, 98.60000000000001, 310, 558.29),
+        scales("FahrenheitField", "212", 100, 212, 373, 671.69),
+        scales("FahrenheitField", "98.6", 36.99999999999999, 98.6, 310, 558.29),
         // One fused multiply-add: a rounded product would give exactly 0.
-        TempCase{"FahrenheitField", "0", -17.77777777777778, -2.210577400142534e-15, 255.22222222222223, 459.69},
+        scales("FahrenheitField", "0", -17.77777777777778, -2.210577400142534e-15, 255.22222222222223, 459.69),
         // Kelvin is offset by 273 and Rankine by 459.69: absolute zeros disagree.
-        TempCase{"KelvinField", "0", -273, -459.40000000000003, 0, 0.2899999999999636},
-        TempCase{"RankineField", "0", -273.1611111111111, -459.69, -0.16111111111109722, 0},
-        TempCase{"KelvinField", "373.15", 100.14999999999998, 212.26999999999995, 373.15, 671.9599999999999}));
+        scales("KelvinField", "0", -273, -459.40000000000003, 0, 0.2899999999999636),
+        scales("RankineField", "0", -273.1611111111111, -459.69, -0.16111111111109722, 0),
+        scales("KelvinField", "373.15", 100.14999999999998, 212.26999999999995, 373.15, 671.9599999999999)),
+    entryName);
 
 std::vector<std::string> allButCelsius()
 {

@@ -7,42 +7,23 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <string>
 #include <vector>
 
 using namespace ambrel;
+using ambrel::testing::EntryCase;
+using ambrel::testing::entryName;
+using ambrel::testing::expectEntry;
 using ambrel::testing::Rig;
 
 namespace {
 
-struct Expect {
-    const char* outlet;
-    double value;
-};
-
-struct EntryCase {
-    const char* typed;
-    double hours;
-    std::vector<Expect> results;
-};
-
-void PrintTo(const EntryCase& c, std::ostream* os)
-{
-    *os << c.typed;
-}
-
 class TimeEntries : public ::testing::TestWithParam<EntryCase> {};
 
+// The typed field keeps its 1 while the hour and the rest are written.
 TEST_P(TimeEntries, GiveTheTableDoubles)
 {
-    const EntryCase& c = GetParam();
-    Rig<TimeObject> rig;
-    ASSERT_TRUE(rig.type(c.typed, "1"));
-    EXPECT_EQ(rig.value("HourField"), c.hours);
-    EXPECT_EQ(rig.value(c.typed), 1);
-    for (const Expect& e : c.results)
-        EXPECT_EQ(rig.value(e.outlet), e.value) << e.outlet;
+    expectEntry<TimeObject>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -50,30 +31,56 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Years of 365 days, no leap days; SI factors for the small units.
         EntryCase{"YearField",
-                  8760,
-                  {{"DayField", 365},
+                  "1",
+                  {{"HourField", 8760},
+                   {"YearField", 1},
+                   {"DayField", 365},
                    {"WeekField", 52.142857142857146},
                    {"DecadeField", 0.1},
                    {"CenturyField", 0.01},
                    {"SecondField", 31536000},
                    {"PicoSecondField", 3.1536e19}}},
-        EntryCase{"WeekField", 168, {{"DayField", 7}, {"YearField", 0.019178082191780823}}},
+        EntryCase{"WeekField",
+                  "1",
+                  {{"HourField", 168},
+                   {"WeekField", 1},
+                   {"DayField", 7},
+                   {"YearField", 0.019178082191780823}}},
         EntryCase{"SecondField",
-                  0.0002777777777777778,
-                  {{"MilliSecondField", 1000},
+                  "1",
+                  {{"HourField", 0.0002777777777777778},
+                   {"SecondField", 1},
+                   {"MilliSecondField", 1000},
                    {"MinuteField", 0.016666666666666666},
                    {"DayField", 0.000011574074074074073}}},
         // Through the hour, not unit to unit: 1 ms is not quite 1000 µs.
         EntryCase{"MilliSecondField",
-                  0.00000027777777777777776,
-                  {{"MicroSecondField", 999.9999999999999},
+                  "1",
+                  {{"HourField", 0.00000027777777777777776},
+                   {"MilliSecondField", 1},
+                   {"MicroSecondField", 999.9999999999999},
                    {"SecondField", 0.001},
                    {"NanoSecondField", 999999.9999999999}}},
         EntryCase{"PicoSecondField",
-                  2.777777777777778e-16,
-                  {{"NanoSecondField", 0.001}, {"MicroSecondField", 1.0000000000000002e-06}}},
-        EntryCase{"NanoSecondField", 2.777777777777778e-13, {{"PicoSecondField", 1000.0000000000001}, {"MicroSecondField", 0.001}}},
-        EntryCase{"CenturyField", 876000, {{"YearField", 100}, {"DecadeField", 10}, {"DayField", 36500}}}));
+                  "1",
+                  {{"HourField", 2.777777777777778e-16},
+                   {"PicoSecondField", 1},
+                   {"NanoSecondField", 0.001},
+                   {"MicroSecondField", 1.0000000000000002e-06}}},
+        EntryCase{"NanoSecondField",
+                  "1",
+                  {{"HourField", 2.777777777777778e-13},
+                   {"NanoSecondField", 1},
+                   {"PicoSecondField", 1000.0000000000001},
+                   {"MicroSecondField", 0.001}}},
+        EntryCase{"CenturyField",
+                  "1",
+                  {{"HourField", 876000},
+                   {"CenturyField", 1},
+                   {"YearField", 100},
+                   {"DecadeField", 10},
+                   {"DayField", 36500}}}),
+    entryName);
 
 TEST(TimeWindow, ConfirmingTheHourRewritesTheOthersInTagOrder)
 {

@@ -11,32 +11,18 @@
 #include <vector>
 
 using namespace ambrel;
+using ambrel::testing::EntryCase;
+using ambrel::testing::entryName;
+using ambrel::testing::expectEntry;
 using ambrel::testing::Rig;
 
 namespace {
-
-struct Expect {
-    const char* outlet;
-    double value;
-};
-
-struct EntryCase {
-    const char* typed;
-    const char* value;
-    double base;
-    std::vector<Expect> results;
-};
 
 class VelocityEntries : public ::testing::TestWithParam<EntryCase> {};
 
 TEST_P(VelocityEntries, GiveTheTableDoubles)
 {
-    const EntryCase& c = GetParam();
-    Rig<VelocityObject> rig;
-    ASSERT_TRUE(rig.type(c.typed, c.value));
-    EXPECT_EQ(rig.value("KiloHourField"), c.base);
-    for (const Expect& e : c.results)
-        EXPECT_EQ(rig.value(e.outlet), e.value) << e.outlet;
+    expectEntry<VelocityObject>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -44,27 +30,31 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EntryCase{"MeterSecField",
                   "1",
-                  3.5999999999999996,
-                  {{"MeterMinField", 59.99999999999999},
+                  {{"KiloHourField", 3.5999999999999996},
+                   {"MeterMinField", 59.99999999999999},
                    {"FeetSecField", 3.280839895013123},
                    {"MileHourField", 2.2370399999999995},
                    {"KnotsField", 1.9438444924406044}}},
         // In as 1.60934, out as 0.6214.
-        EntryCase{"MileHourField", "60", 96.5604, {{"MileMinField", 1.0000438759999999}, {"MileHourField", 60}}},
-        EntryCase{"FeetSecField", "1", 1.09728, {{"FeetMinField", 60}, {"FeetHourField", 3600}}},
+        EntryCase{"MileHourField",
+                  "60",
+                  {{"KiloHourField", 96.5604}, {"MileMinField", 1.0000438759999999}, {"MileHourField", 60}}},
+        EntryCase{"FeetSecField", "1", {{"KiloHourField", 1.09728}, {"FeetMinField", 60}, {"FeetHourField", 3600}}},
         EntryCase{"LightSpeedField",
                   "1",
-                  1079252848.8,
-                  {{"MeterSecField", 299792458}, {"WarpSpeedField", 1}}},
-        EntryCase{"WarpSpeedField", "1", 1079252848.8, {{"LightSpeedField", 1}, {"WarpSpeedField", 1}}},
+                  {{"KiloHourField", 1079252848.8}, {"MeterSecField", 299792458}, {"WarpSpeedField", 1}}},
+        EntryCase{"WarpSpeedField",
+                  "1",
+                  {{"KiloHourField", 1079252848.8}, {"LightSpeedField", 1}, {"WarpSpeedField", 1}}},
         EntryCase{"KiloHourField",
                   "100",
-                  100,
-                  {{"MeterSecField", 27.77777777777778},
+                  {{"KiloHourField", 100},
+                   {"MeterSecField", 27.77777777777778},
                    {"MileHourField", 62.13999999999999},
                    {"MachField", 0.09400495259452446},
                    {"LightSpeedField", 9.26566931105978e-08},
-                   {"WarpSpeedField", 0.007763597989476018}}}));
+                   {"WarpSpeedField", 0.007763597989476018}}}),
+    entryName);
 
 bool wrote(const std::vector<std::string>& writes, const std::string& outlet)
 {

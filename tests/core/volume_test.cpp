@@ -6,41 +6,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
-#include <vector>
 
 using namespace ambrel;
+using ambrel::testing::EntryCase;
+using ambrel::testing::entryName;
+using ambrel::testing::expectEntry;
 using ambrel::testing::Rig;
 
 namespace {
 
-struct Expect {
-    const char* outlet;
-    double value;
-};
-
-struct EntryCase {
-    const char* typed;
-    double base;
-    std::vector<Expect> results;
-};
-
-void PrintTo(const EntryCase& c, std::ostream* os)
-{
-    *os << c.typed;
-}
-
 class VolumeEntries : public ::testing::TestWithParam<EntryCase> {};
 
+// The typed field keeps its 1 while the liter and the rest are written.
 TEST_P(VolumeEntries, GiveTheTableDoubles)
 {
-    const EntryCase& c = GetParam();
-    Rig<VolumeObject> rig;
-    ASSERT_TRUE(rig.type(c.typed, "1"));
-    EXPECT_EQ(rig.value("Mliter"), c.base);
-    EXPECT_EQ(rig.value(c.typed), 1);
-    for (const Expect& e : c.results)
-        EXPECT_EQ(rig.value(e.outlet), e.value) << e.outlet;
+    expectEntry<VolumeObject>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -48,28 +28,56 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Fourteen-digit per-liter constants, divided into the base.
         EntryCase{"Igallon",
-                  4.5460000000002045,
-                  {{"Ipint", 7.99985941340036},
+                  "1",
+                  {{"Mliter", 4.5460000000002045},
+                   {"Igallon", 1},
+                   {"Ipint", 7.99985941340036},
                    {"Iquart", 4.001760563380439},
                    {"USgallon", 1.201056803170428},
                    {"Mmilliiter", 4546.000000000205}}},
-        EntryCase{"Iquart", 1.1360000000000066, {{"Ipint", 1.9990849744000116}, {"Igallon", 0.2498900131984064}}},
-        EntryCase{"Ibushel", 35.99997120002304, {{"Ipeck", 3.9560407912109667}, {"Igallon", 7.919043378799257}}},
+        EntryCase{"Iquart",
+                  "1",
+                  {{"Mliter", 1.1360000000000066},
+                   {"Iquart", 1},
+                   {"Ipint", 1.9990849744000116},
+                   {"Igallon", 0.2498900131984064}}},
+        EntryCase{"Ibushel",
+                  "1",
+                  {{"Mliter", 35.99997120002304},
+                   {"Ibushel", 1},
+                   {"Ipeck", 3.9560407912109667},
+                   {"Igallon", 7.919043378799257}}},
         // A cubic kilometer is 10^12 liters.
         EntryCase{"MDckilometer",
-                  1e12,
-                  {{"MDcmeter", 1e9}, {"MDccentimeter", 1e15}, {"USgallon", 264200792602.37}}},
+                  "1",
+                  {{"Mliter", 1e12},
+                   {"MDckilometer", 1},
+                   {"MDcmeter", 1e9},
+                   {"MDccentimeter", 1e15},
+                   {"USgallon", 264200792602.37}}},
         // The metric cup goes in as × 0.25 and out as × 4.
         EntryCase{"Mcookcup",
-                  0.25,
-                  {{"Mcooktablespoon", 12.5}, {"Mcookteaspoon", 50}, {"Icookcup", 1.056707131505089}}},
+                  "1",
+                  {{"Mliter", 0.25},
+                   {"Mcookcup", 1},
+                   {"Mcooktablespoon", 12.5},
+                   {"Mcookteaspoon", 50},
+                   {"Icookcup", 1.056707131505089}}},
         EntryCase{"Icookcup",
-                  0.236584,
-                  {{"Icooktablespoon", 15.996213657876943},
+                  "1",
+                  {{"Mliter", 0.236584},
+                   {"Icookcup", 1},
+                   {"Icooktablespoon", 15.996213657876943},
                    {"Icookteaspoon", 47.98864097363082},
                    {"Mcookcup", 0.946336},
                    {"Mmilliiter", 236.58399999999997}}},
-        EntryCase{"USbarrelofoil", 158.973, {{"USgallon", 42.00079260237657}, {"USbarrel", 1.3332111672000002}}}));
+        EntryCase{"USbarrelofoil",
+                  "1",
+                  {{"Mliter", 158.973},
+                   {"USbarrelofoil", 1},
+                   {"USgallon", 42.00079260237657},
+                   {"USbarrel", 1.3332111672000002}}}),
+    entryName);
 
 TEST(VolumeWindow, ConfirmingTheLiterRewritesTheRestFromIt)
 {

@@ -7,41 +7,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
-#include <vector>
 
 using namespace ambrel;
+using ambrel::testing::EntryCase;
+using ambrel::testing::entryName;
+using ambrel::testing::expectEntry;
 using ambrel::testing::Rig;
 
 namespace {
-
-struct Expect {
-    const char* outlet;
-    double value;
-};
-
-struct EntryCase {
-    const char* typed;
-    const char* text;
-    double base;
-    std::vector<Expect> results;
-};
-
-void PrintTo(const EntryCase& c, std::ostream* os)
-{
-    *os << c.typed << "=" << c.text;
-}
 
 class WeightEntries : public ::testing::TestWithParam<EntryCase> {};
 
 TEST_P(WeightEntries, GiveTheTableDoubles)
 {
-    const EntryCase& c = GetParam();
-    Rig<WeightObject> rig;
-    ASSERT_TRUE(rig.type(c.typed, c.text));
-    EXPECT_EQ(rig.value("Mgram"), c.base);
-    for (const Expect& e : c.results)
-        EXPECT_EQ(rig.value(e.outlet), e.value) << e.outlet;
+    expectEntry<WeightObject>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,8 +28,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EntryCase{"Mgram",
                   "1",
-                  1,
-                  {{"Mcarat", 5},
+                  {{"Mgram", 1},
+                   {"Mcarat", 5},
                    {"Mnewton", 0.0098001},
                    {"Mkiloton", 9.999999999999999e-10},  // three divisions, not 1e-9
                    {"AVgrain", 15.43235835294143},
@@ -61,39 +40,44 @@ INSTANTIATE_TEST_SUITE_P(
         // A division by 0.00001, not a multiplication by 100000.
         EntryCase{"Mhundredweight",
                   "1",
-                  99999.99999999999,
-                  {{"Mkilogram", 99.99999999999999}, {"Mton", 0.09999999999999999}}},
+                  {{"Mgram", 99999.99999999999}, {"Mkilogram", 99.99999999999999}, {"Mton", 0.09999999999999999}}},
         EntryCase{"Mkilogram",
                   "1",
-                  1000,
-                  {{"AVpound", 2.202643171806167},
+                  {{"Mgram", 1000},
+                   {"AVpound", 2.202643171806167},
                    {"AVounce", 35.273368606701936},
                    {"Mnewton", 9.8001},
                    {"Tdyne", 980010}}},
         EntryCase{"AVpound",
                   "1",
-                  454,
-                  {{"AVounce", 16.01410934744268}, {"AVstone", 0.07142857142857142}, {"Tpound", 1.216369910542852}}},
-        EntryCase{"AVstone", "1", 6356, {{"AVpound", 14}}},
-        EntryCase{"AVounce", "1", 28.35, {{"AVdram", 15.998871331828445}}},
-        EntryCase{"AVdram", "1", 1.7718, {{"AVounce", 0.062497354497354496}}},
-        EntryCase{"AVslug", "1", 14593.853069087301, {{"AVpound", 32.145050812967625}}},
-        EntryCase{"APpound", "1", 373, {{"Tpound", 0.9993523714371889}, {"APounce", 11.99222723630925}}},
-        EntryCase{"APounce", "1", 31.103, {{"Tounce", 0.9999845676432347}, {"APdram", 7.99974279835391}}},
+                  {{"Mgram", 454},
+                   {"AVounce", 16.01410934744268},
+                   {"AVstone", 0.07142857142857142},
+                   {"Tpound", 1.216369910542852}}},
+        EntryCase{"AVstone", "1", {{"Mgram", 6356}, {"AVpound", 14}}},
+        EntryCase{"AVounce", "1", {{"Mgram", 28.35}, {"AVdram", 15.998871331828445}}},
+        EntryCase{"AVdram", "1", {{"Mgram", 1.7718}, {"AVounce", 0.062497354497354496}}},
+        EntryCase{"AVslug", "1", {{"Mgram", 14593.853069087301}, {"AVpound", 32.145050812967625}}},
+        EntryCase{"APpound", "1", {{"Mgram", 373}, {"Tpound", 0.9993523714371889}, {"APounce", 11.99222723630925}}},
+        EntryCase{"APounce", "1", {{"Mgram", 31.103}, {"Tounce", 0.9999845676432347}, {"APdram", 7.99974279835391}}},
         EntryCase{"APgrain",
                   "1",
-                  0.0648,
-                  {{"Tgrain", 1.00000000224}, {"AVgrain", 1.0000168212706046}, {"APscruple", 0.049999999999999996}}},
-        EntryCase{"Tcarat", "1", 0.02592000000912384, {{"Mcarat", 0.1296000000456192}}},
+                  {{"Mgram", 0.0648},
+                   {"Tgrain", 1.00000000224},
+                   {"AVgrain", 1.0000168212706046},
+                   {"APscruple", 0.049999999999999996}}},
+        EntryCase{"Tcarat", "1", {{"Mgram", 0.02592000000912384}, {"Mcarat", 0.1296000000456192}}},
         // The dyne counts 980.01 to the gram both ways.
-        EntryCase{"Tdyne", "980.01", 1, {{"Mkilogram", 0.001}}},
-        EntryCase{"Tdyne", "1", 0.0010203977510433568, {}},
+        EntryCase{"Tdyne", "980.01", {{"Mgram", 1}, {"Mkilogram", 0.001}}},
+        EntryCase{"Tdyne", "1", {{"Mgram", 0.0010203977510433568}}},
         // Chains are rounded step by step; folded they would give other doubles.
-        EntryCase{"AVlhundredweight", "0.7", 35561.4, {}},
+        EntryCase{"AVlhundredweight", "0.7", {{"Mgram", 35561.4}}},
         EntryCase{"Mgram",
                   "123.456",
-                  123.456,
-                  {{"AVlhundredweight", 0.002430140545647809}, {"Mkiloton", 1.2345600000000002e-07}}}));
+                  {{"Mgram", 123.456},
+                   {"AVlhundredweight", 0.002430140545647809},
+                   {"Mkiloton", 1.2345600000000002e-07}}}),
+    entryName);
 
 TEST(WeightWindow, OpensOnTheKilogramNotTheGram)
 {
