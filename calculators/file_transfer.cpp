@@ -34,38 +34,38 @@ constexpr const char* kSizeUnits[] = {"bytes", "kilobytes", "megabytes"};
 enum : int { kFileSizeField, kHourField, kMinutesField, kSecondsField };
 enum : int { kFileSizeBox };
 
-WindowSpec makeSpec()
+WindowPlan makePlan()
 {
-    WindowSpec spec;
-    spec.outlet = "FileTransCalcWindow";
-    spec.title = "File transfer time";
-    spec.boxes = {
+    WindowPlan plan;
+    plan.outlet = "FileTransCalcWindow";
+    plan.title = "File transfer time";
+    plan.boxes = {
         {"FileSize", "File size", "Calc:"},
         {"TransferTimeBox", "Transfer time", ""},
     };
-    spec.fields = {
+    plan.fields = {
         {"FileSize", "size", kFileSizeBox, 0},
         {"TimeHour", "hours", 1, 0, FieldKind::Number, true},
         {"TimeMinutes", "minutes", 1, 1, FieldKind::Number, true},
         {"TimeSeconds", "seconds", 1, 2, FieldKind::Number, true},
     };
 
-    ChoiceSpec units{"BytesSelPopup", "Size unit", "Calc:", {}, false, 2};
+    ChoicePlan units{"BytesSelPopup", "Size unit", "Calc:", {}, false, 2};
     for (int tag = 0; tag < static_cast<int>(std::size(kSizeUnits)); ++tag)
         units.items.push_back({tag, kSizeUnits[tag]});
-    ChoiceSpec speeds{"TransferSpeed", "Line speed (bits per second)", "Calc:", {}, true, 0};
+    ChoicePlan speeds{"TransferSpeed", "Line speed (bits per second)", "Calc:", {}, true, 0};
     for (int tag = 0; tag < kLineSpeedCount; ++tag)
         speeds.items.push_back({tag, kLineSpeeds[tag].title});
-    spec.choices = {std::move(units), std::move(speeds)};
+    plan.choices = {std::move(units), std::move(speeds)};
 
-    spec.buttons = {
+    plan.buttons = {
         {"1 MB", "FileSize1MB:"},
         {"5 MB", "FileSize5MB:"},
         {"10 MB", "FileSize10MB:"},
         {"Calculate", "Calc:"},
         {"Notebook", "ShowNotebook:"},
     };
-    return spec;
+    return plan;
 }
 
 }  // namespace
@@ -85,7 +85,7 @@ Sixties countSixties(double amount)
     return {std::floor((amount - rest) / 60), rest};
 }
 
-FileTransferCalc::FileTransferCalc(Platform& platform) : WindowController(platform, makeSpec())
+FileTransferCalc::FileTransferCalc(Platform& platform) : WindowController(platform, makePlan())
 {
     addAction("Calc:", [this] { Calc(); });
     addAction("FileSize1MB:", [this] { FileSize1MB(); });

@@ -8,12 +8,12 @@ enum : int { kA, kB, kC, kD, kE, kX };
 
 // The boxes read as the two known points, then the wanted abscissa and the
 // answer; the cells keep the order of the letters.
-WindowSpec makeSpec()
+WindowPlan makePlan()
 {
-    WindowSpec spec;
-    spec.outlet = "InterpolateCalcWindow";
-    spec.title = "Linear interpolation";
-    spec.boxes = {
+    WindowPlan plan;
+    plan.outlet = "InterpolateCalcWindow";
+    plan.title = "Linear interpolation";
+    plan.boxes = {
         {"formA", "First known point: at A …", "Calc:"},
         {"formD", "… the value is D", "Calc:"},
         {"formC", "Second known point: at C …", "Calc:"},
@@ -21,7 +21,7 @@ WindowSpec makeSpec()
         {"formB", "Wanted: at B …", "Calc:"},
         {"formx", "… the value is x", ""},
     };
-    spec.fields = {
+    plan.fields = {
         {"formA", "A", 0, 0},
         {"formB", "B", 4, 0},
         {"formC", "C", 2, 0},
@@ -29,13 +29,13 @@ WindowSpec makeSpec()
         {"formE", "E", 3, 0},
         {"formx", "x", 5, 0, FieldKind::Number, true},
     };
-    spec.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNotebook:"}};
-    return spec;
+    plan.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNotebook:"}};
+    return plan;
 }
 
 }  // namespace
 
-InterpolateCalc::InterpolateCalc(Platform& platform) : WindowController(platform, makeSpec())
+InterpolateCalc::InterpolateCalc(Platform& platform) : WindowController(platform, makePlan())
 {
     addAction("Calc:", [this] { Calc(); });
     addAction("OpenInterpolateCalcWindow:", [this] { OpenInterpolateCalcWindow(); });

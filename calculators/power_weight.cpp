@@ -7,27 +7,27 @@ namespace {
 enum : int { kHorsepower, kWeight, kRatio };
 enum : int { kTextFieldInput };
 
-WindowSpec makeSpec()
+WindowPlan makePlan()
 {
-    WindowSpec spec;
-    spec.outlet = "PowerWeightRatioWindow";
-    spec.title = "Power to weight";
-    spec.boxes = {
+    WindowPlan plan;
+    plan.outlet = "PowerWeightRatioWindow";
+    plan.title = "Power to weight";
+    plan.boxes = {
         {"TextFieldInput", "Power and weight (weight in any unit)", "Calc:"},
         {"RatioBox", "Ratio", ""},
     };
-    spec.fields = {
+    plan.fields = {
         {"Horsepower", "power, horsepower", kTextFieldInput, 0},
         {"Weight", "weight", kTextFieldInput, 1},
         {"Ratio", "horsepower per unit of weight", 1, 0, FieldKind::Number, true},
     };
-    spec.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNoteBook:"}};
-    return spec;
+    plan.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNoteBook:"}};
+    return plan;
 }
 
 }  // namespace
 
-PowerWeightRatio::PowerWeightRatio(Platform& platform) : WindowController(platform, makeSpec())
+PowerWeightRatio::PowerWeightRatio(Platform& platform) : WindowController(platform, makePlan())
 {
     addAction("Calc:", [this] { Calc(); });
     addAction("OpenPowerWeightRatioWindow:", [this] { OpenPowerWeightRatioWindow(); });

@@ -6,30 +6,30 @@ namespace {
 
 enum : int { kA, kB, kC, kX };
 
-WindowSpec makeSpec()
+WindowPlan makePlan()
 {
-    WindowSpec spec;
-    spec.outlet = "findxWindow";
-    spec.title = "Proportion: A is to B as x is to C";
-    spec.boxes = {
+    WindowPlan plan;
+    plan.outlet = "findxWindow";
+    plan.title = "Proportion: A is to B as x is to C";
+    plan.boxes = {
         {"formA", "A is to …", "Calc:"},
         {"formB", "… B as …", "Calc:"},
         {"formx", "… x is to …", ""},
         {"formC", "… C", "Calc:"},
     };
-    spec.fields = {
+    plan.fields = {
         {"formA", "A", 0, 0},
         {"formB", "B", 1, 0},
         {"formC", "C", 3, 0},
         {"formx", "x = A × C ÷ B", 2, 0, FieldKind::Number, true},
     };
-    spec.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNotebook:"}};
-    return spec;
+    plan.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNotebook:"}};
+    return plan;
 }
 
 }  // namespace
 
-FindXcalc::FindXcalc(Platform& platform) : WindowController(platform, makeSpec())
+FindXcalc::FindXcalc(Platform& platform) : WindowController(platform, makePlan())
 {
     addAction("Calc:", [this] { Calc(); });
     addAction("OpenfindxWindow:", [this] { OpenfindxWindow(); });

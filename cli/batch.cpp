@@ -88,7 +88,7 @@ int runBatch(std::span<const std::string> args, std::FILE* in, std::FILE* out, s
     if (!to.empty() && target < 0)
         return usage(err, "no field named '" + to + "'");
     const std::vector<Field*>& fields = window->parts().fields;
-    const auto& specs = window->spec().fields;
+    const auto& plans = window->plan().fields;
 
     Output output(out);
     int status = 0;
@@ -122,7 +122,7 @@ int runBatch(std::span<const std::string> args, std::FILE* in, std::FILE* out, s
                 continue;
             }
             if (target >= 0) {
-                if (specs[target].kind == FieldKind::Text)
+                if (plans[target].kind == FieldKind::Text)
                     output.put(fields[target]->stringValue());
                 else
                     output.number(fields[target]->doubleValue());
@@ -130,7 +130,7 @@ int runBatch(std::span<const std::string> args, std::FILE* in, std::FILE* out, s
                 for (std::size_t i = 0; i < fields.size(); ++i) {
                     if (i)
                         output.put('\t');
-                    if (specs[i].kind == FieldKind::Text)
+                    if (plans[i].kind == FieldKind::Text)
                         output.put(fields[i]->stringValue());
                     else
                         output.number(fields[i]->doubleValue());

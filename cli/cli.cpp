@@ -102,7 +102,7 @@ std::string lower(std::string_view s)
 
 // Whether `typed` (lower case) names the unit of `field`: its label, a plural
 // of it, or its outlet name.
-bool namesUnit(const FieldSpec& field, const std::string& typed)
+bool namesUnit(const FieldPlan& field, const std::string& typed)
 {
     std::string label = lower(field.label);
     if (!label.empty() && label.back() == ':')  // cell titles such as "kibibyte:"
@@ -136,7 +136,7 @@ StepResult typeInto(Session& s, int index, std::string_view text, std::ostream& 
 {
     const EntryResult result = typeAndConfirm(s.platform, *s.controller, index, text);
     if (!result.accepted) {
-        err << "ambrel: " << s.controller->spec().fields[index].outlet << ": \"" << text
+        err << "ambrel: " << s.controller->plan().fields[index].outlet << ": \"" << text
             << "\" refused: " << result.message << "\n";
         return StepResult::Refused;
     }
@@ -145,15 +145,15 @@ StepResult typeInto(Session& s, int index, std::string_view text, std::ostream& 
 
 StepResult choose(Session& s, std::size_t index, std::string_view text, std::ostream& err)
 {
-    const ChoiceSpec& spec = s.controller->spec().choices[index];
+    const ChoicePlan& plan = s.controller->plan().choices[index];
     int tag = 0;
     if (!parseInt(text, tag)) {
-        err << "ambrel: " << spec.outlet << ": \"" << text << "\" is not an item tag\n";
+        err << "ambrel: " << plan.outlet << ": \"" << text << "\" is not an item tag\n";
         return StepResult::Unknown;
     }
     s.controller->parts().choices[index]->selectItemWithTag(tag);
-    if (!spec.action.empty())
-        s.controller->perform(spec.action);
+    if (!plan.action.empty())
+        s.controller->perform(plan.action);
     return StepResult::Done;
 }
 
@@ -172,7 +172,7 @@ StepResult runStep(Session& s, std::string_view step, std::ostream& err)
     const int index = s.controller->fieldIndex(outlet);
     if (index >= 0)
         return typeInto(s, index, text, err);
-    const auto& choices = s.controller->spec().choices;
+    const auto& choices = s.controller->plan().choices;
     for (std::size_t i = 0; i < choices.size(); ++i)
         if (choices[i].outlet == outlet)
             return choose(s, i, text, err);
@@ -182,7 +182,7 @@ StepResult runStep(Session& s, std::string_view step, std::ostream& err)
 
 void printTsv(Session& s, std::ostream& out)
 {
-    const auto& fields = s.controller->spec().fields;
+    const auto& fields = s.controller->plan().fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         HeadlessField& cell = s.cell(static_cast<int>(i));
         out << fields[i].outlet << '\t' << cell.stringValue() << '\t' << cell.shown() << '\n';
@@ -213,20 +213,20 @@ std::string unitLabel(HeadlessField& cell)
 
 void printTable(Session& s, std::ostream& out, int highlighted = -1, bool friendly = false)
 {
-    const auto& spec = s.controller->spec();
+    const auto& plan = s.controller->plan();
     std::size_t labelWidth = 0, valueWidth = 0;
-    for (std::size_t i = 0; i < spec.fields.size(); ++i) {
+    for (std::size_t i = 0; i < plan.fields.size(); ++i) {
         HeadlessField& cell = s.cell(static_cast<int>(i));
         labelWidth = std::max(labelWidth, unitLabel(cell).size());
         valueWidth = std::max(valueWidth, (friendly ? friendlyNumber(cell) : cell.shown()).size());
     }
     int lastBox = -1;
-    for (std::size_t i = 0; i < spec.fields.size(); ++i) {
-        const FieldSpec& f = spec.fields[i];
-        if (f.box != lastBox && f.box >= 0 && f.box < static_cast<int>(spec.boxes.size())) {
+    for (std::size_t i = 0; i < plan.fields.size(); ++i) {
+        const FieldPlan& f = plan.fields[i];
+        if (f.box != lastBox && f.box >= 0 && f.box < static_cast<int>(plan.boxes.size())) {
             if (lastBox != -1)
                 out << '\n';
-            out << spec.boxes[f.box].title << '\n';
+            out << plan.boxes[f.box].title << '\n';
             lastBox = f.box;
         }
         HeadlessField& cell = s.cell(static_cast<int>(i));
@@ -244,12 +244,12 @@ void printTable(Session& s, std::ostream& out, int highlighted = -1, bool friend
 void printJson(Session& s, std::ostream& out, std::vector<int> indices = {}, bool friendly = false)
 {
     if (indices.empty())
-        for (std::size_t i = 0; i < s.controller->spec().fields.size(); ++i)
+        for (std::size_t i = 0; i < s.controller->plan().fields.size(); ++i)
             indices.push_back(static_cast<int>(i));
     out << "{\"window\":" << jsonString(s.entry.cliName) << ",\"fields\":[";
     for (std::size_t n = 0; n < indices.size(); ++n) {
         HeadlessField& cell = s.cell(indices[n]);
-        out << (n ? "," : "") << "{\"outlet\":" << jsonString(s.controller->spec().fields[indices[n]].outlet)
+        out << (n ? "," : "") << "{\"outlet\":" << jsonString(s.controller->plan().fields[indices[n]].outlet)
             << ",\"unit\":" << jsonString(unitLabel(cell))
             << ",\"value\":" << (cell.isText() ? jsonString(cell.stringValue()) : jsonNumber(cell.doubleValue()))
             << ",\"shown\":" << jsonString(friendly ? friendlyNumber(cell) : cell.shown()) << '}';
@@ -338,7 +338,7 @@ std::optional<UnitPick> pickUnit(const std::string& typed, const WindowEntry* wi
     HeadlessPlatform platform;
     const auto controller = window->make(platform);
     const std::string wanted = lower(typed);
-    for (const FieldSpec& f : controller->spec().fields)
+    for (const FieldPlan& f : controller->plan().fields)
         if (namesUnit(f, wanted))
             return UnitPick{window, f.outlet, nullptr, typed};
     return std::nullopt;
@@ -444,10 +444,10 @@ void applySetting(Session& s, const char* setting, std::ostream& err)
 // typed: no reading of text, so an infinite value carries over too.
 void carry(Session& s, int index, double value)
 {
-    const FieldSpec& f = s.controller->spec().fields[index];
+    const FieldPlan& f = s.controller->plan().fields[index];
     s.cell(index).acceptEntry(value);
     s.controller->parts().boxes[f.box]->selectCellWithTag(f.tag);
-    s.controller->perform(s.controller->spec().boxes[f.box].action);
+    s.controller->perform(s.controller->plan().boxes[f.box].action);
 }
 
 int convertUnits(const std::string& number, std::span<const std::string> words, const WindowEntry* window,
@@ -548,7 +548,7 @@ void listWindows(std::ostream& out)
         for (const UnitName& u : unitNames())
             units += std::string_view(u.window) == e.cliName;
         out << "  " << e.cliName << std::string(width - std::strlen(e.cliName), ' ') << "  "
-            << controller->spec().title;
+            << controller->plan().title;
         if (units)
             out << " (" << units << " units)";
         out << '\n';
@@ -565,7 +565,7 @@ void listUnits(const WindowEntry& entry, std::ostream& out)
     };
     HeadlessPlatform platform;
     const auto controller = entry.make(platform);
-    const WindowSpec& spec = controller->spec();
+    const WindowPlan& plan = controller->plan();
     std::vector<Row> rows;
     for (const UnitName& u : unitNames()) {
         if (std::string_view(u.window) != entry.cliName)
@@ -578,10 +578,10 @@ void listUnits(const WindowEntry& entry, std::ostream& out)
                 rest.remove_prefix(std::min(bar + 1, rest.size()));
             }
         const int index = controller->fieldIndex(u.outlet);
-        rows.push_back({index >= 0 ? spec.fields[index].box : -1, u.name, also, u.outlet});
+        rows.push_back({index >= 0 ? plan.fields[index].box : -1, u.name, also, u.outlet});
     }
     if (rows.empty())
-        for (const FieldSpec& f : spec.fields) {
+        for (const FieldPlan& f : plan.fields) {
             std::string label = f.label;
             if (!label.empty() && label.back() == ':')
                 label.pop_back();
@@ -597,8 +597,8 @@ void listUnits(const WindowEntry& entry, std::ostream& out)
         if (r.box != lastBox) {
             if (lastBox != -2)
                 out << '\n';
-            if (r.box >= 0 && r.box < static_cast<int>(spec.boxes.size()))
-                out << spec.boxes[r.box].title << '\n';
+            if (r.box >= 0 && r.box < static_cast<int>(plan.boxes.size()))
+                out << plan.boxes[r.box].title << '\n';
             lastBox = r.box;
         }
         out << "  " << r.name << std::string(nameWidth - r.name.size(), ' ') << "  " << r.also

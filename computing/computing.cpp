@@ -49,9 +49,9 @@ constexpr const char* kFormatOrder[] = {
 
 // The number base box and the prefix choice; the window starts under binary
 // prefixes, matching the titles of the table it is built from.
-WindowSpec numberBaseParts()
+WindowPlan numberBaseParts()
 {
-    WindowSpec extra;
+    WindowPlan extra;
     extra.boxes.push_back({"FieldBox2", "Number bases", "NumConversion:"});
     const char* outlets[] = {"BinaryField", "OctalField", "DecimalField", "HexaField"};
     const char* labels[] = {"binary:", "octal:", "decimal:", "hexadecimal:"};

@@ -6,42 +6,42 @@
 
 namespace ambrel {
 
-WindowSpec ConverterWindow::makeSpec(const ConverterDef& def, WindowSpec extra)
+WindowPlan ConverterWindow::makePlan(const ConverterDef& def, WindowPlan extra)
 {
-    WindowSpec spec;
-    spec.outlet = def.windowOutlet;
-    spec.title = def.title;
+    WindowPlan plan;
+    plan.outlet = def.windowOutlet;
+    plan.title = def.title;
     for (const BoxDef& box : def.boxes)
-        spec.boxes.push_back({box.outlet, box.title, box.action});
+        plan.boxes.push_back({box.outlet, box.title, box.action});
     int previousBox = -1;
     int tag = 0;
     for (const UnitRow& row : def.rows) {
         tag = row.box == previousBox ? tag + 1 : 0;
         previousBox = row.box;
-        spec.fields.push_back({row.outlet, row.unit, row.box, tag});
+        plan.fields.push_back({row.outlet, row.unit, row.box, tag});
     }
-    const int tableBoxes = static_cast<int>(spec.boxes.size());
-    for (BoxSpec& box : extra.boxes)
-        spec.boxes.push_back(std::move(box));
-    for (FieldSpec& field : extra.fields) {
+    const int tableBoxes = static_cast<int>(plan.boxes.size());
+    for (BoxPlan& box : extra.boxes)
+        plan.boxes.push_back(std::move(box));
+    for (FieldPlan& field : extra.fields) {
         if (field.box >= 0)
             field.box += tableBoxes;
-        spec.fields.push_back(std::move(field));
+        plan.fields.push_back(std::move(field));
     }
-    spec.choices = std::move(extra.choices);
-    spec.buttons.push_back({"Notebook", def.notebookAction});
-    for (ButtonSpec& button : extra.buttons)
-        spec.buttons.push_back(std::move(button));
-    return spec;
+    plan.choices = std::move(extra.choices);
+    plan.buttons.push_back({"Notebook", def.notebookAction});
+    for (ButtonPlan& button : extra.buttons)
+        plan.buttons.push_back(std::move(button));
+    return plan;
 }
 
 ConverterWindow::ConverterWindow(Platform& platform, const ConverterDef& def)
-    : ConverterWindow(platform, def, WindowSpec{})
+    : ConverterWindow(platform, def, WindowPlan{})
 {
 }
 
-ConverterWindow::ConverterWindow(Platform& platform, const ConverterDef& def, WindowSpec extra)
-    : WindowController(platform, makeSpec(def, std::move(extra))), def_(def), rows_(def.rows)
+ConverterWindow::ConverterWindow(Platform& platform, const ConverterDef& def, WindowPlan extra)
+    : WindowController(platform, makePlan(def, std::move(extra))), def_(def), rows_(def.rows)
 {
     const int boxes = boxCount();
     boxFirst_.assign(boxes + 1, 0);

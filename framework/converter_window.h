@@ -17,7 +17,7 @@ public:
     // A window with parts beyond its unit table (choices, boxes of text
     // cells, buttons) that its controller drives itself. They come after the
     // table's parts; a field's box counts within `extra.boxes`.
-    ConverterWindow(Platform& platform, const ConverterDef& def, WindowSpec extra);
+    ConverterWindow(Platform& platform, const ConverterDef& def, WindowPlan extra);
 
     const ConverterDef& def() const { return def_; }
 
@@ -57,7 +57,7 @@ protected:
     void useTable(std::span<const UnitRow> rows);
 
 private:
-    static WindowSpec makeSpec(const ConverterDef& def, WindowSpec extra);
+    static WindowPlan makePlan(const ConverterDef& def, WindowPlan extra);
 
     const ConverterDef& def_;
     std::span<const UnitRow> rows_;

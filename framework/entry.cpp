@@ -20,20 +20,20 @@ NumberReading confirmEntry(Platform& platform, Field& field, std::string_view te
 EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fieldIndex,
                            std::string_view text, char decimalSeparator)
 {
-    const FieldSpec& spec = window.spec().fields.at(fieldIndex);
+    const FieldPlan& plan = window.plan().fields.at(fieldIndex);
     Field& cell = *window.parts().fields.at(fieldIndex);
-    if (spec.readOnly)
+    if (plan.readOnly)
         return {false, "this field shows a result and takes no entry"};
-    if (spec.kind == FieldKind::Number) {
+    if (plan.kind == FieldKind::Number) {
         const NumberReading reading = confirmEntry(platform, cell, text, decimalSeparator);
         if (!reading.ok())
             return {false, describe(reading.error)};
     } else {
         cell.setStringValue(text);
     }
-    if (spec.box >= 0 && spec.box < static_cast<int>(window.spec().boxes.size())) {
-        window.parts().boxes[spec.box]->selectCellWithTag(spec.tag);
-        window.perform(window.spec().boxes[spec.box].action);
+    if (plan.box >= 0 && plan.box < static_cast<int>(window.plan().boxes.size())) {
+        window.parts().boxes[plan.box]->selectCellWithTag(plan.tag);
+        window.perform(window.plan().boxes[plan.box].action);
     }
     if (cell.holdsRefusedText())
         return {false, window.refusalMessage()};

@@ -13,7 +13,7 @@ namespace ambrel {
 
 class Controller;
 class WindowController;
-struct WindowSpec;
+struct WindowPlan;
 
 // An integer control: the accuracy field and slider, a decimal cell.
 class IntControl {
@@ -129,7 +129,7 @@ public:
 
     // Builds a window from its description. Actions of boxes, choices and
     // buttons are sent to `owner`. The platform owns what it returns.
-    virtual BuiltWindow buildWindow(const WindowSpec& spec, WindowController& owner) = 0;
+    virtual BuiltWindow buildWindow(const WindowPlan& plan, WindowController& owner) = 0;
     virtual MenuParts buildMenu(Controller& owner) = 0;
     // Loads a named interface file with `owner` as its owner; false on failure.
     virtual bool loadInterface(std::string_view name, Controller& owner) = 0;

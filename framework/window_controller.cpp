@@ -6,15 +6,15 @@
 
 namespace ambrel {
 
-WindowController::WindowController(Platform& platform, WindowSpec spec)
-    : platform_(platform), spec_(std::move(spec))
+WindowController::WindowController(Platform& platform, WindowPlan plan)
+    : platform_(platform), plan_(std::move(plan))
 {
 }
 
 BuiltWindow& WindowController::parts()
 {
     if (!built_) {
-        parts_ = platform_.buildWindow(spec_, *this);
+        parts_ = platform_.buildWindow(plan_, *this);
         built_ = true;
     }
     return parts_;
@@ -22,8 +22,8 @@ BuiltWindow& WindowController::parts()
 
 int WindowController::fieldIndex(std::string_view outlet) const
 {
-    for (std::size_t i = 0; i < spec_.fields.size(); ++i)
-        if (spec_.fields[i].outlet == outlet)
+    for (std::size_t i = 0; i < plan_.fields.size(); ++i)
+        if (plan_.fields[i].outlet == outlet)
             return static_cast<int>(i);
     return -1;
 }
@@ -36,8 +36,8 @@ Field* WindowController::field(std::string_view outlet)
 
 Choice* WindowController::choice(std::string_view outlet)
 {
-    for (std::size_t i = 0; i < spec_.choices.size(); ++i)
-        if (spec_.choices[i].outlet == outlet)
+    for (std::size_t i = 0; i < plan_.choices.size(); ++i)
+        if (plan_.choices[i].outlet == outlet)
             return parts().choices[i];
     return nullptr;
 }

@@ -4,7 +4,7 @@
 
 #include "framework/controller.h"
 #include "framework/platform.h"
-#include "framework/window_spec.h"
+#include "framework/window_plan.h"
 
 #include <string>
 #include <string_view>
@@ -13,9 +13,9 @@ namespace ambrel {
 
 class WindowController : public Controller {
 public:
-    WindowController(Platform& platform, WindowSpec spec);
+    WindowController(Platform& platform, WindowPlan plan);
 
-    const WindowSpec& spec() const { return spec_; }
+    const WindowPlan& plan() const { return plan_; }
     // The built window; builds it if needed.
     BuiltWindow& parts();
     bool isBuilt() const { return built_; }
@@ -45,7 +45,7 @@ protected:
 
 private:
     Platform& platform_;
-    WindowSpec spec_;
+    WindowPlan plan_;
     BuiltWindow parts_;
     bool built_ = false;
     std::string refusal_;

@@ -87,7 +87,7 @@ public:
     std::string tsv()
     {
         std::string out;
-        for (std::size_t i = 0; i < window_->spec().fields.size(); ++i)
+        for (std::size_t i = 0; i < window_->plan().fields.size(); ++i)
             out += row(static_cast<int>(i));
         return out;
     }
@@ -98,33 +98,33 @@ private:
     std::string row(int index)
     {
         HeadlessField& c = cell(index);
-        return window_->spec().fields[index].outlet + '\t' + c.stringValue() + '\t' + c.shown() + '\n';
+        return window_->plan().fields[index].outlet + '\t' + c.stringValue() + '\t' + c.shown() + '\n';
     }
 
     bool type(int index, std::string_view text)
     {
         std::vector<std::string> before;
-        for (std::size_t i = 0; i < window_->spec().fields.size(); ++i)
+        for (std::size_t i = 0; i < window_->plan().fields.size(); ++i)
             before.push_back(row(static_cast<int>(i)));
         const int beeps = platform_.beeps();
         if (typeAndConfirm(platform_, *window_, index, text).accepted)
             return true;
 
         FUZZ_CHECK(platform_.beeps() - beeps <= 1, "%d beeps for one refusal", platform_.beeps() - beeps);
-        if (!window_->spec().fields[index].readOnly) {
+        if (!window_->plan().fields[index].readOnly) {
             FUZZ_CHECK(platform_.beeps() - beeps == 1, "a refusal without the alert");
             FUZZ_CHECK(cell(index).shown() == text, "the refused text is not kept");
         }
         for (std::size_t i = 0; i < before.size(); ++i)
             FUZZ_CHECK(static_cast<int>(i) == index || row(static_cast<int>(i)) == before[i],
-                       "a refused entry in %s changed %s", window_->spec().fields[index].outlet.c_str(),
+                       "a refused entry in %s changed %s", window_->plan().fields[index].outlet.c_str(),
                        before[i].c_str());
         return false;
     }
 
     bool choose(std::string_view outlet, std::string_view text)
     {
-        const auto& choices = window_->spec().choices;
+        const auto& choices = window_->plan().choices;
         for (std::size_t i = 0; i < choices.size(); ++i) {
             if (choices[i].outlet != outlet)
                 continue;

@@ -2,7 +2,7 @@
 
 #include "framework/controller.h"
 #include "framework/number_text.h"
-#include "framework/window_spec.h"
+#include "framework/window_plan.h"
 
 #include <fstream>
 
@@ -281,24 +281,24 @@ HeadlessWindow* HeadlessPlatform::makeWindow(std::string name, std::string title
     return windows_.back().get();
 }
 
-BuiltWindow HeadlessPlatform::buildWindow(const WindowSpec& spec, WindowController&)
+BuiltWindow HeadlessPlatform::buildWindow(const WindowPlan& plan, WindowController&)
 {
     BuiltWindow built;
-    built.window = makeWindow(spec.outlet, spec.title);
+    built.window = makeWindow(plan.outlet, plan.title);
     std::vector<HeadlessBox*> boxes;
-    for (const BoxSpec& b : spec.boxes) {
+    for (const BoxPlan& b : plan.boxes) {
         boxes_.push_back(std::make_unique<HeadlessBox>(log_, b.outlet));
         boxes.push_back(boxes_.back().get());
         built.boxes.push_back(boxes.back());
     }
-    for (const FieldSpec& f : spec.fields) {
+    for (const FieldPlan& f : plan.fields) {
         fields_.push_back(std::make_unique<HeadlessField>(log_, f.outlet, f.kind == FieldKind::Text, f.label));
         HeadlessField* cell = fields_.back().get();
         if (f.box >= 0 && f.box < static_cast<int>(boxes.size()))
             boxes[f.box]->addCell(cell);
         built.fields.push_back(cell);
     }
-    for (const ChoiceSpec& c : spec.choices) {
+    for (const ChoicePlan& c : plan.choices) {
         std::vector<int> tags;
         for (const ChoiceItem& item : c.items)
             tags.push_back(item.tag);

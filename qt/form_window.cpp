@@ -35,28 +35,28 @@ int rowsOf(int cells)
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowSpec& spec, WindowController& owner, Platform& platform)
+FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform& platform)
     : owner_(owner), platform_(platform)
 {
-    setWindowTitle(QString::fromStdString(spec.title));
-    setObjectName(QString::fromStdString(spec.outlet));
+    setWindowTitle(QString::fromStdString(plan.title));
+    setObjectName(QString::fromStdString(plan.outlet));
 
     std::vector<QtBox*> boxes;
-    std::vector<int> cellsPerBox(spec.boxes.size(), 0);
-    for (const FieldSpec& f : spec.fields)
+    std::vector<int> cellsPerBox(plan.boxes.size(), 0);
+    for (const FieldPlan& f : plan.fields)
         if (f.box >= 0 && f.box < static_cast<int>(cellsPerBox.size()))
             ++cellsPerBox[f.box];
 
-    for (std::size_t i = 0; i < spec.boxes.size(); ++i) {
-        auto* box = new QtBox(QString::fromStdString(spec.boxes[i].title));
-        box->setObjectName(QString::fromStdString(spec.boxes[i].outlet));
+    for (std::size_t i = 0; i < plan.boxes.size(); ++i) {
+        auto* box = new QtBox(QString::fromStdString(plan.boxes[i].title));
+        box->setObjectName(QString::fromStdString(plan.boxes[i].outlet));
         box->setLayout(new QGridLayout);
         boxes.push_back(box);
         parts_.boxes.push_back(box);
     }
 
     const int digitWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    for (const FieldSpec& f : spec.fields) {
+    for (const FieldPlan& f : plan.fields) {
         auto* cell = new QtField(f.kind == FieldKind::Text);
         cell->setObjectName(QString::fromStdString(f.outlet));
         cell->setFixedWidth(digitWidth * 18);
@@ -105,7 +105,7 @@ FormWindow::FormWindow(const WindowSpec& spec, WindowController& owner, Platform
     if (column)
         column->addStretch(1);
 
-    for (const ChoiceSpec& c : spec.choices) {
+    for (const ChoicePlan& c : plan.choices) {
         const QString title = QString::fromStdString(c.title);
         if (c.radio) {
             auto* radio = new QtRadioChoice(title);
@@ -145,7 +145,7 @@ FormWindow::FormWindow(const WindowSpec& spec, WindowController& owner, Platform
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(status_, 1);
-    for (const ButtonSpec& b : spec.buttons) {
+    for (const ButtonPlan& b : plan.buttons) {
         auto* button = new QPushButton(QString::fromStdString(b.title));
         button->setAutoDefault(false);
         const std::string action = b.action;
@@ -164,7 +164,7 @@ FormWindow::FormWindow(const WindowSpec& spec, WindowController& owner, Platform
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
     // F1 shows this window's notes; Ctrl+P prints it.
-    for (const ButtonSpec& b : spec.buttons)
+    for (const ButtonPlan& b : plan.buttons)
         if (b.title == "Notebook") {
             const std::string action = b.action;
             connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,

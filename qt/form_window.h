@@ -1,9 +1,9 @@
-// A window built from a WindowSpec: boxes of labelled cells in columns, the
+// A window built from a WindowPlan: boxes of labelled cells in columns, the
 // choices, a row of buttons and a status line for refused entries.
 #pragma once
 
 #include "framework/platform.h"
-#include "framework/window_spec.h"
+#include "framework/window_plan.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -16,7 +16,7 @@ class QtField;
 
 class FormWindow : public QWidget {
 public:
-    FormWindow(const WindowSpec& spec, WindowController& owner, Platform& platform);
+    FormWindow(const WindowPlan& plan, WindowController& owner, Platform& platform);
 
     BuiltWindow& parts() { return parts_; }
     void setParts(Window* window) { parts_.window = window; }

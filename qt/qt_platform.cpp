@@ -297,9 +297,9 @@ void QtPlatform::activateIgnoringOtherApps()
     // A desktop application comes to the front by showing its window.
 }
 
-BuiltWindow QtPlatform::buildWindow(const WindowSpec& spec, WindowController& owner)
+BuiltWindow QtPlatform::buildWindow(const WindowPlan& plan, WindowController& owner)
 {
-    auto* form = new FormWindow(spec, owner, *this);
+    auto* form = new FormWindow(plan, owner, *this);
     form->setParts(wrap(form));
     return form->parts();
 }

@@ -83,7 +83,7 @@ std::vector<std::string> snapshot(WindowController& window)
 // conversion a refusal started would show.
 void fillUnrelated(WindowController& window)
 {
-    const auto& fields = window.spec().fields;
+    const auto& fields = window.plan().fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         Field& cell = *window.parts().fields[i];
         if (fields[i].kind == FieldKind::Text)
@@ -100,9 +100,9 @@ TEST_P(BadInput, IsReadPlainlyOrRefusedWithNothingElseChanged)
     const OddInput& input = GetParam();
     int cellsTried = 0;
     for (const WindowEntry& entry : windowRegistry()) {
-        HeadlessPlatform specPlatform;
-        const auto specWindow = entry.make(specPlatform);
-        const auto& fields = specWindow->spec().fields;
+        HeadlessPlatform planPlatform;
+        const auto planWindow = entry.make(planPlatform);
+        const auto& fields = planWindow->plan().fields;
         for (std::size_t i = 0; i < fields.size(); ++i) {
             if (fields[i].readOnly)
                 continue;

@@ -89,7 +89,7 @@ TEST(UnitNames, EveryConverterFieldHasAName)
             continue;
         HeadlessPlatform platform;
         const auto window = e.make(platform);
-        for (const FieldSpec& f : window->spec().fields) {
+        for (const FieldPlan& f : window->plan().fields) {
             if (f.kind != FieldKind::Number)
                 continue;
             std::string label = f.label;

@@ -228,7 +228,7 @@ TEST_P(NumberBases, RewriteTheOtherNotations)
     EXPECT_EQ(rig.cell("OctalField").stringValue(), c.octal);
     EXPECT_EQ(rig.cell("DecimalField").stringValue(), c.decimal);
     EXPECT_EQ(rig.cell("HexaField").stringValue(), c.hexa);
-    const int tag = rig.window.spec().fields[rig.window.fieldIndex(c.typed)].tag;
+    const int tag = rig.window.plan().fields[rig.window.fieldIndex(c.typed)].tag;
     EXPECT_EQ(rig.window.parts().boxes[1]->selectedTag(), tag);
 }
 

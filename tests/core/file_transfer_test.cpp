@@ -87,8 +87,8 @@ TEST(FileTransferSpeeds, EachTagHasItsRateAndUnknownTagsTheSlowest)
 TEST(FileTransferSpeeds, TitlesNameTheRateInBitsPerSecond)
 {
     Rig<FileTransferCalc> rig;
-    const ChoiceSpec* speeds = nullptr;
-    for (const ChoiceSpec& c : rig.window.spec().choices)
+    const ChoicePlan* speeds = nullptr;
+    for (const ChoicePlan& c : rig.window.plan().choices)
         if (c.outlet == "TransferSpeed")
             speeds = &c;
     ASSERT_NE(speeds, nullptr);
@@ -153,8 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FileTransferUnits, PopUpItemsAreIndexedByTheirTagsSoPresetsGiveTheirSize)
 {
     TransferRig w;
-    const ChoiceSpec* units = nullptr;
-    for (const ChoiceSpec& c : w.window.spec().choices)
+    const ChoicePlan* units = nullptr;
+    for (const ChoicePlan& c : w.window.plan().choices)
         if (c.outlet == "BytesSelPopup")
             units = &c;
     ASSERT_NE(units, nullptr);

@@ -72,7 +72,7 @@ public:
 
     void expectBounded(int step)
     {
-        const auto& fields = window_->spec().fields;
+        const auto& fields = window_->plan().fields;
         for (std::size_t i = 0; i < fields.size(); ++i) {
             auto& cell = static_cast<HeadlessField&>(*window_->parts().fields[i]);
             const std::string shown = cell.shown();
@@ -142,7 +142,7 @@ private:
 
     void type()
     {
-        const auto& fields = window_->spec().fields;
+        const auto& fields = window_->plan().fields;
         const int index = static_cast<int>(pick(fields.size()));
         std::vector<std::string> before;
         for (Field* f : window_->parts().fields)
@@ -162,7 +162,7 @@ private:
 
     void choose()
     {
-        const auto& choices = window_->spec().choices;
+        const auto& choices = window_->plan().choices;
         if (choices.empty())
             return;
         const std::size_t c = pick(choices.size());

@@ -120,7 +120,7 @@ TEST(VolumeWindow, OpensOnTheLiterWithTheIrregularNames)
     EXPECT_EQ(rig.window.parts().fields.size(), 40u);
     for (const char* outlet : {"Mmilliiter", "USfluidonce", "USfuilddram"})
         EXPECT_NE(rig.window.field(outlet), nullptr) << outlet;
-    EXPECT_EQ(rig.window.spec().boxes[5].outlet, "Icookbox");
+    EXPECT_EQ(rig.window.plan().boxes[5].outlet, "Icookbox");
     for (const char* action : {"CalcMetricLiquid:", "CalcMetricDry:", "CalcImperial:", "CalcUS:",
                                "CalcCookingMetric:", "CalcCookingImperial:", "ShowNotebook:"})
         EXPECT_TRUE(rig.window.responds(action)) << action;

@@ -84,7 +84,7 @@ TEST(WeightWindow, OpensOnTheKilogramNotTheGram)
     Rig<WeightObject> rig;
     rig.window.OpenWeightWindow();
     EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 8);
-    EXPECT_EQ(rig.window.spec().fields[8].outlet, "Mkilogram");
+    EXPECT_EQ(rig.window.plan().fields[8].outlet, "Mkilogram");
 }
 
 // One past each box's last tag names no field; the box's last tag does.

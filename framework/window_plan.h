@@ -10,16 +10,16 @@ namespace ambrel {
 
 enum class FieldKind { Number, Text };
 
-struct FieldSpec {
+struct FieldPlan {
     std::string outlet;  // e.g. "FeetField"
     std::string label;   // what a person reads, e.g. "foot"
-    int box = 0;         // index into WindowSpec::boxes
+    int box = 0;         // index into WindowPlan::boxes
     int tag = 0;         // position within its box
     FieldKind kind = FieldKind::Number;
     bool readOnly = false;
 };
 
-struct BoxSpec {
+struct BoxPlan {
     std::string outlet;  // e.g. "ImperialBox"
     std::string title;   // e.g. "Imperial and nautical"
     std::string action;  // selector sent when a cell is confirmed
@@ -30,7 +30,7 @@ struct ChoiceItem {
     std::string title;
 };
 
-struct ChoiceSpec {
+struct ChoicePlan {
     std::string outlet;
     std::string title;
     std::string action;  // may be empty: the choice only records a selection
@@ -39,18 +39,18 @@ struct ChoiceSpec {
     int initialTag = 0;
 };
 
-struct ButtonSpec {
+struct ButtonPlan {
     std::string title;
     std::string action;
 };
 
-struct WindowSpec {
+struct WindowPlan {
     std::string outlet;  // e.g. "LenghtWindow"
     std::string title;
-    std::vector<BoxSpec> boxes;
-    std::vector<FieldSpec> fields;
-    std::vector<ChoiceSpec> choices;
-    std::vector<ButtonSpec> buttons;
+    std::vector<BoxPlan> boxes;
+    std::vector<FieldPlan> fields;
+    std::vector<ChoicePlan> choices;
+    std::vector<ButtonPlan> buttons;
 };
 
 }  // namespace ambrel
