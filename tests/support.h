@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <iomanip>
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace ambrel::testing {
@@ -52,6 +52,9 @@ struct Rig {
     // Sets a field's number without any conversion (a prepared state).
     void set(const std::string& outlet, double v) { window.field(outlet)->setDoubleValue(v); }
 
+    // Selects a box's tag as a click would, without recording an action.
+    void select(int box, int tag) { static_cast<HeadlessBox*>(window.parts().boxes[box])->setSelectedTag(tag); }
+
     // Outlets written by the controller since the last clear, in order.
     std::vector<std::string> writes() const
     {
@@ -60,6 +63,12 @@ struct Rig {
             if (e.kind == "write")
                 out.push_back(e.target);
         return out;
+    }
+    // How many times `outlet` was written since the last clear.
+    long wrote(const std::string& outlet) const
+    {
+        const auto w = writes();
+        return std::count(w.begin(), w.end(), outlet);
     }
     void clear() { platform.events().clear(); }
 };
@@ -106,22 +115,19 @@ void expectEntry(const EntryCase& c)
 inline std::string entryName(const ::testing::TestParamInfo<EntryCase>& info)
 {
     std::string name;
-    const auto append = [&name](std::string_view part) {
-        for (const char ch : part) {
-            if (std::isalnum(static_cast<unsigned char>(ch)))
-                name += ch;
-            else if (ch == '-')
-                name += "minus";
-            else if (ch == '+')
-                name += "plus";
-            else
-                name += '_';
-        }
-    };
-    append(info.param.typed);
-    name += '_';
-    append(info.param.text);
+    for (const char ch : std::string(info.param.typed) + '_' + info.param.text)
+        name += std::isalnum(static_cast<unsigned char>(ch)) ? std::string(1, ch)
+                : ch == '-'                                  ? "minus"
+                : ch == '+'                                  ? "plus"
+                                                             : "_";
     return name;
 }
 
 }  // namespace ambrel::testing
+
+// A converter's table as a parameterized suite: each EntryCase is typed on a
+// fresh window of type T and its fields checked exactly.
+#define AMBREL_ENTRY_TABLE(Suite, T, ...)                                                 \
+    class Suite : public ::testing::TestWithParam<::ambrel::testing::EntryCase> {};      \
+    TEST_P(Suite, GiveTheTableDoubles) { ::ambrel::testing::expectEntry<T>(GetParam()); } \
+    INSTANTIATE_TEST_SUITE_P(Table, Suite, ::testing::Values(__VA_ARGS__), ::ambrel::testing::entryName)

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,76 +20,43 @@ using namespace ambrel;
 namespace {
 
 constexpr std::nullopt_t kRefused = std::nullopt;
+using Bases = std::array<std::optional<std::int32_t>, 4>;
+const Bases kAllRefused = {kRefused, kRefused, kRefused, kRefused};
 
 struct OddInput {
     const char* name;
     std::string text;
     std::optional<double> number;  // what a number cell reads, or refused
-    // What each number base cell reads, in the order binary, octal, decimal, hexadecimal.
-    std::array<std::optional<std::int32_t>, 4> bases;
+    Bases bases;                   // what the binary, octal, decimal and hexadecimal cells read
     // Why a number cell refuses it, where the reason matters to the person.
     std::optional<NumberError> why = std::nullopt;
 };
 
-using B = std::array<std::optional<std::int32_t>, 4>;
-const B kAllRefused = {kRefused, kRefused, kRefused, kRefused};
-
 const OddInput kInputs[] = {
     {"empty", "", 0.0, {0, 0, 0, 0}},
-    {"spaces", "   ", 0.0, {0, 0, 0, 0}},
-    {"tabs", "\t\t", 0.0, {0, 0, 0, 0}},
+    {"spaces", " \t ", 0.0, {0, 0, 0, 0}},
     {"nan", "nan", kRefused, kAllRefused},
-    {"inf", "inf", kRefused, kAllRefused},
-    {"minus_inf", "-inf", kRefused, kAllRefused},
     {"overflow", "1e309", kRefused, {kRefused, kRefused, kRefused, 0x1e309}, NumberError::TooLarge},
-    {"negative_overflow", "-1e309", kRefused, kAllRefused, NumberError::TooLarge},
     {"underflow", "1e-400", kRefused, kAllRefused, NumberError::TooSmall},
     {"exponent_beyond_long_long", "1e9223372036854775807", kRefused, kAllRefused, NumberError::TooLarge},
-    {"negative_exponent_beyond_long_long", "0.000001e-9223372036854775807", kRefused, kAllRefused,
-     NumberError::TooSmall},
     {"trailing_letters", "12abc", kRefused, {kRefused, kRefused, kRefused, 0x12abc}},
-    {"inner_space", "1 2", kRefused, kAllRefused},
     {"hexadecimal", "0x1A", kRefused, {kRefused, kRefused, kRefused, 0x1a}},
-    {"two_points", "1.2.3", kRefused, kAllRefused},
-    {"double_minus", "--1", kRefused, kAllRefused},
-    {"plus_alone", "+", kRefused, kAllRefused},
-    {"point_alone", ".", kRefused, kAllRefused},
-    {"exponent_alone", "e5", kRefused, {kRefused, kRefused, kRefused, 0xe5}},
-    {"arabic_digits", "\u0661\u0662", kRefused, kAllRefused},
     {"ten_thousand_digits", std::string(10000, '9'), kRefused, kAllRefused},
     {"embedded_nul", std::string("1\0" "2", 3), kRefused, kAllRefused},
     {"utf8_garbage", "\xff\xfe\x80\xc3", kRefused, kAllRefused},
-    {"comma_in_a_point_locale", "1,5", kRefused, kAllRefused},
     // Plain numbers, for contrast.
     {"padded_decimal", "  12.5\t", 12.5, kAllRefused},
     {"digits_of_every_base", "101", 101.0, {5, 65, 101, 257}},
     {"unicode_minus", "\u22123", -3.0, {kRefused, kRefused, -3, kRefused}},
-    {"small_exponent", "1e-5", 1e-5, kAllRefused},
 };
 
 // Every cell of the window as the person sees it and as it is stored.
 std::vector<std::string> snapshot(WindowController& window)
 {
     std::vector<std::string> cells;
-    for (Field* field : window.parts().fields) {
-        auto& cell = static_cast<HeadlessField&>(*field);
-        cells.push_back(cell.stringValue() + '|' + cell.shown());
-    }
+    for (Field* field : window.parts().fields)
+        cells.push_back(field->stringValue() + '|' + static_cast<HeadlessField*>(field)->shown());
     return cells;
-}
-
-// Gives every cell its own value, none derived from another, so that any
-// conversion a refusal started would show.
-void fillUnrelated(WindowController& window)
-{
-    const auto& fields = window.plan().fields;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        Field& cell = *window.parts().fields[i];
-        if (fields[i].kind == FieldKind::Text)
-            cell.setStringValue(std::to_string(i + 1));
-        else
-            cell.setDoubleValue(static_cast<double>(i) + 0.25);
-    }
 }
 
 class BadInput : public ::testing::TestWithParam<OddInput> {};
@@ -100,25 +66,32 @@ TEST_P(BadInput, IsReadPlainlyOrRefusedWithNothingElseChanged)
     const OddInput& input = GetParam();
     int cellsTried = 0;
     for (const WindowEntry& entry : windowRegistry()) {
-        HeadlessPlatform planPlatform;
-        const auto planWindow = entry.make(planPlatform);
-        const auto& fields = planWindow->plan().fields;
-        for (std::size_t i = 0; i < fields.size(); ++i) {
+        for (std::size_t i = 0;; ++i) {
+            HeadlessPlatform platform;
+            auto window = entry.make(platform);
+            const auto& fields = window->plan().fields;
+            if (i >= fields.size())
+                break;
             if (fields[i].readOnly)
                 continue;
             SCOPED_TRACE(std::string(entry.cliName) + " " + fields[i].outlet);
-            HeadlessPlatform platform;
-            auto window = entry.make(platform);
-            fillUnrelated(*window);
+            // Every cell its own value, none derived from another, so that
+            // any conversion a refusal started would show.
+            for (std::size_t k = 0; k < fields.size(); ++k) {
+                Field& other = *window->parts().fields[k];
+                if (fields[k].kind == FieldKind::Text)
+                    other.setStringValue(std::to_string(k + 1));
+                else
+                    other.setDoubleValue(static_cast<double>(k) + 0.25);
+            }
             const std::vector<std::string> before = snapshot(*window);
-            const int index = static_cast<int>(i);
-            auto& cell = static_cast<HeadlessField&>(*window->parts().fields[index]);
+            auto& cell = static_cast<HeadlessField&>(*window->parts().fields[i]);
             const bool text = fields[i].kind == FieldKind::Text;
             const std::optional<std::int32_t> base =
                 text ? input.bases[static_cast<std::size_t>(fields[i].tag)] : std::nullopt;
             const bool legal = text ? base.has_value() : input.number.has_value();
 
-            const EntryResult result = typeAndConfirm(platform, *window, index, input.text);
+            const EntryResult result = typeAndConfirm(platform, *window, static_cast<int>(i), input.text);
             ++cellsTried;
             EXPECT_EQ(result.accepted, legal);
             if (legal) {

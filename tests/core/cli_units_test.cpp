@@ -1,4 +1,5 @@
-// The friendly command line: unit names, the two-unit form, JSON, listings.
+// The command line's contract (exact numbers, exit codes, refusals) and its
+// friendly forms: unit names, the two-unit form, JSON, listings.
 #include "app/window_registry.h"
 #include "cli/cli.h"
 #include "cli/json.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <sstream>
@@ -30,21 +32,9 @@ CliRun run(std::vector<std::string> args)
     return {status, out.str(), err.str()};
 }
 
-// The stored value of OUTLET after `steps`, through the script form.
-std::string scriptValue(const std::string& window, const std::string& step, const std::string& outlet)
-{
-    const CliRun r = run({"run", "--tsv", window, step});
-    const std::size_t at = r.out.find(outlet + "\t");
-    if (at == std::string::npos)
-        return "(missing)";
-    const std::size_t start = at + outlet.size() + 1;
-    return r.out.substr(start, r.out.find('\t', start) - start);
-}
-
 template <class F>
-void eachListed(const char* list, F f)
+void eachListed(std::string_view rest, F f)
 {
-    std::string_view rest = list;
     while (!rest.empty()) {
         const std::size_t bar = std::min(rest.find('|'), rest.size());
         f(std::string(rest.substr(0, bar)));
@@ -52,9 +42,8 @@ void eachListed(const char* list, F f)
     }
 }
 
-// Every way of writing an entry finds that entry and no other, and the
-// entry is a field of its window that, under its setting, is titled with
-// the entry's name and takes the number.
+// Every way of writing an entry (name, aliases, their plurals, symbols)
+// finds that entry and no other.
 TEST(UnitNames, EveryWrittenFormFindsItsOwnField)
 {
     for (const UnitName& u : unitNames()) {
@@ -67,21 +56,9 @@ TEST(UnitNames, EveryWrittenFormFindsItsOwnField)
         eachListed(u.symbols, [&](std::string s) { forms.push_back(s); });
         for (const std::string& form : forms)
             EXPECT_EQ(findUnit(form), &u) << "'" << form << "' of " << u.name;
-
-        // (The temperature window rewrites the edited field from its base:
-        // the value is near 2.5, not always 2.5 itself.)
-        const CliRun r = run({"--json", "2.5", u.name, u.name});
-        ASSERT_EQ(r.status, 0) << u.name << ": " << r.err;
-        EXPECT_EQ(r.out.rfind(std::string("{\"window\":\"") + u.window + "\",\"fields\":[{\"outlet\":\"" +
-                                  u.outlet + "\",\"unit\":\"" + u.name + "\",\"value\":2.",
-                              0),
-                  0u)
-            << r.out;
-        EXPECT_NE(r.out.find(",\"shown\":\"2.5\"}]}\n"), std::string::npos) << r.out;
     }
 }
 
-// Each unit field of each converter window can be named by its title.
 TEST(UnitNames, EveryConverterFieldHasAName)
 {
     for (const WindowEntry& e : windowRegistry()) {
@@ -109,34 +86,13 @@ TEST(UnitNames, NamesIgnoreCaseAndSpellingSymbolsDoNot)
         const char* window;  // where to look; empty for everywhere
         const char* outlet;  // null: no unit
     } cases[] = {
-        {"KiloMeters", "", "KilometersField"},
-        {"kilometres", "", "KilometersField"},
-        {"Nautical  Mile", "", "NauticalMileField"},
-        {"light-years", "", "LightYearField"},
-        {"kilowatt hours", "", "Ekilowatthour"},
-        {"square feet", "", "SqFoot"},
-        {"miles per hour", "", "MileHourField"},
-        {"degrees Celsius", "", "CelsiusField"},
-        {"centuries", "", "CenturyField"},
-        {"apothecaries ounce", "", "APounce"},
-        {"decalitres", "", "Mdekaliter"},
-        {"MW", "", "Pmegawatt"},
-        {"mW", "", nullptr},
-        {"b", "", "BitField"},
-        {"B", "", "ByteField"},
+        {"KiloMeters", "", "KilometersField"}, {"kilometres", "", "KilometersField"},
+        {"Nautical  Mile", "", "NauticalMileField"}, {"centuries", "", "CenturyField"},
+        {"MW", "", "Pmegawatt"}, {"mW", "", nullptr}, {"b", "", "BitField"}, {"B", "", "ByteField"},
         {"KM", "", nullptr},
-        // Names found in several windows go to one of them.
-        {"ton", "", "Mton"},
-        {"oz", "", "AVounce"},
-        {"gal", "", "USgallon"},
-        {"impgal", "", "Igallon"},
-        {"kt", "", "Mkiloton"},
-        {"L", "", "Mliter"},
-        // Looking in one window sees that window only.
-        {"oz", "volume", nullptr},
-        {"fl oz", "volume", "USfluidonce"},
-        {"", "", nullptr},
-        {"   ", "", nullptr},
+        // Names found in several windows go to one of them; one window sees only its own.
+        {"oz", "", "AVounce"}, {"gal", "", "USgallon"}, {"oz", "volume", nullptr},
+        {"fl oz", "volume", "USfluidonce"}, {"", "", nullptr}, {"   ", "", nullptr},
     };
     for (const Case& c : cases) {
         const UnitName* u = findUnit(c.typed, c.window);
@@ -153,11 +109,7 @@ TEST(UnitNames, UnknownUnitsSuggestCloseOnes)
         std::vector<const char*> suggested;
     } cases[] = {
         {{"1", "kib"}, {"Kib (kibibit)", "KiB (kibibyte)"}},
-        {{"1", "nautical", "mils"}, {"nautical mile"}},
-        {{"1", "mW"}, {"MW (megawatt)"}},
-        {{"1", "km", "to", "mies"}, {"mile"}},
         {{"volume", "1", "ounce"}, {"US fluid ounce"}},
-        {{"1", "furlongs/fortnight"}, {}},
         {{"1", std::string(100000, 'x')}, {}},
     };
     for (const Case& c : cases) {
@@ -169,67 +121,25 @@ TEST(UnitNames, UnknownUnitsSuggestCloseOnes)
     }
 }
 
-TEST(CliConvert, TwoUnitsGiveTheWindowsExactNumber)
+TEST(CliConvert, TwoUnitsPrintOneLine)
 {
-    struct Case {
+    const struct {
         std::vector<std::string> args;
-        std::string line;      // what is printed
-        std::string window, step, outlet;  // the same through the script form
+        std::string out;
     } cases[] = {
-        {{"3", "mi", "km"}, "4.828032 km", "length", "MilesField=3", "KilometersField"},
-        {{"3", "miles", "to", "kilometers"}, "4.828032 kilometers", "length", "MilesField=3", "KilometersField"},
-        {{"-40", "C", "F"}, "-40 F", "temperature", "CelsiusField=-40", "FahrenheitField"},
-        {{"1", "US", "gallon", "l"}, "", "volume", "USgallon=1", "Mliter"},
-        {{"length", "1", "foot", "m"}, "0.3048 m", "length", "FeetField=1", "MetersField"},
-        {{"1", "GiB", "GB"}, "1.073741824 GB", "", "", ""},
-        {{"1000000", "kB", "MiB"}, "953.674316406 MiB", "", "", ""},
-        {{"1", "byte", "KiB"}, "0.0009765625 KiB", "", "", ""},
+        {{"3", "miles", "to", "kilometers"}, "4.828032 kilometers\n"},
+        {{"-40", "C", "F"}, "-40 F\n"},
+        {{"1000000", "kB", "MiB"}, "953.674316406 MiB\n"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const CliRun r = run(c.args);
-        ASSERT_EQ(r.status, 0) << c.args[1] << ": " << r.err;
-        if (!c.line.empty()) {
-            EXPECT_EQ(r.out, c.line + "\n");
-        }
-        if (c.window.empty())
-            continue;
-        std::vector<std::string> json = c.args;
-        json.insert(json.begin(), "--json");
-        const CliRun j = run(json);
-        EXPECT_NE(j.out.find("\"value\":" + scriptValue(c.window, c.step, c.outlet) + ","), std::string::npos)
-            << j.out;
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, c.out);
     }
-}
-
-TEST(CliConvert, BadNumbersAndMismatchedUnitsAreRefused)
-{
-    struct Case {
-        std::vector<std::string> args;
-        int status;
-        const char* message;
-    } cases[] = {
-        {{"3x", "mi", "km"}, kExitRefused, "not a number"},
-        {{"1e999", "mi", "km"}, kExitRefused, "too large"},
-        {{"3", "mi", "kg"}, kExitUsage, "do not convert"},
-        {{"3"}, kExitUsage, "give a unit"},
-        {{"length", "1"}, kExitUsage, "give a number"},
-        {{"mi", "3"}, kExitUsage, "put the number first"},
-        {{"3", "mi", "--frob"}, kExitUsage, "unknown option"},
-    };
-    for (const Case& c : cases) {
-        const CliRun r = run(c.args);
-        EXPECT_EQ(r.status, c.status) << c.args[0];
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-        EXPECT_TRUE(r.out.empty()) << r.out;
-    }
-}
-
-TEST(CliConvert, OneUnitShowsTheWholeWindowUnderItsSetting)
-{
-    const CliRun r = run({"1", "MB"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("1000000  byte\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("1  megabyte     <-\n"), std::string::npos) << r.out;
+    // One unit shows the whole window under that unit's setting.
+    const CliRun mb = run({"1", "MB"});
+    EXPECT_NE(mb.out.find("1000000  byte\n"), std::string::npos) << mb.out;
+    EXPECT_NE(mb.out.find("1  megabyte     <-\n"), std::string::npos) << mb.out;
 }
 
 TEST(CliJson, ScriptFormPrintsEveryFieldExactly)
@@ -243,15 +153,13 @@ TEST(CliJson, ScriptFormPrintsEveryFieldExactly)
               "{\"outlet\":\"KelvinField\",\"unit\":\"kelvin\",\"value\":373,\"shown\":\"373.0000\"},"
               "{\"outlet\":\"RankineField\",\"unit\":\"degree Rankine\",\"value\":671.69,\"shown\":\"671.6900\"}]}\n");
 
-    // A division by zero gives numbers JSON has none for.
-    const CliRun inf = run({"run", "--json", "fuel-light", "Litersper100km=0"});
-    EXPECT_NE(inf.out.find("\"outlet\":\"KiloLiterfField\",\"unit\":\"kilometer per liter\",\"value\":\"inf\""),
-              std::string::npos)
-        << inf.out;
-    // Text cells hold text.
-    const CliRun text = run({"run", "--json", "computing", "DecimalField=10"});
-    EXPECT_NE(text.out.find("\"outlet\":\"BinaryField\",\"unit\":\"binary\",\"value\":\"1010\""), std::string::npos)
-        << text.out;
+    // A division by zero gives numbers JSON has none for; text cells hold text.
+    EXPECT_NE(run({"run", "--json", "fuel-light", "Litersper100km=0"})
+                  .out.find("\"outlet\":\"KiloLiterfField\",\"unit\":\"kilometer per liter\",\"value\":\"inf\""),
+              std::string::npos);
+    EXPECT_NE(run({"run", "--json", "computing", "DecimalField=10"})
+                  .out.find("\"outlet\":\"BinaryField\",\"unit\":\"binary\",\"value\":\"1010\""),
+              std::string::npos);
     EXPECT_EQ(run({"run", "--json", "--tsv", "length"}).status, kExitUsage);
 }
 
@@ -260,17 +168,15 @@ TEST(CliJson, StringsAndNumbersAreValidJson)
     const struct {
         std::string in, out;
     } strings[] = {
-        {"plain", "\"plain\""},
         {"say \"hi\"\\", "\"say \\\"hi\\\"\\\\\""},
         {"a\nb\tc\rd\be\ff", "\"a\\nb\\tc\\rd\\be\\ff\""},
         {std::string("\x01\x1f\x7f", 3), "\"\\u0001\\u001f\x7f\""},
         {std::string("nul\0", 4), "\"nul\\u0000\""},
         {"x = A × C ÷ B", "\"x = A × C ÷ B\""},
-        {"\xF0\x9F\x93\x8F", "\"\xF0\x9F\x93\x8F\""},
-        {"\xFF", "\"\xEF\xBF\xBD\""},                                    // not UTF-8 at all
-        {"\xC3", "\"\xEF\xBF\xBD\""},                                    // cut short
-        {"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},                    // overlong
-        {"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},    // a surrogate
+        {"\xFF", "\"\xEF\xBF\xBD\""},                                  // not UTF-8 at all
+        {"\xC3", "\"\xEF\xBF\xBD\""},                                  // cut short
+        {"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},                  // overlong
+        {"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},  // a surrogate
     };
     for (const auto& c : strings)
         EXPECT_EQ(jsonString(c.in), c.out);
@@ -279,12 +185,9 @@ TEST(CliJson, StringsAndNumbersAreValidJson)
         double in;
         const char* out;
     } numbers[] = {
-        {0.1, "0.1"},
         {-0.0, "-0"},
         {1e21, "1e+21"},
-        {5e-324, "5e-324"},
         {0.3048 * 39.37, "11.999976"},
-        {std::numeric_limits<double>::infinity(), "\"inf\""},
         {-std::numeric_limits<double>::infinity(), "\"-inf\""},
         {std::nan(""), "\"nan\""},
     };
@@ -297,20 +200,9 @@ TEST(CliUnits, ListsWindowsAndEachWindowsNames)
     const CliRun all = run({"units"});
     ASSERT_EQ(all.status, 0);
     EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), static_cast<long>(windowRegistry().size()));
-    EXPECT_NE(all.out.find("  length "), std::string::npos) << all.out;
 
-    const CliRun length = run({"units", "length"});
-    ASSERT_EQ(length.status, 0);
-    EXPECT_NE(length.out.find("Imperial and nautical\n"), std::string::npos) << length.out;
-    const std::size_t line = length.out.find("  nautical mile ");
-    ASSERT_NE(line, std::string::npos) << length.out;
-    const std::string row = length.out.substr(line, length.out.find('\n', line) - line);
-    EXPECT_NE(row.find(" nmi, NM "), std::string::npos) << row;
-    EXPECT_EQ(row.substr(row.size() - 18), " NauticalMileField") << row;
-
-    // A calculator has no unit names: its fields, by outlet.
-    const CliRun calc = run({"units", "file-transfer"});
-    EXPECT_NE(calc.out.find("FileSize"), std::string::npos) << calc.out;
+    const std::string length = run({"units", "length"}).out;
+    EXPECT_NE(length.find(" nmi, NM "), std::string::npos) << length;
 
     EXPECT_EQ(run({"units", "nowhere"}).status, kExitUsage);
     const CliRun unit = run({"units", "mi"});
@@ -318,11 +210,66 @@ TEST(CliUnits, ListsWindowsAndEachWindowsNames)
     EXPECT_NE(unit.err.find("ambrel units length"), std::string::npos) << unit.err;
 }
 
-TEST(CliUnits, HelpNamesTheNewForms)
+bool hasLine(const std::string& text, const std::string& line)
 {
-    const CliRun r = run({"--help"});
-    for (const char* form : {"ambrel 3 mi km", "ambrel units", "--json"})
-        EXPECT_NE(r.out.find(form), std::string::npos) << form;
+    return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
+}
+
+TEST(Cli, TsvPrintsEveryFieldWithExactAndShownValues)
+{
+    const CliRun r = run({"run", "--tsv", "length", "FeetField=1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(hasLine(r.out, "InchesField\t11.999976\t12.0000"));
+    EXPECT_TRUE(hasLine(r.out, "ParsecField\t9.876863253402463e-18\t0.0000"));
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 19);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\t')), "MillimetersField");
+    EXPECT_TRUE(hasLine(run({"run", "--accuracy=0", "--tsv", "length", "FeetField=1"}).out, "InchesField\t11.999976\t12"));
+
+    // Steps run in order; a selector repeats the last entry's conversion.
+    const CliRun steps = run({"run", "--tsv", "length", "MilesField=1", "FeetField=2", "ImperialCalc:"});
+    EXPECT_TRUE(hasLine(steps.out, "MetersField\t0.6096\t0.6096"));
+}
+
+TEST(Cli, RefusalsAndUsageErrorsHaveTheirExitCodes)
+{
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* message;
+    } cases[] = {
+        {{"run", "length", "FeetField=12abc"}, kExitRefused, "not a number"},
+        {{"run", "nowhere"}, kExitUsage, "unknown window"},
+        {{"run"}, kExitUsage, "needs a window"},
+        {{"run", "length", "Nope=1"}, kExitUsage, "no field"},
+        {{"run", "length", "garbage"}, kExitUsage, "unknown action"},
+        {{"run", "--accuracy", "x", "length"}, kExitUsage, "whole number"},
+        {{"run", "--accuracy"}, kExitUsage, "whole number"},
+        {{"frobnicate"}, kExitUsage, "unknown command"},
+        {{"length", "abc", "foot"}, kExitRefused, "not a number"},
+        {{"1e999", "mi", "km"}, kExitRefused, "too large"},
+        {{"3", "mi", "kg"}, kExitUsage, "do not convert"},
+        {{"mi", "3"}, kExitUsage, "put the number first"},
+        {{"3", "mi", "--frob"}, kExitUsage, "unknown option"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.back();
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+}
+
+TEST(Cli, FriendlyFormPrintsEveryUnitAndHelpNamesTheForms)
+{
+    const CliRun r = run({"length", "1", "mile"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("1609.344  meter"), std::string::npos) << r.out;
+    // Tiny values keep their digits rather than showing a bare zero.
+    EXPECT_NE(r.out.find("e-"), std::string::npos);
+    const CliRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* form : {"ambrel run", "ambrel length 1 foot", "ambrel 3 mi km", "ambrel units", "--json"})
+        EXPECT_NE(help.out.find(form), std::string::npos) << form;
 }
 
 }  // namespace

@@ -16,171 +16,101 @@ namespace {
 
 constexpr Notation kNotations[] = {Notation::Binary, Notation::Octal, Notation::Decimal, Notation::Hexadecimal};
 
-struct Written {
-    std::int32_t value;
-    const char* binary;
-    const char* octal;
-    const char* decimal;
-    const char* hexa;
-};
-
-// Values at the edges of 16 and 32 bits, signed and unsigned.
-constexpr Written kEdges[] = {
-    {0, "0", "0", "0", "0"},
-    {1, "1", "1", "1", "1"},
-    {65535, "1111111111111111", "177777", "65535", "ffff"},
-    {65536, "10000000000000000", "200000", "65536", "10000"},
-    {2147483647, "1111111111111111111111111111111", "17777777777", "2147483647", "7fffffff"},
-    {std::numeric_limits<std::int32_t>::min(), "10000000000000000000000000000000", "20000000000", "-2147483648",
-     "80000000"},
-    {-1, "11111111111111111111111111111111", "37777777777", "-1", "ffffffff"},
-};
-
 TEST(NumberBase, EdgeValuesWriteAndReadBack)
 {
-    for (const Written& w : kEdges) {
-        const char* texts[] = {w.binary, w.octal, w.decimal, w.hexa};
+    struct Written {
+        std::int32_t value;
+        const char* texts[4];
+    };
+    const Written edges[] = {
+        {2147483647, {"1111111111111111111111111111111", "17777777777", "2147483647", "7fffffff"}},
+        {std::numeric_limits<std::int32_t>::min(),
+         {"10000000000000000000000000000000", "20000000000", "-2147483648", "80000000"}},
+        {-1, {"11111111111111111111111111111111", "37777777777", "-1", "ffffffff"}},
+    };
+    for (const Written& w : edges) {
         for (int n = 0; n < 4; ++n) {
-            EXPECT_EQ(writeInteger(w.value, kNotations[n]), texts[n]) << w.value << " notation " << n;
-            const BaseReading r = readInteger(texts[n], kNotations[n]);
-            EXPECT_TRUE(r.ok()) << texts[n];
-            EXPECT_EQ(r.value, w.value) << texts[n];
+            EXPECT_EQ(writeInteger(w.value, kNotations[n]), w.texts[n]) << w.value << " notation " << n;
+            const BaseReading r = readInteger(w.texts[n], kNotations[n]);
+            EXPECT_TRUE(r.ok()) << w.texts[n];
+            EXPECT_EQ(r.value, w.value) << w.texts[n];
         }
     }
 }
 
-struct Accepted {
-    const char* text;
-    Notation notation;
-    std::int32_t value;
-};
-
-TEST(NumberBase, AcceptsSpacesPrefixesCaseAndSigns)
+// The strict reader: optional spaces, a prefix of its own base, any case, a
+// sign in decimal only, and nothing else.
+TEST(NumberBase, ReadsWholeNumbersOfItsBaseAndRefusesTheRest)
 {
-    const Accepted cases[] = {
-        {"", Notation::Binary, 0},
-        {" \t ", Notation::Hexadecimal, 0},
-        {"", Notation::Decimal, 0},
-        {"0010", Notation::Binary, 2},
-        {"0b1010", Notation::Binary, 10},
-        {" 0B1010\t", Notation::Binary, 10},
-        {"0o17", Notation::Octal, 15},
-        {"0O17", Notation::Octal, 15},
-        {"017", Notation::Octal, 15},
-        {"0x1A", Notation::Hexadecimal, 26},
-        {"0X1a", Notation::Hexadecimal, 26},
-        {"DeadBeef", Notation::Hexadecimal, static_cast<std::int32_t>(0xdeadbeefu)},
-        // In hexadecimal "0b" is a number, not a prefix.
-        {"0b", Notation::Hexadecimal, 11},
-        {"000000000000000000000000000000000000000001", Notation::Hexadecimal, 1},
-        {"+42", Notation::Decimal, 42},
-        {" -42 ", Notation::Decimal, -42},
-        {"\u221242", Notation::Decimal, -42},
-        {"-0", Notation::Decimal, 0},
-        {"007", Notation::Decimal, 7},
+    constexpr Notation B = Notation::Binary, O = Notation::Octal, D = Notation::Decimal, H = Notation::Hexadecimal;
+    struct Accepted {
+        const char* text;
+        Notation notation;
+        std::int32_t value;
     };
-    for (const Accepted& c : cases) {
+    const Accepted accepted[] = {
+        {" \t ", H, 0},  {" 0B1010\t", B, 10}, {"0O17", O, 15}, {"017", O, 15}, {"0X1a", H, 26},
+        {"0b", H, 11},  // in hexadecimal "0b" is a number, not a prefix
+        {"DeadBeef", H, static_cast<std::int32_t>(0xdeadbeefu)}, {"000000000000000000000000000000000000001", H, 1},
+        {"+42", D, 42}, {"\u221242", D, -42},
+    };
+    for (const Accepted& c : accepted) {
         const BaseReading r = readInteger(c.text, c.notation);
         EXPECT_TRUE(r.ok()) << '"' << c.text << '"';
         EXPECT_EQ(r.value, c.value) << '"' << c.text << '"';
     }
-}
-
-struct Refused {
-    std::string text;
-    Notation notation;
-    BaseError error;
-};
-
-TEST(NumberBase, RefusesWhatIsNotAWholeNumberOfItsBase)
-{
-    const Refused cases[] = {
-        {"2", Notation::Binary, BaseError::BadDigit},
-        {"0b", Notation::Binary, BaseError::BadDigit},
-        {"0x1", Notation::Binary, BaseError::BadDigit},
-        {"1 0", Notation::Binary, BaseError::BadDigit},
-        {"-1", Notation::Binary, BaseError::BadDigit},
-        {"+1", Notation::Octal, BaseError::BadDigit},
-        {"8", Notation::Octal, BaseError::BadDigit},
-        {"0b1", Notation::Octal, BaseError::BadDigit},
-        {"0x", Notation::Hexadecimal, BaseError::BadDigit},
-        {"0x0x1", Notation::Hexadecimal, BaseError::BadDigit},
-        {"g", Notation::Hexadecimal, BaseError::BadDigit},
-        {"ff\xc3\xa9", Notation::Hexadecimal, BaseError::BadDigit},
-        {std::string("1\0", 2), Notation::Hexadecimal, BaseError::BadDigit},
-        {"1" + std::string(32, '0'), Notation::Binary, BaseError::OutOfRange},
-        {"40000000000", Notation::Octal, BaseError::OutOfRange},
-        {"100000000", Notation::Hexadecimal, BaseError::OutOfRange},
-        {"123456789", Notation::Hexadecimal, BaseError::OutOfRange},
-        {std::string(5000, 'f'), Notation::Hexadecimal, BaseError::OutOfRange},
-        // A bad digit counts before the size.
-        {std::string(40, 'f') + "g", Notation::Hexadecimal, BaseError::BadDigit},
-        {"2147483648", Notation::Decimal, BaseError::OutOfRange},
-        {"-2147483649", Notation::Decimal, BaseError::OutOfRange},
-        {"4294967295", Notation::Decimal, BaseError::OutOfRange},
-        {"-", Notation::Decimal, BaseError::BadDigit},
-        {"--1", Notation::Decimal, BaseError::BadDigit},
-        {"+-1", Notation::Decimal, BaseError::BadDigit},
-        {"1.0", Notation::Decimal, BaseError::BadDigit},
-        {"1e3", Notation::Decimal, BaseError::BadDigit},
-        {"0x10", Notation::Decimal, BaseError::BadDigit},
-        {"1,000", Notation::Decimal, BaseError::BadDigit},
+    struct Refused {
+        std::string text;
+        Notation notation;
+        BaseError error;
     };
-    for (const Refused& c : cases) {
+    constexpr BaseError Bad = BaseError::BadDigit, Range = BaseError::OutOfRange;
+    const Refused refused[] = {
+        {"0b", B, Bad}, {"-1", B, Bad}, {"+1", O, Bad}, {"0x0x1", H, Bad}, {"ff\xc3\xa9", H, Bad},
+        {std::string("1\0", 2), H, Bad}, {"--1", D, Bad}, {"1.0", D, Bad}, {"0x10", D, Bad},
+        {"1" + std::string(32, '0'), B, Range}, {"40000000000", O, Range}, {std::string(5000, 'f'), H, Range},
+        {"2147483648", D, Range}, {"-2147483649", D, Range},
+        {std::string(40, 'f') + "g", H, Bad},  // a bad digit counts before the size
+    };
+    for (const Refused& c : refused) {
         const BaseReading r = readInteger(c.text, c.notation);
         EXPECT_EQ(r.error, c.error) << '"' << c.text << '"';
         EXPECT_FALSE(describe(r.error, c.notation).empty()) << '"' << c.text << '"';
     }
 }
 
-std::string allowedCharacters(Notation notation)
-{
-    const std::string spaces = " \t\n\v\f\r";
-    switch (notation) {
-    case Notation::Binary: return spaces + "01bB";
-    case Notation::Octal: return spaces + "01234567oO";
-    case Notation::Decimal: return spaces + "0123456789+-";
-    case Notation::Hexadecimal: return spaces + "0123456789abcdefABCDEFxX";
-    }
-    return {};
-}
-
 // Random texts, mostly of characters that almost make numbers: the reader
-// never fails loudly, accepts only characters a number of its base may
-// hold, and what it accepts writes out to a text that reads back the same.
+// accepts only characters a number of its base may hold, and what it
+// accepts writes out to a text that reads back the same.
 TEST(NumberBase, RandomTextsAreReadSafelyAndAcceptedOnesRoundTrip)
 {
+    const std::string spaces = " \t\n\v\f\r";
+    const std::string allowed[] = {spaces + "01bB", spaces + "01234567oO", spaces + "0123456789+-",
+                                   spaces + "0123456789abcdefABCDEFxX"};
     std::mt19937 random(20240611);
     const std::string likely = "0123456789abcdefABCDEFxXoObB+- \t.";
     int accepted[4] = {};
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 5000; ++i) {
         const int length = i % 50 == 0 ? static_cast<int>(random() % 400) : static_cast<int>(random() % 14);
         std::string text;
-        for (int k = 0; k < length; ++k) {
-            if (random() % 16 == 0)
-                text += static_cast<char>(random() % 256);
-            else
-                text += likely[random() % likely.size()];
-        }
+        for (int k = 0; k < length; ++k)
+            text += random() % 16 == 0 ? static_cast<char>(random() % 256) : likely[random() % likely.size()];
         for (int n = 0; n < 4; ++n) {
-            const Notation notation = kNotations[n];
-            const BaseReading r = readInteger(text, notation);
+            const BaseReading r = readInteger(text, kNotations[n]);
             if (!r.ok()) {
                 EXPECT_EQ(r.value, 0);
                 continue;
             }
             ++accepted[n];
-            if (text.find_first_not_of(allowedCharacters(notation)) != std::string::npos)
-                ADD_FAILURE() << "accepted \"" << text << "\" in notation " << n;
-            const std::string written = writeInteger(r.value, notation);
-            const BaseReading again = readInteger(written, notation);
-            ASSERT_TRUE(again.ok()) << written;
-            EXPECT_EQ(again.value, r.value) << '"' << text << "\" -> " << written;
+            EXPECT_EQ(text.find_first_not_of(allowed[n]), std::string::npos) << '"' << text << "\" in " << n;
+            const BaseReading again = readInteger(writeInteger(r.value, kNotations[n]), kNotations[n]);
+            ASSERT_TRUE(again.ok()) << text;
+            EXPECT_EQ(again.value, r.value) << '"' << text << '"';
         }
     }
     // The alphabet makes numbers often enough for the round trips to count.
     for (int n = 0; n < 4; ++n)
-        EXPECT_GT(accepted[n], 200) << "notation " << n;
+        EXPECT_GT(accepted[n], 50) << "notation " << n;
 }
 
 // Every 32-bit pattern, dressed as a person might type it, reads back.
@@ -188,7 +118,7 @@ TEST(NumberBase, RandomValuesInAnyDressReadBack)
 {
     std::mt19937 random(7);
     const char* prefixes[] = {"0b", "0o", "", "0x"};
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         const auto value = static_cast<std::int32_t>(random());
         for (int n = 0; n < 4; ++n) {
             std::string text = writeInteger(value, kNotations[n]);

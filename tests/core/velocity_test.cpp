@@ -5,80 +5,39 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <string>
-#include <vector>
 
 using namespace ambrel;
 using ambrel::testing::EntryCase;
-using ambrel::testing::entryName;
-using ambrel::testing::expectEntry;
 using ambrel::testing::Rig;
 
 namespace {
 
-class VelocityEntries : public ::testing::TestWithParam<EntryCase> {};
-
-TEST_P(VelocityEntries, GiveTheTableDoubles)
-{
-    expectEntry<VelocityObject>(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, VelocityEntries,
-    ::testing::Values(
-        EntryCase{"MeterSecField",
-                  "1",
-                  {{"KiloHourField", 3.5999999999999996},
-                   {"MeterMinField", 59.99999999999999},
-                   {"FeetSecField", 3.280839895013123},
-                   {"MileHourField", 2.2370399999999995},
-                   {"KnotsField", 1.9438444924406044}}},
-        // In as 1.60934, out as 0.6214.
-        EntryCase{"MileHourField",
-                  "60",
-                  {{"KiloHourField", 96.5604}, {"MileMinField", 1.0000438759999999}, {"MileHourField", 60}}},
-        EntryCase{"FeetSecField", "1", {{"KiloHourField", 1.09728}, {"FeetMinField", 60}, {"FeetHourField", 3600}}},
-        EntryCase{"LightSpeedField",
-                  "1",
-                  {{"KiloHourField", 1079252848.8}, {"MeterSecField", 299792458}, {"WarpSpeedField", 1}}},
-        EntryCase{"WarpSpeedField",
-                  "1",
-                  {{"KiloHourField", 1079252848.8}, {"LightSpeedField", 1}, {"WarpSpeedField", 1}}},
-        EntryCase{"KiloHourField",
-                  "100",
-                  {{"KiloHourField", 100},
-                   {"MeterSecField", 27.77777777777778},
-                   {"MileHourField", 62.13999999999999},
-                   {"MachField", 0.09400495259452446},
-                   {"LightSpeedField", 9.26566931105978e-08},
-                   {"WarpSpeedField", 0.007763597989476018}}}),
-    entryName);
-
-bool wrote(const std::vector<std::string>& writes, const std::string& outlet)
-{
-    return std::find(writes.begin(), writes.end(), outlet) != writes.end();
-}
+AMBREL_ENTRY_TABLE(
+    VelocityEntries, VelocityObject,
+    EntryCase{"MeterSecField",
+              "1",
+              {{"KiloHourField", 3.5999999999999996}, {"MeterMinField", 59.99999999999999},
+               {"MileHourField", 2.2370399999999995}, {"KnotsField", 1.9438444924406044}}},
+    // In as 1.60934, out as 0.6214.
+    EntryCase{"MileHourField", "60", {{"KiloHourField", 96.5604}, {"MileMinField", 1.0000438759999999}}},
+    EntryCase{"KiloHourField",
+              "100",
+              {{"MeterSecField", 27.77777777777778}, {"MachField", 0.09400495259452446},
+               {"LightSpeedField", 9.26566931105978e-08}, {"WarpSpeedField", 0.007763597989476018}}});
 
 // Both caps apply only to values strictly above them, and the warp step is
 // skipped after a warp entry, so the light speed warp 9.99 gives stays a
 // rounding step above the light-speed cap.
 TEST(VelocityWindow, CapsWarpAndLightSpeed)
 {
-    struct Case {
-        const char* typed;
-        const char* value;
-        double base;
-        double light;
-        double warp;
-        bool capWritten;  // the typed field was overwritten by its cap
-    } cases[] = {
+    // capWritten: the typed field was overwritten by its cap.
+    struct Case { const char *typed, *value; double base, light, warp; bool capWritten; };
+    const Case cases[] = {
         {"LightSpeedField", "3000", 3237758546400, VelocityObject::kLightSpeedCap, 9.98999999977007, true},
         {"LightSpeedField", "2147.261615534098", 2317438215684.0654, 2147.261615534098, 9.98999999977007, false},
         {"LightSpeedField", "2147.2616155340985", 2317438215684.066, VelocityObject::kLightSpeedCap,
          9.98999999977007, true},
-        {"WarpSpeedField", "20", 2317438215684.0664, 2147.261615534099, 9.99, true},
         {"WarpSpeedField", "9.99", 2317438215684.0664, 2147.261615534099, 9.99, false},
         {"WarpSpeedField", "9.990000000000002", 2317438215684.0664, 2147.261615534099, 9.99, true},
     };
@@ -88,26 +47,25 @@ TEST(VelocityWindow, CapsWarpAndLightSpeed)
         EXPECT_EQ(rig.value("KiloHourField"), c.base) << c.typed << "=" << c.value;
         EXPECT_EQ(rig.value("LightSpeedField"), c.light) << c.typed << "=" << c.value;
         EXPECT_EQ(rig.value("WarpSpeedField"), c.warp) << c.typed << "=" << c.value;
-        EXPECT_EQ(wrote(rig.writes(), c.typed), c.capWritten) << c.typed << "=" << c.value;
+        EXPECT_EQ(rig.wrote(c.typed) > 0, c.capWritten) << c.typed << "=" << c.value;
     }
 }
 
-TEST(VelocityWindow, LightSpeedCapLeavesTheOtherFieldsAtTheUncappedSpeed)
+// A light-speed cap leaves the others at the uncapped speed and comes just
+// before the warp; a warp cap is written first and no warp step follows.
+TEST(VelocityWindow, CapsAreWrittenInTheirPlace)
 {
     Rig<VelocityObject> rig;
     ASSERT_TRUE(rig.type("LightSpeedField", "3000"));
     EXPECT_EQ(rig.value("MeterSecField"), 899377374000);
-    const auto writes = rig.writes();
+    auto writes = rig.writes();
     ASSERT_GE(writes.size(), 3u);
     EXPECT_EQ(writes[writes.size() - 2], "LightSpeedField");
     EXPECT_EQ(writes.back(), "WarpSpeedField");
-}
 
-TEST(VelocityWindow, WarpEntryWritesTheCapFirstAndNoWarpStep)
-{
-    Rig<VelocityObject> rig;
+    rig.clear();
     ASSERT_TRUE(rig.type("WarpSpeedField", "20"));
-    const auto writes = rig.writes();
+    writes = rig.writes();
     ASSERT_EQ(writes.size(), 16u);
     EXPECT_EQ(writes[0], "WarpSpeedField");
     EXPECT_EQ(writes[1], "KiloHourField");
@@ -118,24 +76,20 @@ TEST(VelocityWindow, WarpEntryWritesTheCapFirstAndNoWarpStep)
 // field last, from the light-speed field.
 TEST(VelocityWindow, NoEditedFieldRewritesAllButTheBase)
 {
-    struct Case {
-        int box;
-        int tag;
-    } cases[] = {{3, 0}, {-1, 0}, {2, 4}, {0, 6}};
-    for (const Case& c : cases) {
+    const int cases[][2] = {{3, 0}, {-1, 0}, {2, 4}};
+    for (const auto [box, tag] : cases) {
         Rig<VelocityObject> rig;
         rig.set("KiloHourField", 100);
         rig.set("WarpSpeedField", 5);
-        if (c.box >= 0 && c.box < 3)
-            rig.window.parts().boxes[c.box]->selectCellWithTag(c.tag);
+        if (box >= 0 && box < 3)
+            rig.select(box, tag);
         rig.clear();
-        rig.window.Calc(c.box);
+        rig.window.Calc(box);
         const auto writes = rig.writes();
-        ASSERT_EQ(writes.size(), 15u) << c.box;
+        ASSERT_EQ(writes.size(), 15u) << box;
         EXPECT_EQ(writes.front(), "MeterSecField");
         EXPECT_EQ(writes.back(), "WarpSpeedField");
-        EXPECT_EQ(rig.value("KiloHourField"), 100);
-        EXPECT_EQ(rig.value("WarpSpeedField"), 0.007763597989476018) << c.box;
+        EXPECT_EQ(rig.value("WarpSpeedField"), 0.007763597989476018) << box;
     }
 }
 
@@ -146,7 +100,6 @@ TEST(VelocityWindow, NegativeSpeedsGiveNotANumberWhereThePowerIsTaken)
     Rig<VelocityObject> rig;
     ASSERT_TRUE(rig.type("LightSpeedField", "-1"));
     EXPECT_EQ(rig.value("KiloHourField"), -1079252848.8);
-    EXPECT_TRUE(std::isnan(rig.value("WarpSpeedField")));
     EXPECT_EQ(rig.cell("WarpSpeedField").shown(), "nan");
 
     ASSERT_TRUE(rig.type("WarpSpeedField", "-1"));
@@ -163,8 +116,6 @@ TEST(VelocityWindow, OpensOnTheKilometerPerHourAndKeepsTheSelection)
     ASSERT_TRUE(rig.type("KnotsField", "1"));
     EXPECT_EQ(rig.window.parts().boxes[2]->selectedTag(), 0);
     EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 5);
-    for (const char* action : {"CalcMetric:", "CalcImperial:", "CalcOther:", "ShowNotebook:", "OpenVelocityWindow:"})
-        EXPECT_TRUE(rig.window.responds(action)) << action;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The window of further calculators on the desktop platform: its buttons
-// open the calculators, which work from the keyboard.
+// The window of further calculators: its buttons open the calculators,
+// which work from the keyboard.
 #include "app/application.h"
 #include "qt/qt_platform.h"
 
@@ -11,34 +11,18 @@
 
 using namespace ambrel;
 
-namespace {
-
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name))
-            return w;
-    return nullptr;
-}
-
-void typeInto(QWidget* window, const char* outlet, const char* text)
-{
-    auto* cell = window->findChild<QLineEdit*>(QString::fromLatin1(outlet));
-    ASSERT_NE(cell, nullptr) << outlet;
-    cell->setFocus();
-    cell->selectAll();
-    QTest::keyClicks(cell, QString::fromLatin1(text));
-    QTest::keyClick(cell, Qt::Key_Return);
-}
-
-}  // namespace
-
 TEST(BonusCalcsWindowGui, ButtonOpensTheProportionWindowWhichSolvesForX)
 {
     QtPlatform platform;
     Application app(platform);
     app.menu().parts();
     app.menu().OpenBonusCalcsWindow();
+    const auto topLevel = [](const char* name) -> QWidget* {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(name))
+                return w;
+        return nullptr;
+    };
     QWidget* bonus = topLevel("BonusCalcsWindow");
     ASSERT_NE(bonus, nullptr);
     for (const char* action : {"OpenFileTransCalcWindow:", "OpenfindxWindow:", "OpenInterpolateCalcWindow:",
@@ -53,10 +37,14 @@ TEST(BonusCalcsWindowGui, ButtonOpensTheProportionWindowWhichSolvesForX)
     ASSERT_NE(findx, nullptr);
     EXPECT_TRUE(findx->isVisible());
     EXPECT_EQ(findx->focusWidget(), findx->findChild<QLineEdit*>(QStringLiteral("formA")));
-
-    typeInto(findx, "formA", "2");
-    typeInto(findx, "formB", "4");
-    typeInto(findx, "formC", "10");
+    for (const auto& [outlet, text] : {std::pair{"formA", "2"}, {"formB", "4"}, {"formC", "10"}}) {
+        auto* cell = findx->findChild<QLineEdit*>(QString::fromLatin1(outlet));
+        ASSERT_NE(cell, nullptr) << outlet;
+        cell->setFocus();
+        cell->selectAll();
+        QTest::keyClicks(cell, QString::fromLatin1(text));
+        QTest::keyClick(cell, Qt::Key_Return);
+    }
     auto* x = findx->findChild<QLineEdit*>(QStringLiteral("formx"));
     ASSERT_NE(x, nullptr);
     EXPECT_TRUE(x->isReadOnly());

@@ -1,8 +1,4 @@
-// The settings file on the desktop: whatever it holds, or whatever stands in
-// its place, the launch comes up as a first run or a later run with a
-// sensible accuracy, writes nothing, and never crashes or hangs; a new
-// accuracy either reaches the disk as a clean file or is reported in one
-// log line.
+// The settings file on the desktop and what can go wrong with it.
 #include "app/application.h"
 #include "qt/qt_platform.h"
 
@@ -32,29 +28,12 @@ public:
     int timers = 0;
 };
 
-QStringList* gMessages = nullptr;
+QStringList gMessages;
 
 void collectMessage(QtMsgType, const QMessageLogContext&, const QString& message)
 {
-    if (gMessages)
-        gMessages->append(message);
+    gMessages.append(message);
 }
-
-class LogCapture {
-public:
-    LogCapture() : previous_(qInstallMessageHandler(collectMessage)) { gMessages = &lines_; }
-    ~LogCapture()
-    {
-        qInstallMessageHandler(previous_);
-        gMessages = nullptr;
-    }
-    int unsaved() const { return static_cast<int>(lines_.filter(QStringLiteral("Could not save the settings")).size()); }
-    QString all() const { return lines_.join(QLatin1Char('\n')); }
-
-private:
-    QStringList lines_;
-    QtMessageHandler previous_;
-};
 
 // A private configuration folder for one case, where QSettings and
 // QStandardPaths look while it lives.
@@ -115,19 +94,7 @@ public:
         if (dropped_)
             ::syscall(SYS_capset, &header_, saved_);
     }
-    FileModesApply(const FileModesApply&) = delete;
-    FileModesApply& operator=(const FileModesApply&) = delete;
-
-    // Whether a file of mode 0 is really unreadable here.
-    static bool work(const ConfigFolder& config)
-    {
-        const QString probe = config.root() + QStringLiteral("/probe");
-        QFile(probe).open(QIODevice::WriteOnly);
-        ::chmod(QFile::encodeName(probe).constData(), 0);
-        const bool refused = !QFile(probe).open(QIODevice::ReadOnly);
-        QFile::remove(probe);
-        return refused;
-    }
+    bool work() const { return ::geteuid() != 0 || dropped_; }
 
 private:
     __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
@@ -138,168 +105,93 @@ private:
 constexpr int kFirstRun = -1;  // in place of the accuracy a later run shows
 constexpr int kNewAccuracy = 8;
 
-struct Launched {
-    bool firstRun = false;
-    int field = 0;
-    int slider = 0;
-    int timers = 0;
+enum class Stand { File, NoFolder, Directory, Pipe, ReadOnlyFolder };
+
+struct Fault {
+    const char* name;
+    Stand stand;
+    const char* bytes;  // the file's content, for a file
+    int mode;
+    int shown;   // the accuracy a later run shows, or kFirstRun
+    bool saves;  // whether a new accuracy reaches the disk
 };
 
-// The real launch, and then, if asked, a person setting the accuracy.
-Launched launch(bool setAccuracy = false)
-{
-    Desktop platform;
-    Application app(platform);
-    app.menu().applicationDidFinishLaunching();
-    Launched out;
-    out.firstRun = app.menu().firstRunWindow() && app.menu().firstRunWindow()->isVisible();
-    out.field = app.menu().parts().accuracyField->intValue();
-    out.slider = app.menu().parts().accuracySlider->intValue();
-    out.timers = platform.timers;
-    if (setAccuracy) {
-        auto* field = platform.mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField"));
-        EXPECT_NE(field, nullptr);
-        if (field)
-            field->setValue(kNewAccuracy);
-    }
-    return out;
-}
+#define LATER(line) "[General]\nUsePreferences=true\n" line "\n"
+const Fault kFaults[] = {
+    {"no folder", Stand::NoFolder, nullptr, 0644, kFirstRun, true},
+    {"a later run", Stand::File, LATER("AmbrelAccuracy=7"), 0644, 7, true},
+    {"stored 0", Stand::File, LATER("AmbrelAccuracy=0"), 0644, 99, true},
+    {"accuracy text", Stand::File, LATER("AmbrelAccuracy=12abc"), 0644, 99, true},
+    {"accuracy beyond int", Stand::File, LATER("AmbrelAccuracy=2147483648"), 0644, 99, true},
+    {"accuracy negative", Stand::File, LATER("AmbrelAccuracy=-3"), 0644, 99, true},
+    {"first run flag yes", Stand::File, "[General]\nUsePreferences=yes\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
+    {"corrupt", Stand::File, "[General]\nUsePreferences=true\nAmbrelAccuracy=7\nnot a setting\n[Junk\nx=\xff\x01", 0644,
+     kFirstRun, true},
+    {"a directory in the way", Stand::Directory, nullptr, 0644, kFirstRun, false},
+    {"a pipe in the way", Stand::Pipe, nullptr, 0644, kFirstRun, false},
+    {"unreadable file", Stand::File, LATER("AmbrelAccuracy=7"), 0, kFirstRun, false},
+    {"read-only file", Stand::File, LATER("AmbrelAccuracy=7"), 0444, 7, false},
+    {"read-only folder", Stand::ReadOnlyFolder, LATER("AmbrelAccuracy=7"), 0644, 7, false},
+};
 
-// The saved file holds Ambrel's two keys with clean values and nothing else.
-void expectCleanFile(const ConfigFolder& config)
+class SettingsFaults : public ::testing::TestWithParam<Fault> {};
+
+// Whatever stands in the settings file's place, the launch comes up as a
+// first or a later run and writes nothing; a new accuracy then either
+// reaches the disk as a clean file or is reported in one log line.
+TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
 {
+    const Fault& fault = GetParam();
+    ConfigFolder config;
+    const QByteArray folder = QFile::encodeName(config.folder());
+    switch (fault.stand) {
+    case Stand::NoFolder: QDir(config.folder()).removeRecursively(); break;
+    case Stand::Directory: QDir(config.folder()).mkdir(QStringLiteral("Ambrel.conf")); break;
+    case Stand::Pipe: ASSERT_EQ(::mkfifo(QFile::encodeName(config.path()).constData(), 0644), 0); break;
+    case Stand::File:
+    case Stand::ReadOnlyFolder: config.write(fault.bytes, fault.mode); break;
+    }
+    if (fault.stand == Stand::ReadOnlyFolder)
+        ::chmod(folder.constData(), 0555);
+    FileModesApply modes;
+    if ((fault.mode != 0644 || fault.stand == Stand::ReadOnlyFolder) && !modes.work())
+        GTEST_SKIP() << "file modes do not apply to this process";
+    const std::string before = config.state();
+
+    gMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectMessage);
+    {
+        Desktop platform;
+        Application app(platform);
+        MenuObject& menu = app.menu();
+        menu.applicationDidFinishLaunching();
+        EXPECT_EQ(config.state(), before) << "the launch wrote the settings";
+        const bool firstRun = menu.firstRunWindow() && menu.firstRunWindow()->isVisible();
+        EXPECT_EQ(firstRun, fault.shown == kFirstRun);
+        EXPECT_EQ(platform.timers, firstRun ? 0 : 1);
+        EXPECT_EQ(menu.parts().accuracySlider->intValue(), firstRun ? MenuObject::kFirstRunSlider : fault.shown);
+        if (!firstRun) {
+            EXPECT_EQ(menu.parts().accuracyField->intValue(), fault.shown);
+        }
+        auto* field = platform.mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField"));
+        ASSERT_NE(field, nullptr);
+        field->setValue(kNewAccuracy);
+    }
+    qInstallMessageHandler(previous);
+    const int unsaved = static_cast<int>(gMessages.filter(QStringLiteral("Could not save the settings")).size());
+    if (!fault.saves) {
+        EXPECT_EQ(unsaved, 1) << gMessages.join('\n').toStdString();
+        EXPECT_EQ(config.state(), before) << "what stood in the file's place was changed";
+        return;
+    }
+    EXPECT_EQ(unsaved, 0) << gMessages.join('\n').toStdString();
     const QString copy = config.root() + QStringLiteral("/copy.conf");
-    QFile::remove(copy);
     ASSERT_TRUE(QFile::copy(config.path(), copy));
     QSettings saved(copy, QSettings::IniFormat);
     EXPECT_EQ(saved.status(), QSettings::NoError);
     EXPECT_EQ(saved.allKeys(), (QStringList{QStringLiteral("AmbrelAccuracy"), QStringLiteral("UsePreferences")}));
     EXPECT_EQ(saved.value(QStringLiteral("AmbrelAccuracy")).toString(), QString::number(kNewAccuracy));
     EXPECT_EQ(saved.value(QStringLiteral("UsePreferences")).toString(), QStringLiteral("true"));
-}
-
-QByteArray later(const QByteArray& accuracyLine)
-{
-    return "[General]\nUsePreferences=true\n" + accuracyLine + "\n";
-}
-
-struct Fault {
-    const char* name;
-    std::function<void(const ConfigFolder&)> prepare;
-    int shown;          // the accuracy a later run shows, or kFirstRun
-    bool saves;         // whether a new accuracy reaches the disk
-    bool modes = false; // the case rests on file modes
-};
-
-void file(const ConfigFolder& c, const QByteArray& bytes, int mode = 0644)
-{
-    c.write(bytes, mode);
-}
-
-const Fault kFaults[] = {
-    {"no folder", [](const ConfigFolder& c) { QDir(c.folder()).removeRecursively(); }, kFirstRun, true},
-    {"no file", [](const ConfigFolder&) {}, kFirstRun, true},
-    {"empty file", [](const ConfigFolder& c) { file(c, ""); }, kFirstRun, true},
-    {"a later run", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=7")); }, 7, true},
-    {"stored 0", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=0")); }, 99, true},
-    {"no accuracy", [](const ConfigFolder& c) { file(c, later("")); }, 99, true},
-    {"largest accuracy", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=99")); }, 99, true},
-    {"accuracy text", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=abc")); }, 99, true},
-    {"accuracy 12abc", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=12abc")); }, 99, true},
-    {"accuracy huge", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=99999999999999999999")); }, 99, true},
-    {"accuracy beyond int", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=2147483648")); }, 99, true},
-    {"accuracy 100", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=100")); }, 99, true},
-    {"accuracy negative", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=-3")); }, 99, true},
-    {"accuracy float", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=5.5")); }, 99, true},
-    {"accuracy exponent", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=1e1")); }, 99, true},
-    {"accuracy list", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=5, 6")); }, 99, true},
-    {"accuracy stored double",
-     [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=@Variant(\\0\\0\\0\\x6@\\x14\\0\\0\\0\\0\\0\\0)")); },
-     99, true},
-    {"accuracy byte array", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=@ByteArray(7)")); }, 99, true},
-    {"accuracy empty", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=")); }, 99, true},
-    {"first run flag yes", [](const ConfigFolder& c) { file(c, "[General]\nUsePreferences=yes\nAmbrelAccuracy=7\n"); },
-     kFirstRun, true},
-    {"first run flag 2", [](const ConfigFolder& c) { file(c, "[General]\nUsePreferences=2\nAmbrelAccuracy=7\n"); },
-     kFirstRun, true},
-    {"first run flag false", [](const ConfigFolder& c) { file(c, "[General]\nUsePreferences=false\n"); }, kFirstRun,
-     true},
-    {"cut short", [](const ConfigFolder& c) { file(c, "[General]\nUsePreferences=tr"); }, kFirstRun, true},
-    {"binary garbage",
-     [](const ConfigFolder& c) {
-         QByteArray junk;
-         for (int i = 0; i < 4096; ++i)
-             junk.append(static_cast<char>((i * 7919 + 13) % 256));
-         file(c, junk);
-     },
-     kFirstRun, true},
-    {"a line that does not parse",
-     [](const ConfigFolder& c) { file(c, "[General]\nUsePreferences=true\nAmbrelAccuracy=7\nnot a setting\n[Junk\nx=\xff\x01"); },
-     kFirstRun, true},
-    {"far too large",
-     [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=7") + QByteArray(2 << 20, ';')); }, kFirstRun, false},
-    {"a directory in the way", [](const ConfigFolder& c) { QDir(c.folder()).mkdir(QStringLiteral("Ambrel.conf")); },
-     kFirstRun, false},
-    {"a pipe in the way",
-     [](const ConfigFolder& c) { ASSERT_EQ(::mkfifo(QFile::encodeName(c.path()).constData(), 0644), 0); }, kFirstRun,
-     false},
-    {"a link to an endless device",
-     [](const ConfigFolder& c) { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), c.path())); }, kFirstRun, false},
-    {"a dangling link", [](const ConfigFolder& c) { ASSERT_TRUE(QFile::link(c.root() + QStringLiteral("/gone"), c.path())); },
-     kFirstRun, true},
-    {"a file where the folder goes",
-     [](const ConfigFolder& c) {
-         QDir(c.folder()).removeRecursively();
-         QFile folder(c.folder());
-         ASSERT_TRUE(folder.open(QIODevice::WriteOnly));
-     },
-     kFirstRun, false},
-    {"unreadable file", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=7"), 0); }, kFirstRun, false, true},
-    {"read-only file", [](const ConfigFolder& c) { file(c, later("AmbrelAccuracy=7"), 0444); }, 7, false, true},
-    {"read-only corrupt file", [](const ConfigFolder& c) { file(c, "garbage\n", 0444); }, kFirstRun, false, true},
-    {"read-only folder",
-     [](const ConfigFolder& c) {
-         file(c, later("AmbrelAccuracy=7"));
-         ::chmod(QFile::encodeName(c.folder()).constData(), 0555);
-     },
-     7, false, true},
-};
-
-class SettingsFaults : public ::testing::TestWithParam<Fault> {};
-
-TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
-{
-    const Fault& fault = GetParam();
-    ConfigFolder config;
-    fault.prepare(config);
-    FileModesApply modes;
-    if (fault.modes && !FileModesApply::work(config))
-        GTEST_SKIP() << "file modes do not apply to this process";
-    const std::string before = config.state();
-
-    LogCapture log;
-    const Launched first = launch(true);
-    if (fault.shown == kFirstRun) {
-        EXPECT_TRUE(first.firstRun);
-        EXPECT_EQ(first.slider, MenuObject::kFirstRunSlider);
-        EXPECT_EQ(first.timers, 0);
-    } else {
-        EXPECT_FALSE(first.firstRun);
-        EXPECT_EQ(first.field, fault.shown);
-        EXPECT_EQ(first.slider, fault.shown);
-        EXPECT_EQ(first.timers, 1);
-    }
-
-    if (fault.saves) {
-        EXPECT_EQ(log.unsaved(), 0) << log.all().toStdString();
-        expectCleanFile(config);
-        const Launched next = launch();
-        EXPECT_FALSE(next.firstRun);
-        EXPECT_EQ(next.field, kNewAccuracy);
-    } else {
-        EXPECT_EQ(log.unsaved(), 1) << log.all().toStdString();
-        EXPECT_EQ(config.state(), before) << "what stood in the file's place was changed";
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaults, ::testing::ValuesIn(kFaults),
@@ -309,21 +201,5 @@ INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaults, ::testing::ValuesIn(kFaults),
                                  name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
                              return name;
                          });
-
-// The launch itself writes nothing, whatever it found: a stored 0 stays 0
-// until a person sets the accuracy.
-TEST(Settings, LaunchWritesNothing)
-{
-    for (const QByteArray& bytes : {later("AmbrelAccuracy=0"), later("AmbrelAccuracy=-3"), QByteArray("junk\n\xff")}) {
-        ConfigFolder config;
-        config.write(bytes);
-        const std::string before = config.state();
-        launch();
-        EXPECT_EQ(config.state(), before) << bytes.toStdString();
-        QFile file(config.path());
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), bytes);
-    }
-}
 
 }  // namespace
