@@ -1,5 +1,7 @@
 #include "app/window_registry.h"
 
+#include "framework/converter_window.h"
+
 #include "calculators/file_transfer.h"
 #include "calculators/interpolation.h"
 #include "calculators/power_weight.h"
@@ -58,6 +60,16 @@ const WindowEntry* findWindow(std::string_view cliName)
         if (cliName == e.cliName)
             return &e;
     return nullptr;
+}
+
+std::unique_ptr<WindowController> openWindow(const WindowEntry& entry, Platform& platform, int accuracy)
+{
+    std::unique_ptr<WindowController> window = entry.make(platform);
+    if (entry.takesAccuracy)
+        if (auto* converter = dynamic_cast<ConverterWindow*>(window.get()))
+            converter->accuracyChange(accuracy);
+    window->perform(entry.openAction);
+    return window;
 }
 
 }  // namespace ambrel

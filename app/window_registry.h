@@ -20,4 +20,8 @@ struct WindowEntry {
 std::span<const WindowEntry> windowRegistry();
 const WindowEntry* findWindow(std::string_view cliName);
 
+// Makes the window of `entry` and opens it the way the menu does: the
+// accuracy first (converters only), then its opening action.
+std::unique_ptr<WindowController> openWindow(const WindowEntry& entry, Platform& platform, int accuracy);
+
 }  // namespace ambrel

@@ -2,7 +2,6 @@
 
 #include "app/window_registry.h"
 #include "cli/cli.h"
-#include "framework/converter_window.h"
 #include "framework/entry.h"
 #include "framework/number_text.h"
 #include "headless/headless_platform.h"
@@ -76,11 +75,7 @@ int runBatch(std::span<const std::string> args, std::FILE* in, std::FILE* out, s
 
     HeadlessPlatform platform;
     platform.events().setRecording(false);
-    std::unique_ptr<WindowController> window = entry->make(platform);
-    if (entry->takesAccuracy)
-        if (auto* converter = dynamic_cast<ConverterWindow*>(window.get()))
-            converter->accuracyChange(kDefaultCliAccuracy);
-    window->perform(entry->openAction);
+    const std::unique_ptr<WindowController> window = openWindow(*entry, platform, kDefaultCliAccuracy);
     const int from = window->fieldIndex(args[1]);
     if (from < 0)
         return usage(err, "no field named '" + args[1] + "'");

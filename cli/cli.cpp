@@ -3,7 +3,6 @@
 #include "app/window_registry.h"
 #include "cli/json.h"
 #include "cli/unit_names.h"
-#include "framework/converter_window.h"
 #include "framework/entry.h"
 #include "framework/number_text.h"
 #include "headless/headless_platform.h"
@@ -119,12 +118,10 @@ struct Session {
     HeadlessPlatform platform;
     std::unique_ptr<WindowController> controller;
 
-    Session(const WindowEntry& e, int accuracy) : entry(e), controller(e.make(platform))
+    Session(const WindowEntry& e, int accuracy) : entry(e)
     {
-        if (entry.takesAccuracy)
-            if (auto* converter = dynamic_cast<ConverterWindow*>(controller.get()))
-                converter->accuracyChange(accuracy);
-        controller->perform(entry.openAction);
+        platform.events().setRecording(false);  // nobody reads the record here
+        controller = openWindow(entry, platform, accuracy);
     }
 
     HeadlessField& cell(int index) { return static_cast<HeadlessField&>(*controller->parts().fields[index]); }

@@ -52,13 +52,7 @@ bool parseTag(std::string_view text, int& value)
 // way a person would apply them.
 class Replay {
 public:
-    Replay(const WindowEntry& entry, int accuracy) : window_(entry.make(platform_))
-    {
-        if (entry.takesAccuracy)
-            if (auto* converter = dynamic_cast<ConverterWindow*>(window_.get()))
-                converter->accuracyChange(accuracy);
-        window_->perform(entry.openAction);
-    }
+    Replay(const WindowEntry& entry, int accuracy) : window_(openWindow(entry, platform_, accuracy)) {}
 
     // The status the command line gives for these steps.
     int run(const std::vector<std::string>& steps)
