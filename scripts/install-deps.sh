@@ -1,14 +1,16 @@
 #!/bin/bash
-# Installs what building and testing Ambrel needs on Debian 12.
+# Installs what building, testing and packaging Ambrel needs on Debian 12.
+# Usage: scripts/install-deps.sh [--bench]   (--bench adds bench/run's peers)
+# The packages are listed in scripts/packages.txt.
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
 
-packages=(
-  cmake g++ clang libclang-rt-14-dev make pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-tools-dev libqt6uitools6 libqt6svg6 qt6-qpa-plugins libgl-dev
-  xvfb xauth
-  desktop-file-utils appstream groff-base
-)
+groups='build|test|package'
+if [ "${1:-}" = "--bench" ]; then
+  groups="$groups|bench"
+fi
+mapfile -t packages < <(awk -v g="^($groups)\$" '!/^#/ && $1 ~ g { for (i = 2; i <= NF; i++) print $i }' \
+  "$here/packages.txt")
 
 missing=()
 for p in "${packages[@]}"; do
