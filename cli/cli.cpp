@@ -50,10 +50,12 @@ void printUsage(std::ostream& out)
            "                                  out per input: every field's exact value,\n"
            "                                  tab-separated, or just the field --to names\n"
            "  ambrel --help                   show this text\n"
+           "  ambrel --version                show the version\n"
            "\n"
            "Units are full names (\"miles\", \"degrees Celsius\", any case) or symbols\n"
            "(\"mi\", \"C\", \"KiB\", \"kB\"; letter case matters). --json, with a friendly\n"
-           "form or run, prints a JSON object instead of text.\n"
+           "form or run, prints a JSON object instead of text. \"--\" ends the options:\n"
+           "ambrel -- -5 ft m.\n"
            "\n"
            "Script steps, applied in order:\n"
            "  OUTLET=TEXT   type TEXT into the field OUTLET and press Enter; for a choice\n"
@@ -504,8 +506,13 @@ int runFriendly(std::span<const std::string> args, std::ostream& out, std::ostre
 {
     bool json = false;
     std::vector<std::string> words;
+    bool options = true;
     for (const std::string& a : args) {
-        if (a == "--json")
+        if (!options)
+            words.push_back(a);
+        else if (a == "--")
+            options = false;  // what follows is words, even "-5"
+        else if (a == "--json")
             json = true;
         else if (a.rfind("--", 0) == 0)
             return usageError(err, "unknown option '" + a + "'");
@@ -627,6 +634,10 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printUsage(out);
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << "ambrel " << AMBREL_VERSION << '\n';
         return 0;
     }
     if (args[0] == "run")

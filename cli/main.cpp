@@ -1,5 +1,6 @@
 // `ambrel`: with arguments, the command line on the headless core; without,
 // hands over to the desktop program, so the command line never loads Qt.
+#include "app/display.h"
 #include "cli/batch.h"
 #include "cli/cli.h"
 
@@ -32,8 +33,13 @@ int startDesktop(char** argv)
 
 int main(int argc, char** argv)
 {
-    if (argc <= 1)
+    if (argc <= 1) {
+        if (!ambrel::hasDisplay()) {
+            std::cerr << ambrel::kNoDisplayMessage;
+            return 1;
+        }
         return startDesktop(argv);
+    }
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args[0] == "batch")
         return ambrel::runBatch(std::span(args).subspan(1), stdin, stdout, stderr);

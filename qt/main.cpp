@@ -1,13 +1,19 @@
 // The desktop program.
 #include "app/application.h"
+#include "app/display.h"
 #include "qt/qt_platform.h"
 #include "qt/quit_when_shown.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
+    if (!ambrel::hasDisplay()) {
+        std::fputs(ambrel::kNoDisplayMessage, stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orlune"));
     QApplication::setApplicationName(QStringLiteral("Ambrel"));
@@ -15,9 +21,9 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(true);
     // Ties the windows to the launcher entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orlune.Ambrel"));
-    QApplication::setWindowIcon(QIcon::fromTheme(
-        QStringLiteral("org.orlune.Ambrel"),
-        QIcon(ambrel::QtPlatform::resourceDir() + QStringLiteral("/icons/org.orlune.Ambrel.svg"))));
+    // The icon is built in as well, for a prefix the icon theme does not search.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.orlune.Ambrel"),
+                                                 QIcon(QStringLiteral(":/icons/org.orlune.Ambrel.svg"))));
 
     ambrel::QuitWhenShown quitWhenShown;
     if (qEnvironmentVariableIsSet("AMBREL_EXIT_WHEN_SHOWN"))

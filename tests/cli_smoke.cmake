@@ -19,3 +19,11 @@ execute_process(COMMAND ${AMBREL} run nowhere OUTPUT_QUIET ERROR_QUIET RESULT_VA
 if(NOT rc EQUAL 64)
   message(FATAL_ERROR "an unknown window gave ${rc}")
 endif()
+# Without a display the desktop program is not started: one line, status 1,
+# rather than Qt's abort.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                        --unset=QT_QPA_PLATFORM ${AMBREL}
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "needs a display.*ambrel --help")
+  message(FATAL_ERROR "no display gave ${rc}: ${err}")
+endif()

@@ -130,6 +130,9 @@ TEST(CliConvert, TwoUnitsPrintOneLine)
         {{"3", "miles", "to", "kilometers"}, "4.828032 kilometers\n"},
         {{"-40", "C", "F"}, "-40 F\n"},
         {{"1000000", "kB", "MiB"}, "953.674316406 MiB\n"},
+        // "--" ends the options; a negative number after it is a number.
+        {{"--", "-5", "ft", "m"}, "-1.524 m\n"},
+        {{"--version"}, "ambrel " AMBREL_VERSION "\n"},
     };
     for (const auto& c : cases) {
         const CliRun r = run(c.args);
