@@ -47,6 +47,9 @@ MenuObject::MenuObject(Platform& platform) : platform_(platform)
         });
     addAction("OpenBonusCalcsWindow:", [this] { OpenBonusCalcsWindow(); });
     addAction("SetAccuracyPref:", [this] { SetAccuracyPref(); });
+    addAction("SetExactDefinitions:", [this] { SetExactDefinitions(); });
+    addAction("UseExactDefinitions:", [this] { UseExactDefinitions(); });
+    addAction("UseClassicTables:", [this] { UseClassicTables(); });
     addAction("ButtonFromFirstRunWindow:", [this] { ButtonFromFirstRunWindow(); });
     addAction("CloseInfoPanel:", [this] { CloseInfoPanel(); });
     addInformationActions();
@@ -91,6 +94,13 @@ void MenuObject::connectOutlet(std::string_view name, Window* window)
 void MenuObject::applicationDidFinishLaunching()
 {
     platform_.activateIgnoringOtherApps();
+    // The box starts unchecked, as the classic tables are the default.
+    if (platform_.defaults().boolForKey(kExactKey)) {
+        exact_ = true;
+        if (IntControl* box = parts().exactDefinitions)
+            box->setIntValue(1);
+        applyTableSet();
+    }
     if (!platform_.defaults().boolForKey(kUsePreferences)) {
         parts().accuracySlider->setIntValue(kFirstRunSlider);
         if (!platform_.loadInterface("Warranty", *this) || !firstRunWindow_) {
@@ -142,6 +152,7 @@ void MenuObject::openConverter(Converter which)
     ConverterWindow* converter = connections_[i];
     if (!converter)
         return;
+    converter->setExactDefinitions(exact_);
     converter->accuracyChange(parts().accuracyField->intValue());
     converter->perform(kConverterOpenActions[i]);
     opened_[i] = 1;
@@ -162,6 +173,36 @@ void MenuObject::SetAccuracyPref()
             connections_[static_cast<int>(which)]->accuracyChange(accuracy);
     platform_.defaults().setInteger(kAccuracyKey, accuracy);
     platform_.defaults().setBool(kUsePreferences, true);
+}
+
+
+void MenuObject::SetExactDefinitions()
+{
+    IntControl* box = parts().exactDefinitions;
+    exact_ = box && box->intValue() != 0;
+    platform_.defaults().setBool(kExactKey, exact_);
+    applyTableSet();
+}
+
+void MenuObject::chooseExactDefinitions(bool on)
+{
+    if (IntControl* box = parts().exactDefinitions)
+        box->setIntValue(on ? 1 : 0);
+    exact_ = on;
+    platform_.defaults().setBool(kExactKey, exact_);
+    applyTableSet();
+}
+
+// Windows never opened take the set too, so they open with it; they are not
+// built for it.
+void MenuObject::applyTableSet()
+{
+    for (ConverterWindow* converter : connections_)
+        if (converter)
+            converter->setExactDefinitions(exact_);
+    for (Controller* calculator : calculators_)
+        if (auto* window = dynamic_cast<WindowController*>(calculator))
+            window->setExactDefinitions(exact_);
 }
 
 }  // namespace ambrel

@@ -42,6 +42,7 @@ class MenuObject : public Controller {
 public:
     static constexpr const char* kUsePreferences = "UsePreferences";
     static constexpr const char* kAccuracyKey = "AmbrelAccuracy";
+    static constexpr const char* kExactKey = "AmbrelExactDefinitions";
     static constexpr int kFirstRunSlider = 5;
     static constexpr int kUnsetAccuracyShown = 99;
     static constexpr double kInfoPanelSeconds = 5.0;
@@ -60,6 +61,12 @@ public:
     void ButtonFromFirstRunWindow();
     MenuObject& CloseInfoPanel();
     void SetAccuracyPref();
+    // Takes the table set from the menu's check box, stores it and hands it
+    // to every window; the first-run window's choice sets the box first.
+    void SetExactDefinitions();
+    void UseExactDefinitions() { chooseExactDefinitions(true); }
+    void UseClassicTables() { chooseExactDefinitions(false); }
+    bool exactDefinitions() const { return exact_; }
     void OpenAreaWindow() { openConverter(Converter::Area); }
     void OpenComputingWindow() { openConverter(Converter::Computing); }
     void OpenPowerEnergyWindow() { openConverter(Converter::PowerEnergy); }
@@ -97,6 +104,8 @@ private:
     void loadInformation(std::string_view name);
     void addInformationActions();
     void showInfoPanelForAWhile();
+    void chooseExactDefinitions(bool on);
+    void applyTableSet();
 
     Platform& platform_;
     MenuParts parts_;
@@ -105,6 +114,7 @@ private:
     std::array<ConverterWindow*, kConverterCount> connections_{};
     std::array<Controller*, kCalculatorCount> calculators_{};
     std::array<std::int32_t, kConverterCount> opened_{};
+    bool exact_ = false;
 };
 
 }  // namespace ambrel

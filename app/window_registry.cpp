@@ -62,9 +62,10 @@ const WindowEntry* findWindow(std::string_view cliName)
     return nullptr;
 }
 
-std::unique_ptr<WindowController> openWindow(const WindowEntry& entry, Platform& platform, int accuracy)
+std::unique_ptr<WindowController> openWindow(const WindowEntry& entry, Platform& platform, int accuracy, bool exact)
 {
     std::unique_ptr<WindowController> window = entry.make(platform);
+    window->setExactDefinitions(exact);
     if (entry.takesAccuracy)
         if (auto* converter = dynamic_cast<ConverterWindow*>(window.get()))
             converter->accuracyChange(accuracy);

@@ -20,8 +20,9 @@ struct WindowEntry {
 std::span<const WindowEntry> windowRegistry();
 const WindowEntry* findWindow(std::string_view cliName);
 
-// Makes the window of `entry` and opens it the way the menu does: the
-// accuracy first (converters only), then its opening action.
-std::unique_ptr<WindowController> openWindow(const WindowEntry& entry, Platform& platform, int accuracy);
+// Makes the window of `entry` and opens it the way the menu does: the table
+// set, the accuracy (converters only), then its opening action.
+std::unique_ptr<WindowController> openWindow(const WindowEntry& entry, Platform& platform, int accuracy,
+                                             bool exact = false);
 
 }  // namespace ambrel

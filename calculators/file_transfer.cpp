@@ -10,21 +10,22 @@ namespace {
 struct LineSpeed {
     double bytesPerSecond;
     const char* title;  // the same rate in bits per second, k = 1024 and M = 1048576
+    double bitsPerSecond;  // the rate as the title reads under exact definitions, k = 1000 and M = 10^6
 };
 
 // Rates as the line carries them; 1.544 and 44.736 Mbit/s are held to the
 // nearest byte.
 constexpr LineSpeed kLineSpeeds[] = {
-    {1843.2, "14.4 kbit/s"},
-    {3584, "28 kbit/s"},
-    {7168, "56 kbit/s"},
-    {16384, "128 kbit/s"},
-    {202375, "1.544 Mbit/s (T1)"},
-    {5863637, "44.736 Mbit/s (T3)"},
-    {1310720, "10 Mbit/s"},
-    {13107200, "100 Mbit/s"},
-    {196608, "1.5 Mbit/s"},
-    {102400, "800 kbit/s"},
+    {1843.2, "14.4 kbit/s", 14.4e3},
+    {3584, "28 kbit/s", 28e3},
+    {7168, "56 kbit/s", 56e3},
+    {16384, "128 kbit/s", 128e3},
+    {202375, "1.544 Mbit/s (T1)", 1.544e6},
+    {5863637, "44.736 Mbit/s (T3)", 44.736e6},
+    {1310720, "10 Mbit/s", 10e6},
+    {13107200, "100 Mbit/s", 100e6},
+    {196608, "1.5 Mbit/s", 1.5e6},
+    {102400, "800 kbit/s", 800e3},
 };
 constexpr int kLineSpeedCount = static_cast<int>(std::size(kLineSpeeds));
 
@@ -95,9 +96,19 @@ FileTransferCalc::FileTransferCalc(Platform& platform) : WindowController(platfo
     addAction("ShowNotebook:", [this] { ShowNotebook(); });
 }
 
-double FileTransferCalc::lineSpeed(int tag)
+double FileTransferCalc::lineSpeed(int tag, bool exact)
 {
-    return tag >= 1 && tag < kLineSpeedCount ? kLineSpeeds[tag].bytesPerSecond : kLineSpeeds[0].bytesPerSecond;
+    const LineSpeed& speed = kLineSpeeds[tag >= 1 && tag < kLineSpeedCount ? tag : 0];
+    return exact ? speed.bitsPerSecond / 8 : speed.bytesPerSecond;
+}
+
+void FileTransferCalc::setExactDefinitions(bool on)
+{
+    if (on == exactDefinitions())
+        return;
+    WindowController::setExactDefinitions(on);
+    if (calculated_)
+        Calc();
 }
 
 void FileTransferCalc::Calc()
@@ -109,7 +120,8 @@ void FileTransferCalc::Calc()
         bytes = size * 1024;
     else if (unit == 2)
         bytes = (size * 1024) * 1024;
-    const double rate = lineSpeed(choice("TransferSpeed")->selectedTag());
+    const double rate = lineSpeed(choice("TransferSpeed")->selectedTag(), exactDefinitions());
+    calculated_ = true;
 
     const double seconds = bytes / rate;
     const double minutes = seconds / 60;

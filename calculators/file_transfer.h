@@ -24,8 +24,10 @@ public:
     explicit FileTransferCalc(Platform& platform);
 
     // Bytes per second of the line speed with tag `tag`; unknown tags give
-    // the slowest line.
-    static double lineSpeed(int tag);
+    // the slowest line. The classic rates count k = 1024, exact ones 1000.
+    static double lineSpeed(int tag, bool exact = false);
+    // Calculates again with the other rates, if it has calculated before.
+    void setExactDefinitions(bool on) override;
 
     void Calc();
     void FileSize1MB() { preset(1048576, kBytesItem); }
@@ -44,6 +46,8 @@ private:
     Choice& InXBytes() { return BytesSelPopup(); }
 
     void preset(double size, int unitIndex);
+
+    bool calculated_ = false;
 };
 
 }  // namespace ambrel

@@ -52,14 +52,23 @@ private:
 
 int usage(std::FILE* err, const std::string& message)
 {
-    std::fprintf(err, "ambrel: %s\nUsage: ambrel batch WINDOW OUTLET [--to OUTLET] < numbers\n", message.c_str());
+    std::fprintf(err, "ambrel: %s\nUsage: ambrel batch [--exact] WINDOW OUTLET [--to OUTLET] < numbers\n", message.c_str());
     return kExitUsage;
 }
 
 }  // namespace
 
-int runBatch(std::span<const std::string> args, std::FILE* in, std::FILE* out, std::FILE* err)
+int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, std::FILE* err)
 {
+    // --exact may stand anywhere.
+    bool exact = exactFromEnvironment();
+    std::vector<std::string> args;
+    for (const std::string& a : given) {
+        if (a == "--exact")
+            exact = true;
+        else
+            args.push_back(a);
+    }
     if (args.size() < 2)
         return usage(err, "batch needs a window and the field the numbers go into");
     const WindowEntry* entry = findWindow(args[0]);
@@ -75,7 +84,7 @@ int runBatch(std::span<const std::string> args, std::FILE* in, std::FILE* out, s
 
     HeadlessPlatform platform;
     platform.events().setRecording(false);
-    const std::unique_ptr<WindowController> window = openWindow(*entry, platform, kDefaultCliAccuracy);
+    const std::unique_ptr<WindowController> window = openWindow(*entry, platform, kDefaultCliAccuracy, exact);
     const int from = window->fieldIndex(args[1]);
     if (from < 0)
         return usage(err, "no field named '" + args[1] + "'");

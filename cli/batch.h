@@ -7,7 +7,7 @@
 
 namespace ambrel {
 
-// ambrel batch WINDOW OUTLET [--to OUTLET]: types each line of `in` into
+// ambrel batch [--exact] WINDOW OUTLET [--to OUTLET]: types each line of `in` into
 // OUTLET and writes all fields as tab-separated exact values, or just the
 // field --to names. A refused line gives an empty output line and a note on
 // `err`; the exit status is then 2.

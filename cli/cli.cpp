@@ -4,6 +4,7 @@
 #include "cli/json.h"
 #include "cli/unit_names.h"
 #include "framework/entry.h"
+#include "framework/converter_window.h"
 #include "framework/number_text.h"
 #include "headless/headless_platform.h"
 
@@ -11,6 +12,7 @@
 #include <charconv>
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <ostream>
@@ -42,20 +44,29 @@ void printUsage(std::ostream& out)
            "  ambrel WINDOW NUMBER UNIT [TO-UNIT]\n"
            "                                  the same, with the unit looked up in WINDOW\n"
            "                                  e.g. ambrel length 1 foot\n"
-           "  ambrel units [WINDOW]           list the windows, or a window's units\n"
-           "  ambrel run [--accuracy D] [--tsv | --json] WINDOW STEP...\n"
+           "  ambrel units [WINDOW] [--exact] list the windows, or a window's units (with\n"
+           "                                  --exact, each unit's exact definition)\n"
+           "  ambrel run [--exact] [--accuracy D] [--tsv | --json] WINDOW STEP...\n"
            "                                  run a window as a script\n"
-           "  ambrel batch WINDOW OUTLET [--to OUTLET] < numbers\n"
+           "  ambrel batch [--exact] WINDOW OUTLET [--to OUTLET] < numbers\n"
            "                                  one number per input line into OUTLET; one line\n"
-           "                                  out per input: every field's exact value,\n"
-           "                                  tab-separated, or just the field --to names\n"
+           "                                  out per input: every field's stored value (reads\n"
+           "                                  back to the same double), tab-separated, or just\n"
+           "                                  the field --to names\n"
            "  ambrel --help                   show this text\n"
            "  ambrel --version                show the version\n"
            "\n"
-           "Units are full names (\"miles\", \"degrees Celsius\", any case) or symbols\n"
-           "(\"mi\", \"C\", \"KiB\", \"kB\"; letter case matters). --json, with a friendly\n"
-           "form or run, prints a JSON object instead of text. \"--\" ends the options:\n"
-           "ambrel -- -5 ft m.\n"
+           "Units are full names (\"miles\", \"degrees Celsius\", any case; quotes around\n"
+           "several words are optional) or symbols (\"mi\", \"C\", \"KiB\", \"kB\"; letter\n"
+           "case matters). --json, with a friendly form or run, prints a JSON object\n"
+           "instead of text. \"--\" ends the options: ambrel -- -5 ft m.\n"
+           "\n"
+           "Table sets: by default Ambrel converts with its classic tables, whose factors\n"
+           "are rounded (a pound of 454 g, K = C + 273, an acre of 4046.9 m2, an imperial\n"
+           "gallon of 4.546 L, a nautical mile of 1851.66 m, an imperial bushel 1% small).\n"
+           "--exact on any form, or AMBREL_EXACT=1 in the environment, converts with\n"
+           "exact definitions instead (2019 SI, the international yard and pound, the\n"
+           "imperial and US gallons, NIST SP 811), correctly rounded: ambrel --exact 1 lb kg.\n"
            "\n"
            "Script steps, applied in order:\n"
            "  OUTLET=TEXT   type TEXT into the field OUTLET and press Enter; for a choice\n"
@@ -63,8 +74,8 @@ void printUsage(std::ostream& out)
            "  Selector:     send an action to the window, e.g. Calc:\n"
            "\n"
            "After the last step every field is printed in the window's order. With --tsv\n"
-           "each line is OUTLET, the stored number (which reads back exactly) and the\n"
-           "text the window shows, separated by tabs. D is the number of decimals shown\n"
+           "each line is OUTLET, the stored value (which reads back to the same double) and\n"
+           "the text the window shows, separated by tabs. D is the number of decimals shown\n"
            "(default "
         << kDefaultCliAccuracy
         << ").\n"
@@ -120,10 +131,10 @@ struct Session {
     HeadlessPlatform platform;
     std::unique_ptr<WindowController> controller;
 
-    Session(const WindowEntry& e, int accuracy) : entry(e)
+    Session(const WindowEntry& e, int accuracy, bool exact) : entry(e)
     {
         platform.events().setRecording(false);  // nobody reads the record here
-        controller = openWindow(entry, platform, accuracy);
+        controller = openWindow(entry, platform, accuracy, exact);
     }
 
     HeadlessField& cell(int index) { return static_cast<HeadlessField&>(*controller->parts().fields[index]); }
@@ -256,14 +267,16 @@ void printJson(Session& s, std::ostream& out, std::vector<int> indices = {}, boo
     out << "]}\n";
 }
 
-int runScript(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+int runScript(std::span<const std::string> args, bool exact, std::ostream& out, std::ostream& err)
 {
     int accuracy = kDefaultCliAccuracy;
     bool tsv = false, json = false;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--tsv") {
+        if (a == "--exact") {
+            exact = true;
+        } else if (a == "--tsv") {
             tsv = true;
         } else if (a == "--json") {
             json = true;
@@ -288,7 +301,7 @@ int runScript(std::span<const std::string> args, std::ostream& out, std::ostream
     if (!entry)
         return usageError(err, "unknown window '" + args[i] + "'; windows: " + windowNames());
 
-    Session session(*entry, accuracy);
+    Session session(*entry, accuracy, exact);
     for (++i; i < args.size(); ++i) {
         switch (runStep(session, args[i], err)) {
         case StepResult::Done: break;
@@ -450,7 +463,7 @@ void carry(Session& s, int index, double value)
 }
 
 int convertUnits(const std::string& number, std::span<const std::string> words, const WindowEntry* window,
-                 bool json, std::ostream& out, std::ostream& err)
+                 bool json, bool exact, std::ostream& out, std::ostream& err)
 {
     const UnitWords units = pickUnits(words, window);
     if (!units.from)
@@ -461,7 +474,7 @@ int convertUnits(const std::string& number, std::span<const std::string> words, 
                                    units.to->typed + "' of " + units.to->window->cliName +
                                    "; they do not convert into each other");
 
-    Session session(*from.window, kDefaultCliAccuracy);
+    Session session(*from.window, kDefaultCliAccuracy, exact);
     applySetting(session, from.setting, err);
     const int index = session.controller->fieldIndex(from.outlet);
     if (typeInto(session, index, number, err) == StepResult::Refused)
@@ -502,7 +515,7 @@ bool startsLikeNumber(std::string_view text)
 }
 
 // ambrel [--json] WINDOW NUMBER UNIT [TO-UNIT] and ambrel [--json] NUMBER UNIT [TO-UNIT]
-int runFriendly(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+int runFriendly(std::span<const std::string> args, bool exact, std::ostream& out, std::ostream& err)
 {
     bool json = false;
     std::vector<std::string> words;
@@ -514,6 +527,8 @@ int runFriendly(std::span<const std::string> args, std::ostream& out, std::ostre
             options = false;  // what follows is words, even "-5"
         else if (a == "--json")
             json = true;
+        else if (a == "--exact")
+            exact = true;
         else if (a.rfind("--", 0) == 0)
             return usageError(err, "unknown option '" + a + "'");
         else
@@ -525,12 +540,12 @@ int runFriendly(std::span<const std::string> args, std::ostream& out, std::ostre
     if (const WindowEntry* entry = findWindow(w[0])) {
         if (w.size() < 3)
             return usageError(err, "give a number and a unit, e.g. 'ambrel length 1 foot'");
-        return convertUnits(w[1], w.subspan(2), entry, json, out, err);
+        return convertUnits(w[1], w.subspan(2), entry, json, exact, out, err);
     }
     if (startsLikeNumber(w[0])) {
         if (w.size() < 2)
             return usageError(err, "give a unit after the number, e.g. 'ambrel 3 mi km'");
-        return convertUnits(w[0], w.subspan(1), nullptr, json, out, err);
+        return convertUnits(w[0], w.subspan(1), nullptr, json, exact, out, err);
     }
     if (const UnitName* u = findUnit(w[0]))
         return usageError(err, "'" + w[0] + "' is a unit of " + u->window + "; put the number first, e.g. 'ambrel 1 " +
@@ -559,17 +574,44 @@ void listWindows(std::ostream& out)
     }
 }
 
-// The units of one window by box: name, other names and symbols, outlet.
-// A window without unit names (a calculator) lists its fields.
-void listUnits(const WindowEntry& entry, std::ostream& out)
+// A unit's definition as its table writes it, and what that comes to in the
+// window's base unit: "ft / 12 = 0.0254 meter".
+std::string exactDefinition(const ConverterWindow& converter, int row)
+{
+    const UnitRow& unit = converter.def().rows[row];
+    const ExactSize& size = unit.exact;
+    if (size.kind == ExactSize::Kind::None || !size.text)
+        return "no exact size: kept as the classic formula";
+    std::string text;
+    if (unit.exactUnit)
+        text = std::string(unit.exactUnit) + ": ";
+    for (std::string_view rest = size.text; !rest.empty();) {
+        const std::size_t mark = rest.find("_x");
+        text += rest.substr(0, mark);
+        rest.remove_prefix(mark == std::string_view::npos ? rest.size() : mark + 2);
+    }
+    if (!size.offset.isZero())
+        return text;
+    const char* base = converter.def().rows[converter.baseRowOf(row)].unit;
+    const std::string number = formatExact(size.scale.toDouble());
+    if (size.kind == ExactSize::Kind::Reciprocal)
+        return text + " = " + number + " " + base + " divided by the value";
+    return text + " = " + number + " " + base;
+}
+
+// The units of one window by box: name, other names and symbols, outlet;
+// with `exact`, also each unit's exact definition. A window without unit
+// names (a calculator) lists its fields.
+void listUnits(const WindowEntry& entry, bool exact, std::ostream& out)
 {
     struct Row {
         int box;
-        std::string name, also, outlet;
+        std::string name, also, outlet, definition;
     };
     HeadlessPlatform platform;
     const auto controller = entry.make(platform);
     const WindowPlan& plan = controller->plan();
+    const auto* converter = dynamic_cast<const ConverterWindow*>(controller.get());
     std::vector<Row> rows;
     for (const UnitName& u : unitNames()) {
         if (std::string_view(u.window) != entry.cliName)
@@ -582,19 +624,23 @@ void listUnits(const WindowEntry& entry, std::ostream& out)
                 rest.remove_prefix(std::min(bar + 1, rest.size()));
             }
         const int index = controller->fieldIndex(u.outlet);
-        rows.push_back({index >= 0 ? plan.fields[index].box : -1, u.name, also, u.outlet});
+        std::string definition;
+        if (exact && converter && index >= 0 && index < converter->rowCount())
+            definition = exactDefinition(*converter, index);
+        rows.push_back({index >= 0 ? plan.fields[index].box : -1, u.name, also, u.outlet, definition});
     }
     if (rows.empty())
         for (const FieldPlan& f : plan.fields) {
             std::string label = f.label;
             if (!label.empty() && label.back() == ':')
                 label.pop_back();
-            rows.push_back({f.box, label, "", f.outlet});
+            rows.push_back({f.box, label, "", f.outlet, ""});
         }
-    std::size_t nameWidth = 0, alsoWidth = 0;
+    std::size_t nameWidth = 0, alsoWidth = 0, outletWidth = 0;
     for (const Row& r : rows) {
         nameWidth = std::max(nameWidth, r.name.size());
         alsoWidth = std::max(alsoWidth, r.also.size());
+        outletWidth = std::max(outletWidth, r.outlet.size());
     }
     int lastBox = -2;
     for (const Row& r : rows) {
@@ -606,12 +652,24 @@ void listUnits(const WindowEntry& entry, std::ostream& out)
             lastBox = r.box;
         }
         out << "  " << r.name << std::string(nameWidth - r.name.size(), ' ') << "  " << r.also
-            << std::string(alsoWidth - r.also.size(), ' ') << "  " << r.outlet << '\n';
+            << std::string(alsoWidth - r.also.size(), ' ') << "  " << r.outlet;
+        if (!r.definition.empty())
+            out << std::string(outletWidth - r.outlet.size(), ' ') << "  " << r.definition;
+        out << '\n';
     }
 }
 
-int runUnits(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+int runUnits(std::span<const std::string> all, bool exact, std::ostream& out, std::ostream& err)
 {
+    std::vector<std::string> args;
+    for (const std::string& a : all) {
+        if (a == "--exact")
+            exact = true;
+        else if (a.rfind("--", 0) == 0)
+            return usageError(err, "unknown option '" + a + "'");
+        else
+            args.push_back(a);
+    }
     if (args.empty()) {
         listWindows(out);
         return 0;
@@ -619,7 +677,7 @@ int runUnits(std::span<const std::string> args, std::ostream& out, std::ostream&
     if (args.size() > 1)
         return usageError(err, "units takes at most one window");
     if (const WindowEntry* entry = findWindow(args[0])) {
-        listUnits(*entry, out);
+        listUnits(*entry, exact, out);
         return 0;
     }
     if (const UnitName* u = findUnit(args[0]))
@@ -630,8 +688,15 @@ int runUnits(std::span<const std::string> args, std::ostream& out, std::ostream&
 
 }  // namespace
 
+bool exactFromEnvironment()
+{
+    const char* value = std::getenv("AMBREL_EXACT");
+    return value && std::string_view(value) == "1";
+}
+
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
+    const bool exact = exactFromEnvironment();
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printUsage(out);
         return 0;
@@ -641,10 +706,10 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         return 0;
     }
     if (args[0] == "run")
-        return runScript(args.subspan(1), out, err);
+        return runScript(args.subspan(1), exact, out, err);
     if (args[0] == "units")
-        return runUnits(args.subspan(1), out, err);
-    return runFriendly(args, out, err);
+        return runUnits(args.subspan(1), exact, out, err);
+    return runFriendly(args, exact, out, err);
 }
 
 }  // namespace ambrel

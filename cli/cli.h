@@ -11,6 +11,9 @@ inline constexpr int kExitRefused = 2;
 inline constexpr int kExitUsage = 64;
 inline constexpr int kDefaultCliAccuracy = 4;
 
+// Whether the environment asks for exact definitions (AMBREL_EXACT=1).
+bool exactFromEnvironment();
+
 // Runs the command line `args` (without the program name).
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 

@@ -26,6 +26,9 @@ public:
 
 protected:
     void convert(int box) override;
+    void convertExact(int box) override;
+    // Each box keeps its own last entry.
+    void repeatEntries() override;
 };
 
 }  // namespace ambrel

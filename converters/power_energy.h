@@ -24,6 +24,7 @@ public:
 
 protected:
     void convert(int boxNumber) override;
+    void convertExact(int boxNumber) override;
 };
 
 }  // namespace ambrel

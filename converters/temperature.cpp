@@ -14,13 +14,19 @@ constexpr BoxDef kBoxes[] = {
 constexpr int kCelsiusRow = 0;
 constexpr int kFahrenheitRow = 1;
 
+// Exact scales as offsets and ratios of the Celsius degree: K = °C + 273.15,
+// °R = °F + 459.67.
+constexpr ExactNumber f = 5_x / 9;  // a Fahrenheit degree
+
 // b × 1.8 + 32 is one fused multiply-add. Kelvin is offset by 273 and
 // Rankine by 459.69 from Fahrenheit, so the two absolute scales disagree.
 constexpr UnitRow kRows[] = {
-    {0, "CelsiusField", "degree Celsius", v, b},
-    {0, "FahrenheitField", "degree Fahrenheit", v.sub(32).div(1.8), b.fma(1.8, 32)},
-    {0, "KelvinField", "kelvin", v.sub(273), b.add(273)},
-    {0, "RankineField", "degree Rankine", v.sub(459.69).sub(32).div(1.8), b.fma(1.8, 32).add(459.69)},
+    {0, "CelsiusField", "degree Celsius", v, b, AMBREL_SIZE(1_x)},
+    {0, "FahrenheitField", "degree Fahrenheit", v.sub(32).div(1.8), b.fma(1.8, 32),
+     offsetSize(f, -32 * f, "(°F - 32) * 5/9 °C")},
+    {0, "KelvinField", "kelvin", v.sub(273), b.add(273), offsetSize(1, -273.15_x, "K - 273.15 °C")},
+    {0, "RankineField", "degree Rankine", v.sub(459.69).sub(32).div(1.8), b.fma(1.8, 32).add(459.69),
+     offsetSize(f, -(459.67_x + 32) * f, "(°R - 459.67 - 32) * 5/9 °C")},
 };
 
 }  // namespace

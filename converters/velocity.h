@@ -30,8 +30,14 @@ public:
 
 protected:
     void convert(int boxNumber) override;
+    void convertExact(int boxNumber) override;
 
 private:
+    // The warp entry, capped; its light-speed multiple.
+    double warpEntry();
+    // The light-speed field capped, and the warp factor from it.
+    void writeWarp();
+
     int lightRow_;
     int warpRow_;
 };

@@ -1,6 +1,7 @@
 // A converter window as data: its boxes and its unit table.
 #pragma once
 
+#include "framework/exact.h"
 #include "framework/formula.h"
 
 #include <span>
@@ -22,6 +23,11 @@ struct UnitRow {
     const char* unit;    // "foot"
     Formula into;        // from the typed number v to the base
     Formula out;         // from the base number b to this unit
+    // The unit's size from its definition, used instead of the two formulas
+    // under exact definitions; none for a unit that is not a scale (warp).
+    ExactSize exact{};
+    // The label under exact definitions where the classic one would mislead.
+    const char* exactUnit = nullptr;
 };
 
 struct ConverterDef {

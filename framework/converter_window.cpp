@@ -1,5 +1,7 @@
 #include "framework/converter_window.h"
 
+#include "framework/exact_conversions.h"
+
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -59,6 +61,8 @@ ConverterWindow::ConverterWindow(Platform& platform, const ConverterDef& def, Wi
         baseOfRow_[r] = b;
     }
 
+    lastTags_.assign(boxes, -1);
+    lastValues_.assign(boxes, 0);
     for (int box = 0; box < boxes; ++box)
         addAction(def_.boxes[box].action, [this, box] { boxAction(box); });
     addAction(def_.openAction, [this] { open(); });
@@ -73,6 +77,19 @@ int ConverterWindow::editedRow(int boxNumber)
     if (tag < 0 || tag >= boxRowCount(boxNumber))
         return -1;
     return boxFirstRow(boxNumber) + tag;
+}
+
+void ConverterWindow::calc(int boxNumber)
+{
+    if (const int edited = editedRow(boxNumber); edited >= 0) {
+        lastBox_ = boxNumber;
+        lastTags_[boxNumber] = edited - boxFirstRow(boxNumber);
+        lastValues_[boxNumber] = read(edited);
+    }
+    if (exactDefinitions())
+        convertExact(boxNumber);
+    else
+        convert(boxNumber);
 }
 
 void ConverterWindow::boxAction(int boxNumber)
@@ -117,6 +134,73 @@ void ConverterWindow::convert(int boxNumber)
     if (edited >= 0 && !isBaseRow(edited))
         writeBaseFrom(edited);
     writeRange(0, rowCount(), edited);
+}
+
+void ConverterWindow::writeExact(int from, double value, int row)
+{
+    write(row, exactConversions(def_).convert(from, row, value));
+}
+
+void ConverterWindow::writeExactRange(int first, int last, int edited, int from, double value)
+{
+    for (int row = first; row < last; ++row) {
+        if (row == edited || isBaseRow(row))
+            continue;
+        if (from >= 0)
+            writeExact(from, value, row);
+        else
+            writeExact(baseRowOf(row), read(baseRowOf(row)), row);
+    }
+}
+
+void ConverterWindow::convertExactWithin(int edited, int first, int last)
+{
+    if (edited < 0 || isBaseRow(edited)) {
+        writeExactRange(first, last, edited, -1, 0);
+        return;
+    }
+    const double value = read(edited);
+    writeExact(edited, value, baseRowOf(edited));
+    writeExactRange(first, last, edited, edited, value);
+}
+
+void ConverterWindow::convertExact(int boxNumber)
+{
+    convertExactWithin(editedRow(boxNumber), 0, rowCount());
+}
+
+void ConverterWindow::setExactDefinitions(bool on)
+{
+    if (on == exactDefinitions())
+        return;
+    WindowController::setExactDefinitions(on);
+    repeatEntries();
+}
+
+void ConverterWindow::showTableSet()
+{
+    WindowController::showTableSet();
+    for (int row = 0; row < rowCount(); ++row)
+        if (const char* label = def_.rows[row].exactUnit)
+            fieldAt(row).setTitle(exactDefinitions() ? label : def_.rows[row].unit);
+}
+
+void ConverterWindow::repeatEntry(int box)
+{
+    if (box < 0 || box >= boxCount() || lastTags_[box] < 0)
+        return;
+    const int tag = lastTags_[box];
+    write(boxFirstRow(box) + tag, lastValues_[box]);
+    Box& b = boxAt(box);
+    const int selected = b.selectedTag();
+    b.selectCellWithTag(tag);
+    calc(box);
+    b.selectCellWithTag(selected);
+}
+
+void ConverterWindow::repeatEntries()
+{
+    repeatEntry(lastBox_);
 }
 
 void ConverterWindow::accuracyChange(int digits)

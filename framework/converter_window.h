@@ -23,12 +23,15 @@ public:
 
     // Converts after an edit in box `boxNumber` (any int; one that names no
     // box means no field counts as edited).
-    void calc(int boxNumber) { convert(boxNumber); }
+    void calc(int boxNumber);
     // The per-box action: keep the box's selection across the conversion.
     void boxAction(int boxNumber);
     virtual void accuracyChange(int digits);
     void open();
     virtual void showNotebook();
+    // Relabels the units that read differently under exact definitions and
+    // converts the last entry again with the other set.
+    void setExactDefinitions(bool on) override;
 
     // The row edited by an entry in box `boxNumber`, or -1 when the box
     // number names no box or the box's selected tag names no field.
@@ -41,7 +44,16 @@ public:
     int boxCount() const { return static_cast<int>(def_.boxes.size()); }
 
 protected:
+    // Converts with the classic tables: through the base, formula by formula.
     virtual void convert(int boxNumber);
+    // Converts with exact definitions: every field straight from the edited
+    // one (or from its base when none counts as edited).
+    virtual void convertExact(int boxNumber);
+    // Enters again the number last typed into box `box`, if any.
+    void repeatEntry(int box);
+    // Repeats the entries that the window's fields now show: the last one.
+    virtual void repeatEntries();
+    void showTableSet() override;
 
     double read(int row) { return fieldAt(row).doubleValue(); }
     void write(int row, double value) { fieldAt(row).setDoubleValue(value); }
@@ -56,6 +68,16 @@ protected:
     // table's shape (same boxes and outlets) and outlive the window.
     void useTable(std::span<const UnitRow> rows);
 
+    // Under exact definitions: row `row` from `value`, a number in row
+    // `from`'s unit.
+    void writeExact(int from, double value, int row);
+    // Rows [first, last) except bases and `edited`, each from `value` in
+    // row `from`; with from < 0 each from a fresh read of its own base.
+    void writeExactRange(int first, int last, int edited, int from, double value);
+    // The exact conversion of an entry in `edited` (or none, -1) for the
+    // rows [first, last): the base first, then the rest in table order.
+    void convertExactWithin(int edited, int first, int last);
+
 private:
     static WindowPlan makePlan(const ConverterDef& def, WindowPlan extra);
 
@@ -63,6 +85,10 @@ private:
     std::span<const UnitRow> rows_;
     std::vector<int> baseOfRow_;
     std::vector<int> boxFirst_;
+    // The last entry in each box: its tag (-1: none yet) and its number.
+    std::vector<int> lastTags_;
+    std::vector<double> lastValues_;
+    int lastBox_ = -1;
 };
 
 }  // namespace ambrel

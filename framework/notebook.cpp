@@ -2,8 +2,24 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace ambrel {
+
+std::string notebookTitle(std::string_view name)
+{
+    // Documents whose names are not words a person would read.
+    static constexpr std::pair<std::string_view, std::string_view> kReadable[] = {
+        {"PowerEnergy", "Power and energy"},  {"Misc", "Fuel and light"},
+        {"FileTransfer", "File transfer time"}, {"FindxCalc", "Proportion"},
+        {"Interpolate", "Interpolation"},      {"PowerWeightRatio", "Power to weight"},
+    };
+    std::string_view readable = name;
+    for (const auto& [document, title] : kReadable)
+        if (document == name)
+            readable = title;
+    return std::string(readable) + " \u2014 Notes";
+}
 
 bool showNotebook(Platform& platform, std::string_view name)
 {
@@ -16,7 +32,7 @@ bool showNotebook(Platform& platform, std::string_view name)
         return true;
     view->setString(*path);
     view->readDocumentFromFile(*path);
-    notebook->setTitle(name);
+    notebook->setTitle(notebookTitle(name));
     notebook->center();
     notebook->makeKeyAndOrderFront();
     return true;

@@ -112,6 +112,8 @@ struct MenuParts {
     Window* mainMenuWindow = nullptr;
     IntControl* accuracyField = nullptr;
     IntControl* accuracySlider = nullptr;
+    // The "Exact definitions" check box: 1 checked, 0 not.
+    IntControl* exactDefinitions = nullptr;
     Window* infoPanel = nullptr;
     Window* bonusCalcsWindow = nullptr;
 };

@@ -16,6 +16,8 @@ BuiltWindow& WindowController::parts()
     if (!built_) {
         parts_ = platform_.buildWindow(plan_, *this);
         built_ = true;
+        if (exact_)
+            showTableSet();
     }
     return parts_;
 }
@@ -49,6 +51,20 @@ void WindowController::openWindow(int box, int tag)
     w.makeKeyAndOrderFront();
     if (box >= 0)
         boxAt(box).selectCellWithTag(tag);
+}
+
+void WindowController::setExactDefinitions(bool on)
+{
+    if (on == exact_)
+        return;
+    exact_ = on;
+    if (built_)
+        showTableSet();
+}
+
+void WindowController::showTableSet()
+{
+    window().setTitle(exact_ ? plan_.title + kExactTitleSuffix : plan_.title);
 }
 
 bool WindowController::showNotebookDocument(std::string_view name)

@@ -25,6 +25,13 @@ public:
     Field* field(std::string_view outlet);
     Choice* choice(std::string_view outlet);
 
+    // Which table set the window converts with: the classic tables (the
+    // default) or exact definitions. The title says when it is the latter.
+    // A window not yet built takes the set when it is built.
+    virtual void setExactDefinitions(bool on);
+    bool exactDefinitions() const { return exact_; }
+    static constexpr const char* kExactTitleSuffix = " — exact definitions";
+
     // Why the last entry in a text cell was refused, for the status line.
     const std::string& refusalMessage() const { return refusal_; }
 
@@ -42,12 +49,15 @@ protected:
     // `box` (nothing when box is negative).
     void openWindow(int box, int tag);
     void setRefusalMessage(std::string message) { refusal_ = std::move(message); }
+    // Called once the window is built, to show the table set in use.
+    virtual void showTableSet();
 
 private:
     Platform& platform_;
     WindowPlan plan_;
     BuiltWindow parts_;
     bool built_ = false;
+    bool exact_ = false;
     std::string refusal_;
 };
 

@@ -318,6 +318,8 @@ MenuParts HeadlessPlatform::buildMenu(Controller&)
     parts.accuracyField = intControls_.back().get();
     intControls_.push_back(std::make_unique<HeadlessIntControl>(log_, "AccuracySlider", initialAccuracyField_));
     parts.accuracySlider = intControls_.back().get();
+    intControls_.push_back(std::make_unique<HeadlessIntControl>(log_, "ExactDefinitions", 0));
+    parts.exactDefinitions = intControls_.back().get();
     return parts;
 }
 

@@ -4,6 +4,7 @@
 #include "framework/controller.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -66,6 +67,15 @@ MainMenuWindow::MainMenuWindow(Controller& menu, QWidget* parent) : QMainWindow(
     accuracyRow->addWidget(slider_, 1);
     layout->addWidget(accuracyBox);
 
+    // Only the user's click is a change; the controller setting the box at
+    // launch is not.
+    exact_ = new QCheckBox(tr("E&xact definitions"));
+    exact_->setObjectName(QStringLiteral("ExactDefinitions"));
+    exact_->setToolTip(tr("Convert with the units' exact definitions (2019 SI, the international yard and pound, "
+                          "the imperial and US gallons) instead of the classic tables with their rounded factors"));
+    connect(exact_, &QCheckBox::clicked, this, [&menu] { menu.perform("SetExactDefinitions:"); });
+    layout->addWidget(exact_);
+
     // The field holds the new value before the preference action is sent.
     connect(field_, &QSpinBox::valueChanged, this, [this, &menu](int value) {
         slider_->blockSignals(true);
@@ -117,6 +127,16 @@ MainMenuWindow::MainMenuWindow(Controller& menu, QWidget* parent) : QMainWindow(
     help->addAction(tr("&Summary of the windows"), this, send("ShowSummary:"));
     help->addAction(tr("&Notes on fuel and light"), this, send("ShowNotebook:"));
     help->addAction(tr("SI and binary &prefixes"), this, send("OpenSIPrefixes:"));
+}
+
+int QtCheckControl::intValue() const
+{
+    return box_->isChecked() ? 1 : 0;
+}
+
+void QtCheckControl::setIntValue(int value)
+{
+    box_->setChecked(value != 0);
 }
 
 QWidget* makeInfoPanel()

@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <QWidget>
 
+class QCheckBox;
 class QSlider;
 class QSpinBox;
 
@@ -20,10 +21,23 @@ public:
     MainMenuWindow(Controller& menu, QWidget* parent = nullptr);
     QSpinBox* accuracyField() const { return field_; }
     QSlider* accuracySlider() const { return slider_; }
+    QCheckBox* exactDefinitions() const { return exact_; }
 
 private:
     QSpinBox* field_;
     QSlider* slider_;
+    QCheckBox* exact_;
+};
+
+// The menu's "Exact definitions" check box as the controller sees it.
+class QtCheckControl : public IntControl {
+public:
+    explicit QtCheckControl(QCheckBox* box) : box_(box) {}
+    int intValue() const override;
+    void setIntValue(int value) override;
+
+private:
+    QCheckBox* box_;
 };
 
 QWidget* makeInfoPanel();

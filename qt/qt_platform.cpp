@@ -314,6 +314,8 @@ MenuParts QtPlatform::buildMenu(Controller& owner)
     parts.accuracyField = controls_.back().get();
     controls_.push_back(std::make_unique<QtSliderControl>(menu->accuracySlider()));
     parts.accuracySlider = controls_.back().get();
+    controls_.push_back(std::make_unique<QtCheckControl>(menu->exactDefinitions()));
+    parts.exactDefinitions = controls_.back().get();
     parts.infoPanel = wrap(makeInfoPanel());
     parts.bonusCalcsWindow = wrap(makeBonusCalcsWindow(owner));
     return parts;
@@ -342,12 +344,20 @@ bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
     for (QTextBrowser* text : top->findChildren<QTextBrowser*>())
         if (text->toHtml().contains(QLatin1Char('@')))
             text->setHtml(fill(text->toHtml()));
-    // Buttons name the owner's action they send in an "action" property.
+    // Buttons name the owner's action they send in an "action" property; a
+    // check box may send another one when it is cleared ("actionOff") and
+    // start as a stored setting says ("setting").
     for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
         const QString action = button->property("action").toString();
+        const QString off = button->property("actionOff").toString();
+        const QString setting = button->property("setting").toString();
+        if (button->isCheckable() && !setting.isEmpty())
+            button->setChecked(defaults().boolForKey(setting.toStdString()));
         if (!action.isEmpty())
             QObject::connect(button, &QAbstractButton::clicked, top,
-                             [&owner, a = action.toStdString()] { owner.perform(a); });
+                             [&owner, on = action.toStdString(), off = off.toStdString()](bool checked) {
+                                 owner.perform(checked || off.empty() ? on : off);
+                             });
     }
     owner.connectOutlet(top->objectName().toStdString(), wrap(top));
     if (top->property("showOnLoad").toBool()) {

@@ -5,6 +5,7 @@
 #include "calculators/interpolation.h"
 #include "calculators/power_weight.h"
 #include "calculators/proportion.h"
+#include "framework/notebook.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -156,7 +157,7 @@ TEST(FurtherCalculators, OpenThroughTheMenuWithoutAnAccuracyAndShowTheirNotebook
         ASSERT_TRUE(app.menu().perform(c.openAction));
         EXPECT_EQ(platform.events().count("write"), 0);
         ASSERT_TRUE(app.controller(c.className)->perform(c.notebookAction));
-        EXPECT_EQ(platform.notebookWindow()->title(), c.notebook);
+        EXPECT_EQ(platform.notebookWindow()->title(), notebookTitle(c.notebook));
         EXPECT_TRUE(platform.notebookWindow()->isVisible());
     }
 }

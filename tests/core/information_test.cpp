@@ -2,6 +2,7 @@
 // every window's notebook action.
 #include "app/application.h"
 #include "app/window_registry.h"
+#include "framework/notebook.h"
 #include "headless/headless_platform.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +81,7 @@ TEST(Documents, EveryWindowShowsItsOwnDocumentUnderItsName)
         WindowController* window = m.app.controller(c.className);
         ASSERT_NE(window, nullptr) << c.className;
         ASSERT_TRUE(window->perform(c.action)) << c.className << " " << c.action;
-        EXPECT_EQ(m.platform.notebookWindow()->title(), c.document) << c.className;
+        EXPECT_EQ(m.platform.notebookWindow()->title(), notebookTitle(c.document)) << c.className;
         EXPECT_TRUE(m.platform.notebookWindow()->isVisible());
         const auto loads = m.platform.events().ofKind("notebookLoad");
         ASSERT_EQ(loads.size(), 1u) << c.className << ": no document " << c.document;
@@ -99,9 +100,9 @@ TEST(Printing, PrintsTheKeyWindowOrNothingAndTheMenuShowsItsDocuments)
     EXPECT_EQ(prints[0].target, "LenghtWindow");
     // The menu's notebook shows the same document as the fuel and light window's.
     m.menu.ShowNotebook();
-    EXPECT_EQ(m.platform.notebookWindow()->title(), "Misc");
+    EXPECT_EQ(m.platform.notebookWindow()->title(), "Fuel and light \u2014 Notes");
     m.menu.ShowSummary();
-    EXPECT_EQ(m.platform.notebookWindow()->title(), "Summary");
+    EXPECT_EQ(m.platform.notebookWindow()->title(), "Summary \u2014 Notes");
     m.menu.print();
     EXPECT_EQ(m.platform.events().ofKind("print").back().target, "NotebookWindow");
 }

@@ -149,7 +149,7 @@ TEST(LengthModel, NotebookShowsTheDocumentOrNothing)
 
     rig.platform.resources()["Length.rtfd"] = "/nonexistent/Length.html";
     rig.window.ShowNotebook();
-    EXPECT_EQ(rig.platform.notebookWindow()->title(), "Length");
+    EXPECT_EQ(rig.platform.notebookWindow()->title(), "Length \u2014 Notes");
     EXPECT_TRUE(rig.platform.notebookWindow()->isVisible());
     // An unreadable document leaves its path as the text.
     EXPECT_EQ(rig.platform.notebookView()->text(), "/nonexistent/Length.html");

@@ -87,7 +87,7 @@ TEST(TemperatureWindow, NotebookBeepsWhetherOrNotTheDocumentExists)
     rig.platform.resources()["Temperature.rtfd"] = "/nonexistent/Temperature.rtfd";
     rig.clear();
     ASSERT_TRUE(rig.window.perform("ShowNoteBook:"));
-    EXPECT_EQ(rig.platform.notebookWindow()->title(), "Temperature");
+    EXPECT_EQ(rig.platform.notebookWindow()->title(), "Temperature \u2014 Notes");
     EXPECT_EQ(rig.platform.events().events().back().kind, "beep");  // after the document is shown
     EXPECT_EQ(rig.platform.beeps(), 1);
 }

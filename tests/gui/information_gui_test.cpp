@@ -94,7 +94,7 @@ TEST(InformationGui, InformationWindowsLoadAndShowTheVersionAndTheNotebookItsDoc
     app.menu().ShowSummary();
     QWidget* notebook = topLevel(QStringLiteral("NotebookWindow"));
     ASSERT_NE(notebook, nullptr);
-    EXPECT_EQ(notebook->windowTitle(), QStringLiteral("Summary"));
+    EXPECT_EQ(notebook->windowTitle(), QStringLiteral("Summary \u2014 Notes"));
     auto* document = notebook->findChild<QTextBrowser*>();
     ASSERT_NE(document, nullptr);
     EXPECT_GT(document->toPlainText().size(), 200);
