@@ -10,13 +10,7 @@ Application::Application(Platform& platform) : menu_(platform)
     for (const WindowEntry& entry : windowRegistry()) {
         controllers_.push_back(entry.make(platform));
         classNames_.push_back(entry.className);
-        for (int i = 0; i < kConverterCount; ++i)
-            if (kConverterClassNames[i] == entry.className)
-                menu_.connect(static_cast<Converter>(i),
-                              dynamic_cast<ConverterWindow*>(controllers_.back().get()));
-        for (int i = 0; i < kCalculatorCount; ++i)
-            if (kCalculatorOpenActions[i] == entry.openAction)
-                menu_.connectCalculator(i, controllers_.back().get());
+        menu_.connect(entry.className, controllers_.back().get());
     }
 }
 

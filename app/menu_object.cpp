@@ -1,50 +1,25 @@
 #include "app/menu_object.h"
 
+#include "app/window_registry.h"
 #include "framework/converter_window.h"
 
 namespace ambrel {
 
-const std::array<std::string_view, kConverterCount> kConverterClassNames = {
-    "AreaObject",   "ComputingObject", "PowerEnergyObject", "LenghtObject",
-    "WeightObject", "MiscObject",      "PressureObject",    "TempObject",
-    "TimeObject",   "VelocityObject",  "VolumeObject",
-};
-
-const std::array<std::string_view, kConverterCount> kConverterOpenActions = {
-    "OpenAreaWindow:",   "OpenComputingWindow:", "OpenPowerEnergyWindow:", "OpenLenghtWindow:",
-    "OpenWeightWindow:", "OpenMiscWindow:",      "OpenPressureWindow:",    "OpenTempWindow:",
-    "OpenTimeWindow:",   "OpenVelocityWindow:",  "OpenVolumeWindow:",
-};
-
-const std::array<std::string_view, kCalculatorCount> kCalculatorOpenActions = {
-    "OpenFileTransCalcWindow:",
-    "OpenfindxWindow:",
-    "OpenInterpolateCalcWindow:",
-    "OpenPowerWeightRatioWindow:",
-};
-
-namespace {
-
-// The order in which an accuracy change reaches the opened converters.
-constexpr Converter kBroadcastOrder[] = {
-    Converter::Temp,   Converter::Area,     Converter::Computing, Converter::PowerEnergy,
-    Converter::Lenght, Converter::Weight,   Converter::Misc,      Converter::Pressure,
-    Converter::Time,   Converter::Velocity, Converter::Volume,
-};
-
-}  // namespace
-
 MenuObject::MenuObject(Platform& platform) : platform_(platform)
 {
-    for (int i = 0; i < kConverterCount; ++i) {
-        const auto which = static_cast<Converter>(i);
-        addAction(std::string(kConverterOpenActions[i]), [this, which] { openConverter(which); });
+    for (const WindowEntry& entry : windowRegistry()) {
+        slots_.push_back({&entry});
+        const std::size_t i = slots_.size() - 1;
+        if (entry.takesAccuracy())
+            addAction(entry.openAction, [this, i] { openConverter(slots_[i]); });
+        else
+            addAction(entry.openAction, [this, i] {
+                if (slots_[i].controller)
+                    slots_[i].controller->perform(slots_[i].entry->openAction);
+            });
     }
-    for (int i = 0; i < kCalculatorCount; ++i)
-        addAction(std::string(kCalculatorOpenActions[i]), [this, i] {
-            if (calculators_[i])
-                calculators_[i]->perform(kCalculatorOpenActions[i]);
-        });
+    for (const WindowEntry* entry : broadcastOrder())
+        broadcast_.push_back(static_cast<int>(entry - windowRegistry().data()));
     addAction("OpenBonusCalcsWindow:", [this] { OpenBonusCalcsWindow(); });
     addAction("SetAccuracyPref:", [this] { SetAccuracyPref(); });
     addAction("SetExactDefinitions:", [this] { SetExactDefinitions(); });
@@ -58,31 +33,56 @@ MenuObject::MenuObject(Platform& platform) : platform_(platform)
 const MenuParts& MenuObject::parts()
 {
     if (!built_) {
-        parts_ = platform_.buildMenu(*this);
+        parts_ = platform_.buildMenu(*this, menuPlan());
         built_ = true;
     }
     return parts_;
 }
 
-void MenuObject::connect(Converter which, ConverterWindow* controller)
+MenuObject::Slot* MenuObject::slot(std::string_view className)
 {
-    connections_[static_cast<int>(which)] = controller;
+    for (Slot& s : slots_)
+        if (className == s.entry->className)
+            return &s;
+    return nullptr;
 }
 
-ConverterWindow* MenuObject::connection(Converter which) const
+const MenuObject::Slot* MenuObject::slot(std::string_view className) const
 {
-    return connections_[static_cast<int>(which)];
+    return const_cast<MenuObject*>(this)->slot(className);
 }
 
-void MenuObject::connectCalculator(int index, Controller* calculator)
+void MenuObject::connect(std::string_view className, WindowController* controller)
 {
-    if (index >= 0 && index < kCalculatorCount)
-        calculators_[index] = calculator;
+    Slot* s = slot(className);
+    if (!s)
+        return;
+    // A converter must take the accuracy, or it stays unconnected.
+    if (s->entry->takesAccuracy() && controller && !dynamic_cast<ConverterWindow*>(controller))
+        controller = nullptr;
+    s->controller = controller;
 }
 
-Controller* MenuObject::calculatorConnection(int index) const
+WindowController* MenuObject::connection(std::string_view className) const
 {
-    return index >= 0 && index < kCalculatorCount ? calculators_[index] : nullptr;
+    const Slot* s = slot(className);
+    return s ? s->controller : nullptr;
+}
+
+bool MenuObject::opened(std::string_view className) const
+{
+    const Slot* s = slot(className);
+    return s && s->opened;
+}
+
+MenuPlan MenuObject::menuPlan() const
+{
+    MenuPlan plan;
+    for (WindowKind kind : {WindowKind::Converter, WindowKind::Calculator})
+        for (const WindowEntry* entry : menuOrder(kind))
+            (kind == WindowKind::Converter ? plan.converters : plan.calculators)
+                .push_back({entry->menuTitle, entry->openAction, connection(entry->className) != nullptr});
+    return plan;
 }
 
 void MenuObject::connectOutlet(std::string_view name, Window* window)
@@ -146,16 +146,15 @@ MenuObject& MenuObject::CloseInfoPanel()
     return *this;
 }
 
-void MenuObject::openConverter(Converter which)
+void MenuObject::openConverter(Slot& slot)
 {
-    const int i = static_cast<int>(which);
-    ConverterWindow* converter = connections_[i];
+    auto* converter = static_cast<ConverterWindow*>(slot.controller);
     if (!converter)
         return;
     converter->setExactDefinitions(exact_);
     converter->accuracyChange(parts().accuracyField->intValue());
-    converter->perform(kConverterOpenActions[i]);
-    opened_[i] = 1;
+    converter->perform(slot.entry->openAction);
+    slot.opened = true;
 }
 
 void MenuObject::OpenBonusCalcsWindow()
@@ -168,9 +167,9 @@ void MenuObject::OpenBonusCalcsWindow()
 void MenuObject::SetAccuracyPref()
 {
     const int accuracy = parts().accuracyField->intValue();
-    for (Converter which : kBroadcastOrder)
-        if (opened(which))
-            connections_[static_cast<int>(which)]->accuracyChange(accuracy);
+    for (int i : broadcast_)
+        if (slots_[i].opened)
+            static_cast<ConverterWindow*>(slots_[i].controller)->accuracyChange(accuracy);
     platform_.defaults().setInteger(kAccuracyKey, accuracy);
     platform_.defaults().setBool(kUsePreferences, true);
 }
@@ -197,12 +196,9 @@ void MenuObject::chooseExactDefinitions(bool on)
 // built for it.
 void MenuObject::applyTableSet()
 {
-    for (ConverterWindow* converter : connections_)
-        if (converter)
-            converter->setExactDefinitions(exact_);
-    for (Controller* calculator : calculators_)
-        if (auto* window = dynamic_cast<WindowController*>(calculator))
-            window->setExactDefinitions(exact_);
+    for (const Slot& s : slots_)
+        if (s.controller)
+            s.controller->setExactDefinitions(exact_);
 }
 
 }  // namespace ambrel

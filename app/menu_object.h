@@ -5,38 +5,14 @@
 #include "framework/controller.h"
 #include "framework/platform.h"
 
-#include <array>
-#include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace ambrel {
 
 class ConverterWindow;
-
-// The eleven converter connections, in declaration order.
-enum class Converter : int {
-    Area,
-    Computing,
-    PowerEnergy,
-    Lenght,
-    Weight,
-    Misc,
-    Pressure,
-    Temp,
-    Time,
-    Velocity,
-    Volume,
-};
-inline constexpr int kConverterCount = 11;
-
-// The class name each connection names, in declaration order.
-extern const std::array<std::string_view, kConverterCount> kConverterClassNames;
-// The opening action of each connection, in declaration order.
-extern const std::array<std::string_view, kConverterCount> kConverterOpenActions;
-
-// The further calculators' opening actions, in the order their window lists them.
-inline constexpr int kCalculatorCount = 4;
-extern const std::array<std::string_view, kCalculatorCount> kCalculatorOpenActions;
+class WindowController;
+struct WindowEntry;
 
 class MenuObject : public Controller {
 public:
@@ -49,13 +25,12 @@ public:
 
     explicit MenuObject(Platform& platform);
 
-    // Connects a converter controller; unconnected converters cannot be opened.
-    void connect(Converter which, ConverterWindow* controller);
-    ConverterWindow* connection(Converter which) const;
+    // Connects the controller of the registered window `className`;
+    // a window not connected cannot be opened and its button is disabled.
     // The window of further calculators relays each calculator's opening
     // action, so its buttons work whichever calculators are connected.
-    void connectCalculator(int index, Controller* calculator);
-    Controller* calculatorConnection(int index) const;
+    void connect(std::string_view className, WindowController* controller);
+    WindowController* connection(std::string_view className) const;
 
     void applicationDidFinishLaunching();
     void ButtonFromFirstRunWindow();
@@ -67,17 +42,19 @@ public:
     void UseExactDefinitions() { chooseExactDefinitions(true); }
     void UseClassicTables() { chooseExactDefinitions(false); }
     bool exactDefinitions() const { return exact_; }
-    void OpenAreaWindow() { openConverter(Converter::Area); }
-    void OpenComputingWindow() { openConverter(Converter::Computing); }
-    void OpenPowerEnergyWindow() { openConverter(Converter::PowerEnergy); }
-    void OpenLenghtWindow() { openConverter(Converter::Lenght); }
-    void OpenWeightWindow() { openConverter(Converter::Weight); }
-    void OpenMiscWindow() { openConverter(Converter::Misc); }
-    void OpenPressureWindow() { openConverter(Converter::Pressure); }
-    void OpenTempWindow() { openConverter(Converter::Temp); }
-    void OpenTimeWindow() { openConverter(Converter::Time); }
-    void OpenVelocityWindow() { openConverter(Converter::Velocity); }
-    void OpenVolumeWindow() { openConverter(Converter::Volume); }
+    // The converters' opening actions under their own names, for callers in
+    // code; the menu registers every window's action from the registry.
+    void OpenAreaWindow() { perform("OpenAreaWindow:"); }
+    void OpenComputingWindow() { perform("OpenComputingWindow:"); }
+    void OpenPowerEnergyWindow() { perform("OpenPowerEnergyWindow:"); }
+    void OpenLenghtWindow() { perform("OpenLenghtWindow:"); }
+    void OpenWeightWindow() { perform("OpenWeightWindow:"); }
+    void OpenMiscWindow() { perform("OpenMiscWindow:"); }
+    void OpenPressureWindow() { perform("OpenPressureWindow:"); }
+    void OpenTempWindow() { perform("OpenTempWindow:"); }
+    void OpenTimeWindow() { perform("OpenTimeWindow:"); }
+    void OpenVelocityWindow() { perform("OpenVelocityWindow:"); }
+    void OpenVolumeWindow() { perform("OpenVolumeWindow:"); }
     void OpenBonusCalcsWindow();
 
     // Information windows, documents, printing and the home page.
@@ -93,14 +70,23 @@ public:
     static const char* homePage();
 
     // Whether the converter has been opened through the menu since launch.
-    bool opened(Converter which) const { return opened_[static_cast<int>(which)] == 1; }
+    bool opened(std::string_view className) const;
 
     void connectOutlet(std::string_view name, Window* window) override;
     Window* firstRunWindow() const { return firstRunWindow_; }
     const MenuParts& parts();
 
 private:
-    void openConverter(Converter which);
+    // A registered window and what the menu knows of it.
+    struct Slot {
+        const WindowEntry* entry;
+        WindowController* controller = nullptr;
+        bool opened = false;
+    };
+    Slot* slot(std::string_view className);
+    const Slot* slot(std::string_view className) const;
+    void openConverter(Slot& slot);
+    MenuPlan menuPlan() const;
     void loadInformation(std::string_view name);
     void addInformationActions();
     void showInfoPanelForAWhile();
@@ -111,9 +97,8 @@ private:
     MenuParts parts_;
     bool built_ = false;
     Window* firstRunWindow_ = nullptr;
-    std::array<ConverterWindow*, kConverterCount> connections_{};
-    std::array<Controller*, kCalculatorCount> calculators_{};
-    std::array<std::int32_t, kConverterCount> opened_{};
+    std::vector<Slot> slots_;  // in the registry's order
+    std::vector<int> broadcast_;  // indices into slots_, in broadcast order
     bool exact_ = false;
 };
 

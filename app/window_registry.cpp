@@ -2,6 +2,8 @@
 
 #include "framework/converter_window.h"
 
+#include <algorithm>
+
 #include "calculators/file_transfer.h"
 #include "calculators/interpolation.h"
 #include "calculators/power_weight.h"
@@ -28,45 +30,79 @@ std::unique_ptr<WindowController> make(Platform& platform)
     return std::make_unique<T>(platform);
 }
 
-// In the order the menu lists them.
-constexpr WindowEntry kWindows[] = {
-    {"length", "LenghtObject", "OpenLenghtWindow:", true, make<LenghtObject>},
-    {"area", "AreaObject", "OpenAreaWindow:", true, make<AreaObject>},
-    {"velocity", "VelocityObject", "OpenVelocityWindow:", true, make<VelocityObject>},
-    {"pressure", "PressureObject", "OpenPressureWindow:", true, make<PressureObject>},
-    {"temperature", "TempObject", "OpenTempWindow:", true, make<TempObject>},
-    {"time", "TimeObject", "OpenTimeWindow:", true, make<TimeObject>},
-    {"volume", "VolumeObject", "OpenVolumeWindow:", true, make<VolumeObject>},
-    {"weight", "WeightObject", "OpenWeightWindow:", true, make<WeightObject>},
-    {"power-energy", "PowerEnergyObject", "OpenPowerEnergyWindow:", true, make<PowerEnergyObject>},
-    {"fuel-light", "MiscObject", "OpenMiscWindow:", true, make<MiscObject>},
-    {"computing", "ComputingObject", "OpenComputingWindow:", true, make<ComputingObject>},
-    {"file-transfer", "FileTransferCalc", "OpenFileTransCalcWindow:", false, make<FileTransferCalc>},
-    {"proportion", "FindXcalc", "OpenfindxWindow:", false, make<FindXcalc>},
-    {"interpolation", "InterpolateCalc", "OpenInterpolateCalcWindow:", false, make<InterpolateCalc>},
-    {"power-weight", "PowerWeightRatio", "OpenPowerWeightRatioWindow:", false, make<PowerWeightRatio>},
-};
+template <class T>
+WindowEntry entry(const WindowIdentity& identity)
+{
+    return {identity, make<T>};
+}
+
+std::vector<const WindowEntry*> sortedBy(int WindowIdentity::*key, WindowKind kind)
+{
+    std::vector<const WindowEntry*> entries;
+    for (const WindowEntry& e : windowRegistry())
+        if (e.kind == kind)
+            entries.push_back(&e);
+    std::stable_sort(entries.begin(), entries.end(),
+                     [key](const WindowEntry* a, const WindowEntry* b) { return a->*key < b->*key; });
+    return entries;
+}
 
 }  // namespace
 
 std::span<const WindowEntry> windowRegistry()
 {
-    return kWindows;
+    // One line a window: a new window adds its own file pair and a line here.
+    static const WindowEntry windows[] = {
+        entry<LenghtObject>(kLengthDef.identity),
+        entry<AreaObject>(kAreaDef.identity),
+        entry<VelocityObject>(kVelocityDef.identity),
+        entry<PressureObject>(kPressureDef.identity),
+        entry<TempObject>(kTemperatureDef.identity),
+        entry<TimeObject>(kTimeDef.identity),
+        entry<VolumeObject>(kVolumeDef.identity),
+        entry<WeightObject>(kWeightDef.identity),
+        entry<PowerEnergyObject>(kPowerEnergyDef.identity),
+        entry<MiscObject>(kFuelLightDef.identity),
+        entry<ComputingObject>(kComputingDef.identity),
+        entry<FileTransferCalc>(kFileTransferIdentity),
+        entry<FindXcalc>(kProportionIdentity),
+        entry<InterpolateCalc>(kInterpolationIdentity),
+        entry<PowerWeightRatio>(kPowerWeightIdentity),
+    };
+    return windows;
 }
 
 const WindowEntry* findWindow(std::string_view cliName)
 {
-    for (const WindowEntry& e : kWindows)
+    for (const WindowEntry& e : windowRegistry())
         if (cliName == e.cliName)
             return &e;
     return nullptr;
+}
+
+const WindowEntry* findWindowByClass(std::string_view className)
+{
+    for (const WindowEntry& e : windowRegistry())
+        if (className == e.className)
+            return &e;
+    return nullptr;
+}
+
+std::vector<const WindowEntry*> menuOrder(WindowKind kind)
+{
+    return sortedBy(&WindowIdentity::menuPosition, kind);
+}
+
+std::vector<const WindowEntry*> broadcastOrder()
+{
+    return sortedBy(&WindowIdentity::broadcastRank, WindowKind::Converter);
 }
 
 std::unique_ptr<WindowController> openWindow(const WindowEntry& entry, Platform& platform, int accuracy, bool exact)
 {
     std::unique_ptr<WindowController> window = entry.make(platform);
     window->setExactDefinitions(exact);
-    if (entry.takesAccuracy)
+    if (entry.takesAccuracy())
         if (auto* converter = dynamic_cast<ConverterWindow*>(window.get()))
             converter->accuracyChange(accuracy);
     window->perform(entry.openAction);

@@ -1,27 +1,36 @@
-// Every window the program has, by the name the command line uses.
+// Every window the program has, each declared once with its window (its
+// WindowIdentity); the menu, its buttons, the accuracy broadcast and the
+// command line's window list all come from here.
 #pragma once
 
 #include "framework/window_controller.h"
+#include "framework/window_identity.h"
 
 #include <memory>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace ambrel {
 
-struct WindowEntry {
-    const char* cliName;      // "length"
-    const char* className;    // "LenghtObject"
-    const char* openAction;   // "OpenLenghtWindow:"
-    bool takesAccuracy;       // converters do; the further calculators do not
+struct WindowEntry : WindowIdentity {
     std::unique_ptr<WindowController> (*make)(Platform&);
+
+    bool takesAccuracy() const { return kind == WindowKind::Converter; }
 };
 
+// In the command line's order.
 std::span<const WindowEntry> windowRegistry();
 const WindowEntry* findWindow(std::string_view cliName);
+const WindowEntry* findWindowByClass(std::string_view className);
 
-// Makes the window of `entry` and opens it the way the menu does: the table
-// set, the accuracy (converters only), then its opening action.
+// The windows of one kind in the order their buttons are listed.
+std::vector<const WindowEntry*> menuOrder(WindowKind kind);
+// The converters in the order an accuracy change reaches them.
+std::vector<const WindowEntry*> broadcastOrder();
+
+// Makes the window of `entry` and opens it the way the menu does: the
+// accuracy first (converters only), then its opening action.
 std::unique_ptr<WindowController> openWindow(const WindowEntry& entry, Platform& platform, int accuracy,
                                              bool exact = false);
 

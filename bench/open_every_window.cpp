@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     const bool closeEach = qEnvironmentVariableIsSet("AMBREL_CLOSE_EACH");
     for (const ambrel::WindowEntry& entry : ambrel::windowRegistry()) {
         ambrel::WindowController* window = ambrel.controller(entry.className);
-        if (entry.takesAccuracy)
+        if (entry.takesAccuracy())
             ambrel.menu().perform(entry.openAction);
         else
             window->perform(entry.openAction);

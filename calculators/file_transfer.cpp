@@ -86,13 +86,22 @@ Sixties countSixties(double amount)
     return {std::floor((amount - rest) / 60), rest};
 }
 
+const WindowIdentity kFileTransferIdentity = {
+    .cliName = "file-transfer",
+    .className = "FileTransferCalc",
+    .openAction = "OpenFileTransCalcWindow:",
+    .menuTitle = "&File transfer time…",
+    .kind = WindowKind::Calculator,
+    .menuPosition = 0,
+};
+
 FileTransferCalc::FileTransferCalc(Platform& platform) : WindowController(platform, makePlan())
 {
     addAction("Calc:", [this] { Calc(); });
     addAction("FileSize1MB:", [this] { FileSize1MB(); });
     addAction("FileSize5MB:", [this] { FileSize5MB(); });
     addAction("FileSize10MB:", [this] { FileSize10MB(); });
-    addAction("OpenFileTransCalcWindow:", [this] { OpenFileTransCalcWindow(); });
+    addAction(kFileTransferIdentity.openAction, [this] { OpenFileTransCalcWindow(); });
     addAction("ShowNotebook:", [this] { ShowNotebook(); });
 }
 

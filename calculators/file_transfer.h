@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/window_controller.h"
+#include "framework/window_identity.h"
 
 namespace ambrel {
 
@@ -16,6 +17,8 @@ struct Sixties {
 // not a number counts none and is left as it is; an infinite amount counts
 // infinitely many and leaves an infinite rest, so every field reads "inf".
 Sixties countSixties(double amount);
+
+extern const WindowIdentity kFileTransferIdentity;
 
 // How long a file takes to cross a line of a given speed, in hours, minutes
 // and seconds.

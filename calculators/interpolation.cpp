@@ -35,10 +35,19 @@ WindowPlan makePlan()
 
 }  // namespace
 
+const WindowIdentity kInterpolationIdentity = {
+    .cliName = "interpolation",
+    .className = "InterpolateCalc",
+    .openAction = "OpenInterpolateCalcWindow:",
+    .menuTitle = "&Interpolation…",
+    .kind = WindowKind::Calculator,
+    .menuPosition = 2,
+};
+
 InterpolateCalc::InterpolateCalc(Platform& platform) : WindowController(platform, makePlan())
 {
     addAction("Calc:", [this] { Calc(); });
-    addAction("OpenInterpolateCalcWindow:", [this] { OpenInterpolateCalcWindow(); });
+    addAction(kInterpolationIdentity.openAction, [this] { OpenInterpolateCalcWindow(); });
     addAction("ShowNotebook:", [this] { ShowNotebook(); });
 }
 

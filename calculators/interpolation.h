@@ -1,8 +1,11 @@
 #pragma once
 
 #include "framework/window_controller.h"
+#include "framework/window_identity.h"
 
 namespace ambrel {
+
+extern const WindowIdentity kInterpolationIdentity;
 
 // The value at B on the straight line through the points (A, D) and (C, E).
 class InterpolateCalc : public WindowController {

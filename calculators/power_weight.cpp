@@ -27,10 +27,19 @@ WindowPlan makePlan()
 
 }  // namespace
 
+const WindowIdentity kPowerWeightIdentity = {
+    .cliName = "power-weight",
+    .className = "PowerWeightRatio",
+    .openAction = "OpenPowerWeightRatioWindow:",
+    .menuTitle = "Power to &weight…",
+    .kind = WindowKind::Calculator,
+    .menuPosition = 3,
+};
+
 PowerWeightRatio::PowerWeightRatio(Platform& platform) : WindowController(platform, makePlan())
 {
     addAction("Calc:", [this] { Calc(); });
-    addAction("OpenPowerWeightRatioWindow:", [this] { OpenPowerWeightRatioWindow(); });
+    addAction(kPowerWeightIdentity.openAction, [this] { OpenPowerWeightRatioWindow(); });
     addAction("ShowNoteBook:", [this] { ShowNoteBook(); });
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "framework/window_controller.h"
+#include "framework/window_identity.h"
 
 namespace ambrel {
+
+extern const WindowIdentity kPowerWeightIdentity;
 
 // Horsepower per unit of weight, always shown to three decimals.
 class PowerWeightRatio : public WindowController {

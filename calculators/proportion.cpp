@@ -29,10 +29,19 @@ WindowPlan makePlan()
 
 }  // namespace
 
+const WindowIdentity kProportionIdentity = {
+    .cliName = "proportion",
+    .className = "FindXcalc",
+    .openAction = "OpenfindxWindow:",
+    .menuTitle = "&Proportion…",
+    .kind = WindowKind::Calculator,
+    .menuPosition = 1,
+};
+
 FindXcalc::FindXcalc(Platform& platform) : WindowController(platform, makePlan())
 {
     addAction("Calc:", [this] { Calc(); });
-    addAction("OpenfindxWindow:", [this] { OpenfindxWindow(); });
+    addAction(kProportionIdentity.openAction, [this] { OpenfindxWindow(); });
     addAction("ShowNotebook:", [this] { ShowNotebook(); });
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "framework/window_controller.h"
+#include "framework/window_identity.h"
 
 namespace ambrel {
+
+extern const WindowIdentity kProportionIdentity;
 
 // The missing term x of "A is to B as x is to C".
 class FindXcalc : public WindowController {

@@ -74,8 +74,20 @@ Notation notationOf(int tag)
 }  // namespace
 
 const ConverterDef kComputingDef = {
-    "computing", "ComputingObject", "ComputingWindow", "Computing", "OpenComputingWindow:", "ShowNotebook:",
-    "Computing", kBoxes, kBinaryRows, kDataSizeBox, 4,
+    .identity = {.cliName = "computing",
+                 .className = "ComputingObject",
+                 .openAction = "OpenComputingWindow:",
+                 .menuTitle = "&Computing",
+                 .menuPosition = 10,
+                 .broadcastRank = 2},
+    .windowOutlet = "ComputingWindow",
+    .title = "Computing",
+    .notebookAction = "ShowNotebook:",
+    .notebook = "Computing",
+    .boxes = kBoxes,
+    .rows = kBinaryRows,
+    .openBox = kDataSizeBox,
+    .openTag = 4,
 };
 
 const std::span<const UnitRow> kDataSizeTables[2] = {kBinaryRows, kDecimalRows};

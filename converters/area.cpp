@@ -39,8 +39,20 @@ constexpr UnitRow kRows[] = {
 }  // namespace
 
 const ConverterDef kAreaDef = {
-    "area", "AreaObject", "AreaWindow", "Area", "OpenAreaWindow:", "ShowNotebook:",
-    "Area", kBoxes, kRows, 0, 2,
+    .identity = {.cliName = "area",
+                 .className = "AreaObject",
+                 .openAction = "OpenAreaWindow:",
+                 .menuTitle = "&Area",
+                 .menuPosition = 1,
+                 .broadcastRank = 1},
+    .windowOutlet = "AreaWindow",
+    .title = "Area",
+    .notebookAction = "ShowNotebook:",
+    .notebook = "Area",
+    .boxes = kBoxes,
+    .rows = kRows,
+    .openBox = 0,
+    .openTag = 2,
 };
 
 }  // namespace ambrel

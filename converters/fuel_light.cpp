@@ -41,8 +41,20 @@ constexpr UnitRow kRows[] = {
 }  // namespace
 
 const ConverterDef kFuelLightDef = {
-    "fuel-light", "MiscObject", "MiscWindow", "Fuel Efficiency and Light", "OpenMiscWindow:", "ShowNotebook:",
-    "Misc", kBoxes, kRows, -1, 0,
+    .identity = {.cliName = "fuel-light",
+                 .className = "MiscObject",
+                 .openAction = "OpenMiscWindow:",
+                 .menuTitle = "&Fuel and light",
+                 .menuPosition = 9,
+                 .broadcastRank = 6},
+    .windowOutlet = "MiscWindow",
+    .title = "Fuel Efficiency and Light",
+    .notebookAction = "ShowNotebook:",
+    .notebook = "Misc",
+    .boxes = kBoxes,
+    .rows = kRows,
+    .openBox = -1,
+    .openTag = 0,
 };
 
 MiscObject::MiscObject(Platform& platform) : ConverterWindow(platform, kFuelLightDef)

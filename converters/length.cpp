@@ -50,8 +50,20 @@ constexpr UnitRow kRows[] = {
 }  // namespace
 
 const ConverterDef kLengthDef = {
-    "length", "LenghtObject", "LenghtWindow", "Length", "OpenLenghtWindow:", "ShowNotebook:",
-    "Length", kBoxes, kRows, 0, 3,
+    .identity = {.cliName = "length",
+                 .className = "LenghtObject",
+                 .openAction = "OpenLenghtWindow:",
+                 .menuTitle = "&Length",
+                 .menuPosition = 0,
+                 .broadcastRank = 4},
+    .windowOutlet = "LenghtWindow",
+    .title = "Length",
+    .notebookAction = "ShowNotebook:",
+    .notebook = "Length",
+    .boxes = kBoxes,
+    .rows = kRows,
+    .openBox = 0,
+    .openTag = 3,
 };
 
 }  // namespace ambrel

@@ -53,8 +53,20 @@ constexpr UnitRow kRows[] = {
 }  // namespace
 
 const ConverterDef kPowerEnergyDef = {
-    "power-energy", "PowerEnergyObject", "PowerEnergyWindow", "Power and Energy", "OpenPowerEnergyWindow:",
-    "ShowNoteBook:", "PowerEnergy", kBoxes, kRows, 1, 0,
+    .identity = {.cliName = "power-energy",
+                 .className = "PowerEnergyObject",
+                 .openAction = "OpenPowerEnergyWindow:",
+                 .menuTitle = "Power and &energy",
+                 .menuPosition = 8,
+                 .broadcastRank = 3},
+    .windowOutlet = "PowerEnergyWindow",
+    .title = "Power and Energy",
+    .notebookAction = "ShowNoteBook:",
+    .notebook = "PowerEnergy",
+    .boxes = kBoxes,
+    .rows = kRows,
+    .openBox = 1,
+    .openTag = 0,
 };
 
 void PowerEnergyObject::convert(int boxNumber)

@@ -45,8 +45,20 @@ constexpr UnitRow kRows[] = {
 }  // namespace
 
 const ConverterDef kPressureDef = {
-    "pressure", "PressureObject", "PressureWindow", "Pressure", "OpenPressureWindow:", "ShowNoteBook:",
-    "Pressure", kBoxes, kRows, 0, 1,
+    .identity = {.cliName = "pressure",
+                 .className = "PressureObject",
+                 .openAction = "OpenPressureWindow:",
+                 .menuTitle = "&Pressure",
+                 .menuPosition = 7,
+                 .broadcastRank = 7},
+    .windowOutlet = "PressureWindow",
+    .title = "Pressure",
+    .notebookAction = "ShowNoteBook:",
+    .notebook = "Pressure",
+    .boxes = kBoxes,
+    .rows = kRows,
+    .openBox = 0,
+    .openTag = 1,
 };
 
 }  // namespace ambrel

@@ -32,8 +32,20 @@ constexpr UnitRow kRows[] = {
 }  // namespace
 
 const ConverterDef kTemperatureDef = {
-    "temperature", "TempObject", "TempWindow", "Temperature", "OpenTempWindow:", "ShowNoteBook:",
-    "Temperature", kBoxes, kRows, 0, 0,
+    .identity = {.cliName = "temperature",
+                 .className = "TempObject",
+                 .openAction = "OpenTempWindow:",
+                 .menuTitle = "&Temperature",
+                 .menuPosition = 4,
+                 .broadcastRank = 0},
+    .windowOutlet = "TempWindow",
+    .title = "Temperature",
+    .notebookAction = "ShowNoteBook:",
+    .notebook = "Temperature",
+    .boxes = kBoxes,
+    .rows = kRows,
+    .openBox = 0,
+    .openTag = 0,
 };
 
 Field* TempObject::fahrenheitCell()

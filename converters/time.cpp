@@ -35,8 +35,20 @@ constexpr UnitRow kRows[] = {
 }  // namespace
 
 const ConverterDef kTimeDef = {
-    "time", "TimeObject", "TimeWindow", "Time", "OpenTimeWindow:", "ShowNotebook:",
-    "Time", kBoxes, kRows, 0, 6,
+    .identity = {.cliName = "time",
+                 .className = "TimeObject",
+                 .openAction = "OpenTimeWindow:",
+                 .menuTitle = "T&ime",
+                 .menuPosition = 5,
+                 .broadcastRank = 8},
+    .windowOutlet = "TimeWindow",
+    .title = "Time",
+    .notebookAction = "ShowNotebook:",
+    .notebook = "Time",
+    .boxes = kBoxes,
+    .rows = kRows,
+    .openBox = 0,
+    .openTag = 6,
 };
 
 void TimeObject::accuracyChange(int digits)

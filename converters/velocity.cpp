@@ -47,8 +47,20 @@ constexpr UnitRow kRows[] = {
 }  // namespace
 
 const ConverterDef kVelocityDef = {
-    "velocity", "VelocityObject", "VelocityWindow", "Velocity", "OpenVelocityWindow:", "ShowNotebook:",
-    "Velocity", kBoxes, kRows, 0, 5,
+    .identity = {.cliName = "velocity",
+                 .className = "VelocityObject",
+                 .openAction = "OpenVelocityWindow:",
+                 .menuTitle = "&Velocity",
+                 .menuPosition = 6,
+                 .broadcastRank = 9},
+    .windowOutlet = "VelocityWindow",
+    .title = "Velocity",
+    .notebookAction = "ShowNotebook:",
+    .notebook = "Velocity",
+    .boxes = kBoxes,
+    .rows = kRows,
+    .openBox = 0,
+    .openTag = 5,
 };
 
 VelocityObject::VelocityObject(Platform& platform)

@@ -75,8 +75,20 @@ constexpr UnitRow kRows[] = {
 }  // namespace
 
 const ConverterDef kVolumeDef = {
-    "volume", "VolumeObject", "VolumeWindow", "Volume", "OpenVolumeWindow:", "ShowNotebook:",
-    "Volume", kBoxes, kRows, 0, 3,
+    .identity = {.cliName = "volume",
+                 .className = "VolumeObject",
+                 .openAction = "OpenVolumeWindow:",
+                 .menuTitle = "V&olume",
+                 .menuPosition = 2,
+                 .broadcastRank = 10},
+    .windowOutlet = "VolumeWindow",
+    .title = "Volume",
+    .notebookAction = "ShowNotebook:",
+    .notebook = "Volume",
+    .boxes = kBoxes,
+    .rows = kRows,
+    .openBox = 0,
+    .openTag = 3,
 };
 
 }  // namespace ambrel

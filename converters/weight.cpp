@@ -64,8 +64,20 @@ constexpr UnitRow kRows[] = {
 }  // namespace
 
 const ConverterDef kWeightDef = {
-    "weight", "WeightObject", "WeightWindow", "Weight", "OpenWeightWindow:", "ShowNotebook:",
-    "Weight", kBoxes, kRows, 0, 8,
+    .identity = {.cliName = "weight",
+                 .className = "WeightObject",
+                 .openAction = "OpenWeightWindow:",
+                 .menuTitle = "&Weight",
+                 .menuPosition = 3,
+                 .broadcastRank = 5},
+    .windowOutlet = "WeightWindow",
+    .title = "Weight",
+    .notebookAction = "ShowNotebook:",
+    .notebook = "Weight",
+    .boxes = kBoxes,
+    .rows = kRows,
+    .openBox = 0,
+    .openTag = 8,
 };
 
 }  // namespace ambrel

@@ -3,6 +3,7 @@
 
 #include "framework/exact.h"
 #include "framework/formula.h"
+#include "framework/window_identity.h"
 
 #include <span>
 
@@ -31,11 +32,9 @@ struct UnitRow {
 };
 
 struct ConverterDef {
-    const char* cliName;         // "length"
-    const char* className;       // "LenghtObject"
+    WindowIdentity identity;
     const char* windowOutlet;    // "LenghtWindow"
     const char* title;           // window title
-    const char* openAction;      // "OpenLenghtWindow:"
     const char* notebookAction;  // "ShowNotebook:" or "ShowNoteBook:"
     const char* notebook;        // document name, "Length"
     std::span<const BoxDef> boxes;

@@ -65,7 +65,7 @@ ConverterWindow::ConverterWindow(Platform& platform, const ConverterDef& def, Wi
     lastValues_.assign(boxes, 0);
     for (int box = 0; box < boxes; ++box)
         addAction(def_.boxes[box].action, [this, box] { boxAction(box); });
-    addAction(def_.openAction, [this] { open(); });
+    addAction(def_.identity.openAction, [this] { open(); });
     addAction(def_.notebookAction, [this] { showNotebook(); });
 }
 

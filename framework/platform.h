@@ -107,6 +107,19 @@ struct BuiltWindow {
     std::vector<Choice*> choices;
 };
 
+// A button of the main menu or of the window of further calculators.
+struct MenuButton {
+    std::string title;   // with its mnemonic, "&Length"
+    std::string action;  // sent to the menu's owner, "OpenLenghtWindow:"
+    bool enabled = true;
+};
+
+// What the main menu lists, in order.
+struct MenuPlan {
+    std::vector<MenuButton> converters;
+    std::vector<MenuButton> calculators;
+};
+
 // The outlets of the main menu side of the application.
 struct MenuParts {
     Window* mainMenuWindow = nullptr;
@@ -132,7 +145,7 @@ public:
     // Builds a window from its description. Actions of boxes, choices and
     // buttons are sent to `owner`. The platform owns what it returns.
     virtual BuiltWindow buildWindow(const WindowPlan& plan, WindowController& owner) = 0;
-    virtual MenuParts buildMenu(Controller& owner) = 0;
+    virtual MenuParts buildMenu(Controller& owner, const MenuPlan& plan) = 0;
     // Loads a named interface file with `owner` as its owner; false on failure.
     virtual bool loadInterface(std::string_view name, Controller& owner) = 0;
 

@@ -308,8 +308,9 @@ BuiltWindow HeadlessPlatform::buildWindow(const WindowPlan& plan, WindowControll
     return built;
 }
 
-MenuParts HeadlessPlatform::buildMenu(Controller&)
+MenuParts HeadlessPlatform::buildMenu(Controller&, const MenuPlan& plan)
 {
+    menuPlan_ = plan;
     MenuParts parts;
     parts.mainMenuWindow = makeWindow("MainMenuWindow");
     parts.infoPanel = makeWindow("InfoPanel");

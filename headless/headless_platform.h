@@ -191,7 +191,9 @@ public:
     void log(std::string_view line) override;
     void activateIgnoringOtherApps() override;
     BuiltWindow buildWindow(const WindowPlan& plan, WindowController& owner) override;
-    MenuParts buildMenu(Controller& owner) override;
+    MenuParts buildMenu(Controller& owner, const MenuPlan& plan) override;
+    // The buttons the main menu was built with.
+    const MenuPlan& menuPlan() const { return menuPlan_; }
     bool loadInterface(std::string_view name, Controller& owner) override;
     std::optional<std::string> pathForResource(std::string_view name, std::string_view type) override;
     Window* notebookWindow() override;
@@ -222,6 +224,7 @@ public:
     std::vector<std::string> logLines() const;
 
 private:
+    MenuPlan menuPlan_;
     HeadlessWindow* makeWindow(std::string name, std::string title = {});
 
     EventLog log_;

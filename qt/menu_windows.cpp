@@ -22,24 +22,21 @@ namespace ambrel {
 
 namespace {
 
-struct MenuEntry {
-    const char* title;   // with its mnemonic
-    Converter converter;
-};
-
-// The converters as the menu lists them.
-constexpr MenuEntry kConverterButtons[] = {
-    {"&Length", Converter::Lenght},           {"&Area", Converter::Area},
-    {"V&olume", Converter::Volume},           {"&Weight", Converter::Weight},
-    {"&Temperature", Converter::Temp},        {"T&ime", Converter::Time},
-    {"&Velocity", Converter::Velocity},       {"&Pressure", Converter::Pressure},
-    {"Power and &energy", Converter::PowerEnergy}, {"&Fuel and light", Converter::Misc},
-    {"&Computing", Converter::Computing},
-};
+// A button named after the action it sends, disabled when nothing would
+// answer it.
+QPushButton* makeButton(Controller& menu, const MenuButton& entry)
+{
+    auto* button = new QPushButton(QObject::tr(entry.title.c_str()));
+    button->setObjectName(QString::fromStdString(entry.action));
+    button->setEnabled(entry.enabled);
+    QObject::connect(button, &QPushButton::clicked, button, [&menu, action = entry.action] { menu.perform(action); });
+    return button;
+}
 
 }  // namespace
 
-MainMenuWindow::MainMenuWindow(Controller& menu, QWidget* parent) : QMainWindow(parent)
+MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& converters, QWidget* parent)
+    : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainMenuWindow"));
     setWindowTitle(QStringLiteral("Ambrel"));
@@ -94,15 +91,9 @@ MainMenuWindow::MainMenuWindow(Controller& menu, QWidget* parent) : QMainWindow(
 
     auto* convertersBox = new QGroupBox(tr("Converters"));
     auto* grid = new QGridLayout(convertersBox);
-    auto* owner = dynamic_cast<MenuObject*>(&menu);
     int i = 0;
-    for (const MenuEntry& entry : kConverterButtons) {
-        auto* button = new QPushButton(tr(entry.title));
-        const int index = static_cast<int>(entry.converter);
-        const std::string action(kConverterOpenActions[index]);
-        button->setObjectName(QString::fromStdString(action));
-        button->setEnabled(owner && owner->connection(entry.converter));
-        connect(button, &QPushButton::clicked, this, [&menu, action] { menu.perform(action); });
+    for (const MenuButton& entry : converters) {
+        QPushButton* button = makeButton(menu, entry);
         grid->addWidget(button, i / 2, i % 2);
         ++i;
     }
@@ -156,24 +147,14 @@ QWidget* makeInfoPanel()
     return panel;
 }
 
-QWidget* makeBonusCalcsWindow(Controller& menu)
+QWidget* makeBonusCalcsWindow(Controller& menu, const std::vector<MenuButton>& calculators)
 {
     auto* window = new QWidget;
     window->setObjectName(QStringLiteral("BonusCalcsWindow"));
     window->setWindowTitle(QObject::tr("Further calculators"));
     auto* layout = new QVBoxLayout(window);
-    // In the order of kCalculatorOpenActions.
-    const char* titles[kCalculatorCount] = {"&File transfer time…", "&Proportion…", "&Interpolation…",
-                                            "Power to &weight…"};
-    auto* owner = dynamic_cast<MenuObject*>(&menu);
-    for (int i = 0; i < kCalculatorCount; ++i) {
-        auto* button = new QPushButton(QObject::tr(titles[i]));
-        const std::string action(kCalculatorOpenActions[i]);
-        button->setObjectName(QString::fromStdString(action));
-        button->setEnabled(owner && owner->calculatorConnection(i));
-        QObject::connect(button, &QPushButton::clicked, window, [&menu, action] { menu.perform(action); });
-        layout->addWidget(button);
-    }
+    for (const MenuButton& entry : calculators)
+        layout->addWidget(makeButton(menu, entry));
     new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);
     return window;
 }

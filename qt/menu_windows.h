@@ -18,7 +18,7 @@ class Controller;
 
 class MainMenuWindow : public QMainWindow {
 public:
-    MainMenuWindow(Controller& menu, QWidget* parent = nullptr);
+    MainMenuWindow(Controller& menu, const std::vector<MenuButton>& converters, QWidget* parent = nullptr);
     QSpinBox* accuracyField() const { return field_; }
     QSlider* accuracySlider() const { return slider_; }
     QCheckBox* exactDefinitions() const { return exact_; }
@@ -41,7 +41,7 @@ private:
 };
 
 QWidget* makeInfoPanel();
-QWidget* makeBonusCalcsWindow(Controller& menu);
+QWidget* makeBonusCalcsWindow(Controller& menu, const std::vector<MenuButton>& calculators);
 
 class QtNotebookWindow : public QWidget, public NotebookView {
 public:

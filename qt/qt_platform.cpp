@@ -304,9 +304,9 @@ BuiltWindow QtPlatform::buildWindow(const WindowPlan& plan, WindowController& ow
     return form->parts();
 }
 
-MenuParts QtPlatform::buildMenu(Controller& owner)
+MenuParts QtPlatform::buildMenu(Controller& owner, const MenuPlan& plan)
 {
-    auto* menu = new MainMenuWindow(owner);
+    auto* menu = new MainMenuWindow(owner, plan.converters);
     mainMenu_ = menu;
     MenuParts parts;
     parts.mainMenuWindow = wrap(menu);
@@ -317,7 +317,7 @@ MenuParts QtPlatform::buildMenu(Controller& owner)
     controls_.push_back(std::make_unique<QtCheckControl>(menu->exactDefinitions()));
     parts.exactDefinitions = controls_.back().get();
     parts.infoPanel = wrap(makeInfoPanel());
-    parts.bonusCalcsWindow = wrap(makeBonusCalcsWindow(owner));
+    parts.bonusCalcsWindow = wrap(makeBonusCalcsWindow(owner, plan.calculators));
     return parts;
 }
 

@@ -75,7 +75,7 @@ public:
     void log(std::string_view line) override;
     void activateIgnoringOtherApps() override;
     BuiltWindow buildWindow(const WindowPlan& plan, WindowController& owner) override;
-    MenuParts buildMenu(Controller& owner) override;
+    MenuParts buildMenu(Controller& owner, const MenuPlan& plan) override;
     bool loadInterface(std::string_view name, Controller& owner) override;
     std::optional<std::string> pathForResource(std::string_view name, std::string_view type) override;
     Window* notebookWindow() override;

@@ -65,14 +65,14 @@ int main(int argc, char** argv)
 
     for (const WindowEntry& entry : windowRegistry()) {
         WindowController* window = ambrel.controller(entry.className);
-        if (entry.takesAccuracy)
+        if (entry.takesAccuracy())
             menu.perform(entry.openAction);
         else
             window->perform(entry.openAction);
         for (const Sample& s : kSamples)
             if (QLatin1String(s.window) == QLatin1String(entry.cliName))
                 typeAndConfirm(platform, *window, window->fieldIndex(s.outlet), s.text);
-        if (window->responds("Calc:") && !entry.takesAccuracy)
+        if (window->responds("Calc:") && !entry.takesAccuracy())
             window->perform("Calc:");
         QWidget* widget = widgetOf(window->parts().window);
         save(widget, dir + QLatin1Char('/') + QLatin1String(entry.cliName) + QStringLiteral(".png"));

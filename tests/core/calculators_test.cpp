@@ -149,7 +149,7 @@ TEST(FurtherCalculators, OpenThroughTheMenuWithoutAnAccuracyAndShowTheirNotebook
         EXPECT_TRUE(window->isVisible());
         EXPECT_EQ(platform.keyWindow(), window);
         EXPECT_EQ(platform.box(c.firstBox)->selectedTag(), 0);
-        EXPECT_FALSE(app.menu().opened(Converter::Lenght));
+        EXPECT_FALSE(app.menu().opened("LenghtObject"));
         for (const Event& e : platform.events().ofKind("format"))
             EXPECT_NE(e.value, 7) << "accuracy sent to " << e.target;
         // Opening again only brings the window back.

@@ -62,7 +62,7 @@ TEST(UnitNames, EveryWrittenFormFindsItsOwnField)
 TEST(UnitNames, EveryConverterFieldHasAName)
 {
     for (const WindowEntry& e : windowRegistry()) {
-        if (!e.takesAccuracy)
+        if (!e.takesAccuracy())
             continue;
         HeadlessPlatform platform;
         const auto window = e.make(platform);

@@ -1,6 +1,7 @@
 // Launch, the accuracy preference and the converter menu.
 #include "app/application.h"
 #include "app/menu_object.h"
+#include "app/window_registry.h"
 #include "framework/converter_window.h"
 #include "framework/number_text.h"
 #include "headless/headless_platform.h"
@@ -57,7 +58,7 @@ TEST(Launch, FirstRunShowsTheWarrantyWindowAndSetsOnlyTheSlider)
     EXPECT_TRUE(l.menu.firstRunWindow()->isVisible());
     EXPECT_EQ(l.platform.pendingTimers(), 0u);
     // Opening a converter sends the field's value, not the slider's 5.
-    l.menu.OpenLenghtWindow();
+    l.menu.perform("OpenLenghtWindow:");
     EXPECT_EQ(static_cast<HeadlessField*>(l.app.controller("LenghtObject")->field("FeetField"))->digits(), 7);
 
     // The button stores the flag but no accuracy, and shows the panel for 5 s.
@@ -118,12 +119,15 @@ TEST(AccuracyPreference, ReachesOpenedConvertersInTheFixedOrderThenIsStored)
     HeadlessPlatform platform;
     MenuObject menu(platform);
     std::vector<std::string> journal;
-    const ConverterDef def = {"x", "X", "XWindow", "X", "OpenX:", "ShowNotebook:", "X", kBoxes, kRows, 0, 0};
+    const ConverterDef def = {.identity = {.openAction = "OpenX:"}, .windowOutlet = "XWindow", .title = "X",
+                              .notebookAction = "ShowNotebook:", .notebook = "X", .boxes = kBoxes, .rows = kRows,
+                              .openBox = 0, .openTag = 0};
     std::vector<std::unique_ptr<RecordingConverter>> converters;
-    for (int i = 0; i < kConverterCount; ++i) {
-        converters.push_back(
-            std::make_unique<RecordingConverter>(platform, def, journal, std::string(kConverterClassNames[i])));
-        menu.connect(static_cast<Converter>(i), converters.back().get());
+    for (const WindowEntry& entry : windowRegistry()) {
+        if (!entry.takesAccuracy())
+            continue;
+        converters.push_back(std::make_unique<RecordingConverter>(platform, def, journal, entry.className));
+        menu.connect(entry.className, converters.back().get());
     }
 
     menu.parts().accuracyField->setIntValue(6);
@@ -133,15 +137,15 @@ TEST(AccuracyPreference, ReachesOpenedConvertersInTheFixedOrderThenIsStored)
     EXPECT_TRUE(platform.defaults().boolForKey("UsePreferences"));
 
     // Open time before temperature; the broadcast still reaches temperature first.
-    menu.OpenTimeWindow();
-    menu.OpenTempWindow();
-    menu.OpenVolumeWindow();
-    menu.OpenLenghtWindow();
+    menu.perform("OpenTimeWindow:");
+    menu.perform("OpenTempWindow:");
+    menu.perform("OpenVolumeWindow:");
+    menu.perform("OpenLenghtWindow:");
     EXPECT_EQ(journal, (std::vector<std::string>{"TimeObject accuracy 6", "TempObject accuracy 6",
                                                  "VolumeObject accuracy 6", "LenghtObject accuracy 6"}));
     journal.clear();
-    EXPECT_TRUE(menu.opened(Converter::Time));
-    EXPECT_FALSE(menu.opened(Converter::Area));
+    EXPECT_TRUE(menu.opened("TimeObject"));
+    EXPECT_FALSE(menu.opened("AreaObject"));
 
     platform.intControl("AccuracyField")->userSets(2);
     menu.perform("SetAccuracyPref:");
@@ -155,8 +159,8 @@ TEST(AccuracyPreference, OpeningTwiceAppliesTheAccuracyBeforeEachShowing)
     Launch l;
     l.menu.parts().accuracyField->setIntValue(3);
     l.platform.events().clear();
-    l.menu.OpenLenghtWindow();
-    l.menu.OpenLenghtWindow();
+    l.menu.perform("OpenLenghtWindow:");
+    l.menu.perform("OpenLenghtWindow:");
     EXPECT_EQ(l.platform.events().count("format"), 38);
     EXPECT_EQ(l.platform.events().count("front"), 2);
     const auto& events = l.platform.events().events();
@@ -166,13 +170,48 @@ TEST(AccuracyPreference, OpeningTwiceAppliesTheAccuracyBeforeEachShowing)
     EXPECT_LT(first("format") - events.begin(), first("front") - events.begin());
 }
 
-TEST(Menu, EveryOpeningActionIsAnActionOfTheMenu)
+// The registry is the one list of windows: every button the menu builds from
+// it is live and opens its window, and the broadcast covers every converter.
+TEST(Menu, EveryRegisteredWindowHasALiveButtonThatOpensIt)
 {
     Launch l;
-    for (std::string_view action : kConverterOpenActions)
-        EXPECT_TRUE(l.menu.responds(action)) << action;
+    l.menu.parts();
+    const MenuPlan& plan = l.platform.menuPlan();
+    std::vector<std::string> actions;
+    for (const auto* buttons : {&plan.converters, &plan.calculators})
+        for (const MenuButton& b : *buttons) {
+            EXPECT_TRUE(b.enabled) << b.action;
+            EXPECT_NE(b.title.find('&'), std::string::npos) << b.title << " has no mnemonic";
+            actions.push_back(b.action);
+        }
+    EXPECT_EQ(actions.size(), windowRegistry().size());
+    // Menu positions are 0..n-1 within each kind, so no two buttons share a place.
+    for (WindowKind kind : {WindowKind::Converter, WindowKind::Calculator}) {
+        const auto ordered = menuOrder(kind);
+        for (std::size_t i = 0; i < ordered.size(); ++i)
+            EXPECT_EQ(ordered[i]->menuPosition, static_cast<int>(i)) << ordered[i]->cliName;
+    }
+    EXPECT_EQ(plan.converters.front().action, "OpenLenghtWindow:");
+
+    for (const WindowEntry& entry : windowRegistry()) {
+        SCOPED_TRACE(entry.cliName);
+        ASSERT_TRUE(l.menu.perform(entry.openAction));
+        const WindowController* window = l.app.controller(entry.className);
+        ASSERT_NE(window, nullptr);
+        const HeadlessWindow* shown = l.platform.window(window->plan().outlet);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->isVisible());
+        EXPECT_EQ(l.menu.opened(entry.className), entry.takesAccuracy());
+    }
     l.menu.perform("OpenBonusCalcsWindow:");
     EXPECT_TRUE(l.platform.window("BonusCalcsWindow")->isVisible());
+
+    std::vector<std::string> order;
+    for (const WindowEntry* e : broadcastOrder())
+        order.push_back(e->className);
+    EXPECT_EQ(order, (std::vector<std::string>{"TempObject", "AreaObject", "ComputingObject", "PowerEnergyObject",
+                                               "LenghtObject", "WeightObject", "MiscObject", "PressureObject",
+                                               "TimeObject", "VelocityObject", "VolumeObject"}));
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ void useAtRandom(const WindowEntry& entry, std::uint64_t seed)
         }
     };
 
-    if (converter && entry.takesAccuracy)
+    if (converter && entry.takesAccuracy())
         converter->accuracyChange(anyAccuracy());
     window->perform(entry.openAction);
     const std::vector<std::string> selectors = window->selectors();

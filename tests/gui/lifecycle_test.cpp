@@ -2,6 +2,7 @@
 // of further calculators and the notebook buttons, leaves no widgets behind:
 // after the first round has built what is built once, the count stays put.
 #include "app/application.h"
+#include "app/window_registry.h"
 #include "qt/qt_platform.h"
 
 #include <QApplication>
@@ -39,11 +40,9 @@ TEST(Lifecycle, OpeningAndClosingEveryWindowLeavesNoWidgetsBehind)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
     const auto round = [&] {
-        for (std::string_view action : kConverterOpenActions)
-            open(menu, action);
         menu.OpenBonusCalcsWindow();
-        for (std::string_view action : kCalculatorOpenActions)
-            open(menu, action);
+        for (const WindowEntry& entry : windowRegistry())
+            open(menu, entry.openAction);
         for (std::size_t i = 0; i < app.controllers().size(); ++i)
             open(*app.controllers()[i], notebookActions[i]);
         for (std::string_view action :

@@ -1,0 +1,24 @@
+// Who a window is, declared once beside the window itself: the command line,
+// the menu, its buttons and the accuracy broadcast all read it from here.
+#pragma once
+
+namespace ambrel {
+
+enum class WindowKind {
+    Converter,   // opened from the main menu, takes the accuracy
+    Calculator,  // opened from the window of further calculators
+};
+
+struct WindowIdentity {
+    const char* cliName = "";     // "length"
+    const char* className = "";   // "LenghtObject"
+    const char* openAction = "";  // "OpenLenghtWindow:"
+    const char* menuTitle = "";   // "&Length": its button, with the mnemonic
+    WindowKind kind = WindowKind::Converter;
+    int menuPosition = 0;         // the button's place among those of its kind
+    // Converters: the place of this window when an accuracy change reaches
+    // the opened converters (temperature first).
+    int broadcastRank = -1;
+};
+
+}  // namespace ambrel
