@@ -57,7 +57,7 @@ double QtField::doubleValue() const
 void QtField::render()
 {
     refused_ = false;
-    setText(QString::fromStdString(formatFixed(value_, digits_)));
+    setText(QString::fromStdString(formatShown(value_, digits_)));
     setModified(false);
 }
 
