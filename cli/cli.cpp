@@ -65,7 +65,8 @@ void printUsage(std::ostream& out)
            "text the window shows, separated by tabs. D is the number of decimals shown\n"
            "(default "
         << kDefaultCliAccuracy
-        << ").\n"
+        << "; 17 or more\n"
+           "shows every digit a number has).\n"
            "\n"
            "Windows: "
         << windowNames()
