@@ -65,8 +65,7 @@ void printUsage(std::ostream& out)
            "text the window shows, separated by tabs. D is the number of decimals shown\n"
            "(default "
         << kDefaultCliAccuracy
-        << "; 17 or more\n"
-           "shows every digit a number has).\n"
+        << "); from 17 on every number shows all the digits it has.\n"
            "\n"
            "Windows: "
         << windowNames()
