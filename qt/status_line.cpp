@@ -10,7 +10,7 @@ namespace ambrel {
 namespace {
 
 // Quoted texts longer than this are shortened to their beginning.
-constexpr qsizetype kLongestQuote = 40;
+constexpr qsizetype kLongestQuote = 20;
 
 }  // namespace
 
