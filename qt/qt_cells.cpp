@@ -183,9 +183,10 @@ bool QtField::event(QEvent* event)
     return QLineEdit::event(event);
 }
 
-bool QtField::fits(const QString& inserted)
+bool QtField::fits(const QString& inserted, bool replacesSelection)
 {
-    const qsizetype length = QLineEdit::text().size() - selectedText().size() + inserted.size();
+    const qsizetype kept = QLineEdit::text().size() - (replacesSelection ? selectedText().size() : 0);
+    const qsizetype length = kept + inserted.size();
     if (isReadOnly() || length <= maxLength())
         return true;
     if (pasteRefused_)
@@ -203,9 +204,10 @@ void QtField::pasteChecked()
 
 void QtField::mouseReleaseEvent(QMouseEvent* event)
 {
-    // A middle click pastes the selection on X11; it is held to the same length.
+    // A middle click pastes the selection on X11, at the cursor and keeping
+    // what is selected; it is held to the same length.
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() && !isReadOnly()) {
-        if (!fits(QGuiApplication::clipboard()->text(QClipboard::Selection)))
+        if (!fits(QGuiApplication::clipboard()->text(QClipboard::Selection), false))
             return;
     }
     QLineEdit::mouseReleaseEvent(event);
@@ -237,11 +239,13 @@ void QtField::keyPressEvent(QKeyEvent* event)
 void QtField::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
-    // Its paste is held to the cell's length like the keyboard's.
-    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        paste->disconnect(this);
-        connect(paste, &QAction::triggered, this, [this] { pasteChecked(); });
-    }
+    // Its paste is held to the cell's length like the keyboard's. The action
+    // is known by its title, in the line edit's own translation.
+    for (QAction* paste : menu->actions())
+        if (paste->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste")) {
+            paste->disconnect(this);
+            connect(paste, &QAction::triggered, this, [this] { pasteChecked(); });
+        }
     menu->addSeparator();
     menu->addAction(tr("Copy &Shown Value"), this,
                     [this] { QGuiApplication::clipboard()->setText(shownText()); });

@@ -64,8 +64,9 @@ private:
     void render();
     QRect textArea() const;
     QString toolTipText() const;
-    // Whether `inserted` fits in place of the selection; if not, says so.
-    bool fits(const QString& inserted);
+    // Whether `inserted` fits in the cell, in place of the selection or
+    // beside it; if not, says so.
+    bool fits(const QString& inserted, bool replacesSelection = true);
     void pasteChecked();
 
     bool text_;

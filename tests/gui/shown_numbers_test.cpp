@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolTip>
@@ -131,6 +132,21 @@ TEST(ShownNumbers, ALongRefusalOrPasteLeavesTheWindowAsItWas)
     const QString before = meters->text();
     QGuiApplication::clipboard()->setText(QString(40000, QLatin1Char('A')));
     QTest::keySequence(meters, QKeySequence::Paste);
+    EXPECT_EQ(meters->text(), before);
+    EXPECT_TRUE(w.status()->text().contains(QStringLiteral("40000 characters"))) << w.status()->text().toStdString();
+    // The context menu's paste is held to the same length.
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(2, 2), meters->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(meters, &menuEvent);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* pasteAction = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(QStringLiteral("&Paste")))
+            pasteAction = action;
+    ASSERT_NE(pasteAction, nullptr);
+    w.status()->clear();
+    pasteAction->trigger();
+    menu->close();
     EXPECT_EQ(meters->text(), before);
     EXPECT_TRUE(w.status()->text().contains(QStringLiteral("40000 characters"))) << w.status()->text().toStdString();
     QGuiApplication::clipboard()->setText(QStringLiteral("2"));
