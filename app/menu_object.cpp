@@ -113,9 +113,11 @@ void MenuObject::applicationDidFinishLaunching()
         return;
     }
     showInfoPanelForAWhile();
-    long long stored = platform_.defaults().integerForKey(kAccuracyKey);
-    // A value no int can hold is as good as unset: show the default.
-    if (stored == 0 || stored > INT32_MAX || stored < INT32_MIN)
+    // Only an accuracy never stored shows the default; a stored 0 is a choice.
+    const UserDefaults& defaults = platform_.defaults();
+    long long stored = defaults.contains(kAccuracyKey) ? defaults.integerForKey(kAccuracyKey) : kUnsetAccuracyShown;
+    // A value no int can hold is as good as unset.
+    if (stored > INT32_MAX || stored < INT32_MIN)
         stored = kUnsetAccuracyShown;
     parts().accuracyField->setIntValue(static_cast<int>(stored));
     parts().accuracySlider->setIntValue(static_cast<int>(stored));

@@ -68,7 +68,7 @@ void BM_FloorFortyLineEdits(benchmark::State& state)
     for (auto _ : state) {
         v += 1;
         for (int i = 0; i < 40; ++i)
-            edits[i]->setText(QString::fromStdString(formatFixed(v * (i + 1) / 7.0, 4)));
+            edits[i]->setText(QString::fromStdString(formatShown(v * (i + 1) / 7.0, 4)));
         QApplication::processEvents();
     }
 }

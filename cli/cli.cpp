@@ -78,7 +78,7 @@ void printUsage(std::ostream& out)
            "the text the window shows, separated by tabs. D is the number of decimals shown\n"
            "(default "
         << kDefaultCliAccuracy
-        << ").\n"
+        << "); from 17 on every number shows all the digits it has.\n"
            "\n"
            "Windows: "
         << windowNames()

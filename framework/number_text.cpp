@@ -9,47 +9,103 @@ namespace ambrel {
 
 namespace {
 
-// Shortest round-trip form in plain positional notation (at most ~330 chars).
-std::string shortestFixed(double magnitude)
+// A finite magnitude as decimal digits: `digits` d1 d2 ... dn (no leading
+// zero; empty for zero) stand for d1.d2...dn × 10^exponent.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+// The shortest digits that read back as `magnitude`.
+Decimal shortestDigits(double magnitude)
 {
-    char buf[400];
-    const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed);
-    return std::string(buf, res.ptr);
+    Decimal d;
+    if (magnitude == 0)
+        return d;
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+    const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::size_t e = text.find('e');
+    for (char c : text.substr(0, e))
+        if (c != '.')
+            d.digits += c;
+    const std::string_view exponent = text.substr(e + 1);
+    std::from_chars(exponent.data() + (exponent[0] == '+' ? 1 : 0), exponent.data() + exponent.size(), d.exponent);
+    return d;
 }
 
-// Rounds the decimal text `s` (digits with an optional '.') to `digits`
-// decimals, half away from zero.
-std::string roundDecimal(std::string s, int digits)
+// Keeps the first `keep` digits, rounding half away from zero; a carry out of
+// the first digit raises the exponent. Nothing kept leaves zero.
+void roundTo(Decimal& d, int keep)
 {
-    const std::size_t dot = s.find('.');
-    if (dot == std::string::npos)
-        return s;
-    const std::size_t keep = dot + 1 + static_cast<std::size_t>(digits);
-    if (keep >= s.size())
-        return s;
-    const bool up = s[keep] >= '5';
-    s.resize(digits == 0 ? dot : keep);
-    if (!up)
-        return s;
-    int i = static_cast<int>(s.size()) - 1;
-    for (; i >= 0; --i) {
-        if (s[i] == '.')
-            continue;
-        if (s[i] == '9') {
-            s[i] = '0';
-        } else {
-            ++s[i];
-            break;
-        }
+    if (keep >= static_cast<int>(d.digits.size()))
+        return;
+    if (keep < 0) {
+        d.digits.clear();
+        return;
     }
-    if (i < 0)
-        s.insert(s.begin(), '1');
+    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<std::size_t>(keep));
+    if (!up)
+        return;
+    int i = keep - 1;
+    for (; i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9'; --i)
+        d.digits[static_cast<std::size_t>(i)] = '0';
+    if (i >= 0) {
+        ++d.digits[static_cast<std::size_t>(i)];
+    } else {
+        d.digits.insert(d.digits.begin(), '1');
+        d.digits.pop_back();  // now a trailing zero, or the one digit kept
+        if (keep == 0)
+            d.digits = "1";
+        ++d.exponent;
+    }
+}
+
+char digitAt(const Decimal& d, int position)
+{
+    return position >= 0 && position < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(position)]
+                                                                           : '0';
+}
+
+// Positional notation with `decimals` digits after the separator.
+std::string fixedText(const Decimal& d, int decimals, char separator)
+{
+    std::string s;
+    if (d.digits.empty() || d.exponent < 0) {
+        s = "0";
+    } else {
+        for (int p = 0; p <= d.exponent; ++p)
+            s += digitAt(d, p);
+    }
+    if (decimals > 0) {
+        s += separator;
+        for (int k = 1; k <= decimals; ++k)
+            s += d.digits.empty() ? '0' : digitAt(d, d.exponent + k);
+    }
+    return s;
+}
+
+// d1.d2...e±XX with `decimals` digits after the separator.
+std::string scientificText(const Decimal& d, int decimals, char separator)
+{
+    std::string s(1, digitAt(d, 0));
+    if (decimals > 0) {
+        s += separator;
+        for (int k = 1; k <= decimals; ++k)
+            s += digitAt(d, k);
+    }
+    const int magnitude = d.exponent < 0 ? -d.exponent : d.exponent;
+    s += d.exponent < 0 ? "e-" : "e+";
+    if (magnitude < 10)
+        s += '0';
+    s += std::to_string(magnitude);
     return s;
 }
 
 }  // namespace
 
-std::string formatFixed(double value, int digits)
+std::string formatShown(double value, int digits, char decimalSeparator)
 {
     if (std::isnan(value))
         return "nan";
@@ -57,18 +113,26 @@ std::string formatFixed(double value, int digits)
         return value < 0 ? "-inf" : "inf";
     digits = std::clamp(digits, 0, kMaxShownDecimals);
 
-    std::string s = shortestFixed(std::fabs(value));
-    const std::size_t dot = s.find('.');
-    const int have = dot == std::string::npos ? 0 : static_cast<int>(s.size() - dot - 1);
-    if (have > digits) {
-        s = roundDecimal(std::move(s), digits);
-    } else if (digits > 0) {
-        if (dot == std::string::npos)
-            s += '.';
-        s.append(static_cast<std::size_t>(digits - have), '0');
+    const double magnitude = std::fabs(value);
+    Decimal d = shortestDigits(magnitude);
+    const int significant = static_cast<int>(d.digits.size());
+    std::string s;
+    if (digits >= kFullPrecisionDigits) {
+        if (magnitude == 0 || (magnitude >= kSmallestFixed && magnitude < kLargestFixed))
+            s = fixedText(d, std::max(0, significant - d.exponent - 1), decimalSeparator);
+        else
+            s = scientificText(d, significant - 1, decimalSeparator);
+    } else {
+        Decimal fixed = d;
+        roundTo(fixed, d.exponent + 1 + digits);
+        if (magnitude == 0 || (magnitude < kLargestFixed && !fixed.digits.empty())) {
+            s = fixedText(fixed, digits, decimalSeparator);
+        } else {
+            roundTo(d, digits + 1);
+            s = scientificText(d, digits, decimalSeparator);
+        }
     }
-    const bool allZero = s.find_first_not_of("0.") == std::string::npos;
-    if (std::signbit(value) && !allZero)
+    if (value < 0)
         s.insert(s.begin(), '-');
     return s;
 }
@@ -163,8 +227,8 @@ NumberReading readNumber(std::string_view text, char decimalSeparator)
         text.remove_suffix(1);
     if (text.empty())
         return {0.0, NumberError::None};
-    if (text.size() > 1000)
-        return {0.0, NumberError::NotANumber};
+    if (text.size() > kLongestNumberText)
+        return {0.0, NumberError::TooLong};
 
     std::string s;
     s.reserve(text.size());
@@ -217,6 +281,7 @@ std::string describe(NumberError error)
     switch (error) {
     case NumberError::None: return "";
     case NumberError::NotANumber: return "not a number";
+    case NumberError::TooLong: return "too long";
     case NumberError::TooLarge: return "too large";
     case NumberError::TooSmall: return "too small to tell from zero";
     case NumberError::AmbiguousPeriod: return "use a comma for decimals; numbers take no group separators";

@@ -1,20 +1,37 @@
-// Numbers as text: the fixed format the windows show, the exact form the
-// command line prints, and the strict reader for what a person types.
+// Numbers as text: the form the windows and the command line show, the exact
+// form the command line prints, and the strict reader for what a person types.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace ambrel {
 
-// The largest number of decimals a field shows; larger accuracies show this many.
+// The accuracy range; accuracies outside it count as its nearest end.
 inline constexpr int kMaxShownDecimals = 99;
+// From this accuracy on a cell shows every digit the double has, no padding:
+// a double has at most 17 significant digits.
+inline constexpr int kFullPrecisionDigits = 17;
+// Values this large or larger, or smaller than the lower bound, are written
+// in scientific notation at full precision, so no cell fills with zeros.
+inline constexpr double kLargestFixed = 1e15;
+inline constexpr double kSmallestFixed = 1e-6;
+// The longest text a cell shows for a number: a sign, 15 integer digits, the
+// separator and 16 decimals.
+inline constexpr std::size_t kLongestShownText = 33;
 
-// `value` with `digits` digits after the decimal point. Negative digits show
-// none. Digits beyond the value's shortest round-trip form are zeros, never
-// binary noise. Rounding is half away from zero on that shortest form.
-// Non-finite values read "inf", "-inf" and "nan"; "-0" shows as "0".
-std::string formatFixed(double value, int digits);
+// What a cell shows for `value` at accuracy `digits` (clamped to 0..99):
+// - from kFullPrecisionDigits on, the shortest text that reads back as the
+//   value: "0.3048", "12", "3.086e+22";
+// - below it, `digits` decimals, "12.0000", or scientific notation with
+//   `digits` decimals in the mantissa when the value is 1e15 or larger or a
+//   nonzero value would show only zeros: "9.8769e-18". A nonzero value never
+//   shows as zero.
+// Rounding is half away from zero on the shortest round-trip digits, so no
+// binary noise ever shows. Non-finite values read "inf", "-inf" and "nan"; zero
+// never shows a minus sign. `decimalSeparator` replaces the '.'.
+std::string formatShown(double value, int digits, char decimalSeparator = '.');
 
 // The shortest text that reads back as exactly `value` ("0.3048", "1e-09").
 std::string formatExact(double value);
@@ -22,10 +39,14 @@ std::string formatExact(double value);
 enum class NumberError {
     None,
     NotANumber,       // "12abc", "1.2.3", "0x1A", "nan", "inf"
+    TooLong,          // more than kLongestNumberText characters
     TooLarge,         // beyond the double range, "1e309"
     TooSmall,         // a non-zero number that would read as zero
     AmbiguousPeriod,  // "1.500" where the decimal separator is a comma
 };
+
+// No number a person means runs longer; longer text is refused unread.
+inline constexpr std::size_t kLongestNumberText = 1000;
 
 struct NumberReading {
     double value = 0;

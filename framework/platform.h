@@ -94,6 +94,8 @@ public:
     virtual ~UserDefaults() = default;
     virtual bool boolForKey(std::string_view key) const = 0;
     virtual long long integerForKey(std::string_view key) const = 0;
+    // Whether the key holds a value; an absent key reads as NO or 0.
+    virtual bool contains(std::string_view key) const = 0;
     virtual void setBool(std::string_view key, bool value) = 0;
     virtual void setInteger(std::string_view key, long long value) = 0;
 };

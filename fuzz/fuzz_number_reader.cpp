@@ -35,9 +35,6 @@ bool plainNumberText(std::string_view s)
     return true;
 }
 
-// The longest fixed form: 309 integer digits, the point, 99 decimals, a sign.
-constexpr std::size_t kLongestShown = 309 + 1 + kMaxShownDecimals + 1;
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -68,10 +65,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        "strtod reads \"%s\" as %a, the reader as %a", copy.c_str(), c, value);
         }
 
-        for (const int digits : {INT_MIN, -1, 0, 4, 17, kMaxShownDecimals, INT_MAX}) {
-            const std::string shown = formatFixed(value, digits);
-            FUZZ_CHECK(!shown.empty() && shown.size() <= kLongestShown, "%zu characters shown at %d digits",
+        for (const int digits : {INT_MIN, -1, 0, 4, 16, 17, kMaxShownDecimals, INT_MAX}) {
+            const std::string shown = formatShown(value, digits);
+            FUZZ_CHECK(!shown.empty() && shown.size() <= kLongestShownText, "%zu characters shown at %d digits",
                        shown.size(), digits);
+            // Only the largest doubles, rounded up, leave the double range.
+            const NumberReading read = readNumber(shown);
+            if (read.error == NumberError::TooLarge)
+                continue;
+            FUZZ_CHECK(read.ok(), "\"%s\" is shown but refused", shown.c_str());
+            FUZZ_CHECK((read.value == 0) == (value == 0), "%a is shown as \"%s\"", value, shown.c_str());
+            if (digits >= kFullPrecisionDigits)
+                FUZZ_CHECK(sameBits(std::fabs(read.value), std::fabs(value)), "\"%s\" does not read back as %a",
+                           shown.c_str(), value);
         }
     }
     return 0;

@@ -95,7 +95,7 @@ std::string HeadlessField::shown() const
         return text_;
     if (digits_ == kUnformatted)
         return formatExact(value_);
-    return formatFixed(value_, digits_);
+    return formatShown(value_, digits_);
 }
 
 // --- boxes, choices, controls -------------------------------------------

@@ -173,7 +173,7 @@ public:
     long long integerForKey(std::string_view key) const override;
     void setBool(std::string_view key, bool value) override;
     void setInteger(std::string_view key, long long value) override;
-    bool contains(std::string_view key) const;
+    bool contains(std::string_view key) const override;
     void remove(std::string_view key);
 
 private:

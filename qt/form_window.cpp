@@ -4,6 +4,7 @@
 #include "framework/entry.h"
 #include "framework/window_controller.h"
 #include "qt/qt_cells.h"
+#include "qt/status_line.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -23,6 +24,8 @@ namespace {
 
 // A box shows at most this many cells in one column.
 constexpr int kRowsPerColumn = 10;
+// The width of a cell, in digits; every window still fits a 1366-pixel screen.
+constexpr int kCellDigits = 22;
 // Boxes are stacked in a column of the window up to this many rows.
 constexpr int kWindowColumnRows = 14;
 
@@ -59,8 +62,14 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
     for (const FieldPlan& f : plan.fields) {
         auto* cell = new QtField(f.kind == FieldKind::Text);
         cell->setObjectName(QString::fromStdString(f.outlet));
-        cell->setFixedWidth(digitWidth * 18);
+        // Room for nearly every number at full precision ("9.876863253402463e-18");
+        // a longer text shows its beginning and an ellipsis.
+        cell->setFixedWidth(digitWidth * kCellDigits);
         cell->setReadOnly(f.readOnly);
+        cell->onPasteRefused([this](const QString& why) {
+            platform_.beep();
+            status_->setText(why);
+        });
         auto* label = new QLabel(QString::fromStdString(f.label));
         label->setBuddy(cell);
         cell->setLabel(label);
@@ -140,7 +149,7 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
         }
     }
 
-    status_ = new QLabel;
+    status_ = new StatusLine;
     status_->setObjectName(QStringLiteral("StatusLine"));
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* bottom = new QHBoxLayout;
@@ -194,7 +203,7 @@ void FormWindow::confirm(QtField* cell, int)
     const EntryResult result =
         typeAndConfirm(platform_, owner_, index, cell->text().trimmed().toStdString(), QtField::decimalSeparator());
     if (!result.accepted)
-        status_->setText(tr("“%1”: %2").arg(cell->text(), QString::fromStdString(result.message)));
+        status_->setText(tr("“%1”: %2").arg(StatusLine::quote(cell->text()), QString::fromStdString(result.message)));
     else if (!status_->text().isEmpty())  // clearing an empty label still lays the window out
         status_->clear();
 }

@@ -2,6 +2,7 @@
 
 #include "app/menu_object.h"
 #include "framework/controller.h"
+#include "framework/number_text.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,6 +34,28 @@ QPushButton* makeButton(Controller& menu, const MenuButton& entry)
     return button;
 }
 
+// The accuracy slider, with a label beside it that names the accuracies that
+// show every digit. It follows the value however it is set, signals blocked
+// or not.
+class AccuracySlider : public QSlider {
+public:
+    explicit AccuracySlider(QLabel* name) : QSlider(Qt::Horizontal), name_(name) {}
+
+protected:
+    void sliderChange(SliderChange change) override
+    {
+        QSlider::sliderChange(change);
+        if (change != SliderValueChange)
+            return;
+        const QString name = value() >= kFullPrecisionDigits ? tr("Full precision") : QString();
+        name_->setText(name);
+        setAccessibleDescription(name);
+    }
+
+private:
+    QLabel* name_;
+};
+
 }  // namespace
 
 MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& converters, QWidget* parent)
@@ -54,7 +77,12 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     field_->setKeyboardTracking(false);
     field_->setAccessibleName(tr("Decimals shown"));
     label->setBuddy(field_);
-    slider_ = new QSlider(Qt::Horizontal);
+    auto* precision = new QLabel;
+    precision->setObjectName(QStringLiteral("AccuracyName"));
+    // As wide as its longest text, so the row does not shift as it changes.
+    precision->setMinimumWidth(precision->fontMetrics().horizontalAdvance(QObject::tr("Full precision")));
+    slider_ = new AccuracySlider(precision);
+    slider_->setToolTip(tr("From %1 decimals on, every number shows all the digits it has").arg(kFullPrecisionDigits));
     slider_->setObjectName(QStringLiteral("AccuracySlider"));
     slider_->setRange(0, 99);
     slider_->setValue(MenuObject::kFirstRunSlider);
@@ -62,6 +90,7 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     accuracyRow->addWidget(label);
     accuracyRow->addWidget(field_);
     accuracyRow->addWidget(slider_, 1);
+    accuracyRow->addWidget(precision);
     layout->addWidget(accuracyBox);
 
     // Only the user's click is a change; the controller setting the box at

@@ -3,6 +3,11 @@
 #include "framework/number_text.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QMimeData>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -57,8 +62,11 @@ double QtField::doubleValue() const
 void QtField::render()
 {
     refused_ = false;
-    setText(QString::fromStdString(formatFixed(value_, digits_)));
+    // The locale's separator and no grouping, so the text reads back when typed.
+    setText(QString::fromStdString(formatShown(value_, digits_, decimalSeparator())));
     setModified(false);
+    // The leading digits count most: show the start of a long text.
+    setCursorPosition(0);
 }
 
 void QtField::setDoubleValue(double value)
@@ -116,22 +124,110 @@ QString QtField::fullValueText() const
 {
     if (text_)
         return QLineEdit::text();
-    return QString::fromStdString(formatExact(value_));
+    return QString::fromStdString(formatShown(value_, kMaxShownDecimals, decimalSeparator()));
+}
+
+QRect QtField::textArea() const
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    // QLineEdit keeps two pixels clear on either side of its text.
+    return style()->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+        .marginsRemoved(textMargins())
+        .adjusted(2, 0, -2, 0);
+}
+
+bool QtField::isElided() const
+{
+    return fontMetrics().horizontalAdvance(QLineEdit::text()) > textArea().width();
+}
+
+void QtField::paintEvent(QPaintEvent* event)
+{
+    // While edited the cell is a plain line edit with its cursor.
+    if (hasFocus() || !isElided())
+        return QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    const QRect area = textArea();
+    style()->drawItemText(&painter, area, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
+                          fontMetrics().elidedText(QLineEdit::text(), Qt::ElideRight, area.width()), QPalette::Text);
+}
+
+QString QtField::toolTipText() const
+{
+    // The whole text of a cell too narrow for it; the full value of a number
+    // shown rounded, so a number shown as 12.0000 is never a dead end.
+    const QString shown = QLineEdit::text();
+    if (text_ || refused_)
+        return isElided() ? shown : QString();
+    const QString full = fullValueText();
+    if (!isElided())
+        return full;
+    return full == shown ? shown : shown + QLatin1Char('\n') + tr("Full value: %1").arg(full);
 }
 
 bool QtField::event(QEvent* event)
 {
-    // Hovering shows the full value, so a tiny number shown as 0.0000 is
-    // never a dead end. Made on demand: most values are never hovered.
-    if (event->type() == QEvent::ToolTip && !text_) {
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), fullValueText(), this);
+    // Made on demand: most cells are never hovered.
+    if (event->type() == QEvent::ToolTip) {
+        const QString tip = toolTipText();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
         return true;
     }
     return QLineEdit::event(event);
 }
 
+bool QtField::fits(const QString& inserted, bool replacesSelection)
+{
+    const qsizetype kept = QLineEdit::text().size() - (replacesSelection ? selectedText().size() : 0);
+    const qsizetype length = kept + inserted.size();
+    if (isReadOnly() || length <= maxLength())
+        return true;
+    if (pasteRefused_)
+        pasteRefused_(tr("The pasted text has %1 characters; a cell takes at most %2. Nothing was pasted.")
+                          .arg(inserted.size())
+                          .arg(maxLength()));
+    return false;
+}
+
+void QtField::pasteChecked()
+{
+    if (fits(QGuiApplication::clipboard()->text()))
+        paste();
+}
+
+void QtField::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A middle click pastes the selection on X11, at the cursor and keeping
+    // what is selected; it is held to the same length.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() && !isReadOnly()) {
+        if (!fits(QGuiApplication::clipboard()->text(QClipboard::Selection), false))
+            return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void QtField::dropEvent(QDropEvent* event)
+{
+    if (event->mimeData()->hasText() && !fits(event->mimeData()->text())) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dropEvent(event);
+}
+
 void QtField::keyPressEvent(QKeyEvent* event)
 {
+    if (event == QKeySequence::Paste && !isReadOnly()) {
+        pasteChecked();
+        return;
+    }
     // Copy with nothing selected copies what the cell shows.
     if (event == QKeySequence::Copy && !hasSelectedText()) {
         QGuiApplication::clipboard()->setText(shownText());
@@ -143,6 +239,13 @@ void QtField::keyPressEvent(QKeyEvent* event)
 void QtField::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
+    // Its paste is held to the cell's length like the keyboard's. The action
+    // is known by its title, in the line edit's own translation.
+    for (QAction* paste : menu->actions())
+        if (paste->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste")) {
+            paste->disconnect(this);
+            connect(paste, &QAction::triggered, this, [this] { pasteChecked(); });
+        }
     menu->addSeparator();
     menu->addAction(tr("Copy &Shown Value"), this,
                     [this] { QGuiApplication::clipboard()->setText(shownText()); });

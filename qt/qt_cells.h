@@ -38,27 +38,43 @@ public:
     void setLabel(QLabel* label) { label_ = label; }
     bool holdsRefusedText() const override { return refused_; }
 
-    // The user's decimal separator, for reading typed text.
+    // The user's decimal separator, for reading typed and writing shown text.
     static char decimalSeparator();
 
     // What the cell shows, and its full value in a form that reads back exactly.
     QString shownText() const { return QLineEdit::text(); }
     QString fullValueText() const;
+    // Whether the text is wider than the cell, which then shows its leading
+    // part and an ellipsis while it is not being edited.
+    bool isElided() const;
+    // Called with a message when a paste is refused for its length, rather
+    // than cut to what the cell takes.
+    void onPasteRefused(std::function<void(const QString&)> refused) { pasteRefused_ = std::move(refused); }
 
 protected:
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void render();
+    QRect textArea() const;
+    QString toolTipText() const;
+    // Whether `inserted` fits in the cell, in place of the selection or
+    // beside it; if not, says so.
+    bool fits(const QString& inserted, bool replacesSelection = true);
+    void pasteChecked();
 
     bool text_;
     bool refused_ = false;
     double value_ = 0;
     int digits_ = 4;
     QLabel* label_ = nullptr;
+    std::function<void(const QString&)> pasteRefused_;
     friend class QtBox;
     QtBox* box_ = nullptr;
     int tag_ = -1;

@@ -6,6 +6,7 @@
 #include "qt/form_window.h"
 #include "qt/menu_windows.h"
 #include "qt/qt_cells.h"
+#include "qt/settings_text.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -167,13 +168,23 @@ QtDefaults::QtDefaults()
     // QSettings parses a section when it is first read; read them all now so
     // that a bad line anywhere shows.
     settings_->allKeys();
-    discarded_ = settings_->status() == QSettings::FormatError;
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const SettingsText text = readSettingsText(
+        file.read(kLargestSettingsFile),
+        {QString::fromLatin1(MenuObject::kUsePreferences), QString::fromLatin1(MenuObject::kAccuracyKey)});
+    damaged_ = text.damaged || settings_->status() == QSettings::FormatError;
+    if (damaged_)
+        recovered_ = text.values;
 }
 
 QString QtDefaults::stored(std::string_view key) const
 {
-    if (!settings_ || discarded_)
+    if (!settings_)
         return {};
+    if (damaged_)
+        return recovered_.value(toQString(key));
     const QVariant v = settings_->value(toQString(key));
     // The file holds text; a list, a byte array or a floating-point value
     // is none of ours.
@@ -188,21 +199,35 @@ QString QtDefaults::stored(std::string_view key) const
     }
 }
 
-bool QtDefaults::boolForKey(std::string_view key) const
+std::optional<long long> QtDefaults::value(std::string_view key) const
 {
     const QString s = stored(key).toLower();
-    return s == QLatin1String("true") || s == QLatin1String("1");
+    if (s == QLatin1String("true"))
+        return 1;
+    if (s == QLatin1String("false"))
+        return 0;
+    bool ok = false;
+    const long long value = s.toLongLong(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    if (key == MenuObject::kAccuracyKey && (value < kLowestAccuracy || value > kHighestAccuracy))
+        return std::nullopt;
+    return value;
+}
+
+bool QtDefaults::boolForKey(std::string_view key) const
+{
+    return value(key).value_or(0) != 0;
 }
 
 long long QtDefaults::integerForKey(std::string_view key) const
 {
-    bool ok = false;
-    const long long value = stored(key).toLongLong(&ok, 10);
-    if (!ok)
-        return 0;
-    if (key == MenuObject::kAccuracyKey && (value < kLowestAccuracy || value > kHighestAccuracy))
-        return 0;
-    return value;
+    return value(key).value_or(0);
+}
+
+bool QtDefaults::contains(std::string_view key) const
+{
+    return value(key).has_value();
 }
 
 void QtDefaults::setBool(std::string_view key, bool value)
@@ -221,20 +246,37 @@ void QtDefaults::save(std::string_view key, const QVariant& value)
         return reportUnsaved(QStringLiteral("there is no folder for settings"));
     if (!settings_)
         return reportUnsaved(path_ + QStringLiteral(" is not a settings file"));
-    if (discarded_) {
-        // Start a clean file rather than carry the unreadable one over, and
-        // only where the file may be written at all.
-        if (!QFile(path_).open(QIODevice::ReadWrite) || !QFile::remove(path_))
-            return reportUnsaved(path_ + QStringLiteral(" cannot be replaced"));
-        settings_.reset();
-        settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
-        discarded_ = false;
-    }
+    if (damaged_ && !replaceDamagedFile())
+        return reportUnsaved(path_ + QStringLiteral(" cannot be replaced"));
     settings_->setValue(toQString(key), value);
     settings_->sync();
     if (settings_->status() != QSettings::NoError)
         return reportUnsaved(path_ + QStringLiteral(" cannot be written"));
     reported_ = false;
+}
+
+bool QtDefaults::replaceDamagedFile()
+{
+    // Only where the file may be written at all.
+    if (!QFile(path_).open(QIODevice::ReadWrite))
+        return false;
+    const QString kept = path_ + QStringLiteral(".bad");
+    QFile::remove(kept);
+    if (!QFile::rename(path_, kept))
+        return false;
+    qWarning().noquote() << QStringLiteral("The settings file did not read in full; it is kept as %1 and a new one "
+                                           "starts with what could be read")
+                                .arg(kept);
+    std::vector<std::pair<QString, long long>> carried;
+    for (const char* key : {MenuObject::kUsePreferences, MenuObject::kAccuracyKey})
+        if (const std::optional<long long> v = value(key))
+            carried.emplace_back(QString::fromLatin1(key), *v);
+    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    damaged_ = false;
+    recovered_.clear();
+    for (const auto& [key, v] : carried)
+        settings_->setValue(key, key == QLatin1String(MenuObject::kUsePreferences) ? QVariant(v != 0) : QVariant(v));
+    return true;
 }
 
 void QtDefaults::reportUnsaved(const QString& why)

@@ -223,10 +223,17 @@ TEST(Cli, TsvPrintsEveryFieldWithExactAndShownValues)
     const CliRun r = run({"run", "--tsv", "length", "FeetField=1"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(hasLine(r.out, "InchesField\t11.999976\t12.0000"));
-    EXPECT_TRUE(hasLine(r.out, "ParsecField\t9.876863253402463e-18\t0.0000"));
+    EXPECT_TRUE(hasLine(r.out, "ParsecField\t9.876863253402463e-18\t9.8769e-18"));
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 19);
     EXPECT_EQ(r.out.substr(0, r.out.find('\t')), "MillimetersField");
     EXPECT_TRUE(hasLine(run({"run", "--accuracy=0", "--tsv", "length", "FeetField=1"}).out, "InchesField\t11.999976\t12"));
+    const std::string full = run({"run", "--tsv", "--accuracy", "99", "length", "FeetField=1"}).out;
+    EXPECT_TRUE(hasLine(full, "MetersField\t0.3048\t0.3048"));
+    EXPECT_TRUE(hasLine(full, "InchesField\t11.999976\t11.999976"));
+    for (const auto& [accuracy, shown] : {std::pair{"4", "3.0860e+22"}, std::pair{"99", "3.086e+22"}})
+        EXPECT_TRUE(hasLine(run({"run", "--tsv", "--accuracy", accuracy, "length", "ParsecField=1000000"}).out,
+                            std::string("MetersField\t3.086e+22\t") + shown))
+            << accuracy;
 
     // Steps run in order; a selector repeats the last entry's conversion.
     const CliRun steps = run({"run", "--tsv", "length", "MilesField=1", "FeetField=2", "ImperialCalc:"});

@@ -92,7 +92,7 @@ TEST(Launch, LaterRunRestoresTheStoredAccuracyAndTellsNoConverter)
         int shown;
     } cases[] = {
         {false, 0, 99},  // absent
-        {true, 0, 99},
+        {true, 0, 0},  // a chosen 0 survives
         {true, -2, -2},  // not validated
         {true, std::numeric_limits<long long>::max(), 99},  // no int holds it: as if unset
     };

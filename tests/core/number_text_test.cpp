@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -9,22 +10,81 @@
 
 using namespace ambrel;
 
-TEST(FormatFixed, RoundsPadsAndStaysBounded)
+TEST(FormatShown, FollowsTheDisplayRuleAtItsBoundaries)
 {
-    EXPECT_EQ(formatFixed(11.999976, 4), "12.0000");
-    EXPECT_EQ(formatFixed(-2.5, 0), "-3");
-    EXPECT_EQ(formatFixed(999.96, 1), "1000.0");
-    EXPECT_EQ(formatFixed(0.15, 1), "0.2");  // rounds what the number reads as, not its binary tail
-    EXPECT_EQ(formatFixed(0.1, 20), "0.10000000000000000000");  // zeros, never binary noise
-    EXPECT_EQ(formatFixed(-0.00001, 2), "0.00");
-    EXPECT_EQ(formatFixed(-0.006, 2), "-0.01");
-    EXPECT_EQ(formatFixed(-std::numeric_limits<double>::infinity(), 4), "-inf");
-    EXPECT_EQ(formatFixed(std::nan(""), 4), "nan");
-    for (int digits : {std::numeric_limits<int>::min(), -5, 100, std::numeric_limits<int>::max()})
-        EXPECT_LE(formatFixed(1.0 / 3.0, digits).size(), 2u + kMaxShownDecimals) << digits;
-    EXPECT_EQ(formatFixed(1.0 / 3.0, -5), "0");
-    EXPECT_LE(formatFixed(std::numeric_limits<double>::max(), 99).size(), 420u);
-    EXPECT_EQ(formatFixed(std::numeric_limits<double>::denorm_min(), 99), "0." + std::string(99, '0'));
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double value;
+        int digits;
+        const char* shown;
+    } cases[] = {
+        // Full precision: the shortest round-trip form, nothing padded.
+        {0.3048, 99, "0.3048"},
+        {11.999976, 99, "11.999976"},
+        {12, 17, "12"},
+        {-40, 99, "-40"},
+        {0, 99, "0"},
+        {-0.0, 99, "0"},
+        {3.086e22, 99, "3.086e+22"},
+        {9.876863253402463e-18, 99, "9.876863253402463e-18"},
+        {999999999999999.9, 99, "999999999999999.9"},
+        {1e15, 99, "1e+15"},
+        {1e-6, 99, "0.000001"},
+        {9.99e-7, 99, "9.99e-07"},
+        {0.1, 20, "0.1"},  // never binary noise
+        {1e300, 99, "1e+300"},
+        {std::numeric_limits<double>::denorm_min(), 99, "5e-324"},
+        // Fixed decimals, half away from zero on the shortest form.
+        {11.999976, 4, "12.0000"},
+        {11.999976, 16, "11.9999760000000000"},
+        {0.15, 1, "0.2"},
+        {0.125, 2, "0.13"},
+        {-0.125, 2, "-0.13"},
+        {-2.5, 0, "-3"},
+        {999.96, 1, "1000.0"},
+        {-0.006, 2, "-0.01"},
+        {0.00005, 4, "0.0001"},
+        {-0.0, 4, "0.0000"},
+        {0, 0, "0"},
+        {999999999999999.9, 0, "1000000000000000"},
+        // Large, or nonzero but all zeros in fixed form: scientific.
+        {1e15, 4, "1.0000e+15"},
+        {3.086e22, 4, "3.0860e+22"},
+        {3.086e22, 0, "3e+22"},
+        {9.876863253402463e-18, 4, "9.8769e-18"},
+        {-0.00001, 2, "-1.00e-05"},
+        {0.00004, 4, "4.0000e-05"},
+        {0.4, 0, "4e-01"},
+        {9.99995e22, 4, "1.0000e+23"},
+        {1.2345678901234567e20, 16, "1.2345678901234567e+20"},
+        {std::numeric_limits<double>::max(), 0, "2e+308"},
+        {std::numeric_limits<double>::denorm_min(), 4, "5.0000e-324"},
+        // Accuracies beyond the range count as its ends; non-finite values.
+        {1.0 / 3.0, -5, "3e-01"},
+        {0.3048, std::numeric_limits<int>::max(), "0.3048"},
+        {-inf, 4, "-inf"},
+        {inf, 99, "inf"},
+        {std::nan(""), 4, "nan"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(formatShown(c.value, c.digits), c.shown) << c.value << " at " << c.digits;
+    EXPECT_EQ(formatShown(-1.5, 4, ','), "-1,5000");
+    EXPECT_EQ(formatShown(3.086e22, 99, ','), "3,086e+22");
+}
+
+TEST(FormatShown, StaysWithinTheLongestTextAndNeverShowsANonzeroValueAsZero)
+{
+    const double values[] = {-123456789012345.6, 999999999999999.9, -1.2345678901234567e-6, 1.0 / 3.0,
+                             -std::numeric_limits<double>::max(), -std::numeric_limits<double>::denorm_min(),
+                             1.7976931348623157e-308, 4.5460000000002045};
+    std::size_t longest = 0;
+    for (double v : values)
+        for (int digits = 0; digits <= kMaxShownDecimals; ++digits) {
+            const std::string s = formatShown(v, digits);
+            longest = std::max(longest, s.size());
+            EXPECT_NE(s.find_first_of("123456789"), std::string::npos) << v << " at " << digits << ": " << s;
+        }
+    EXPECT_EQ(longest, kLongestShownText);
 }
 
 TEST(FormatExact, ReadsBackToTheSameDouble)
@@ -66,6 +126,10 @@ TEST(ReadNumber, AcceptsWhatPeopleTypeAndRefusesTheRest)
         EXPECT_EQ(r.error, c.error) << c.text;
         EXPECT_EQ(r.value, 0) << c.text;
     }
+    // A long number is read up to a point, and refused for its length beyond it.
+    EXPECT_EQ(readNumber("1." + std::string(998, '0')).value, 1);
+    EXPECT_EQ(readNumber("1." + std::string(999, '0')).error, NumberError::TooLong);
+    EXPECT_EQ(describe(NumberError::TooLong), "too long");
     // A long tail of zeros still underflows rather than reading as 0.
     EXPECT_EQ(readNumber("0." + std::string(400, '0') + "1").error, NumberError::TooSmall);
 }
@@ -80,7 +144,14 @@ TEST(ReadNumber, CommaLocale)
 
 TEST(ReadNumber, WhatIsShownReadsBack)
 {
-    for (double v : {0.3048, 12345678.9, -0.001, 1e-7})
-        for (int digits : {0, 4, 12})
-            EXPECT_TRUE(readNumber(formatFixed(v, digits)).ok()) << v << " " << digits;
+    for (const char separator : {'.', ','})
+        for (double v : {0.3048, 12345678.9, -0.001, 1e-7, 3.086e22, -9.876863253402463e-18})
+            for (int digits : {0, 4, 16, 99}) {
+                const std::string shown = formatShown(v, digits, separator);
+                const NumberReading r = readNumber(shown, separator);
+                EXPECT_TRUE(r.ok()) << shown;
+                if (digits == 99) {
+                    EXPECT_EQ(r.value, v) << shown;
+                }
+            }
 }

@@ -23,8 +23,6 @@ using namespace ambrel;
 namespace {
 
 constexpr int kStepsPerWindow = 1500;
-// 309 integer digits, the point, the most decimals shown, and a sign.
-constexpr std::size_t kLongestShown = 309 + 1 + kMaxShownDecimals + 1;
 constexpr std::size_t kLongestTyped = 3000;
 
 const char* const kOddTexts[] = {
@@ -116,10 +114,10 @@ void useAtRandom(const WindowEntry& entry, std::uint64_t seed)
         for (std::size_t i = 0; i < fields.size(); ++i) {
             auto& cell = static_cast<HeadlessField&>(*window->parts().fields[i]);
             const bool text = fields[i].kind == FieldKind::Text || cell.holdsRefusedText();
-            ASSERT_LE(cell.shown().size(), text ? kLongestTyped : kLongestShown) << fields[i].outlet << " " << step;
+            ASSERT_LE(cell.shown().size(), text ? kLongestTyped : kLongestShownText) << fields[i].outlet << " " << step;
             for (const int digits : {INT_MIN, 0, kMaxShownDecimals, INT_MAX}) {
                 if (!text) {
-                    ASSERT_LE(formatFixed(cell.doubleValue(), digits).size(), kLongestShown) << fields[i].outlet;
+                    ASSERT_LE(formatShown(cell.doubleValue(), digits).size(), kLongestShownText) << fields[i].outlet;
                 }
             }
         }

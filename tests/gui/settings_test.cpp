@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string_view>
 #include <linux/capability.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -53,11 +54,11 @@ public:
     QString folder() const { return dir_.path() + QStringLiteral("/Orlune"); }
     QString path() const { return folder() + QStringLiteral("/Ambrel.conf"); }
 
-    void write(const QByteArray& bytes, int mode = 0644) const
+    void write(std::string_view bytes, int mode = 0644) const
     {
         QFile file(path());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
         file.close();
         ::chmod(QFile::encodeName(path()).constData(), static_cast<mode_t>(mode));
     }
@@ -102,6 +103,8 @@ private:
     bool dropped_ = false;
 };
 
+using namespace std::string_view_literals;
+
 constexpr int kFirstRun = -1;  // in place of the accuracy a later run shows
 constexpr int kNewAccuracy = 8;
 
@@ -110,25 +113,36 @@ enum class Stand { File, NoFolder, Directory, Pipe, ReadOnlyFolder };
 struct Fault {
     const char* name;
     Stand stand;
-    const char* bytes;  // the file's content, for a file
+    std::string_view bytes;  // the file's content, for a file
     int mode;
     int shown;   // the accuracy a later run shows, or kFirstRun
     bool saves;  // whether a new accuracy reaches the disk
+    bool kept = false;  // whether the save keeps the old file as Ambrel.conf.bad
 };
 
 #define LATER(line) "[General]\nUsePreferences=true\n" line "\n"
 const Fault kFaults[] = {
-    {"no folder", Stand::NoFolder, nullptr, 0644, kFirstRun, true},
+    {"no folder", Stand::NoFolder, {}, 0644, kFirstRun, true},
     {"a later run", Stand::File, LATER("AmbrelAccuracy=7"), 0644, 7, true},
-    {"stored 0", Stand::File, LATER("AmbrelAccuracy=0"), 0644, 99, true},
+    {"stored 0", Stand::File, LATER("AmbrelAccuracy=0"), 0644, 0, true},
+    {"no accuracy", Stand::File, "[General]\nUsePreferences=true\n", 0644, 99, true},
     {"accuracy text", Stand::File, LATER("AmbrelAccuracy=12abc"), 0644, 99, true},
     {"accuracy beyond int", Stand::File, LATER("AmbrelAccuracy=2147483648"), 0644, 99, true},
     {"accuracy negative", Stand::File, LATER("AmbrelAccuracy=-3"), 0644, 99, true},
     {"first run flag yes", Stand::File, "[General]\nUsePreferences=yes\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
     {"corrupt", Stand::File, "[General]\nUsePreferences=true\nAmbrelAccuracy=7\nnot a setting\n[Junk\nx=\xff\x01", 0644,
-     kFirstRun, true},
-    {"a directory in the way", Stand::Directory, nullptr, 0644, kFirstRun, false},
-    {"a pipe in the way", Stand::Pipe, nullptr, 0644, kFirstRun, false},
+     7, true, true},
+    {"byte order mark", Stand::File, "\xEF\xBB\xBF" LATER("AmbrelAccuracy=7"), 0644, 7, true, true},
+    {"merge conflict", Stand::File,
+     "<<<<<<< HEAD\n" LATER("AmbrelAccuracy=7") "=======\n[General]\nUsePreferences=true\n>>>>>>> other\n", 0644, 7, true,
+     true},
+    {"NUL bytes", Stand::File, LATER("AmbrelAccuracy=7") "\0\0\0\nUsePref\0erences=false\n"sv, 0644, 7, true, true},
+    {"unclosed section", Stand::File, "[General\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, 7, true, true},
+    {"other section", Stand::File, "[Junk]\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
+    {"damaged other section", Stand::File, "[Junk]\nUsePreferences=true\n[Junk\nAmbrelAccuracy=7\n", 0644,
+     kFirstRun, true, true},
+    {"a directory in the way", Stand::Directory, {}, 0644, kFirstRun, false},
+    {"a pipe in the way", Stand::Pipe, {}, 0644, kFirstRun, false},
     {"unreadable file", Stand::File, LATER("AmbrelAccuracy=7"), 0, kFirstRun, false},
     {"read-only file", Stand::File, LATER("AmbrelAccuracy=7"), 0444, 7, false},
     {"read-only folder", Stand::ReadOnlyFolder, LATER("AmbrelAccuracy=7"), 0644, 7, false},
@@ -185,13 +199,54 @@ TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
         return;
     }
     EXPECT_EQ(unsaved, 0) << gMessages.join('\n').toStdString();
+    const QString kept = config.path() + QStringLiteral(".bad");
+    EXPECT_EQ(QFile::exists(kept), fault.kept);
+    EXPECT_EQ(gMessages.filter(kept).size(), fault.kept ? 1 : 0) << gMessages.join('\n').toStdString();
+    if (fault.kept) {
+        QFile old(kept);
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), QByteArray(fault.bytes.data(), static_cast<qsizetype>(fault.bytes.size())));
+    }
     const QString copy = config.root() + QStringLiteral("/copy.conf");
     ASSERT_TRUE(QFile::copy(config.path(), copy));
     QSettings saved(copy, QSettings::IniFormat);
     EXPECT_EQ(saved.status(), QSettings::NoError);
-    EXPECT_EQ(saved.allKeys(), (QStringList{QStringLiteral("AmbrelAccuracy"), QStringLiteral("UsePreferences")}));
+    EXPECT_EQ(saved.childKeys(), (QStringList{QStringLiteral("AmbrelAccuracy"), QStringLiteral("UsePreferences")}));
     EXPECT_EQ(saved.value(QStringLiteral("AmbrelAccuracy")).toString(), QString::number(kNewAccuracy));
     EXPECT_EQ(saved.value(QStringLiteral("UsePreferences")).toString(), QStringLiteral("true"));
+}
+
+// What a person chose comes back on the next launch, and what a damaged file
+// still holds is not lost when the first-run window is confirmed.
+TEST(Settings, AChosenAccuracyAndAReadableValueSurviveARestart)
+{
+    ConfigFolder config;
+    const auto launch = [](const std::function<void(Desktop&, MenuObject&)>& use) {
+        Desktop platform;
+        Application app(platform);
+        app.menu().applicationDidFinishLaunching();
+        use(platform, app.menu());
+    };
+    launch([](Desktop&, MenuObject& menu) { menu.ButtonFromFirstRunWindow(); });
+    launch([](Desktop& platform, MenuObject& menu) {
+        EXPECT_EQ(menu.parts().accuracyField->intValue(), 99);  // never chosen
+        platform.mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField"))->setValue(0);
+    });
+    launch([](Desktop&, MenuObject& menu) {
+        EXPECT_EQ(menu.parts().accuracyField->intValue(), 0);
+        EXPECT_EQ(menu.parts().accuracySlider->intValue(), 0);
+    });
+
+    config.write("\xEF\xBB\xBF" "AmbrelAccuracy=7\n[Junk\n");
+    launch([](Desktop&, MenuObject& menu) {
+        ASSERT_NE(menu.firstRunWindow(), nullptr);
+        EXPECT_TRUE(menu.firstRunWindow()->isVisible());
+        menu.ButtonFromFirstRunWindow();
+    });
+    launch([](Desktop&, MenuObject& menu) {
+        EXPECT_EQ(menu.firstRunWindow(), nullptr);
+        EXPECT_EQ(menu.parts().accuracyField->intValue(), 7);
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaults, ::testing::ValuesIn(kFaults),
