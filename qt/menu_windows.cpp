@@ -138,10 +138,12 @@ QWidget* makeInfoPanel()
 
 QWidget* makeBonusCalcsWindow(Controller& menu)
 {
-    auto* window = new QWidget;
+    auto* window = new QMainWindow;
     window->setObjectName(QStringLiteral("BonusCalcsWindow"));
     window->setWindowTitle(QObject::tr("Further calculators"));
-    auto* layout = new QVBoxLayout(window);
+    auto* central = new QWidget;
+    window->setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
     // In the order of kCalculatorOpenActions.
     const char* titles[kCalculatorCount] = {"&File transfer time…", "&Proportion…", "&Interpolation…",
                                             "Power to &weight…"};
@@ -163,8 +165,7 @@ QtNotebookWindow::QtNotebookWindow() : browser_(new QTextBrowser)
     setObjectName(QStringLiteral("NotebookWindow"));
     browser_->setObjectName(QStringLiteral("NotebookScrollView"));
     browser_->setOpenExternalLinks(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(browser_);
+    setCentralWidget(browser_);
     resize(640, 560);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }

@@ -59,13 +59,29 @@ void QtField::render()
     refused_ = false;
     setText(QString::fromStdString(formatFixed(value_, digits_)));
     setModified(false);
+    describe();
+}
+
+void QtField::describe()
+{
+    const QString description = refused_ ? refusal_ : text_ ? QString() : fullValueText();
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
+}
+
+void QtField::setRefusalReason(const QString& why)
+{
+    refusal_ = why;
+    describe();
 }
 
 void QtField::setDoubleValue(double value)
 {
     value_ = value;
     if (text_) {
+        refused_ = false;
         setText(QString::fromStdString(formatExact(value)));
+        describe();
         return;
     }
     render();
@@ -83,6 +99,7 @@ void QtField::setStringValue(std::string_view text)
     setModified(false);
     if (!text_)
         value_ = readNumber(text).value;
+    describe();
 }
 
 void QtField::setFloatingPointFormat(bool, int, int right)
@@ -94,9 +111,14 @@ void QtField::setFloatingPointFormat(bool, int, int right)
 
 void QtField::setTitle(std::string_view title)
 {
+    const QString shown = toQString(title);
     if (label_)
-        label_->setText(toQString(title));
-    setAccessibleName(toQString(title));
+        label_->setText(shown);
+    // A screen reader reads the name, and "kibibit colon" is noise.
+    QString name = shown.trimmed();
+    while (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    setAccessibleName(name.trimmed());
 }
 
 void QtField::acceptEntry(double value)
@@ -132,6 +154,13 @@ bool QtField::event(QEvent* event)
 
 void QtField::keyPressEvent(QKeyEvent* event)
 {
+    // The context menu from the keyboard, so its copy actions are not for
+    // the mouse alone.
+    if ((event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) ||
+        (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier)) {
+        openContextMenu(mapToGlobal(cursorRect().bottomLeft()));
+        return;
+    }
     // Copy with nothing selected copies what the cell shows.
     if (event == QKeySequence::Copy && !hasSelectedText()) {
         QGuiApplication::clipboard()->setText(shownText());
@@ -142,6 +171,11 @@ void QtField::keyPressEvent(QKeyEvent* event)
 
 void QtField::contextMenuEvent(QContextMenuEvent* event)
 {
+    openContextMenu(event->globalPos());
+}
+
+void QtField::openContextMenu(const QPoint& globalPos)
+{
     QMenu* menu = createStandardContextMenu();
     menu->addSeparator();
     menu->addAction(tr("Copy &Shown Value"), this,
@@ -150,7 +184,7 @@ void QtField::contextMenuEvent(QContextMenuEvent* event)
         menu->addAction(tr("Copy &Full Value"), this,
                         [this] { QGuiApplication::clipboard()->setText(fullValueText()); });
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    menu->popup(globalPos);
 }
 
 void QtField::focusInEvent(QFocusEvent* event)

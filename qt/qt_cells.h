@@ -37,6 +37,9 @@ public:
     // The label that names this cell on screen (its buddy).
     void setLabel(QLabel* label) { label_ = label; }
     bool holdsRefusedText() const override { return refused_; }
+    // Why the text the cell holds was refused; told to assistive technology
+    // until the cell is corrected.
+    void setRefusalReason(const QString& why);
 
     // The user's decimal separator, for reading typed text.
     static char decimalSeparator();
@@ -53,12 +56,17 @@ protected:
 
 private:
     void render();
+    // The accessible description: the refusal while one stands, otherwise
+    // the full value, which the cell shows only rounded.
+    void describe();
+    void openContextMenu(const QPoint& globalPos);
 
     bool text_;
     bool refused_ = false;
     double value_ = 0;
     int digits_ = 4;
     QLabel* label_ = nullptr;
+    QString refusal_;
     friend class QtBox;
     QtBox* box_ = nullptr;
     int tag_ = -1;
