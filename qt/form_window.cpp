@@ -217,11 +217,10 @@ void FormWindow::confirm(QtField* cell, int)
         ++index;
     // Only what the person typed is read; a cell they merely reached and
     // confirmed shows a rounded form of the number it holds.
-    const bool typed = cell->isModified() || cell->holdsRefusedText();
     const EntryResult result =
-        typed ? typeAndConfirm(platform_, owner_, index, cell->text().trimmed().toStdString(),
-                               QtField::decimalSeparator())
-              : confirmUnchanged(owner_, index);
+        cell->isEdited()
+            ? typeAndConfirm(platform_, owner_, index, cell->text().trimmed().toStdString(), QtField::decimalSeparator())
+            : confirmUnchanged(owner_, index);
     if (!result.accepted)
         showRefusal(cell, QString::fromStdString(result.message));
     else if (!status_->text().isEmpty())  // clearing an empty label still lays the window out

@@ -44,7 +44,7 @@ char QtField::decimalSeparator()
 
 double QtField::doubleValue() const
 {
-    if (text_ || (isModified() && !refused_)) {
+    if (text_ || (isEdited() && !refused_)) {
         const NumberReading r = readNumber(QLineEdit::text().trimmed().toStdString(), decimalSeparator());
         if (r.ok())
             return r.value;
@@ -59,7 +59,15 @@ void QtField::render()
     refused_ = false;
     setText(QString::fromStdString(formatFixed(value_, digits_)));
     setModified(false);
+    written_ = QLineEdit::text();
     describe();
+}
+
+bool QtField::isEdited() const
+{
+    // Typing sets the modified flag; an assistive tool or a program that
+    // sets the text does not, so the text is compared as well.
+    return refused_ || isModified() || QLineEdit::text() != written_;
 }
 
 void QtField::describe()
@@ -81,6 +89,7 @@ void QtField::setDoubleValue(double value)
     if (text_) {
         refused_ = false;
         setText(QString::fromStdString(formatExact(value)));
+        written_ = QLineEdit::text();
         describe();
         return;
     }
@@ -97,6 +106,7 @@ void QtField::setStringValue(std::string_view text)
     refused_ = false;
     setText(toQString(text));
     setModified(false);
+    written_ = QLineEdit::text();
     if (!text_)
         value_ = readNumber(text).value;
     describe();
@@ -105,7 +115,7 @@ void QtField::setStringValue(std::string_view text)
 void QtField::setFloatingPointFormat(bool, int, int right)
 {
     digits_ = right;
-    if (!text_ && !refused_ && !isModified())
+    if (!text_ && !refused_ && !isEdited())
         render();
 }
 

@@ -37,6 +37,9 @@ public:
     // The label that names this cell on screen (its buddy).
     void setLabel(QLabel* label) { label_ = label; }
     bool holdsRefusedText() const override { return refused_; }
+    // Whether the cell holds text other than what it was last given: an
+    // entry waiting to be confirmed, or refused text.
+    bool isEdited() const;
     // Why the text the cell holds was refused; told to assistive technology
     // until the cell is corrected.
     void setRefusalReason(const QString& why);
@@ -67,6 +70,7 @@ private:
     int digits_ = 4;
     QLabel* label_ = nullptr;
     QString refusal_;
+    QString written_;  // the text the cell last showed of its own
     friend class QtBox;
     QtBox* box_ = nullptr;
     int tag_ = -1;
