@@ -4,6 +4,20 @@
 
 namespace ambrel {
 
+namespace {
+
+// A calculator's actions write only its read-only result cells, never what
+// was entered; a converter's rewrite every cell but the edited one.
+bool writesOnlyResults(const WindowPlan& plan)
+{
+    for (const FieldPlan& f : plan.fields)
+        if (f.readOnly)
+            return true;
+    return false;
+}
+
+}  // namespace
+
 NumberReading confirmEntry(Platform& platform, Field& field, std::string_view text,
                            char decimalSeparator)
 {
@@ -37,6 +51,20 @@ EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fie
     }
     if (cell.holdsRefusedText())
         return {false, window.refusalMessage()};
+    return {};
+}
+
+EntryResult confirmUnchanged(WindowController& window, int fieldIndex)
+{
+    const WindowPlan& plan = window.plan();
+    const FieldPlan& field = plan.fields.at(fieldIndex);
+    if (field.readOnly)
+        return {false, "this field shows a result and takes no entry"};
+    if (field.box < 0 || field.box >= static_cast<int>(plan.boxes.size()))
+        return {};
+    window.parts().boxes[field.box]->selectCellWithTag(field.tag);
+    if (writesOnlyResults(plan))
+        window.perform(plan.boxes[field.box].action);
     return {};
 }
 

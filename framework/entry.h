@@ -29,4 +29,11 @@ struct EntryResult {
 EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fieldIndex,
                            std::string_view text, char decimalSeparator = '.');
 
+// Enter on cell `fieldIndex` when the person left it as it was. What it shows
+// may be rounded, so it is not read: the stored number stands. A window with
+// result cells works its results out again from the numbers it holds; a
+// converter does nothing, since converting again from an unchanged cell would
+// only pass the others through rounded factors once more.
+EntryResult confirmUnchanged(WindowController& window, int fieldIndex);
+
 }  // namespace ambrel

@@ -6,6 +6,7 @@
 #include "qt/qt_cells.h"
 #include "qt/status_line.h"
 
+#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -70,10 +72,10 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
             platform_.beep();
             status_->setText(why);
         });
-        auto* label = new QLabel(QString::fromStdString(f.label));
+        auto* label = new QLabel;
         label->setBuddy(cell);
         cell->setLabel(label);
-        cell->setAccessibleName(QString::fromStdString(f.label));
+        cell->setTitle(f.label);
         if (f.box >= 0 && f.box < static_cast<int>(boxes.size())) {
             QtBox* box = boxes[f.box];
             const int index = box->cellCount();
@@ -126,10 +128,14 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
                 layout->addWidget(button);
             }
             radio->selectItemWithTag(c.initialTag);
+            // The checked state counts, not how it was reached: a click, an
+            // arrow key or an assistive tool's toggle act alike, once.
             if (!c.action.empty()) {
                 const std::string action = c.action;
-                connect(radio->group(), &QButtonGroup::idClicked, this,
-                        [this, action](int) { owner_.perform(action); });
+                connect(radio->group(), &QButtonGroup::idToggled, this, [this, action](int, bool checked) {
+                    if (checked)
+                        owner_.perform(action);
+                });
             }
             parts_.choices.push_back(radio);
             columns->addWidget(radio, 0, Qt::AlignTop);
@@ -142,10 +148,16 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
             popup->selectItemWithTag(c.initialTag);
             if (!c.action.empty()) {
                 const std::string action = c.action;
-                connect(popup, &QComboBox::activated, this, [this, action](int) { owner_.perform(action); });
+                connect(popup, &QComboBox::currentIndexChanged, this, [this, action](int) { owner_.perform(action); });
             }
             parts_.choices.push_back(popup);
-            columns->addWidget(popup, 0, Qt::AlignTop);
+            auto* label = new QLabel(title);
+            label->setBuddy(popup);
+            auto* labelled = new QVBoxLayout;
+            labelled->addWidget(label);
+            labelled->addWidget(popup);
+            columns->addLayout(labelled);
+            labelled->setAlignment(Qt::AlignTop);
         }
     }
 
@@ -166,12 +178,13 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     bottom->addWidget(close);
 
-    auto* outer = new QVBoxLayout(this);
+    auto* central = new QWidget;
+    auto* outer = new QVBoxLayout(central);
     outer->addLayout(columns);
     outer->addLayout(bottom);
+    setCentralWidget(central);
 
-    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
     // F1 shows this window's notes; Ctrl+P prints it.
     for (const ButtonPlan& b : plan.buttons)
         if (b.title == "Notebook") {
@@ -195,17 +208,42 @@ void FormWindow::hideEvent(QHideEvent* event)
         });
 }
 
+void FormWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape reaches the window only when nothing inside took it: an open
+    // list closes itself and the window stays. A shortcut would fire first.
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void FormWindow::confirm(QtField* cell, int)
 {
     int index = 0;
     while (index < static_cast<int>(parts_.fields.size()) && parts_.fields[index] != cell)
         ++index;
+    // Only what the person typed is read; a cell they merely reached and
+    // confirmed shows a rounded form of the number it holds.
     const EntryResult result =
-        typeAndConfirm(platform_, owner_, index, cell->text().trimmed().toStdString(), QtField::decimalSeparator());
+        cell->isEdited()
+            ? typeAndConfirm(platform_, owner_, index, cell->text().trimmed().toStdString(), QtField::decimalSeparator())
+            : confirmUnchanged(owner_, index);
     if (!result.accepted)
-        status_->setText(tr("“%1”: %2").arg(StatusLine::quote(cell->text()), QString::fromStdString(result.message)));
+        showRefusal(cell, QString::fromStdString(result.message));
     else if (!status_->text().isEmpty())  // clearing an empty label still lays the window out
         status_->clear();
+}
+
+void FormWindow::showRefusal(QtField* cell, const QString& why)
+{
+    status_->setText(tr("“%1”: %2").arg(StatusLine::quote(cell->text()), why));
+    // The beep alone tells a screen reader's user nothing: the reason goes
+    // to the cell that keeps the focus, and the note is raised as an alert.
+    cell->setRefusalReason(why);
+    QAccessibleEvent alert(status_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 }  // namespace ambrel

@@ -1,12 +1,13 @@
 // A window built from a WindowPlan: boxes of labelled cells in columns, the
-// choices, a row of buttons and a status line for refused entries.
+// choices, a row of buttons and a status line for refused entries. A main
+// window, so that assistive technology sees a window and not a filler.
 #pragma once
 
 #include "framework/platform.h"
 #include "framework/window_plan.h"
 
 #include <QLabel>
-#include <QWidget>
+#include <QMainWindow>
 
 namespace ambrel {
 
@@ -14,7 +15,7 @@ class WindowController;
 class QtBox;
 class QtField;
 
-class FormWindow : public QWidget {
+class FormWindow : public QMainWindow {
 public:
     FormWindow(const WindowPlan& plan, WindowController& owner, Platform& platform);
 
@@ -24,9 +25,11 @@ public:
 
 protected:
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void confirm(QtField* cell, int box);
+    void showRefusal(QtField* cell, const QString& why);
 
     WindowController& owner_;
     Platform& platform_;

@@ -178,10 +178,12 @@ QWidget* makeInfoPanel()
 
 QWidget* makeBonusCalcsWindow(Controller& menu, const std::vector<MenuButton>& calculators)
 {
-    auto* window = new QWidget;
+    auto* window = new QMainWindow;
     window->setObjectName(QStringLiteral("BonusCalcsWindow"));
     window->setWindowTitle(QObject::tr("Further calculators"));
-    auto* layout = new QVBoxLayout(window);
+    auto* central = new QWidget;
+    window->setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
     for (const MenuButton& entry : calculators)
         layout->addWidget(makeButton(menu, entry));
     new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);
@@ -193,8 +195,7 @@ QtNotebookWindow::QtNotebookWindow() : browser_(new QTextBrowser)
     setObjectName(QStringLiteral("NotebookWindow"));
     browser_->setObjectName(QStringLiteral("NotebookScrollView"));
     browser_->setOpenExternalLinks(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(browser_);
+    setCentralWidget(browser_);
     resize(640, 560);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }

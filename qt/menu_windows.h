@@ -41,9 +41,10 @@ private:
 };
 
 QWidget* makeInfoPanel();
+// Main windows, as the converters are, so assistive technology sees windows.
 QWidget* makeBonusCalcsWindow(Controller& menu, const std::vector<MenuButton>& calculators);
 
-class QtNotebookWindow : public QWidget, public NotebookView {
+class QtNotebookWindow : public QMainWindow, public NotebookView {
 public:
     QtNotebookWindow();
     void setString(std::string_view text) override;

@@ -49,7 +49,7 @@ char QtField::decimalSeparator()
 
 double QtField::doubleValue() const
 {
-    if (text_ || (isModified() && !refused_)) {
+    if (text_ || (isEdited() && !refused_)) {
         const NumberReading r = readNumber(QLineEdit::text().trimmed().toStdString(), decimalSeparator());
         if (r.ok())
             return r.value;
@@ -67,13 +67,38 @@ void QtField::render()
     setModified(false);
     // The leading digits count most: show the start of a long text.
     setCursorPosition(0);
+    written_ = QLineEdit::text();
+    describe();
+}
+
+bool QtField::isEdited() const
+{
+    // Typing sets the modified flag; an assistive tool or a program that
+    // sets the text does not, so the text is compared as well.
+    return refused_ || isModified() || QLineEdit::text() != written_;
+}
+
+void QtField::describe()
+{
+    const QString description = refused_ ? refusal_ : text_ ? QString() : fullValueText();
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
+}
+
+void QtField::setRefusalReason(const QString& why)
+{
+    refusal_ = why;
+    describe();
 }
 
 void QtField::setDoubleValue(double value)
 {
     value_ = value;
     if (text_) {
+        refused_ = false;
         setText(QString::fromStdString(formatExact(value)));
+        written_ = QLineEdit::text();
+        describe();
         return;
     }
     render();
@@ -89,22 +114,29 @@ void QtField::setStringValue(std::string_view text)
     refused_ = false;
     setText(toQString(text));
     setModified(false);
+    written_ = QLineEdit::text();
     if (!text_)
         value_ = readNumber(text).value;
+    describe();
 }
 
 void QtField::setFloatingPointFormat(bool, int, int right)
 {
     digits_ = right;
-    if (!text_ && !refused_ && !isModified())
+    if (!text_ && !refused_ && !isEdited())
         render();
 }
 
 void QtField::setTitle(std::string_view title)
 {
+    const QString shown = toQString(title);
     if (label_)
-        label_->setText(toQString(title));
-    setAccessibleName(toQString(title));
+        label_->setText(shown);
+    // A screen reader reads the name, and "kibibit colon" is noise.
+    QString name = shown.trimmed();
+    while (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    setAccessibleName(name.trimmed());
 }
 
 void QtField::acceptEntry(double value)
@@ -228,6 +260,13 @@ void QtField::keyPressEvent(QKeyEvent* event)
         pasteChecked();
         return;
     }
+    // The context menu from the keyboard, so its copy actions are not for
+    // the mouse alone.
+    if ((event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) ||
+        (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier)) {
+        openContextMenu(mapToGlobal(cursorRect().bottomLeft()));
+        return;
+    }
     // Copy with nothing selected copies what the cell shows.
     if (event == QKeySequence::Copy && !hasSelectedText()) {
         QGuiApplication::clipboard()->setText(shownText());
@@ -237,6 +276,11 @@ void QtField::keyPressEvent(QKeyEvent* event)
 }
 
 void QtField::contextMenuEvent(QContextMenuEvent* event)
+{
+    openContextMenu(event->globalPos());
+}
+
+void QtField::openContextMenu(const QPoint& globalPos)
 {
     QMenu* menu = createStandardContextMenu();
     // Its paste is held to the cell's length like the keyboard's. The action
@@ -253,7 +297,7 @@ void QtField::contextMenuEvent(QContextMenuEvent* event)
         menu->addAction(tr("Copy &Full Value"), this,
                         [this] { QGuiApplication::clipboard()->setText(fullValueText()); });
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    menu->popup(globalPos);
 }
 
 void QtField::focusInEvent(QFocusEvent* event)

@@ -37,6 +37,12 @@ public:
     // The label that names this cell on screen (its buddy).
     void setLabel(QLabel* label) { label_ = label; }
     bool holdsRefusedText() const override { return refused_; }
+    // Whether the cell holds text other than what it was last given: an
+    // entry waiting to be confirmed, or refused text.
+    bool isEdited() const;
+    // Why the text the cell holds was refused; told to assistive technology
+    // until the cell is corrected.
+    void setRefusalReason(const QString& why);
 
     // The user's decimal separator, for reading typed and writing shown text.
     static char decimalSeparator();
@@ -68,6 +74,10 @@ private:
     // beside it; if not, says so.
     bool fits(const QString& inserted, bool replacesSelection = true);
     void pasteChecked();
+    // The accessible description: the refusal while one stands, otherwise
+    // the full value, which the cell shows only rounded.
+    void describe();
+    void openContextMenu(const QPoint& globalPos);
 
     bool text_;
     bool refused_ = false;
@@ -75,6 +85,8 @@ private:
     int digits_ = 4;
     QLabel* label_ = nullptr;
     std::function<void(const QString&)> pasteRefused_;
+    QString refusal_;
+    QString written_;  // the text the cell last showed of its own
     friend class QtBox;
     QtBox* box_ = nullptr;
     int tag_ = -1;
