@@ -2,6 +2,7 @@
 
 #include "app/window_registry.h"
 #include "cli/cli.h"
+#include "cli/safe_text.h"
 #include "framework/entry.h"
 #include "framework/number_text.h"
 #include "headless/headless_platform.h"
@@ -73,13 +74,13 @@ int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, 
         return usage(err, "batch needs a window and the field the numbers go into");
     const WindowEntry* entry = findWindow(args[0]);
     if (!entry)
-        return usage(err, "unknown window '" + args[0] + "'");
+        return usage(err, "unknown window " + quoted(args[0]));
     std::string to;
     for (std::size_t i = 2; i < args.size(); ++i) {
         if (args[i] == "--to" && i + 1 < args.size())
             to = args[++i];
         else
-            return usage(err, "unexpected '" + args[i] + "'");
+            return usage(err, "unexpected " + quoted(args[i]));
     }
 
     HeadlessPlatform platform;
@@ -87,10 +88,10 @@ int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, 
     const std::unique_ptr<WindowController> window = openWindow(*entry, platform, kDefaultCliAccuracy, exact);
     const int from = window->fieldIndex(args[1]);
     if (from < 0)
-        return usage(err, "no field named '" + args[1] + "'");
+        return usage(err, "no field named " + quoted(args[1]));
     const int target = to.empty() ? -1 : window->fieldIndex(to);
     if (!to.empty() && target < 0)
-        return usage(err, "no field named '" + to + "'");
+        return usage(err, "no field named " + quoted(to));
     const std::vector<Field*>& fields = window->parts().fields;
     const auto& plans = window->plan().fields;
 

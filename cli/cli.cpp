@@ -2,10 +2,12 @@
 
 #include "app/window_registry.h"
 #include "cli/json.h"
+#include "cli/safe_text.h"
 #include "cli/unit_names.h"
 #include "framework/entry.h"
 #include "framework/converter_window.h"
 #include "framework/number_text.h"
+#include "framework/quantity_text.h"
 #include "headless/headless_platform.h"
 
 #include <algorithm>
@@ -146,8 +148,8 @@ StepResult typeInto(Session& s, int index, std::string_view text, std::ostream& 
 {
     const EntryResult result = typeAndConfirm(s.platform, *s.controller, index, text);
     if (!result.accepted) {
-        err << "ambrel: " << s.controller->plan().fields[index].outlet << ": \"" << text
-            << "\" refused: " << result.message << "\n";
+        err << "ambrel: " << s.controller->plan().fields[index].outlet << ": " << quoted(text)
+            << " refused: " << result.message << "\n";
         return StepResult::Refused;
     }
     return StepResult::Done;
@@ -158,7 +160,7 @@ StepResult choose(Session& s, std::size_t index, std::string_view text, std::ost
     const ChoicePlan& plan = s.controller->plan().choices[index];
     int tag = 0;
     if (!parseInt(text, tag)) {
-        err << "ambrel: " << plan.outlet << ": \"" << text << "\" is not an item tag\n";
+        err << "ambrel: " << plan.outlet << ": " << quoted(text) << " is not an item tag\n";
         return StepResult::Unknown;
     }
     s.controller->parts().choices[index]->selectItemWithTag(tag);
@@ -172,7 +174,7 @@ StepResult runStep(Session& s, std::string_view step, std::ostream& err)
     const std::size_t eq = step.find('=');
     if (eq == std::string_view::npos) {
         if (step.empty() || step.back() != ':' || !s.controller->perform(step)) {
-            err << "ambrel: unknown action '" << step << "'\n";
+            err << "ambrel: unknown action " << quoted(step) << "\n";
             return StepResult::Unknown;
         }
         return StepResult::Done;
@@ -186,7 +188,7 @@ StepResult runStep(Session& s, std::string_view step, std::ostream& err)
     for (std::size_t i = 0; i < choices.size(); ++i)
         if (choices[i].outlet == outlet)
             return choose(s, i, text, err);
-    err << "ambrel: no field or control named '" << outlet << "'\n";
+    err << "ambrel: no field or control named " << quoted(outlet) << "\n";
     return StepResult::Unknown;
 }
 
@@ -201,13 +203,13 @@ void printTsv(Session& s, std::ostream& out)
 
 // The friendly forms show twelve significant digits, so a tiny value is
 // never shown as a bare zero.
-std::string friendlyNumber(HeadlessField& cell)
+std::string friendlyNumber(HeadlessField& cell, int digits = kDefaultFriendlyDigits)
 {
     const double value = cell.doubleValue();
     if (cell.isText() || !std::isfinite(value))
         return cell.shown();
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 12);
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits);
     return std::string(buf, res.ptr);
 }
 
@@ -221,14 +223,15 @@ std::string unitLabel(HeadlessField& cell)
     return label;
 }
 
-void printTable(Session& s, std::ostream& out, int highlighted = -1, bool friendly = false)
+// With `friendly` digits (> 0), numbers show that many significant digits.
+void printTable(Session& s, std::ostream& out, int highlighted = -1, int friendly = 0)
 {
     const auto& plan = s.controller->plan();
     std::size_t labelWidth = 0, valueWidth = 0;
     for (std::size_t i = 0; i < plan.fields.size(); ++i) {
         HeadlessField& cell = s.cell(static_cast<int>(i));
         labelWidth = std::max(labelWidth, unitLabel(cell).size());
-        valueWidth = std::max(valueWidth, (friendly ? friendlyNumber(cell) : cell.shown()).size());
+        valueWidth = std::max(valueWidth, (friendly ? friendlyNumber(cell, friendly) : cell.shown()).size());
     }
     int lastBox = -1;
     for (std::size_t i = 0; i < plan.fields.size(); ++i) {
@@ -240,7 +243,7 @@ void printTable(Session& s, std::ostream& out, int highlighted = -1, bool friend
             lastBox = f.box;
         }
         HeadlessField& cell = s.cell(static_cast<int>(i));
-        const std::string shown = friendly ? friendlyNumber(cell) : cell.shown();
+        const std::string shown = friendly ? friendlyNumber(cell, friendly) : cell.shown();
         const std::string label = unitLabel(cell);
         out << "  " << std::string(valueWidth - shown.size(), ' ') << shown << "  " << label;
         if (static_cast<int>(i) == highlighted)
@@ -251,7 +254,7 @@ void printTable(Session& s, std::ostream& out, int highlighted = -1, bool friend
 
 // {"window": NAME, "fields": [{"outlet", "unit", "value", "shown"}, ...]}
 // with the fields `indices`, or all of them when that is empty.
-void printJson(Session& s, std::ostream& out, std::vector<int> indices = {}, bool friendly = false)
+void printJson(Session& s, std::ostream& out, std::vector<int> indices = {}, int friendly = 0)
 {
     if (indices.empty())
         for (std::size_t i = 0; i < s.controller->plan().fields.size(); ++i)
@@ -262,7 +265,7 @@ void printJson(Session& s, std::ostream& out, std::vector<int> indices = {}, boo
         out << (n ? "," : "") << "{\"outlet\":" << jsonString(s.controller->plan().fields[indices[n]].outlet)
             << ",\"unit\":" << jsonString(unitLabel(cell))
             << ",\"value\":" << (cell.isText() ? jsonString(cell.stringValue()) : jsonNumber(cell.doubleValue()))
-            << ",\"shown\":" << jsonString(friendly ? friendlyNumber(cell) : cell.shown()) << '}';
+            << ",\"shown\":" << jsonString(friendly ? friendlyNumber(cell, friendly) : cell.shown()) << '}';
     }
     out << "]}\n";
 }
@@ -288,7 +291,7 @@ int runScript(std::span<const std::string> args, bool exact, std::ostream& out, 
             if (!parseInt(std::string_view(a).substr(11), accuracy))
                 return usageError(err, "--accuracy needs a whole number");
         } else if (a.rfind("--", 0) == 0) {
-            return usageError(err, "unknown option '" + a + "'");
+            return usageError(err, "unknown option " + quoted(a));
         } else {
             break;
         }
@@ -299,7 +302,7 @@ int runScript(std::span<const std::string> args, bool exact, std::ostream& out, 
         return usageError(err, "run needs a window: " + windowNames());
     const WindowEntry* entry = findWindow(args[i]);
     if (!entry)
-        return usageError(err, "unknown window '" + args[i] + "'; windows: " + windowNames());
+        return usageError(err, "unknown window " + quoted(args[i]) + "; windows: " + windowNames());
 
     Session session(*entry, accuracy, exact);
     for (++i; i < args.size(); ++i) {
@@ -415,9 +418,9 @@ int unknownUnit(std::ostream& err, const std::string& typed, const WindowEntry* 
 {
     err << "ambrel: ";
     if (window)
-        err << window->cliName << " has no unit '" << typed << "'";
+        err << window->cliName << " has no unit " << quoted(typed);
     else
-        err << "no unit '" << typed << "' in any window";
+        err << "no unit " << quoted(typed) << " in any window";
     const char* in = window ? window->cliName : "";
     std::vector<std::string> close = closeUnitNames(typed, in);
     // Nothing close to all the words: perhaps to each of them ("c f").
@@ -462,77 +465,164 @@ void carry(Session& s, int index, double value)
     s.controller->perform(s.controller->plan().boxes[f.box].action);
 }
 
-int convertUnits(const std::string& number, std::span<const std::string> words, const WindowEntry* window,
-                 bool json, bool exact, std::ostream& out, std::ostream& err)
-{
-    const UnitWords units = pickUnits(words, window);
-    if (!units.from)
-        return unknownUnit(err, units.unknown, window);
-    const UnitPick& from = *units.from;
-    if (units.to && units.to->window != from.window)
-        return usageError(err, "'" + from.typed + "' is a unit of " + from.window->cliName + " and '" +
-                                   units.to->typed + "' of " + units.to->window->cliName +
-                                   "; they do not convert into each other");
+// Options of the friendly forms.
+struct Friendly {
+    bool json = false;
+    bool exact = false;
+    int digits = kDefaultFriendlyDigits;
+};
 
-    Session session(*from.window, kDefaultCliAccuracy, exact);
-    applySetting(session, from.setting, err);
-    const int index = session.controller->fieldIndex(from.outlet);
-    if (typeInto(session, index, number, err) == StepResult::Refused)
-        return kExitRefused;
-    if (!units.to) {
-        if (json)
-            printJson(session, out, {}, true);
-        else
-            printTable(session, out, index, true);
-        return 0;
-    }
-    const UnitPick& to = *units.to;
+// `value` in unit `from`, converted by the window into unit `to`; the
+// session is left showing the conversion.
+double convertIn(Session& s, const UnitPick& from, double value, const UnitPick& to, std::ostream& err)
+{
+    applySetting(s, from.setting, err);
+    carry(s, s.controller->fieldIndex(from.outlet), value);
     const UnitName* meeting = meetingUnit(from.window->cliName);
     if (!sameSetting(from.setting, to.setting) && meeting) {
         // The data sizes convert under one prefix system at a time: carry the
         // number over in a unit that needs none.
-        const int at = session.controller->fieldIndex(meeting->outlet);
-        const double value = session.cell(at).doubleValue();
-        applySetting(session, to.setting, err);
-        carry(session, at, value);
+        const int at = s.controller->fieldIndex(meeting->outlet);
+        const double carried = s.cell(at).doubleValue();
+        applySetting(s, to.setting, err);
+        carry(s, at, carried);
     }
-    const int target = session.controller->fieldIndex(to.outlet);
-    if (json)
-        printJson(session, out, {target}, true);
-    else
-        out << friendlyNumber(session.cell(target)) << ' ' << to.typed << '\n';
+    return s.cell(s.controller->fieldIndex(to.outlet)).doubleValue();
+}
+
+std::vector<std::string> splitWords(std::string_view text)
+{
+    std::vector<std::string> words;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        if (end > start)
+            words.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
+void warnIfNotFinite(double value, std::ostream& err)
+{
+    if (!std::isfinite(value))
+        err << "ambrel: warning: result overflows a double\n";
+}
+
+// A quantity (arithmetic, or amounts in units of one window added up) and
+// the words naming its unit and the unit to convert into.
+int convertQuantity(std::span<const std::string> words, const WindowEntry* window, const Friendly& opt,
+                    std::ostream& out, std::ostream& err)
+{
+    const std::string text = joinWords(words);
+    const QuantityReading reading = readQuantity(text);
+    if (!reading.ok()) {
+        err << "ambrel: " << quoted(text) << " refused: " << describe(reading) << "\n";
+        return kExitRefused;
+    }
+    const std::vector<QuantityTerm>& terms = reading.terms;
+    if (terms.back().unit.empty())
+        return usageError(err, "give a unit after the number, e.g. 'ambrel 3 mi km'");
+
+    // The last amount's words name its unit and perhaps the target; every
+    // earlier amount's words name just its unit.
+    const UnitWords last = pickUnits(splitWords(terms.back().unit), window);
+    if (!last.from)
+        return unknownUnit(err, last.unknown, window);
+    std::vector<UnitPick> units;
+    for (std::size_t i = 0; i + 1 < terms.size(); ++i) {
+        std::optional<UnitPick> unit = pickUnit(terms[i].unit, window ? window : last.from->window);
+        if (!unit)
+            return unknownUnit(err, terms[i].unit, window ? window : last.from->window);
+        units.push_back(std::move(*unit));
+    }
+    units.push_back(*last.from);
+    const UnitPick& from = units.front();
+    for (const UnitPick& u : units)
+        if (u.window != from.window)
+            return usageError(err, quoted(from.typed) + " is a unit of " + from.window->cliName + " and " +
+                                       quoted(u.typed) + " of " + u.window->cliName + "; they do not add up");
+    if (last.to && last.to->window != from.window)
+        return usageError(err, quoted(from.typed) + " is a unit of " + from.window->cliName + " and " +
+                                   quoted(last.to->typed) + " of " + last.to->window->cliName +
+                                   "; they do not convert into each other");
+
+    // Each amount is converted on its own and the results added up, in the
+    // target unit when there is one, else in the first amount's unit.
+    const UnitPick& sumUnit = last.to ? *last.to : from;
+    Session session(*from.window, kDefaultCliAccuracy, opt.exact);
+    double total = 0;
+    if (terms.size() == 1 && last.to) {
+        total = convertIn(session, from, terms.front().value, sumUnit, err);
+    } else {
+        for (std::size_t i = 0; i < terms.size(); ++i) {
+            Session scratch(*from.window, kDefaultCliAccuracy, opt.exact);
+            total += &units[i] == &from && !last.to ? terms[i].value
+                                                    : convertIn(scratch, units[i], terms[i].value, sumUnit, err);
+        }
+        applySetting(session, sumUnit.setting, err);
+        carry(session, session.controller->fieldIndex(sumUnit.outlet), total);
+    }
+    const int index = session.controller->fieldIndex(sumUnit.outlet);
+    if (!last.to) {
+        if (opt.json)
+            printJson(session, out, {}, opt.digits);
+        else
+            printTable(session, out, index, opt.digits);
+    } else if (opt.json) {
+        printJson(session, out, {index}, opt.digits);
+    } else {
+        out << friendlyNumber(session.cell(index), opt.digits) << ' ' << last.to->typed << '\n';
+    }
+    warnIfNotFinite(total, err);
     return 0;
 }
 
-// A number as the friendly forms take it: starts like one, sign included.
-bool startsLikeNumber(std::string_view text)
+// Whether a word starts a quantity rather than a window or a command.
+bool startsLikeQuantity(std::string_view text)
 {
-    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
+    while (!text.empty() && (text.front() == '-' || text.front() == '+' || text.front() == '('))
+        text.remove_prefix(1);
+    if (text.substr(0, 3) == "\xE2\x88\x92")
+        text.remove_prefix(3);
     if (!text.empty() && text.front() == '.')
         text.remove_prefix(1);
     return !text.empty() && std::isdigit(static_cast<unsigned char>(text.front()));
 }
 
-// ambrel [--json] WINDOW NUMBER UNIT [TO-UNIT] and ambrel [--json] NUMBER UNIT [TO-UNIT]
+bool parseDigits(std::string_view text, int& digits)
+{
+    return parseInt(text, digits) && digits >= 1 && digits <= kFullPrecisionDigits;
+}
+
+// ambrel [--json] [--digits N] [WINDOW] QUANTITY UNIT [TO-UNIT]
 int runFriendly(std::span<const std::string> args, bool exact, std::ostream& out, std::ostream& err)
 {
-    bool json = false;
+    Friendly opt;
+    opt.exact = exact;
     std::vector<std::string> words;
     bool options = true;
-    for (const std::string& a : args) {
-        if (!options)
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (!options) {
             words.push_back(a);
-        else if (a == "--")
+        } else if (a == "--") {
             options = false;  // what follows is words, even "-5"
-        else if (a == "--json")
-            json = true;
-        else if (a == "--exact")
-            exact = true;
-        else if (a.rfind("--", 0) == 0)
-            return usageError(err, "unknown option '" + a + "'");
-        else
+        } else if (a == "--json") {
+            opt.json = true;
+        } else if (a == "--exact") {
+            opt.exact = true;
+        } else if (a == "--digits" || a.rfind("--digits=", 0) == 0) {
+            const bool joined = a.size() > 8;
+            if ((!joined && ++i >= args.size()) ||
+                !parseDigits(joined ? std::string_view(a).substr(9) : std::string_view(args[i]), opt.digits))
+                return usageError(err, "--digits needs a whole number from 1 to 17");
+        } else if (a.rfind("--", 0) == 0) {
+            return usageError(err, "unknown option " + quoted(a));
+        } else {
             words.push_back(a);
+        }
     }
     if (words.empty())
         return usageError(err, "give a number and a unit, e.g. 'ambrel 3 mi km'");
@@ -540,17 +630,17 @@ int runFriendly(std::span<const std::string> args, bool exact, std::ostream& out
     if (const WindowEntry* entry = findWindow(w[0])) {
         if (w.size() < 3)
             return usageError(err, "give a number and a unit, e.g. 'ambrel length 1 foot'");
-        return convertUnits(w[1], w.subspan(2), entry, json, exact, out, err);
+        return convertQuantity(w.subspan(1), entry, opt, out, err);
     }
-    if (startsLikeNumber(w[0])) {
-        if (w.size() < 2)
+    if (startsLikeQuantity(w[0])) {
+        if (w.size() < 2 && readAmount(w[0]).ok())
             return usageError(err, "give a unit after the number, e.g. 'ambrel 3 mi km'");
-        return convertUnits(w[0], w.subspan(1), nullptr, json, exact, out, err);
+        return convertQuantity(w, nullptr, opt, out, err);
     }
     if (const UnitName* u = findUnit(w[0]))
-        return usageError(err, "'" + w[0] + "' is a unit of " + u->window + "; put the number first, e.g. 'ambrel 1 " +
+        return usageError(err, quoted(w[0]) + " is a unit of " + u->window + "; put the number first, e.g. 'ambrel 1 " +
                                    w[0] + "'");
-    return usageError(err, "unknown command or window '" + w[0] + "'");
+    return usageError(err, "unknown command or window " + quoted(w[0]));
 }
 
 // --- ambrel units [WINDOW] --------------------------------------------------
@@ -666,7 +756,7 @@ int runUnits(std::span<const std::string> all, bool exact, std::ostream& out, st
         if (a == "--exact")
             exact = true;
         else if (a.rfind("--", 0) == 0)
-            return usageError(err, "unknown option '" + a + "'");
+            return usageError(err, "unknown option " + quoted(a));
         else
             args.push_back(a);
     }
@@ -681,9 +771,9 @@ int runUnits(std::span<const std::string> all, bool exact, std::ostream& out, st
         return 0;
     }
     if (const UnitName* u = findUnit(args[0]))
-        return usageError(err, "'" + args[0] + "' is a unit of " + u->window + ", not a window; try 'ambrel units " +
+        return usageError(err, quoted(args[0]) + " is a unit of " + u->window + ", not a window; try 'ambrel units " +
                                    u->window + "'");
-    return usageError(err, "unknown window '" + args[0] + "'; windows: " + windowNames());
+    return usageError(err, "unknown window " + quoted(args[0]) + "; windows: " + windowNames());
 }
 
 }  // namespace

@@ -10,6 +10,8 @@ namespace ambrel {
 inline constexpr int kExitRefused = 2;
 inline constexpr int kExitUsage = 64;
 inline constexpr int kDefaultCliAccuracy = 4;
+// Significant digits of the friendly forms (--digits).
+inline constexpr int kDefaultFriendlyDigits = 12;
 
 // Whether the environment asks for exact definitions (AMBREL_EXACT=1).
 bool exactFromEnvironment();

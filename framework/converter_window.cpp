@@ -219,4 +219,41 @@ void ConverterWindow::showNotebook()
     showNotebookDocument(def_.notebook);
 }
 
+namespace {
+
+std::string lowerAscii(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+bool namesRow(const UnitRow& row, std::string_view typed)
+{
+    const std::string name = lowerAscii(row.unit);
+    const std::string t = lowerAscii(typed);
+    return t == name || t == name + "s" || t == name + "es" || t == lowerAscii(row.outlet);
+}
+
+}  // namespace
+
+std::optional<double> ConverterWindow::amountIn(int fieldIndex, std::string_view unit, double amount)
+{
+    if (fieldIndex < 0 || fieldIndex >= rowCount())
+        return std::nullopt;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (baseRowOf(row) != baseRowOf(fieldIndex) || !namesRow(rows_[row], unit))
+            continue;
+        if (row == fieldIndex)
+            return amount;
+        if (exactDefinitions())
+            return exactConversions(def_).convert(row, fieldIndex, amount);
+        const double base = isBaseRow(row) ? amount : rows_[row].into.apply(amount);
+        return fieldIndex == baseRowOf(fieldIndex) ? base : rows_[fieldIndex].out.apply(base);
+    }
+    return std::nullopt;
+}
+
 }  // namespace ambrel

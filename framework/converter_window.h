@@ -33,6 +33,11 @@ public:
     // converts the last entry again with the other set.
     void setExactDefinitions(bool on) override;
 
+    // A unit of the same base as cell `fieldIndex`, named by its unit name
+    // (any case, a plural with "s") or outlet, converted as the table set in
+    // use converts it.
+    std::optional<double> amountIn(int fieldIndex, std::string_view unit, double amount) override;
+
     // The row edited by an entry in box `boxNumber`, or -1 when the box
     // number names no box or the box's selected tag names no field.
     int editedRow(int boxNumber);

@@ -1,5 +1,8 @@
 #include "framework/entry.h"
 
+#include <cmath>
+
+#include "framework/quantity_text.h"
 #include "framework/window_controller.h"
 
 namespace ambrel {
@@ -18,12 +21,57 @@ bool writesOnlyResults(const WindowPlan& plan)
 
 }  // namespace
 
-NumberReading confirmEntry(Platform& platform, Field& field, std::string_view text,
-                           char decimalSeparator)
+std::string describe(const QuantityReading& reading)
 {
-    const NumberReading reading = readNumber(text, decimalSeparator);
+    if (reading.ok())
+        return {};
+    if (reading.error != NumberError::None)
+        return describe(reading.error);
+    return reading.message + " at character " + std::to_string(reading.position);
+}
+
+// The amounts of `reading` added up in the unit of cell `fieldIndex`.
+static QuantityReading sumInto(WindowController& window, int fieldIndex, QuantityReading reading)
+{
+    double total = 0;
+    for (const QuantityTerm& term : reading.terms) {
+        double value = term.value;
+        if (!term.unit.empty()) {
+            const std::optional<double> in = window.amountIn(fieldIndex, term.unit, term.value);
+            if (!in) {
+                reading.message = "no unit '" + term.unit + "' here";
+                reading.position = term.unitAt;
+                break;
+            }
+            value = *in;
+        }
+        total += value;
+    }
+    if (reading.ok() && !std::isfinite(total)) {
+        reading.error = NumberError::TooLarge;
+        reading.message = describe(reading.error);
+    }
+    if (reading.ok())
+        reading.terms = {{total, {}, 0}};
+    else
+        reading.terms.clear();
+    return reading;
+}
+
+QuantityReading confirmEntry(Platform& platform, Field& field, std::string_view text,
+                             char decimalSeparator)
+{
+    return confirmReading(platform, field, text, readAmount(text, decimalSeparator));
+}
+
+QuantityReading confirmReading(Platform& platform, Field& field, std::string_view text,
+                               const QuantityReading& reading)
+{
     if (reading.ok()) {
-        field.acceptEntry(reading.value);
+        double value = 0;
+        for (const QuantityTerm& term : reading.terms)
+            value += term.value;
+        field.acceptEntry(value);
     } else {
         field.keepRefusedText(text);
         platform.beep();
@@ -39,9 +87,10 @@ EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fie
     if (plan.readOnly)
         return {false, "this field shows a result and takes no entry"};
     if (plan.kind == FieldKind::Number) {
-        const NumberReading reading = confirmEntry(platform, cell, text, decimalSeparator);
+        const QuantityReading reading = confirmReading(
+            platform, cell, text, sumInto(window, fieldIndex, readQuantity(text, decimalSeparator)));
         if (!reading.ok())
-            return {false, describe(reading.error)};
+            return {false, describe(reading)};
     } else {
         cell.setStringValue(text);
     }

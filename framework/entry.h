@@ -3,6 +3,7 @@
 
 #include "framework/number_text.h"
 #include "framework/platform.h"
+#include "framework/quantity_text.h"
 
 #include <string>
 #include <string_view>
@@ -11,11 +12,18 @@ namespace ambrel {
 
 class WindowController;
 
-// Reads `text` as the entry of a numeric `field`. A refused entry sounds the
-// alert, leaves the text in the field for correction and changes nothing
-// else; the caller then must not send the box's action.
-NumberReading confirmEntry(Platform& platform, Field& field, std::string_view text,
-                           char decimalSeparator = '.');
+// Reads `text` as the entry of a numeric `field`: a number or arithmetic on
+// numbers. A refused entry sounds the alert, leaves the text in the field for
+// correction and changes nothing else; the caller then must not send the
+// box's action.
+QuantityReading confirmEntry(Platform& platform, Field& field, std::string_view text,
+                             char decimalSeparator = '.');
+// The same with the text already read: the cell takes the sum of its terms.
+QuantityReading confirmReading(Platform& platform, Field& field, std::string_view text,
+                               const QuantityReading& reading);
+
+// Why `reading` was refused, with the character where it went wrong.
+std::string describe(const QuantityReading& reading);
 
 struct EntryResult {
     bool accepted = true;
@@ -23,7 +31,8 @@ struct EntryResult {
 };
 
 // The whole gesture on cell `fieldIndex` of `window`: the typed text is read
-// (numeric cells) or stored (text cells), the cell's box selects it and the
+// (numeric cells: a number, arithmetic, or amounts in the window's units
+// added up, "5 ft 3 in") or stored (text cells), the cell's box selects it and the
 // box's action is sent. A controller may still refuse a text cell's entry,
 // which it shows by leaving the cell holding refused text.
 EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fieldIndex,

@@ -22,6 +22,11 @@ BuiltWindow& WindowController::parts()
     return parts_;
 }
 
+std::optional<double> WindowController::amountIn(int, std::string_view, double)
+{
+    return std::nullopt;
+}
+
 int WindowController::fieldIndex(std::string_view outlet) const
 {
     for (std::size_t i = 0; i < plan_.fields.size(); ++i)

@@ -6,6 +6,7 @@
 #include "framework/platform.h"
 #include "framework/window_plan.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,10 @@ public:
     virtual void setExactDefinitions(bool on);
     bool exactDefinitions() const { return exact_; }
     static constexpr const char* kExactTitleSuffix = " — exact definitions";
+
+    // `amount` of the unit a person named `unit`, in the unit of cell
+    // `fieldIndex`; none when the window has no such unit for that cell.
+    virtual std::optional<double> amountIn(int fieldIndex, std::string_view unit, double amount);
 
     // Why the last entry in a text cell was refused, for the status line.
     const std::string& refusalMessage() const { return refusal_; }

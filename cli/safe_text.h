@@ -1,0 +1,19 @@
+// Text a person typed, made safe to echo on a terminal.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ambrel {
+
+// Refused text is echoed at most this many characters long.
+inline constexpr std::size_t kLongestEcho = 80;
+
+// `text` in double quotes, with control characters, bytes that are not UTF-8
+// and quotes escaped ("\n", "\t", "\0", "\x1b", "\""), cut to kLongestEcho
+// characters with an ellipsis, so an echo can neither drive the terminal
+// nor flood it.
+std::string quoted(std::string_view text);
+
+}  // namespace ambrel
