@@ -2,24 +2,28 @@
 
 #include "app/window_registry.h"
 #include "cli/cli.h"
+#include "cli/json.h"
 #include "cli/safe_text.h"
+#include "cli/session.h"
 #include "framework/entry.h"
 #include "framework/number_text.h"
-#include "headless/headless_platform.h"
+#include "framework/quantity_text.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace ambrel {
 
 namespace {
 
-// Buffered output: one write call per large block, not per number.
+// Buffered output: one write call per large block, not per number. A write
+// that fails is remembered with its errno and nothing more is written.
 class Output {
 public:
     explicit Output(std::FILE* out) : out_(out) { buffer_.reserve(kBlock + 512); }
-    ~Output() { flush(); }
     void put(char c) { buffer_.push_back(c); }
     void put(std::string_view s) { buffer_.append(s); }
     void number(double v)
@@ -38,112 +42,233 @@ public:
         if (buffer_.size() >= kBlock)
             flush();
     }
-    void flush()
+    bool flush()
     {
-        if (!buffer_.empty())
-            std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
+        if (!buffer_.empty() && !error_ && std::fwrite(buffer_.data(), 1, buffer_.size(), out_) != buffer_.size())
+            error_ = errno ? errno : EIO;
         buffer_.clear();
+        return !error_;
     }
+    // Flushes all the way to the file; false if any write failed.
+    bool finish()
+    {
+        if (flush() && std::fflush(out_) != 0)
+            error_ = errno ? errno : EIO;
+        return !error_;
+    }
+    bool failed() const { return error_ != 0; }
+    int error() const { return error_; }
 
 private:
     static constexpr std::size_t kBlock = 1 << 16;
     std::FILE* out_;
     std::string buffer_;
+    int error_ = 0;
 };
 
 int usage(std::FILE* err, const std::string& message)
 {
-    std::fprintf(err, "ambrel: %s\nUsage: ambrel batch [--exact] WINDOW OUTLET [--to OUTLET] < numbers\n", message.c_str());
+    std::fprintf(err,
+                 "ambrel: %s\nUsage: ambrel batch [--exact] [--json] FROM-UNIT TO-UNIT < numbers\n"
+                 "       ambrel batch [--exact] [--json] WINDOW OUTLET [--to OUTLET] < numbers\n",
+                 message.c_str());
     return kExitUsage;
+}
+
+// A field named by its outlet, or a unit of `window` by any of its names.
+std::optional<UnitPick> pickField(Session& s, const std::string& typed)
+{
+    if (s.controller->fieldIndex(typed) >= 0)
+        return UnitPick{&s.entry, typed, nullptr, typed};
+    return pickUnit(typed, &s.entry);
+}
+
+// Reads lines of any length in linear time, holding at most
+// kLongestNumberText + 1 characters of one: the rest of a longer line is
+// skipped unread.
+class LineReader {
+public:
+    explicit LineReader(std::FILE* in) : in_(in), chunk_(1 << 16) {}
+
+    // The next line without its end; false at the end of the input.
+    bool next(std::string& line, bool& tooLong)
+    {
+        line.clear();
+        tooLong = false;
+        bool any = false;
+        for (;;) {
+            if (pos_ == size_) {
+                size_ = std::fread(chunk_.data(), 1, chunk_.size(), in_);
+                pos_ = 0;
+                if (size_ == 0)
+                    return any;
+            }
+            any = true;
+            const char* start = chunk_.data() + pos_;
+            const void* nl = std::memchr(start, '\n', size_ - pos_);
+            const std::size_t n = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - start) : size_ - pos_;
+            if (!tooLong) {
+                const std::size_t room = kLongestNumberText + 1 - line.size();
+                line.append(start, std::min(n, room));
+                tooLong = n > room;
+            }
+            pos_ += n;
+            if (nl) {
+                ++pos_;
+                break;
+            }
+        }
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        return true;
+    }
+
+private:
+    std::FILE* in_;
+    std::vector<char> chunk_;
+    std::size_t pos_ = 0, size_ = 0;
+};
+
+bool isBlank(std::string_view text)
+{
+    return text.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
 }
 
 }  // namespace
 
 int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, std::FILE* err)
 {
-    // --exact may stand anywhere.
     bool exact = exactFromEnvironment();
+    bool json = false;
+    std::string to;
     std::vector<std::string> args;
-    for (const std::string& a : given) {
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const std::string& a = given[i];
         if (a == "--exact")
             exact = true;
+        else if (a == "--json")
+            json = true;
+        else if (a == "--to" && i + 1 < given.size())
+            to = given[++i];
+        else if (a.rfind("--", 0) == 0)
+            return usage(err, "unknown option " + quoted(a));
         else
             args.push_back(a);
     }
-    if (args.size() < 2)
-        return usage(err, "batch needs a window and the field the numbers go into");
+    if (args.empty())
+        return usage(err, "batch needs the unit the numbers are in and the unit to convert into");
+
+    // The window and the two units: WINDOW FROM [TO] or FROM TO.
     const WindowEntry* entry = findWindow(args[0]);
-    if (!entry)
-        return usage(err, "unknown window " + quoted(args[0]));
-    std::string to;
-    for (std::size_t i = 2; i < args.size(); ++i) {
-        if (args[i] == "--to" && i + 1 < args.size())
-            to = args[++i];
-        else
-            return usage(err, "unexpected " + quoted(args[i]));
+    std::optional<UnitPick> from, target;
+    if (!entry) {
+        if (args.size() != 2 || !to.empty())
+            return usage(err, "give two units, or a window and its fields");
+        from = pickUnit(args[0], nullptr);
+        if (!from)
+            return usage(err, "no unit " + quoted(args[0]));
+        entry = from->window;
+        to = args[1];
+    } else {
+        if (args.size() < 2 || args.size() > 3 || (args.size() == 3 && !to.empty()))
+            return usage(err, "give a window, the field the numbers go into and perhaps the one to print");
+        if (args.size() == 3)
+            to = args[2];
     }
 
-    HeadlessPlatform platform;
-    platform.events().setRecording(false);
-    const std::unique_ptr<WindowController> window = openWindow(*entry, platform, kDefaultCliAccuracy, exact);
-    const int from = window->fieldIndex(args[1]);
-    if (from < 0)
-        return usage(err, "no field named " + quoted(args[1]));
-    const int target = to.empty() ? -1 : window->fieldIndex(to);
-    if (!to.empty() && target < 0)
-        return usage(err, "no field named " + quoted(to));
-    const std::vector<Field*>& fields = window->parts().fields;
-    const auto& plans = window->plan().fields;
+    Session session(*entry, kDefaultCliAccuracy, exact);
+    if (!from && !(from = pickField(session, args[1])))
+        return usage(err, "no field or unit " + quoted(args[1]) + " in " + entry->cliName);
+    if (!to.empty() && !(target = pickField(session, to))) {
+        if (const std::optional<UnitPick> elsewhere = pickUnit(to, nullptr))
+            return usage(err, quoted(from->typed) + " is a unit of " + entry->cliName + " and " + quoted(to) + " of " +
+                                  elsewhere->window->cliName + "; they do not convert into each other");
+        return usage(err, "no field or unit " + quoted(to) + " in " + entry->cliName);
+    }
+    const int fromIndex = session.controller->fieldIndex(from->outlet);
+    const int targetIndex = target ? session.controller->fieldIndex(target->outlet) : -1;
+    // Units that need different settings of the window (the two prefix
+    // systems of the data sizes) are converted number by number.
+    const bool acrossSettings = target && !sameSetting(from->setting, target->setting);
+    applySetting(session, from->setting);
+
+    const std::vector<Field*>& fields = session.controller->parts().fields;
+    const auto& plans = session.controller->plan().fields;
+    auto putValue = [&](Output& o, int i) {
+        if (plans[i].kind == FieldKind::Text)
+            o.put(json ? jsonString(fields[i]->stringValue()) : fields[i]->stringValue());
+        else if (json)
+            o.put(jsonNumber(fields[i]->doubleValue()));
+        else
+            o.number(fields[i]->doubleValue());
+    };
 
     Output output(out);
     int status = 0;
     long long lineNumber = 0;
+    LineReader reader(in);
     std::string line;
-    std::vector<char> chunk(1 << 16);
-    std::string pending;
-    bool done = false;
-    while (!done) {
-        const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), in);
-        if (n == 0) {
-            done = true;
-            if (pending.empty())
-                break;
-            pending.push_back('\n');
+    bool tooLong = false;
+    while (!output.failed() && reader.next(line, tooLong)) {
+        ++lineNumber;
+        std::string why;
+        if (tooLong)
+            why = "longer than " + std::to_string(kLongestNumberText) + " characters";
+        else if (isBlank(line))
+            why = "a blank line";
+        else if (acrossSettings) {
+            const QuantityReading r = readAmount(line);
+            if (r.ok())
+                convertIn(session, *from, r.terms.front().value, *target);
+            else
+                why = describe(r);
         } else {
-            pending.append(chunk.data(), n);
+            const EntryResult result = typeAndConfirm(session.platform, *session.controller, fromIndex, line);
+            if (!result.accepted)
+                why = result.message;
         }
-        std::size_t start = 0;
-        for (std::size_t nl = pending.find('\n'); nl != std::string::npos; nl = pending.find('\n', start)) {
-            const std::string_view text(pending.data() + start, nl - start);
-            start = nl + 1;
-            ++lineNumber;
-            const EntryResult result = typeAndConfirm(platform, *window, from, text);
-            if (!result.accepted) {
-                std::fprintf(err, "ambrel: line %lld: \"%.*s\" refused: %s\n", lineNumber,
-                             static_cast<int>(std::min<std::size_t>(text.size(), 80)), text.data(),
-                             result.message.c_str());
-                status = kExitRefused;
-                output.endLine();
-                continue;
-            }
-            if (target >= 0) {
-                if (plans[target].kind == FieldKind::Text)
-                    output.put(fields[target]->stringValue());
-                else
-                    output.number(fields[target]->doubleValue());
-            } else {
-                for (std::size_t i = 0; i < fields.size(); ++i) {
-                    if (i)
-                        output.put('\t');
-                    if (plans[i].kind == FieldKind::Text)
-                        output.put(fields[i]->stringValue());
-                    else
-                        output.number(fields[i]->doubleValue());
-                }
-            }
+        if (!why.empty()) {
+            std::fprintf(err, "ambrel: line %lld: %s refused: %s\n", lineNumber, quoted(line).c_str(), why.c_str());
+            status = kExitRefused;
+            if (json)
+                output.put("{\"line\":" + std::to_string(lineNumber) + ",\"error\":" + jsonString(why) + "}");
             output.endLine();
+            continue;
         }
-        pending.erase(0, start);
+        if (json) {
+            output.put("{\"line\":" + std::to_string(lineNumber) + ",");
+            if (targetIndex >= 0) {
+                output.put("\"unit\":" + jsonString(target->typed) + ",\"value\":");
+                putValue(output, targetIndex);
+            } else {
+                output.put("\"fields\":{");
+                for (std::size_t i = 0; i < fields.size(); ++i) {
+                    output.put((i ? "," : "") + jsonString(plans[i].outlet) + ":");
+                    putValue(output, static_cast<int>(i));
+                }
+                output.put('}');
+            }
+            output.put('}');
+        } else if (targetIndex >= 0) {
+            putValue(output, targetIndex);
+        } else {
+            for (std::size_t i = 0; i < fields.size(); ++i) {
+                if (i)
+                    output.put('\t');
+                putValue(output, static_cast<int>(i));
+            }
+        }
+        output.endLine();
+    }
+    if (!output.finish()) {
+        // A reader that went away wants no more; anything else is a loss.
+        if (output.error() != EPIPE)
+            std::fprintf(err, "ambrel: cannot write the output: %s\n", std::strerror(output.error()));
+        return kExitWriteFailed;
+    }
+    if (std::ferror(in)) {
+        std::fprintf(err, "ambrel: cannot read the input: %s\n", std::strerror(errno));
+        return kExitWriteFailed;
     }
     return status;
 }

@@ -3,6 +3,7 @@
 #include "app/window_registry.h"
 #include "cli/json.h"
 #include "cli/safe_text.h"
+#include "cli/session.h"
 #include "cli/unit_names.h"
 #include "framework/entry.h"
 #include "framework/converter_window.h"
@@ -105,42 +106,6 @@ bool parseInt(std::string_view text, int& value)
     const auto res = std::from_chars(first, last, value);
     return res.ec == std::errc() && res.ptr == last && first != last;
 }
-
-std::string lower(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-// Whether `typed` (lower case) names the unit of `field`: its label, a plural
-// of it, or its outlet name.
-bool namesUnit(const FieldPlan& field, const std::string& typed)
-{
-    std::string label = lower(field.label);
-    if (!label.empty() && label.back() == ':')  // cell titles such as "kibibyte:"
-        label.pop_back();
-    if (typed == label || typed == label + "s" || typed == label + "es" || typed == lower(field.outlet))
-        return true;
-    const std::size_t foot = label.find("foot");
-    return foot != std::string::npos && typed == label.substr(0, foot) + "feet" + label.substr(foot + 4);
-}
-
-// A window on the headless platform, opened the way the menu opens it.
-struct Session {
-    const WindowEntry& entry;
-    HeadlessPlatform platform;
-    std::unique_ptr<WindowController> controller;
-
-    Session(const WindowEntry& e, int accuracy, bool exact) : entry(e)
-    {
-        platform.events().setRecording(false);  // nobody reads the record here
-        controller = openWindow(entry, platform, accuracy, exact);
-    }
-
-    HeadlessField& cell(int index) { return static_cast<HeadlessField&>(*controller->parts().fields[index]); }
-};
 
 enum class StepResult { Done, Refused, Unknown };
 
@@ -325,38 +290,12 @@ int runScript(std::span<const std::string> args, bool exact, std::ostream& out, 
 
 // --- the friendly forms ---------------------------------------------------
 
-// A unit a person named: a field of a window, and the setting the window
-// needs for that field to mean the unit.
-struct UnitPick {
-    const WindowEntry* window = nullptr;
-    std::string outlet;
-    const char* setting = nullptr;
-    std::string typed;
-};
-
 std::string joinWords(std::span<const std::string> words)
 {
     std::string joined;
     for (const std::string& w : words)
         joined += (joined.empty() ? "" : " ") + w;
     return joined;
-}
-
-// The unit `typed` names, in `window` if one is given. Windows without
-// unit names (the calculators) still know their fields by title and outlet.
-std::optional<UnitPick> pickUnit(const std::string& typed, const WindowEntry* window)
-{
-    if (const UnitName* u = findUnit(typed, window ? window->cliName : ""))
-        return UnitPick{findWindow(u->window), u->outlet, u->setting, typed};
-    if (!window)
-        return std::nullopt;
-    HeadlessPlatform platform;
-    const auto controller = window->make(platform);
-    const std::string wanted = lower(typed);
-    for (const FieldPlan& f : controller->plan().fields)
-        if (namesUnit(f, wanted))
-            return UnitPick{window, f.outlet, nullptr, typed};
-    return std::nullopt;
 }
 
 // The words after the number name one unit, or two: the first into the
@@ -442,53 +381,12 @@ int unknownUnit(std::ostream& err, const std::string& typed, const WindowEntry* 
     return kExitUsage;
 }
 
-bool sameSetting(const char* a, const char* b)
-{
-    return (!a && !b) || (a && b && std::strcmp(a, b) == 0);
-}
-
-// Puts the window in the state the unit needs (the prefix system of the data
-// sizes); the steps are ours, so they do not fail.
-void applySetting(Session& s, const char* setting, std::ostream& err)
-{
-    if (setting)
-        runStep(s, setting, err);
-}
-
-// Enters a number the window itself produced into field `index`, as if
-// typed: no reading of text, so an infinite value carries over too.
-void carry(Session& s, int index, double value)
-{
-    const FieldPlan& f = s.controller->plan().fields[index];
-    s.cell(index).acceptEntry(value);
-    s.controller->parts().boxes[f.box]->selectCellWithTag(f.tag);
-    s.controller->perform(s.controller->plan().boxes[f.box].action);
-}
-
 // Options of the friendly forms.
 struct Friendly {
     bool json = false;
     bool exact = false;
     int digits = kDefaultFriendlyDigits;
 };
-
-// `value` in unit `from`, converted by the window into unit `to`; the
-// session is left showing the conversion.
-double convertIn(Session& s, const UnitPick& from, double value, const UnitPick& to, std::ostream& err)
-{
-    applySetting(s, from.setting, err);
-    carry(s, s.controller->fieldIndex(from.outlet), value);
-    const UnitName* meeting = meetingUnit(from.window->cliName);
-    if (!sameSetting(from.setting, to.setting) && meeting) {
-        // The data sizes convert under one prefix system at a time: carry the
-        // number over in a unit that needs none.
-        const int at = s.controller->fieldIndex(meeting->outlet);
-        const double carried = s.cell(at).doubleValue();
-        applySetting(s, to.setting, err);
-        carry(s, at, carried);
-    }
-    return s.cell(s.controller->fieldIndex(to.outlet)).doubleValue();
-}
 
 std::vector<std::string> splitWords(std::string_view text)
 {
@@ -552,14 +450,14 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
     Session session(*from.window, kDefaultCliAccuracy, opt.exact);
     double total = 0;
     if (terms.size() == 1 && last.to) {
-        total = convertIn(session, from, terms.front().value, sumUnit, err);
+        total = convertIn(session, from, terms.front().value, sumUnit);
     } else {
         for (std::size_t i = 0; i < terms.size(); ++i) {
             Session scratch(*from.window, kDefaultCliAccuracy, opt.exact);
             total += &units[i] == &from && !last.to ? terms[i].value
-                                                    : convertIn(scratch, units[i], terms[i].value, sumUnit, err);
+                                                    : convertIn(scratch, units[i], terms[i].value, sumUnit);
         }
-        applySetting(session, sumUnit.setting, err);
+        applySetting(session, sumUnit.setting);
         carry(session, session.controller->fieldIndex(sumUnit.outlet), total);
     }
     const int index = session.controller->fieldIndex(sumUnit.outlet);

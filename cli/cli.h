@@ -7,6 +7,9 @@
 
 namespace ambrel {
 
+// Output that could not be written (a full disk, a closed pipe) or input
+// that could not be read.
+inline constexpr int kExitWriteFailed = 1;
 inline constexpr int kExitRefused = 2;
 inline constexpr int kExitUsage = 64;
 inline constexpr int kDefaultCliAccuracy = 4;

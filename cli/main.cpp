@@ -3,8 +3,11 @@
 #include "app/display.h"
 #include "cli/batch.h"
 #include "cli/cli.h"
+#include "cli/interactive.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -29,19 +32,54 @@ int startDesktop(char** argv)
     return 1;
 }
 
+// Output that never reached its file is an error, not a success: the status
+// says so, and stderr says why (unless the reader simply went away).
+int checkedExit(int status)
+{
+    errno = 0;
+    std::cout.flush();
+    const bool lost = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout);
+    const int error = errno;
+    if (std::fclose(stdout) != 0 || lost) {
+        const int why = lost ? error : errno;
+        if (why != EPIPE)
+            std::fprintf(stderr, "ambrel: cannot write the output: %s\n", std::strerror(why ? why : EIO));
+        return ambrel::kExitWriteFailed;
+    }
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // A reader that closes the pipe (ambrel batch ... | head) ends the run
+    // quietly, even when the parent ignored the signal.
+    std::signal(SIGPIPE, SIG_DFL);
     if (argc <= 1) {
-        if (!ambrel::hasDisplay()) {
-            std::cerr << ambrel::kNoDisplayMessage;
-            return 1;
-        }
-        return startDesktop(argv);
+        if (ambrel::hasDisplay())
+            return startDesktop(argv);
+        if (isatty(STDIN_FILENO))
+            return checkedExit(ambrel::runInteractive(ambrel::exactFromEnvironment(), stdin, stdout, stderr));
+        std::cerr << ambrel::kNoDisplayMessage;
+        return 1;
     }
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args[0] == "batch")
-        return ambrel::runBatch(std::span(args).subspan(1), stdin, stdout, stderr);
-    return ambrel::runCli(args, std::cout, std::cerr);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // Options may come before the command: ambrel --json batch ...
+    std::size_t command = 0;
+    while (command < args.size() && (args[command] == "--json" || args[command] == "--exact"))
+        ++command;
+    if (command < args.size() && (args[command] == "batch" || args[command] == "-i" ||
+                                  args[command] == "--interactive")) {
+        const bool batch = args[command] == "batch";
+        std::vector<std::string> rest(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(command));
+        rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(command) + 1, args.end());
+        if (batch)
+            return checkedExit(ambrel::runBatch(rest, stdin, stdout, stderr));
+        bool exact = ambrel::exactFromEnvironment();
+        for (const std::string& a : rest)
+            exact = exact || a == "--exact";
+        return checkedExit(ambrel::runInteractive(exact, stdin, stdout, stderr));
+    }
+    return checkedExit(ambrel::runCli(args, std::cout, std::cerr));
 }

@@ -33,19 +33,22 @@ std::string describe(const QuantityReading& reading)
 // The amounts of `reading` added up in the unit of cell `fieldIndex`.
 static QuantityReading sumInto(WindowController& window, int fieldIndex, QuantityReading reading)
 {
+    // From the first amount on, so that "-0" stays a negative zero.
     double total = 0;
+    bool first = true;
     for (const QuantityTerm& term : reading.terms) {
         double value = term.value;
         if (!term.unit.empty()) {
             const std::optional<double> in = window.amountIn(fieldIndex, term.unit, term.value);
             if (!in) {
-                reading.message = "no unit '" + term.unit + "' here";
+                reading.message = "not a number: no unit '" + term.unit + "' here";
                 reading.position = term.unitAt;
                 break;
             }
             value = *in;
         }
-        total += value;
+        total = first ? value : total + value;
+        first = false;
     }
     if (reading.ok() && !std::isfinite(total)) {
         reading.error = NumberError::TooLarge;
@@ -68,9 +71,9 @@ QuantityReading confirmReading(Platform& platform, Field& field, std::string_vie
                                const QuantityReading& reading)
 {
     if (reading.ok()) {
-        double value = 0;
-        for (const QuantityTerm& term : reading.terms)
-            value += term.value;
+        double value = reading.terms.front().value;
+        for (std::size_t i = 1; i < reading.terms.size(); ++i)
+            value += reading.terms[i].value;
         field.acceptEntry(value);
     } else {
         field.keepRefusedText(text);

@@ -58,11 +58,11 @@ public:
                 term.unitAt = characterAt(pos_);
                 term.unit = unitWords();
                 if (!unitsAllowed) {
-                    fail(unitStart, "'" + term.unit + "' is not a number");
+                    fail(unitStart, "not a number");
                     break;
                 }
             } else if (!atEnd()) {
-                fail(pos_, first ? "expected an operator" : "expected an operator or a unit");
+                fail(pos_, first ? "not a number: expected an operator" : "expected an operator or a unit");
                 break;
             }
             if (first)
@@ -259,8 +259,8 @@ private:
         }
         if (!startsNumber()) {
             if (isControl(text_[pos_]))
-                return fail(pos_, "control character");
-            return fail(pos_, "expected a number");
+                return fail(pos_, "not a number: a control character");
+            return fail(pos_, startsWord() ? "not a number" : "expected a number");
         }
         return number();
     }
@@ -308,13 +308,6 @@ private:
 
 QuantityReading read(std::string_view text, char separator, bool unitsAllowed)
 {
-    if (text.size() > kLongestNumberText) {
-        QuantityReading r;
-        r.error = NumberError::TooLong;
-        r.message = describe(NumberError::TooLong);
-        r.position = kLongestNumberText + 1;
-        return r;
-    }
     return Reader(text, separator).quantity(unitsAllowed);
 }
 

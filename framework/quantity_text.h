@@ -41,9 +41,10 @@ inline constexpr int kDeepestParentheses = 64;
 // one or more words starting with something other than a digit, a point or an
 // operator; a word keeps "-" and "/" that join letters ("km/hr",
 // "light-year"). Amounts after a negative first amount, with no sign between,
-// take its sign: "-1 h 30 min" is an hour and a half back. Texts longer than
+// take its sign: "-1 h 30 min" is an hour and a half back. Numbers longer than
 // kLongestNumberText, control characters, a division by zero and a result
 // beyond the double range are refused, with the character where it went wrong.
+// The time taken grows with the text's length, never faster.
 QuantityReading readQuantity(std::string_view text, char decimalSeparator = '.');
 
 // Reads `text` as a plain amount, arithmetic allowed but no unit.

@@ -1,0 +1,125 @@
+#include "cli/interactive.h"
+
+#include "app/window_registry.h"
+#include "cli/cli.h"
+#include "cli/unit_names.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+#include <unistd.h>
+
+#include <readline/history.h>
+#include <readline/readline.h>
+
+namespace ambrel {
+
+namespace {
+
+constexpr const char* kPrompt = "ambrel> ";
+
+// Tab completion over the window names and the units' names and symbols.
+char* completeName(const char* text, int state)
+{
+    static std::vector<std::string> names;
+    static std::size_t next = 0;
+    if (state == 0) {
+        names.clear();
+        next = 0;
+        const std::string_view typed = text;
+        auto offer = [&](std::string_view name) {
+            if (name.substr(0, typed.size()) == typed && name.find(' ') == std::string_view::npos)
+                names.emplace_back(name);
+        };
+        for (const WindowEntry& e : windowRegistry())
+            offer(e.cliName);
+        for (const UnitName& u : unitNames()) {
+            offer(u.name);
+            for (std::string_view rest = u.symbols; !rest.empty();) {
+                const std::size_t bar = std::min(rest.find('|'), rest.size());
+                offer(rest.substr(0, bar));
+                rest.remove_prefix(std::min(bar + 1, rest.size()));
+            }
+        }
+    }
+    return next < names.size() ? strdup(names[next++].c_str()) : nullptr;
+}
+
+std::vector<std::string> words(const std::string& line)
+{
+    std::vector<std::string> out;
+    std::istringstream in(line);
+    for (std::string w; in >> w;)
+        out.push_back(w);
+    return out;
+}
+
+// One line: false when it asks to leave.
+bool answer(const std::string& line, bool exact, std::FILE* out, std::FILE* err)
+{
+    std::vector<std::string> args = words(line);
+    if (args.empty())
+        return true;
+    if (args.size() == 1 && (args[0] == "quit" || args[0] == "exit" || args[0] == "q"))
+        return false;
+    if (args[0] == "?" || args[0] == "help") {
+        args[0] = "units";
+        if (args.size() == 1)
+            std::fputs("A quantity and a unit per line, e.g. 5 ft 3 in cm, 3*4 m ft, length 1 foot.\n"
+                       "'? WINDOW' lists a window's units; 'quit' leaves. The windows:\n",
+                       out);
+    }
+    if (exact)
+        args.insert(args.begin() + (args[0] == "units" ? 1 : 0), "--exact");
+    std::ostringstream o, e;
+    runCli(args, o, e);
+    std::fputs(o.str().c_str(), out);
+    std::fputs(e.str().c_str(), err);
+    std::fflush(out);
+    return true;
+}
+
+}  // namespace
+
+int runInteractive(bool exact, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    if (!isatty(fileno(in))) {
+        std::string line;
+        for (int c; (c = std::fgetc(in)) != EOF;) {
+            if (c != '\n') {
+                if (line.size() <= 4096)
+                    line += static_cast<char>(c);
+                continue;
+            }
+            if (!answer(line, exact, out, err))
+                return 0;
+            line.clear();
+        }
+        if (!line.empty())
+            answer(line, exact, out, err);
+        return 0;
+    }
+    rl_instream = in;
+    rl_outstream = out;
+    rl_readline_name = "ambrel";
+    rl_completion_entry_function = completeName;
+    std::fputs("Ambrel: type a quantity and a unit (5 ft 3 in cm), '?' for the windows, 'quit' to leave.\n", out);
+    for (;;) {
+        char* raw = readline(kPrompt);
+        if (!raw) {
+            std::fputc('\n', out);
+            break;
+        }
+        const std::string line = raw;
+        std::free(raw);
+        if (line.find_first_not_of(" \t") != std::string::npos)
+            add_history(line.c_str());
+        if (!answer(line, exact, out, err))
+            break;
+    }
+    return 0;
+}
+
+}  // namespace ambrel

@@ -1,0 +1,107 @@
+#include "cli/session.h"
+
+#include "cli/unit_names.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstring>
+
+namespace ambrel {
+
+namespace {
+
+std::string lower(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// Whether `typed` (lower case) names the unit of `field`: its label, a plural
+// of it, or its outlet name.
+bool namesUnit(const FieldPlan& field, const std::string& typed)
+{
+    std::string label = lower(field.label);
+    if (!label.empty() && label.back() == ':')  // cell titles such as "kibibyte:"
+        label.pop_back();
+    if (typed == label || typed == label + "s" || typed == label + "es" || typed == lower(field.outlet))
+        return true;
+    const std::size_t foot = label.find("foot");
+    return foot != std::string::npos && typed == label.substr(0, foot) + "feet" + label.substr(foot + 4);
+}
+
+}  // namespace
+
+// The unit `typed` names, in `window` if one is given. Windows without
+// unit names (the calculators) still know their fields by title and outlet.
+std::optional<UnitPick> pickUnit(const std::string& typed, const WindowEntry* window)
+{
+    if (const UnitName* u = findUnit(typed, window ? window->cliName : ""))
+        return UnitPick{findWindow(u->window), u->outlet, u->setting, typed};
+    if (!window)
+        return std::nullopt;
+    HeadlessPlatform platform;
+    const auto controller = window->make(platform);
+    const std::string wanted = lower(typed);
+    for (const FieldPlan& f : controller->plan().fields)
+        if (namesUnit(f, wanted))
+            return UnitPick{window, f.outlet, nullptr, typed};
+    return std::nullopt;
+}
+
+bool sameSetting(const char* a, const char* b)
+{
+    return (!a && !b) || (a && b && std::strcmp(a, b) == 0);
+}
+
+// Puts the window in the state the unit needs (the prefix system of the data
+// sizes); the steps are ours, so they do not fail.
+void applySetting(Session& s, const char* setting)
+{
+    if (!setting)
+        return;
+    const std::string_view step = setting;
+    const std::size_t eq = step.find('=');
+    const auto& choices = s.controller->plan().choices;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (choices[i].outlet != step.substr(0, eq))
+            continue;
+        int tag = 0;
+        const std::string_view text = step.substr(eq + 1);
+        std::from_chars(text.data(), text.data() + text.size(), tag);
+        s.controller->parts().choices[i]->selectItemWithTag(tag);
+        if (!choices[i].action.empty())
+            s.controller->perform(choices[i].action);
+    }
+}
+
+// Enters a number the window itself produced into field `index`, as if
+// typed: no reading of text, so an infinite value carries over too.
+void carry(Session& s, int index, double value)
+{
+    const FieldPlan& f = s.controller->plan().fields[index];
+    s.cell(index).acceptEntry(value);
+    s.controller->parts().boxes[f.box]->selectCellWithTag(f.tag);
+    s.controller->perform(s.controller->plan().boxes[f.box].action);
+}
+
+// `value` in unit `from`, converted by the window into unit `to`; the
+// session is left showing the conversion.
+double convertIn(Session& s, const UnitPick& from, double value, const UnitPick& to)
+{
+    applySetting(s, from.setting);
+    carry(s, s.controller->fieldIndex(from.outlet), value);
+    const UnitName* meeting = meetingUnit(from.window->cliName);
+    if (!sameSetting(from.setting, to.setting) && meeting) {
+        // The data sizes convert under one prefix system at a time: carry the
+        // number over in a unit that needs none.
+        const int at = s.controller->fieldIndex(meeting->outlet);
+        const double carried = s.cell(at).doubleValue();
+        applySetting(s, to.setting);
+        carry(s, at, carried);
+    }
+    return s.cell(s.controller->fieldIndex(to.outlet)).doubleValue();
+}
+
+}  // namespace ambrel

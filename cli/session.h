@@ -1,0 +1,52 @@
+// A window run on the headless platform for the friendly forms and batch,
+// and the units a person names in it.
+#pragma once
+
+#include "app/window_registry.h"
+#include "headless/headless_platform.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace ambrel {
+
+// A window on the headless platform, opened the way the menu opens it.
+struct Session {
+    const WindowEntry& entry;
+    HeadlessPlatform platform;
+    std::unique_ptr<WindowController> controller;
+
+    Session(const WindowEntry& e, int accuracy, bool exact) : entry(e)
+    {
+        platform.events().setRecording(false);  // nobody reads the record here
+        controller = openWindow(entry, platform, accuracy, exact);
+    }
+
+    HeadlessField& cell(int index) { return static_cast<HeadlessField&>(*controller->parts().fields[index]); }
+};
+
+// A unit a person named: a field of a window, and the setting the window
+// needs for that field to mean the unit.
+struct UnitPick {
+    const WindowEntry* window = nullptr;
+    std::string outlet;
+    const char* setting = nullptr;
+    std::string typed;
+};
+
+// The unit `typed` names, in `window` if one is given.
+std::optional<UnitPick> pickUnit(const std::string& typed, const WindowEntry* window);
+
+bool sameSetting(const char* a, const char* b);
+// Puts the window in the state the unit needs (the prefix system of the data
+// sizes).
+void applySetting(Session& s, const char* setting);
+// Enters a number the window itself produced into field `index`, as if
+// typed: no reading of text, so an infinite value carries over too.
+void carry(Session& s, int index, double value);
+// `value` in unit `from`, converted by the window into unit `to`; the
+// session is left showing the conversion.
+double convertIn(Session& s, const UnitPick& from, double value, const UnitPick& to);
+
+}  // namespace ambrel
