@@ -6,13 +6,11 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
 #include <sstream>
 #include <string>
 #include <vector>
 #include <unistd.h>
-
-#include <readline/history.h>
-#include <readline/readline.h>
 
 namespace ambrel {
 
@@ -46,6 +44,39 @@ char* completeName(const char* text, int state)
     }
     return next < names.size() ? strdup(names[next++].c_str()) : nullptr;
 }
+
+// GNU Readline, loaded when the prompt opens: every one-shot command would
+// otherwise pay for loading it and its terminal library at start-up.
+struct Readline {
+    void* library = nullptr;
+    char* (*readline)(const char*) = nullptr;
+    void (*addHistory)(const char*) = nullptr;
+
+    Readline(std::FILE* in, std::FILE* out)
+    {
+        library = dlopen("libreadline.so.8", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return;
+        readline = reinterpret_cast<char* (*)(const char*)>(dlsym(library, "readline"));
+        addHistory = reinterpret_cast<void (*)(const char*)>(dlsym(library, "add_history"));
+        auto set = [&](const char* name, auto value) {
+            if (auto* p = static_cast<decltype(value)*>(dlsym(library, name)))
+                *p = value;
+        };
+        set("rl_instream", in);
+        set("rl_outstream", out);
+        set("rl_readline_name", "ambrel");
+        set("rl_completion_entry_function", &completeName);
+        if (!readline || !addHistory)
+            readline = nullptr;
+    }
+    ~Readline()
+    {
+        if (library)
+            dlclose(library);
+    }
+    bool loaded() const { return readline != nullptr; }
+};
 
 std::vector<std::string> words(const std::string& line)
 {
@@ -101,13 +132,22 @@ int runInteractive(bool exact, std::FILE* in, std::FILE* out, std::FILE* err)
             answer(line, exact, out, err);
         return 0;
     }
-    rl_instream = in;
-    rl_outstream = out;
-    rl_readline_name = "ambrel";
-    rl_completion_entry_function = completeName;
+    Readline editor(in, out);
     std::fputs("Ambrel: type a quantity and a unit (5 ft 3 in cm), '?' for the windows, 'quit' to leave.\n", out);
     for (;;) {
-        char* raw = readline(kPrompt);
+        char* raw = nullptr;
+        if (editor.loaded()) {
+            raw = editor.readline(kPrompt);
+        } else {
+            // Without Readline: a plain prompt, no editing.
+            std::fputs(kPrompt, out);
+            std::fflush(out);
+            char buf[4096];
+            if (std::fgets(buf, sizeof buf, in)) {
+                buf[std::strcspn(buf, "\n")] = '\0';
+                raw = strdup(buf);
+            }
+        }
         if (!raw) {
             std::fputc('\n', out);
             break;
@@ -115,7 +155,8 @@ int runInteractive(bool exact, std::FILE* in, std::FILE* out, std::FILE* err)
         const std::string line = raw;
         std::free(raw);
         if (line.find_first_not_of(" \t") != std::string::npos)
-            add_history(line.c_str());
+            if (editor.loaded())
+                editor.addHistory(line.c_str());
         if (!answer(line, exact, out, err))
             break;
     }

@@ -41,5 +41,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${AMBREL_HOMEPAGE})
 # it only lacks its icon.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6")
+# The interactive mode loads Readline when it starts, so dpkg-shlibdeps does
+# not see it; without it the prompt still works, with no line editing.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, libreadline8")
 include(CPack)
