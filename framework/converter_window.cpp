@@ -31,7 +31,7 @@ WindowPlan ConverterWindow::makePlan(const ConverterDef& def, WindowPlan extra)
         plan.fields.push_back(std::move(field));
     }
     plan.choices = std::move(extra.choices);
-    plan.buttons.push_back({"Notebook", def.notebookAction});
+    plan.addNotebookButton(def.notebookAction);
     for (ButtonPlan& button : extra.buttons)
         plan.buttons.push_back(std::move(button));
     return plan;
