@@ -20,27 +20,45 @@ constexpr ExactNumber ft2 = ft * ft;
 // goes in with a rounded factor of its own; the square inch, yard, rood and
 // mile use rounded factors that are not reciprocals of each other.
 constexpr UnitRow kRows[] = {
-    {0, "SqMillimeter", "square millimeter", v.div(1000000), b.mul(1000000), AMBREL_SIZE(1_x / 1000000)},
-    {0, "SqCentimeter", "square centimeter", v.div(10000), b.mul(10000), AMBREL_SIZE(1_x / 10000)},
-    {0, "SqMeter", "square meter", v, b, AMBREL_SIZE(1_x)},
-    {0, "SqAre", "are", v.mul(100), b.div(100), AMBREL_SIZE(100_x)},
-    {0, "SqHectare", "hectare", v.mul(10000), b.div(10000), AMBREL_SIZE(10000_x)},
-    {0, "SqKilometer", "square kilometer", v.mul(1000000), b.div(1000000), AMBREL_SIZE(1000000_x)},
-    {1, "SqInch", "square inch", v.mul(6.452).div(10000), b.div(6.452).mul(10000), AMBREL_SIZE(ft2 / 144)},
-    {1, "SqFoot", "square foot", v.mul(0.09290304), b.div(0.09290304), AMBREL_SIZE(ft2)},
-    {1, "SqYard", "square yard", v.mul(0.83612736), b.mul(1.196), AMBREL_SIZE(9 * ft2)},
-    {1, "SqRod", "square rod", v.mul(0.00625).mul(43560).mul(0.09290304),
-     b.div(0.09290304).div(43560).div(0.00625), AMBREL_SIZE(16.5_x * 16.5_x * ft2)},
-    {1, "SqRood", "rood", v.mul(1011.68), b.mul(0.0009885), AMBREL_SIZE(43560 * ft2 / 4)},
-    {1, "SqAcre", "acre", v.mul(4046.9), b.div(0.09290304).div(43560), AMBREL_SIZE(43560 * ft2)},
-    {1, "SqMileArea", "square mile", v.mul(2.59).mul(1000000), b.div(1000000).mul(0.3861), AMBREL_SIZE(5280 * 5280 * ft2)},
+    {.box = 0, .outlet = "SqMillimeter", .unit = "square millimeter", .symbols = "mm2|mm²|sq mm",
+     .into = v.div(1000000), .out = b.mul(1000000), .exact = AMBREL_SIZE(1_x / 1000000)},
+    {.box = 0, .outlet = "SqCentimeter", .unit = "square centimeter", .symbols = "cm2|cm²|sq cm",
+     .into = v.div(10000), .out = b.mul(10000), .exact = AMBREL_SIZE(1_x / 10000)},
+    {.box = 0, .outlet = "SqMeter", .unit = "square meter", .symbols = "m2|m²|sq m",
+     .exact = AMBREL_SIZE(1_x)},
+    {.box = 0, .outlet = "SqAre", .unit = "are", .symbols = "a",
+     .into = v.mul(100), .out = b.div(100), .exact = AMBREL_SIZE(100_x)},
+    {.box = 0, .outlet = "SqHectare", .unit = "hectare", .symbols = "ha",
+     .into = v.mul(10000), .out = b.div(10000), .exact = AMBREL_SIZE(10000_x)},
+    {.box = 0, .outlet = "SqKilometer", .unit = "square kilometer", .symbols = "km2|km²|sq km",
+     .into = v.mul(1000000), .out = b.div(1000000), .exact = AMBREL_SIZE(1000000_x)},
+    {.box = 1, .outlet = "SqInch", .unit = "square inch", .symbols = "in2|in²|sq in",
+     .into = v.mul(6.452).div(10000), .out = b.div(6.452).mul(10000),
+     .exact = AMBREL_SIZE(ft2 / 144)},
+    {.box = 1, .outlet = "SqFoot", .unit = "square foot", .symbols = "ft2|ft²|sq ft",
+     .into = v.mul(0.09290304), .out = b.div(0.09290304), .exact = AMBREL_SIZE(ft2)},
+    {.box = 1, .outlet = "SqYard", .unit = "square yard", .symbols = "yd2|yd²|sq yd",
+     .into = v.mul(0.83612736), .out = b.mul(1.196), .exact = AMBREL_SIZE(9 * ft2)},
+    {.box = 1, .outlet = "SqRod", .unit = "square rod", .symbols = "rd2|rd²|sq rd",
+     .aliases = "square perch",
+     .into = v.mul(0.00625).mul(43560).mul(0.09290304),
+     .out = b.div(0.09290304).div(43560).div(0.00625), .exact = AMBREL_SIZE(16.5_x * 16.5_x * ft2)},
+    {.box = 1, .outlet = "SqRood", .unit = "rood",
+     .into = v.mul(1011.68), .out = b.mul(0.0009885), .exact = AMBREL_SIZE(43560 * ft2 / 4)},
+    {.box = 1, .outlet = "SqAcre", .unit = "acre", .symbols = "ac",
+     .into = v.mul(4046.9), .out = b.div(0.09290304).div(43560), .exact = AMBREL_SIZE(43560 * ft2)},
+    {.box = 1, .outlet = "SqMileArea", .unit = "square mile", .symbols = "mi2|mi²|sq mi",
+     .into = v.mul(2.59).mul(1000000), .out = b.div(1000000).mul(0.3861),
+     .exact = AMBREL_SIZE(5280 * 5280 * ft2)},
 };
+static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace
 
 const ConverterDef kAreaDef = {
-    "area", "AreaObject", "AreaWindow", "Area", "OpenAreaWindow:", "ShowNotebook:",
-    "Area", kBoxes, kRows, 0, 2,
+    .cliName = "area", .className = "AreaObject", .windowOutlet = "AreaWindow", .title = "Area",
+    .openAction = "OpenAreaWindow:", .notebookAction = "ShowNotebook:", .notebook = "Area",
+    .boxes = kBoxes, .rows = kRows, .openBox = 0, .openTag = 2,
 };
 
 }  // namespace ambrel

@@ -18,25 +18,44 @@ constexpr ExactNumber julianYear = 365.25_x * 24;
 // Each unit goes through the hour with one factor both ways; no chains
 // through neighbouring units.
 constexpr UnitRow kRows[] = {
-    {0, "PicoSecondField", "picosecond", v.div(3600000000000000), b.mul(3600000000000000), AMBREL_SIZE(s / 1000000000000)},
-    {0, "NanoSecondField", "nanosecond", v.div(3600000000000), b.mul(3600000000000), AMBREL_SIZE(s / 1000000000)},
-    {0, "MicroSecondField", "microsecond", v.div(3600000000), b.mul(3600000000), AMBREL_SIZE(s / 1000000)},
-    {0, "MilliSecondField", "millisecond", v.div(3600000), b.mul(3600000), AMBREL_SIZE(s / 1000)},
-    {0, "SecondField", "second", v.div(3600), b.mul(3600), AMBREL_SIZE(s)},
-    {0, "MinuteField", "minute", v.div(60), b.mul(60), AMBREL_SIZE(1_x / 60)},
-    {0, "HourField", "hour", v, b, AMBREL_SIZE(1_x)},
-    {0, "DayField", "day", v.mul(24), b.div(24), AMBREL_SIZE(24_x)},
-    {0, "WeekField", "week", v.mul(168), b.div(168), AMBREL_SIZE(7 * 24_x)},
-    {0, "YearField", "year", v.mul(8760), b.div(8760), AMBREL_SIZE(julianYear), "Julian year"},
-    {0, "DecadeField", "decade", v.mul(87600), b.div(87600), AMBREL_SIZE(10 * julianYear), "decade (Julian)"},
-    {0, "CenturyField", "century", v.mul(876000), b.div(876000), AMBREL_SIZE(100 * julianYear), "century (Julian)"},
+    {.box = 0, .outlet = "PicoSecondField", .unit = "picosecond", .symbols = "ps",
+     .into = v.div(3600000000000000), .out = b.mul(3600000000000000),
+     .exact = AMBREL_SIZE(s / 1000000000000)},
+    {.box = 0, .outlet = "NanoSecondField", .unit = "nanosecond", .symbols = "ns",
+     .into = v.div(3600000000000), .out = b.mul(3600000000000),
+     .exact = AMBREL_SIZE(s / 1000000000)},
+    {.box = 0, .outlet = "MicroSecondField", .unit = "microsecond", .symbols = "us|µs|μs",
+     .into = v.div(3600000000), .out = b.mul(3600000000), .exact = AMBREL_SIZE(s / 1000000)},
+    {.box = 0, .outlet = "MilliSecondField", .unit = "millisecond", .symbols = "ms",
+     .into = v.div(3600000), .out = b.mul(3600000), .exact = AMBREL_SIZE(s / 1000)},
+    {.box = 0, .outlet = "SecondField", .unit = "second", .symbols = "s|sec|secs",
+     .into = v.div(3600), .out = b.mul(3600), .exact = AMBREL_SIZE(s)},
+    {.box = 0, .outlet = "MinuteField", .unit = "minute", .symbols = "min|mins",
+     .into = v.div(60), .out = b.mul(60), .exact = AMBREL_SIZE(1_x / 60)},
+    {.box = 0, .outlet = "HourField", .unit = "hour", .symbols = "h|hr|hrs",
+     .exact = AMBREL_SIZE(1_x)},
+    {.box = 0, .outlet = "DayField", .unit = "day", .symbols = "d",
+     .into = v.mul(24), .out = b.div(24), .exact = AMBREL_SIZE(24_x)},
+    {.box = 0, .outlet = "WeekField", .unit = "week", .symbols = "wk",
+     .into = v.mul(168), .out = b.div(168), .exact = AMBREL_SIZE(7 * 24_x)},
+    {.box = 0, .outlet = "YearField", .unit = "year", .symbols = "yr|yrs",
+     .into = v.mul(8760), .out = b.div(8760), .exact = AMBREL_SIZE(julianYear),
+     .exactUnit = "Julian year"},
+    {.box = 0, .outlet = "DecadeField", .unit = "decade",
+     .into = v.mul(87600), .out = b.div(87600), .exact = AMBREL_SIZE(10 * julianYear),
+     .exactUnit = "decade (Julian)"},
+    {.box = 0, .outlet = "CenturyField", .unit = "century",
+     .into = v.mul(876000), .out = b.div(876000), .exact = AMBREL_SIZE(100 * julianYear),
+     .exactUnit = "century (Julian)"},
 };
+static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace
 
 const ConverterDef kTimeDef = {
-    "time", "TimeObject", "TimeWindow", "Time", "OpenTimeWindow:", "ShowNotebook:",
-    "Time", kBoxes, kRows, 0, 6,
+    .cliName = "time", .className = "TimeObject", .windowOutlet = "TimeWindow", .title = "Time",
+    .openAction = "OpenTimeWindow:", .notebookAction = "ShowNotebook:", .notebook = "Time",
+    .boxes = kBoxes, .rows = kRows, .openBox = 0, .openTag = 6,
 };
 
 void TimeObject::accuracyChange(int digits)

@@ -35,7 +35,7 @@ private:
 };
 
 constexpr BoxDef kBoxes[] = {{"FieldBox", "Units", "Calc:", "BaseField"}};
-constexpr UnitRow kRows[] = {{0, "BaseField", "base", table::v, table::b}};
+constexpr UnitRow kRows[] = {{.box = 0, .outlet = "BaseField", .unit = "base"}};
 
 struct Launch {
     HeadlessPlatform platform;
@@ -118,7 +118,9 @@ TEST(AccuracyPreference, ReachesOpenedConvertersInTheFixedOrderThenIsStored)
     HeadlessPlatform platform;
     MenuObject menu(platform);
     std::vector<std::string> journal;
-    const ConverterDef def = {"x", "X", "XWindow", "X", "OpenX:", "ShowNotebook:", "X", kBoxes, kRows, 0, 0};
+    const ConverterDef def = {.cliName = "x", .className = "X", .windowOutlet = "XWindow", .title = "X",
+                              .openAction = "OpenX:", .notebookAction = "ShowNotebook:", .notebook = "X",
+                              .boxes = kBoxes, .rows = kRows, .openBox = 0, .openTag = 0};
     std::vector<std::unique_ptr<RecordingConverter>> converters;
     for (int i = 0; i < kConverterCount; ++i) {
         converters.push_back(
