@@ -8,7 +8,6 @@
 
 using namespace ambrel;
 using ambrel::testing::EntryCase;
-using ambrel::testing::Rig;
 
 namespace {
 
