@@ -36,7 +36,7 @@ private:
 };
 
 constexpr BoxDef kBoxes[] = {{"FieldBox", "Units", "Calc:", "BaseField"}};
-constexpr UnitRow kRows[] = {{0, "BaseField", "base", table::v, table::b}};
+constexpr UnitRow kRows[] = {{.box = 0, .outlet = "BaseField", .unit = "base"}};
 
 struct Launch {
     HeadlessPlatform platform;
