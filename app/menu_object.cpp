@@ -2,6 +2,7 @@
 
 #include "app/window_registry.h"
 #include "framework/converter_window.h"
+#include "framework/number_text.h"
 
 namespace ambrel {
 
@@ -116,8 +117,9 @@ void MenuObject::applicationDidFinishLaunching()
     // Only an accuracy never stored shows the default; a stored 0 is a choice.
     const UserDefaults& defaults = platform_.defaults();
     long long stored = defaults.contains(kAccuracyKey) ? defaults.integerForKey(kAccuracyKey) : kUnsetAccuracyShown;
-    // A value no int can hold is as good as unset.
-    if (stored > INT32_MAX || stored < INT32_MIN)
+    // A value the accuracy controls cannot hold was not written by Ambrel: as
+    // good as unset.
+    if (stored < 0 || stored > kMaxShownDecimals)
         stored = kUnsetAccuracyShown;
     parts().accuracyField->setIntValue(static_cast<int>(stored));
     parts().accuracySlider->setIntValue(static_cast<int>(stored));

@@ -19,6 +19,8 @@ public:
     static constexpr const char* kUsePreferences = "UsePreferences";
     static constexpr const char* kAccuracyKey = "AmbrelAccuracy";
     static constexpr const char* kExactKey = "AmbrelExactDefinitions";
+    // Every key Ambrel stores; a damaged settings file keeps these.
+    static constexpr const char* kStoredKeys[] = {kUsePreferences, kAccuracyKey, kExactKey};
     static constexpr int kFirstRunSlider = 5;
     static constexpr int kUnsetAccuracyShown = 99;
     static constexpr double kInfoPanelSeconds = 5.0;

@@ -36,6 +36,12 @@ WindowEntry entry(const WindowIdentity& identity)
     return {identity, make<T>};
 }
 
+template <class T>
+WindowEntry entry(const ConverterDef& def)
+{
+    return {def.identity, make<T>, &def};
+}
+
 std::vector<const WindowEntry*> sortedBy(int WindowIdentity::*key, WindowKind kind)
 {
     std::vector<const WindowEntry*> entries;
@@ -53,17 +59,17 @@ std::span<const WindowEntry> windowRegistry()
 {
     // One line a window: a new window adds its own file pair and a line here.
     static const WindowEntry windows[] = {
-        entry<LenghtObject>(kLengthDef.identity),
-        entry<AreaObject>(kAreaDef.identity),
-        entry<VelocityObject>(kVelocityDef.identity),
-        entry<PressureObject>(kPressureDef.identity),
-        entry<TempObject>(kTemperatureDef.identity),
-        entry<TimeObject>(kTimeDef.identity),
-        entry<VolumeObject>(kVolumeDef.identity),
-        entry<WeightObject>(kWeightDef.identity),
-        entry<PowerEnergyObject>(kPowerEnergyDef.identity),
-        entry<MiscObject>(kFuelLightDef.identity),
-        entry<ComputingObject>(kComputingDef.identity),
+        entry<LenghtObject>(kLengthDef),
+        entry<AreaObject>(kAreaDef),
+        entry<VelocityObject>(kVelocityDef),
+        entry<PressureObject>(kPressureDef),
+        entry<TempObject>(kTemperatureDef),
+        entry<TimeObject>(kTimeDef),
+        entry<VolumeObject>(kVolumeDef),
+        entry<WeightObject>(kWeightDef),
+        entry<PowerEnergyObject>(kPowerEnergyDef),
+        entry<MiscObject>(kFuelLightDef),
+        entry<ComputingObject>(kComputingDef),
         entry<FileTransferCalc>(kFileTransferIdentity),
         entry<FindXcalc>(kProportionIdentity),
         entry<InterpolateCalc>(kInterpolationIdentity),

@@ -13,8 +13,12 @@
 
 namespace ambrel {
 
+struct ConverterDef;
+
 struct WindowEntry : WindowIdentity {
     std::unique_ptr<WindowController> (*make)(Platform&);
+    // A converter's table; null for a calculator.
+    const ConverterDef* def = nullptr;
 
     bool takesAccuracy() const { return kind == WindowKind::Converter; }
 };

@@ -64,8 +64,8 @@ WindowPlan makePlan()
         {"5 MB", "FileSize5MB:"},
         {"10 MB", "FileSize10MB:"},
         {"Calculate", "Calc:"},
-        {"Notebook", "ShowNotebook:"},
     };
+    plan.addNotebookButton("ShowNotebook:");
     return plan;
 }
 

@@ -29,7 +29,8 @@ WindowPlan makePlan()
         {"formE", "E", 3, 0},
         {"formx", "x", 5, 0, FieldKind::Number, true},
     };
-    plan.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNotebook:"}};
+    plan.buttons = {{"Calculate", "Calc:"}};
+    plan.addNotebookButton("ShowNotebook:");
     return plan;
 }
 

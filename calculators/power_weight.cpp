@@ -21,7 +21,8 @@ WindowPlan makePlan()
         {"Weight", "weight", kTextFieldInput, 1},
         {"Ratio", "horsepower per unit of weight", 1, 0, FieldKind::Number, true},
     };
-    plan.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNoteBook:"}};
+    plan.buttons = {{"Calculate", "Calc:"}};
+    plan.addNotebookButton("ShowNoteBook:");
     return plan;
 }
 

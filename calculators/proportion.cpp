@@ -23,7 +23,8 @@ WindowPlan makePlan()
         {"formC", "C", 3, 0},
         {"formx", "x = A × C ÷ B", 2, 0, FieldKind::Number, true},
     };
-    plan.buttons = {{"Calculate", "Calc:"}, {"Notebook", "ShowNotebook:"}};
+    plan.buttons = {{"Calculate", "Calc:"}};
+    plan.addNotebookButton("ShowNotebook:");
     return plan;
 }
 

@@ -4,7 +4,7 @@
 #include "cli/json.h"
 #include "cli/safe_text.h"
 #include "cli/session.h"
-#include "cli/unit_names.h"
+#include "app/unit_names.h"
 #include "framework/entry.h"
 #include "framework/converter_window.h"
 #include "framework/number_text.h"
@@ -178,16 +178,6 @@ std::string friendlyNumber(HeadlessField& cell, int digits = kDefaultFriendlyDig
     return std::string(buf, res.ptr);
 }
 
-// The unit a cell holds, as its title reads now (the data sizes retitle
-// with the prefix system), without the colon of a form's title.
-std::string unitLabel(HeadlessField& cell)
-{
-    std::string label = cell.title();
-    if (!label.empty() && label.back() == ':')
-        label.pop_back();
-    return label;
-}
-
 // With `friendly` digits (> 0), numbers show that many significant digits.
 void printTable(Session& s, std::ostream& out, int highlighted = -1, int friendly = 0)
 {
@@ -195,7 +185,7 @@ void printTable(Session& s, std::ostream& out, int highlighted = -1, int friendl
     std::size_t labelWidth = 0, valueWidth = 0;
     for (std::size_t i = 0; i < plan.fields.size(); ++i) {
         HeadlessField& cell = s.cell(static_cast<int>(i));
-        labelWidth = std::max(labelWidth, unitLabel(cell).size());
+        labelWidth = std::max(labelWidth, cell.title().size());
         valueWidth = std::max(valueWidth, (friendly ? friendlyNumber(cell, friendly) : cell.shown()).size());
     }
     int lastBox = -1;
@@ -209,7 +199,7 @@ void printTable(Session& s, std::ostream& out, int highlighted = -1, int friendl
         }
         HeadlessField& cell = s.cell(static_cast<int>(i));
         const std::string shown = friendly ? friendlyNumber(cell, friendly) : cell.shown();
-        const std::string label = unitLabel(cell);
+        const std::string label = cell.title();
         out << "  " << std::string(valueWidth - shown.size(), ' ') << shown << "  " << label;
         if (static_cast<int>(i) == highlighted)
             out << std::string(labelWidth - label.size(), ' ') << "  <-";
@@ -228,7 +218,7 @@ void printJson(Session& s, std::ostream& out, std::vector<int> indices = {}, int
     for (std::size_t n = 0; n < indices.size(); ++n) {
         HeadlessField& cell = s.cell(indices[n]);
         out << (n ? "," : "") << "{\"outlet\":" << jsonString(s.controller->plan().fields[indices[n]].outlet)
-            << ",\"unit\":" << jsonString(unitLabel(cell))
+            << ",\"unit\":" << jsonString(cell.title())
             << ",\"value\":" << (cell.isText() ? jsonString(cell.stringValue()) : jsonNumber(cell.doubleValue()))
             << ",\"shown\":" << jsonString(friendly ? friendlyNumber(cell, friendly) : cell.shown()) << '}';
     }
@@ -618,12 +608,8 @@ void listUnits(const WindowEntry& entry, bool exact, std::ostream& out)
         rows.push_back({index >= 0 ? plan.fields[index].box : -1, u.name, also, u.outlet, definition});
     }
     if (rows.empty())
-        for (const FieldPlan& f : plan.fields) {
-            std::string label = f.label;
-            if (!label.empty() && label.back() == ':')
-                label.pop_back();
-            rows.push_back({f.box, label, "", f.outlet, ""});
-        }
+        for (const FieldPlan& f : plan.fields)
+            rows.push_back({f.box, f.label, "", f.outlet, ""});
     std::size_t nameWidth = 0, alsoWidth = 0, outletWidth = 0;
     for (const Row& r : rows) {
         nameWidth = std::max(nameWidth, r.name.size());

@@ -2,7 +2,7 @@
 
 #include "app/window_registry.h"
 #include "cli/cli.h"
-#include "cli/unit_names.h"
+#include "app/unit_names.h"
 
 #include <cstdlib>
 #include <cstring>

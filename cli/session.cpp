@@ -1,6 +1,6 @@
 #include "cli/session.h"
 
-#include "cli/unit_names.h"
+#include "app/unit_names.h"
 
 #include <cctype>
 #include <charconv>
@@ -22,9 +22,7 @@ std::string lower(std::string_view s)
 // of it, or its outlet name.
 bool namesUnit(const FieldPlan& field, const std::string& typed)
 {
-    std::string label = lower(field.label);
-    if (!label.empty() && label.back() == ':')  // cell titles such as "kibibyte:"
-        label.pop_back();
+    const std::string label = lower(field.label);
     if (typed == label || typed == label + "s" || typed == label + "es" || typed == lower(field.outlet))
         return true;
     const std::size_t foot = label.find("foot");

@@ -11,32 +11,58 @@ constexpr BoxDef kBoxes[] = {
     {"FieldBox", "Data sizes", "Calc:", "ByteField"},
 };
 
+// The units under each prefix system need its choice first. Shared words:
+// KB names nothing, as the kilobyte is kB (1000 bytes) and the kibibyte KiB
+// (1024); mb neither, as the megabit is Mb and the megabyte MB. The bit and
+// the byte mean the same under both and are named in the binary table.
+constexpr const char* kBinary = "BaseRadioSelection=0";
+constexpr const char* kDecimal = "BaseRadioSelection=1";
+
 // The binary factors out of the base are exact powers of two (2^-10 to
 // 2^-40), written out so that no reciprocal is computed at run time.
 constexpr UnitRow kBinaryRows[] = {
-    {0, "BitField", "bit:", v.mul(0.125), b.mul(8)},
-    {0, "KilobitField", "kibibit:", v.mul(0.125).mul(1024), b.mul(8).mul(0.0009765625)},
-    {0, "MegabitField", "mebibit:", v.mul(0.125).mul(1024).mul(1024),
-     b.mul(8).mul(0.0009765625).mul(0.0009765625)},
-    {0, "ByteField", "byte:", v, b},
-    {0, "KilobyteField", "kibibyte:", v.mul(1024), b.mul(0.0009765625)},
-    {0, "MegabyteField", "mebibyte:", v.mul(1048576), b.mul(0.00000095367431640625)},
-    {0, "GigaByteField", "gibibyte:", v.mul(1073741824), b.mul(0.000000000931322574615478515625)},
-    {0, "TerabyteField", "tebibyte:", v.mul(1099511627776), b.mul(0.0000000000009094947017729282379150390625)},
+    {.box = 0, .outlet = "BitField", .unit = "bit", .symbols = "b",
+     .into = v.mul(0.125), .out = b.mul(8)},
+    {.box = 0, .outlet = "KilobitField", .unit = "kibibit", .symbols = "Kib|Kibit",
+     .setting = kBinary,
+     .into = v.mul(0.125).mul(1024), .out = b.mul(8).mul(0.0009765625)},
+    {.box = 0, .outlet = "MegabitField", .unit = "mebibit", .symbols = "Mib|Mibit",
+     .setting = kBinary,
+     .into = v.mul(0.125).mul(1024).mul(1024), .out = b.mul(8).mul(0.0009765625).mul(0.0009765625)},
+    {.box = 0, .outlet = "ByteField", .unit = "byte", .symbols = "B", .aliases = "octet"},
+    {.box = 0, .outlet = "KilobyteField", .unit = "kibibyte", .symbols = "KiB", .setting = kBinary,
+     .into = v.mul(1024), .out = b.mul(0.0009765625)},
+    {.box = 0, .outlet = "MegabyteField", .unit = "mebibyte", .symbols = "MiB", .setting = kBinary,
+     .into = v.mul(1048576), .out = b.mul(0.00000095367431640625)},
+    {.box = 0, .outlet = "GigaByteField", .unit = "gibibyte", .symbols = "GiB", .setting = kBinary,
+     .into = v.mul(1073741824), .out = b.mul(0.000000000931322574615478515625)},
+    {.box = 0, .outlet = "TerabyteField", .unit = "tebibyte", .symbols = "TiB", .setting = kBinary,
+     .into = v.mul(1099511627776), .out = b.mul(0.0000000000009094947017729282379150390625)},
 };
 
 // Out of the base the decimal prefixes divide; multiplying by 0.001 and the
 // like would give other doubles.
 constexpr UnitRow kDecimalRows[] = {
-    {0, "BitField", "bit:", v.mul(0.125), b.mul(8)},
-    {0, "KilobitField", "kilobit:", v.mul(0.125).mul(1000), b.mul(8).div(1000)},
-    {0, "MegabitField", "megabit:", v.mul(0.125).mul(1000).mul(1000), b.mul(8).div(1000).div(1000)},
-    {0, "ByteField", "byte:", v, b},
-    {0, "KilobyteField", "kilobyte:", v.mul(1000), b.div(1000)},
-    {0, "MegabyteField", "megabyte:", v.mul(1000000), b.div(1000000)},
-    {0, "GigaByteField", "gigabyte:", v.mul(1000000000), b.div(1000000000)},
-    {0, "TerabyteField", "terabyte:", v.mul(1000000000000), b.div(1000000000000)},
+    {.box = 0, .outlet = "BitField", .unit = "bit",
+     .into = v.mul(0.125), .out = b.mul(8)},
+    {.box = 0, .outlet = "KilobitField", .unit = "kilobit", .symbols = "kb|kbit",
+     .setting = kDecimal,
+     .into = v.mul(0.125).mul(1000), .out = b.mul(8).div(1000)},
+    {.box = 0, .outlet = "MegabitField", .unit = "megabit", .symbols = "Mb|Mbit",
+     .setting = kDecimal,
+     .into = v.mul(0.125).mul(1000).mul(1000), .out = b.mul(8).div(1000).div(1000)},
+    {.box = 0, .outlet = "ByteField", .unit = "byte"},
+    {.box = 0, .outlet = "KilobyteField", .unit = "kilobyte", .symbols = "kB", .setting = kDecimal,
+     .into = v.mul(1000), .out = b.div(1000)},
+    {.box = 0, .outlet = "MegabyteField", .unit = "megabyte", .symbols = "MB", .setting = kDecimal,
+     .into = v.mul(1000000), .out = b.div(1000000)},
+    {.box = 0, .outlet = "GigaByteField", .unit = "gigabyte", .symbols = "GB", .setting = kDecimal,
+     .into = v.mul(1000000000), .out = b.div(1000000000)},
+    {.box = 0, .outlet = "TerabyteField", .unit = "terabyte", .symbols = "TB", .setting = kDecimal,
+     .into = v.mul(1000000000000), .out = b.div(1000000000000)},
 };
+static_assert(wellFormedTable(kBoxes, kBinaryRows));
+static_assert(sameShape(kBinaryRows, kDecimalRows));
 
 constexpr int kDataSizeBox = 0;
 constexpr int kNumberBaseBox = 1;
@@ -54,7 +80,7 @@ WindowPlan numberBaseParts()
     WindowPlan extra;
     extra.boxes.push_back({"FieldBox2", "Number bases", "NumConversion:"});
     const char* outlets[] = {"BinaryField", "OctalField", "DecimalField", "HexaField"};
-    const char* labels[] = {"binary:", "octal:", "decimal:", "hexadecimal:"};
+    const char* labels[] = {"binary", "octal", "decimal", "hexadecimal"};
     for (int tag = 0; tag < 4; ++tag)
         extra.fields.push_back({outlets[tag], labels[tag], 0, tag, FieldKind::Text});
     extra.choices.push_back({"BaseRadioSelection",
@@ -86,6 +112,7 @@ const ConverterDef kComputingDef = {
     .notebook = "Computing",
     .boxes = kBoxes,
     .rows = kBinaryRows,
+    .altRows = kDecimalRows,
     .openBox = kDataSizeBox,
     .openTag = 4,
 };

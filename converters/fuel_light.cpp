@@ -19,24 +19,49 @@ constexpr ExactNumber usgal = 231 * 0.0254_x * 0.0254_x * 0.0254_x * 1000;  // i
 constexpr ExactNumber ft2 = 0.3048_x * 0.3048_x;
 constexpr ExactNumber in2 = 0.0254_x * 0.0254_x;
 
+// Shared words: L is the liter of the volumes; the lambert has no
+// abbreviation.
+//
 // One factor, 0.4251437 km/l per mpg, serves both ways; volume per distance
 // is a reciprocal, so 0 gives an infinite result. The light units come out
 // through rounded factors of their own, not the reciprocals of those in.
 constexpr UnitRow kRows[] = {
-    {0, "KiloLiterfField", "kilometer per liter", v, b, AMBREL_SIZE(1_x)},
-    {0, "MileGallonField", "mile per US gallon", v.mul(0.4251437), b.div(0.4251437), AMBREL_SIZE(mi / usgal)},
-    {0, "Litersper100km", "liter per 100 kilometers", v.divInto(100), b.divInto(100), reciprocalSize(100, "100 / (km/L)")},
-    {0, "Gallonsper100miles", "US gallon per 100 miles", v.divInto(100).mul(0.4251437),
-     b.divInto(100).mul(0.4251437), reciprocalSize(100 * mi / usgal, "100 * mi / usgal / (km/L)")},
-    {1, "LuxField", "lux", v, b, AMBREL_SIZE(1_x)},
-    {1, "LumenSqMeter", "lumen per square meter", v, b, AMBREL_SIZE(1_x)},
-    {1, "LumenSqFootField", "lumen per square foot", v.mul(10.76391), b.mul(0.092903044), AMBREL_SIZE(1 / ft2)},
-    {1, "FootCandleField", "foot-candle", v.mul(10.76391), b.mul(0.092903044), AMBREL_SIZE(1 / ft2)},
-    {2, "CandSqMeterField", "candela per square meter", v, b, AMBREL_SIZE(1_x)},
-    {2, "CandSqInchField", "candela per square inch", v.mul(1550.003), b.mul(0.00064516004), AMBREL_SIZE(1 / in2)},
-    {2, "FootlambertField", "foot-lambert", v.mul(3.426259), b.mul(0.29186352), AMBREL_SIZE(1 / (ExactNumber::pi() * ft2))},
-    {2, "LambertField", "lambert", v.mul(3183.099), b.mul(0.00031415925), AMBREL_SIZE(10000 / ExactNumber::pi())},
+    {.box = 0, .outlet = "KiloLiterfField", .unit = "kilometer per liter", .symbols = "km/l|km/L",
+     .aliases = "kmpl",
+     .exact = AMBREL_SIZE(1_x)},
+    {.box = 0, .outlet = "MileGallonField", .unit = "mile per US gallon",
+     .aliases = "mpg|mile per gallon",
+     .into = v.mul(0.4251437), .out = b.div(0.4251437), .exact = AMBREL_SIZE(mi / usgal)},
+    {.box = 0, .outlet = "Litersper100km", .unit = "liter per 100 kilometers",
+     .symbols = "l/100km|L/100km|l/100 km|L/100 km",
+     .into = v.divInto(100), .out = b.divInto(100), .exact = reciprocalSize(100, "100 / (km/L)")},
+    {.box = 0, .outlet = "Gallonsper100miles", .unit = "US gallon per 100 miles",
+     .symbols = "gal/100mi|gal/100 mi", .aliases = "gallon per 100 miles",
+     .into = v.divInto(100).mul(0.4251437), .out = b.divInto(100).mul(0.4251437),
+     .exact = reciprocalSize(100 * mi / usgal, "100 * mi / usgal / (km/L)")},
+    {.box = 1, .outlet = "LuxField", .unit = "lux", .symbols = "lx",
+     .exact = AMBREL_SIZE(1_x)},
+    {.box = 1, .outlet = "LumenSqMeter", .unit = "lumen per square meter", .symbols = "lm/m2|lm/m²",
+     .into = v, .out = b, .exact = AMBREL_SIZE(1_x)},
+    {.box = 1, .outlet = "LumenSqFootField", .unit = "lumen per square foot",
+     .symbols = "lm/ft2|lm/ft²",
+     .into = v.mul(10.76391), .out = b.mul(0.092903044), .exact = AMBREL_SIZE(1 / ft2)},
+    {.box = 1, .outlet = "FootCandleField", .unit = "foot-candle", .symbols = "fc",
+     .into = v.mul(10.76391), .out = b.mul(0.092903044), .exact = AMBREL_SIZE(1 / ft2)},
+    {.box = 2, .outlet = "CandSqMeterField", .unit = "candela per square meter",
+     .symbols = "cd/m2|cd/m²", .aliases = "nit",
+     .exact = AMBREL_SIZE(1_x)},
+    {.box = 2, .outlet = "CandSqInchField", .unit = "candela per square inch",
+     .symbols = "cd/in2|cd/in²",
+     .into = v.mul(1550.003), .out = b.mul(0.00064516004), .exact = AMBREL_SIZE(1 / in2)},
+    {.box = 2, .outlet = "FootlambertField", .unit = "foot-lambert", .symbols = "fL|ftL",
+     .into = v.mul(3.426259), .out = b.mul(0.29186352),
+     .exact = AMBREL_SIZE(1 / (ExactNumber::pi() * ft2))},
+    {.box = 2, .outlet = "LambertField", .unit = "lambert",
+     .into = v.mul(3183.099), .out = b.mul(0.00031415925),
+     .exact = AMBREL_SIZE(10000 / ExactNumber::pi())},
 };
+static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace
 

@@ -20,27 +20,53 @@ constexpr ExactNumber mmHg = 13595.1_x * g / 1000 / 1000;
 constexpr ExactNumber in = 0.0254_x;
 constexpr ExactNumber lbf = 0.45359237_x * g / 1000;  // in kilonewtons
 
+// Shared words: mb names nothing; the millibar is mbar, the megabit Mb and
+// the megabyte MB.
+//
 // Each unit is its value in kilopascals, multiplied in and divided out; the
 // millibar comes out through ÷ 0.1 and the megapascal goes in by way of the
 // pascal. A newton per square meter is a pascal. The millimeter of mercury
 // and the torr share one constant.
 constexpr UnitRow kRows[] = {
-    {0, "PascalField", "pascal", v.div(1000), b.mul(1000), AMBREL_SIZE(1_x / 1000)},
-    {0, "KilopascalField", "kilopascal", v, b, AMBREL_SIZE(1_x)},
-    {0, "MegapascalField", "megapascal", v.mul(1000000).div(1000), b.div(1000), AMBREL_SIZE(1000_x)},
-    {0, "MillibarField", "millibar", v.mul(0.1), b.div(0.1), AMBREL_SIZE(0.1_x)},
-    {0, "BarField", "bar", v.mul(100), b.div(100), AMBREL_SIZE(100_x)},
-    {1, "MiliMerc", "millimeter of mercury", v.mul(0.1333224), b.div(0.1333224), AMBREL_SIZE(mmHg), "millimeter of mercury (conventional)"},
-    {1, "CentiMerc", "centimeter of mercury", v.mul(1.333224), b.div(1.333224), AMBREL_SIZE(10 * mmHg), "centimeter of mercury (conventional)"},
-    {1, "InchMerc", "inch of mercury", v.mul(3.38638), b.div(3.38638), AMBREL_SIZE(13595.1_x * g * in / 1000), "inch of mercury (conventional)"},
-    {2, "NewtonSQmeter", "newton per square meter", v.div(1000), b.mul(1000), AMBREL_SIZE(1_x / 1000)},
-    {2, "Atmosphere", "atmosphere", v.mul(101.325027), b.div(101.325027), AMBREL_SIZE(101.325_x)},
-    {2, "PoundSQinch", "pound per square inch", v.mul(6.8947448), b.div(6.8947448), AMBREL_SIZE(lbf / (in * in))},
-    {2, "PoundSQfoot", "pound per square foot", v.mul(0.0478813), b.div(0.0478813), AMBREL_SIZE(lbf / (12 * in * 12 * in))},
-    {2, "InchWater", "inch of water", v.mul(0.24884), b.div(0.24884), AMBREL_SIZE(1000 * g * in / 1000), "inch of water (conventional)"},
-    {2, "FootWater", "foot of water", v.mul(2.98898), b.div(2.98898), AMBREL_SIZE(1000 * g * 12 * in / 1000), "foot of water (conventional)"},
-    {2, "Torr", "torr", v.mul(0.1333224), b.div(0.1333224), AMBREL_SIZE(101.325_x / 760)},
+    {.box = 0, .outlet = "PascalField", .unit = "pascal", .symbols = "Pa",
+     .into = v.div(1000), .out = b.mul(1000), .exact = AMBREL_SIZE(1_x / 1000)},
+    {.box = 0, .outlet = "KilopascalField", .unit = "kilopascal", .symbols = "kPa",
+     .exact = AMBREL_SIZE(1_x)},
+    {.box = 0, .outlet = "MegapascalField", .unit = "megapascal", .symbols = "MPa",
+     .into = v.mul(1000000).div(1000), .out = b.div(1000), .exact = AMBREL_SIZE(1000_x)},
+    {.box = 0, .outlet = "MillibarField", .unit = "millibar", .symbols = "mbar|hPa",
+     .aliases = "hectopascal",
+     .into = v.mul(0.1), .out = b.div(0.1), .exact = AMBREL_SIZE(0.1_x)},
+    {.box = 0, .outlet = "BarField", .unit = "bar",
+     .into = v.mul(100), .out = b.div(100), .exact = AMBREL_SIZE(100_x)},
+    {.box = 1, .outlet = "MiliMerc", .unit = "millimeter of mercury", .symbols = "mmHg",
+     .into = v.mul(0.1333224), .out = b.div(0.1333224), .exact = AMBREL_SIZE(mmHg),
+     .exactUnit = "millimeter of mercury (conventional)"},
+    {.box = 1, .outlet = "CentiMerc", .unit = "centimeter of mercury", .symbols = "cmHg",
+     .into = v.mul(1.333224), .out = b.div(1.333224), .exact = AMBREL_SIZE(10 * mmHg),
+     .exactUnit = "centimeter of mercury (conventional)"},
+    {.box = 1, .outlet = "InchMerc", .unit = "inch of mercury", .symbols = "inHg",
+     .into = v.mul(3.38638), .out = b.div(3.38638), .exact = AMBREL_SIZE(13595.1_x * g * in / 1000),
+     .exactUnit = "inch of mercury (conventional)"},
+    {.box = 2, .outlet = "NewtonSQmeter", .unit = "newton per square meter", .symbols = "N/m2|N/m²",
+     .into = v.div(1000), .out = b.mul(1000), .exact = AMBREL_SIZE(1_x / 1000)},
+    {.box = 2, .outlet = "Atmosphere", .unit = "atmosphere", .aliases = "atm",
+     .into = v.mul(101.325027), .out = b.div(101.325027), .exact = AMBREL_SIZE(101.325_x)},
+    {.box = 2, .outlet = "PoundSQinch", .unit = "pound per square inch", .aliases = "psi",
+     .into = v.mul(6.8947448), .out = b.div(6.8947448), .exact = AMBREL_SIZE(lbf / (in * in))},
+    {.box = 2, .outlet = "PoundSQfoot", .unit = "pound per square foot", .aliases = "psf",
+     .into = v.mul(0.0478813), .out = b.div(0.0478813),
+     .exact = AMBREL_SIZE(lbf / (12 * in * 12 * in))},
+    {.box = 2, .outlet = "InchWater", .unit = "inch of water", .symbols = "inH2O",
+     .into = v.mul(0.24884), .out = b.div(0.24884), .exact = AMBREL_SIZE(1000 * g * in / 1000),
+     .exactUnit = "inch of water (conventional)"},
+    {.box = 2, .outlet = "FootWater", .unit = "foot of water", .symbols = "ftH2O",
+     .into = v.mul(2.98898), .out = b.div(2.98898), .exact = AMBREL_SIZE(1000 * g * 12 * in / 1000),
+     .exactUnit = "foot of water (conventional)"},
+    {.box = 2, .outlet = "Torr", .unit = "torr",
+     .into = v.mul(0.1333224), .out = b.div(0.1333224), .exact = AMBREL_SIZE(101.325_x / 760)},
 };
+static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace
 

@@ -18,16 +18,27 @@ constexpr int kFahrenheitRow = 1;
 // °R = °F + 459.67.
 constexpr ExactNumber f = 5_x / 9;  // a Fahrenheit degree
 
+// Shared words: c and f are Celsius and Fahrenheit, as people type them; the
+// speed of light is named in full.
+//
 // b × 1.8 + 32 is one fused multiply-add. Kelvin is offset by 273 and
 // Rankine by 459.69 from Fahrenheit, so the two absolute scales disagree.
 constexpr UnitRow kRows[] = {
-    {0, "CelsiusField", "degree Celsius", v, b, AMBREL_SIZE(1_x)},
-    {0, "FahrenheitField", "degree Fahrenheit", v.sub(32).div(1.8), b.fma(1.8, 32),
-     offsetSize(f, -32 * f, "(°F - 32) * 5/9 °C")},
-    {0, "KelvinField", "kelvin", v.sub(273), b.add(273), offsetSize(1, -273.15_x, "K - 273.15 °C")},
-    {0, "RankineField", "degree Rankine", v.sub(459.69).sub(32).div(1.8), b.fma(1.8, 32).add(459.69),
-     offsetSize(f, -(459.67_x + 32) * f, "(°R - 459.67 - 32) * 5/9 °C")},
+    {.box = 0, .outlet = "CelsiusField", .unit = "degree Celsius", .symbols = "C|c|°C|degC|℃",
+     .aliases = "celsius|centigrade",
+     .exact = AMBREL_SIZE(1_x)},
+    {.box = 0, .outlet = "FahrenheitField", .unit = "degree Fahrenheit", .symbols = "F|f|°F|degF|℉",
+     .aliases = "fahrenheit",
+     .into = v.sub(32).div(1.8), .out = b.fma(1.8, 32),
+     .exact = offsetSize(f, -32 * f, "(°F - 32) * 5/9 °C")},
+    {.box = 0, .outlet = "KelvinField", .unit = "kelvin", .symbols = "K",
+     .into = v.sub(273), .out = b.add(273), .exact = offsetSize(1, -273.15_x, "K - 273.15 °C")},
+    {.box = 0, .outlet = "RankineField", .unit = "degree Rankine", .symbols = "R|°R|degR",
+     .aliases = "rankine",
+     .into = v.sub(459.69).sub(32).div(1.8), .out = b.fma(1.8, 32).add(459.69),
+     .exact = offsetSize(f, -(459.67_x + 32) * f, "(°R - 459.67 - 32) * 5/9 °C")},
 };
+static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace
 

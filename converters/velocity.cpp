@@ -20,29 +20,58 @@ constexpr ExactNumber ms = 3.6_x;  // a meter per second
 constexpr ExactNumber ft = 0.3048_x / 1000;  // in kilometers
 constexpr ExactNumber mi = 5280 * ft;
 
+// Shared words: kt is the kiloton of the weights, knots are kn; c is the
+// Celsius degree, the speed of light goes by its name.
+//
 // The mile goes in as 1.60934 km but comes out as × 0.6214. The warp row's
 // "into" formula is applied to w^3.3333333333 (see convert()); it is never
 // written from the base through the table.
 constexpr UnitRow kRows[] = {
-    {0, "MeterSecField", "meter per second", v.div(1000).mul(60).mul(60), b.mul(1000).div(60).div(60), AMBREL_SIZE(ms)},
-    {0, "MeterMinField", "meter per minute", v.div(1000).mul(60), b.mul(1000).div(60), AMBREL_SIZE(ms / 60)},
-    {0, "MeterHourField", "meter per hour", v.div(1000), b.mul(1000), AMBREL_SIZE(ms / 3600)},
-    {0, "KiloSecField", "kilometer per second", v.mul(60).mul(60), b.div(60).div(60), AMBREL_SIZE(3600_x)},
-    {0, "KiloMinField", "kilometer per minute", v.mul(60), b.div(60), AMBREL_SIZE(60_x)},
-    {0, "KiloHourField", "kilometer per hour", v, b, AMBREL_SIZE(1_x)},
-    {1, "FeetSecField", "foot per second", v.mul(0.3048).div(1000).mul(60).mul(60),
-     b.div(0.3048).mul(1000).div(60).div(60), AMBREL_SIZE(ft * 3600)},
-    {1, "FeetMinField", "foot per minute", v.mul(0.3048).div(1000).mul(60), b.div(0.3048).mul(1000).div(60), AMBREL_SIZE(ft * 60)},
-    {1, "FeetHourField", "foot per hour", v.mul(0.3048).div(1000), b.div(0.3048).mul(1000), AMBREL_SIZE(ft)},
-    {1, "MileSecField", "mile per second", v.mul(60).mul(60).mul(1.60934), b.mul(0.6214).div(60).div(60), AMBREL_SIZE(mi * 3600)},
-    {1, "MileMinField", "mile per minute", v.mul(60).mul(1.60934), b.mul(0.6214).div(60), AMBREL_SIZE(mi * 60)},
-    {1, "MileHourField", "mile per hour", v.mul(1.60934), b.mul(0.6214), AMBREL_SIZE(mi)},
-    {2, "KnotsField", "knot", v.mul(1.852), b.div(1.852), AMBREL_SIZE(1.852_x)},
-    {2, "MachField", "Mach", v.mul(1063.77374), b.div(1063.77374), AMBREL_SIZE(340.294_x * ms), "Mach (sea level, 15 °C)"},
-    {2, "LightSpeedField", "speed of light (c)", v.mul(299792458).mul(60).mul(60).div(1000),
-     b.mul(1000).div(60).div(60).div(299792458), AMBREL_SIZE(299792458_x * ms)},
-    {2, "WarpSpeedField", "warp factor", v.mul(299792458).mul(60).mul(60).div(1000), b},
+    {.box = 0, .outlet = "MeterSecField", .unit = "meter per second", .symbols = "m/s",
+     .into = v.div(1000).mul(60).mul(60), .out = b.mul(1000).div(60).div(60),
+     .exact = AMBREL_SIZE(ms)},
+    {.box = 0, .outlet = "MeterMinField", .unit = "meter per minute", .symbols = "m/min",
+     .into = v.div(1000).mul(60), .out = b.mul(1000).div(60), .exact = AMBREL_SIZE(ms / 60)},
+    {.box = 0, .outlet = "MeterHourField", .unit = "meter per hour", .symbols = "m/h",
+     .into = v.div(1000), .out = b.mul(1000), .exact = AMBREL_SIZE(ms / 3600)},
+    {.box = 0, .outlet = "KiloSecField", .unit = "kilometer per second", .symbols = "km/s",
+     .into = v.mul(60).mul(60), .out = b.div(60).div(60), .exact = AMBREL_SIZE(3600_x)},
+    {.box = 0, .outlet = "KiloMinField", .unit = "kilometer per minute", .symbols = "km/min",
+     .into = v.mul(60), .out = b.div(60), .exact = AMBREL_SIZE(60_x)},
+    {.box = 0, .outlet = "KiloHourField", .unit = "kilometer per hour", .symbols = "km/h|kmh",
+     .aliases = "kph",
+     .exact = AMBREL_SIZE(1_x)},
+    {.box = 1, .outlet = "FeetSecField", .unit = "foot per second", .symbols = "ft/s",
+     .aliases = "fps",
+     .into = v.mul(0.3048).div(1000).mul(60).mul(60),
+     .out = b.div(0.3048).mul(1000).div(60).div(60), .exact = AMBREL_SIZE(ft * 3600)},
+    {.box = 1, .outlet = "FeetMinField", .unit = "foot per minute", .symbols = "ft/min",
+     .aliases = "fpm",
+     .into = v.mul(0.3048).div(1000).mul(60), .out = b.div(0.3048).mul(1000).div(60),
+     .exact = AMBREL_SIZE(ft * 60)},
+    {.box = 1, .outlet = "FeetHourField", .unit = "foot per hour", .symbols = "ft/h",
+     .into = v.mul(0.3048).div(1000), .out = b.div(0.3048).mul(1000), .exact = AMBREL_SIZE(ft)},
+    {.box = 1, .outlet = "MileSecField", .unit = "mile per second", .symbols = "mi/s",
+     .into = v.mul(60).mul(60).mul(1.60934), .out = b.mul(0.6214).div(60).div(60),
+     .exact = AMBREL_SIZE(mi * 3600)},
+    {.box = 1, .outlet = "MileMinField", .unit = "mile per minute", .symbols = "mi/min",
+     .into = v.mul(60).mul(1.60934), .out = b.mul(0.6214).div(60), .exact = AMBREL_SIZE(mi * 60)},
+    {.box = 1, .outlet = "MileHourField", .unit = "mile per hour", .symbols = "mi/h",
+     .aliases = "mph",
+     .into = v.mul(1.60934), .out = b.mul(0.6214), .exact = AMBREL_SIZE(mi)},
+    {.box = 2, .outlet = "KnotsField", .unit = "knot", .symbols = "kn",
+     .into = v.mul(1.852), .out = b.div(1.852), .exact = AMBREL_SIZE(1.852_x)},
+    {.box = 2, .outlet = "MachField", .unit = "Mach", .aliases = "mach number",
+     .into = v.mul(1063.77374), .out = b.div(1063.77374), .exact = AMBREL_SIZE(340.294_x * ms),
+     .exactUnit = "Mach (sea level, 15 °C)"},
+    {.box = 2, .outlet = "LightSpeedField", .unit = "speed of light (c)",
+     .aliases = "speed of light",
+     .into = v.mul(299792458).mul(60).mul(60).div(1000),
+     .out = b.mul(1000).div(60).div(60).div(299792458), .exact = AMBREL_SIZE(299792458_x * ms)},
+    {.box = 2, .outlet = "WarpSpeedField", .unit = "warp factor", .aliases = "warp",
+     .into = v.mul(299792458).mul(60).mul(60).div(1000), .out = b},
 };
+static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace
 

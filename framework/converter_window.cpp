@@ -31,7 +31,7 @@ WindowPlan ConverterWindow::makePlan(const ConverterDef& def, WindowPlan extra)
         plan.fields.push_back(std::move(field));
     }
     plan.choices = std::move(extra.choices);
-    plan.buttons.push_back({"Notebook", def.notebookAction});
+    plan.addNotebookButton(def.notebookAction);
     for (ButtonPlan& button : extra.buttons)
         plan.buttons.push_back(std::move(button));
     return plan;
@@ -230,11 +230,30 @@ std::string lowerAscii(std::string_view s)
     return out;
 }
 
+// Whether `list` ('|' between its parts) holds `typed`, compared by `same`.
+template <class Same>
+bool listHolds(std::string_view list, Same same)
+{
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t bar = std::min(list.find('|', start), list.size());
+        if (bar > start && same(list.substr(start, bar - start)))
+            return true;
+        start = bar + 1;
+    }
+    return false;
+}
+
+// A cell takes the plain forms of its window's names: a symbol as written,
+// a name or alias in any case, with "s" or "es" for the plural.
 bool namesRow(const UnitRow& row, std::string_view typed)
 {
-    const std::string name = lowerAscii(row.unit);
     const std::string t = lowerAscii(typed);
-    return t == name || t == name + "s" || t == name + "es" || t == lowerAscii(row.outlet);
+    const auto sameName = [&](std::string_view name) {
+        const std::string n = lowerAscii(name);
+        return t == n || t == n + "s" || t == n + "es";
+    };
+    return listHolds(row.symbols, [&](std::string_view s) { return s == typed; }) || sameName(row.unit) ||
+           listHolds(row.aliases, sameName) || t == lowerAscii(row.outlet);
 }
 
 }  // namespace

@@ -51,6 +51,15 @@ struct WindowPlan {
     std::vector<FieldPlan> fields;
     std::vector<ChoicePlan> choices;
     std::vector<ButtonPlan> buttons;
+    // What the help key (F1) sends: the notebook's action.
+    std::string helpAction;
+
+    // The "Notebook" button, which the help key presses too.
+    void addNotebookButton(std::string action)
+    {
+        buttons.push_back({"Notebook", action});
+        helpAction = std::move(action);
+    }
 };
 
 }  // namespace ambrel

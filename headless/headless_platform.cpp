@@ -292,7 +292,7 @@ BuiltWindow HeadlessPlatform::buildWindow(const WindowPlan& plan, WindowControll
         built.boxes.push_back(boxes.back());
     }
     for (const FieldPlan& f : plan.fields) {
-        fields_.push_back(std::make_unique<HeadlessField>(log_, f.outlet, f.kind == FieldKind::Text, f.label));
+        fields_.push_back(std::make_unique<HeadlessField>(log_, f.outlet, f.kind, f.label));
         HeadlessField* cell = fields_.back().get();
         if (f.box >= 0 && f.box < static_cast<int>(boxes.size()))
             boxes[f.box]->addCell(cell);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/platform.h"
+#include "framework/window_plan.h"
 
 #include <map>
 #include <memory>
@@ -47,8 +48,8 @@ inline constexpr int kUnformatted = -1000;
 
 class HeadlessField : public Field {
 public:
-    HeadlessField(EventLog& log, std::string name, bool text = false, std::string title = {})
-        : log_(log), name_(std::move(name)), isText_(text), title_(std::move(title)) {}
+    HeadlessField(EventLog& log, std::string name, FieldKind kind = FieldKind::Number, std::string title = {})
+        : log_(log), name_(std::move(name)), isText_(kind == FieldKind::Text), title_(std::move(title)) {}
 
     double doubleValue() const override;
     void setDoubleValue(double value) override;

@@ -46,63 +46,79 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
     setWindowTitle(QString::fromStdString(plan.title));
     setObjectName(QString::fromStdString(plan.outlet));
 
-    std::vector<QtBox*> boxes;
-    std::vector<int> cellsPerBox(plan.boxes.size(), 0);
+    createBoxes(plan);
     for (const FieldPlan& f : plan.fields)
-        if (f.box >= 0 && f.box < static_cast<int>(cellsPerBox.size()))
-            ++cellsPerBox[f.box];
+        parts_.fields.push_back(createCell(f));
+    auto* columns = arrangeBoxes(plan);
+    for (const ChoicePlan& c : plan.choices)
+        createChoice(c, columns);
 
-    for (std::size_t i = 0; i < plan.boxes.size(); ++i) {
-        auto* box = new QtBox(QString::fromStdString(plan.boxes[i].title));
-        box->setObjectName(QString::fromStdString(plan.boxes[i].outlet));
+    auto* central = new QWidget;
+    auto* outer = new QVBoxLayout(central);
+    outer->addLayout(columns);
+    outer->addLayout(createButtonRow(plan));
+    setCentralWidget(central);
+    createShortcuts(plan);
+}
+
+void FormWindow::createBoxes(const WindowPlan& plan)
+{
+    cellsPerBox_.assign(plan.boxes.size(), 0);
+    for (const FieldPlan& f : plan.fields)
+        if (f.box >= 0 && f.box < static_cast<int>(cellsPerBox_.size()))
+            ++cellsPerBox_[f.box];
+    for (const BoxPlan& b : plan.boxes) {
+        auto* box = new QtBox(QString::fromStdString(b.title));
+        box->setObjectName(QString::fromStdString(b.outlet));
         box->setLayout(new QGridLayout);
-        boxes.push_back(box);
+        boxes_.push_back(box);
         parts_.boxes.push_back(box);
     }
+}
 
-    const int digitWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    for (const FieldPlan& f : plan.fields) {
-        auto* cell = new QtField(f.kind == FieldKind::Text);
-        cell->setObjectName(QString::fromStdString(f.outlet));
-        // Room for nearly every number at full precision ("9.876863253402463e-18");
-        // a longer text shows its beginning and an ellipsis.
-        cell->setFixedWidth(digitWidth * kCellDigits);
-        cell->setReadOnly(f.readOnly);
-        cell->onPasteRefused([this](const QString& why) {
-            platform_.beep();
-            status_->setText(why);
-        });
-        auto* label = new QLabel;
-        label->setBuddy(cell);
-        cell->setLabel(label);
-        cell->setTitle(f.label);
-        if (f.box >= 0 && f.box < static_cast<int>(boxes.size())) {
-            QtBox* box = boxes[f.box];
-            const int index = box->cellCount();
-            const int rows = rowsOf(cellsPerBox[f.box]);
-            auto* grid = static_cast<QGridLayout*>(box->layout());
-            grid->addWidget(label, index % rows, (index / rows) * 2, Qt::AlignRight);
-            grid->addWidget(cell, index % rows, (index / rows) * 2 + 1);
-            box->addCell(cell);
-            const int boxIndex = f.box;
-            // A result cell only shows numbers; Enter there must not store the rounded text.
-            if (!f.readOnly)
-                connect(cell, &QLineEdit::returnPressed, this, [this, cell, boxIndex] { confirm(cell, boxIndex); });
-        }
-        parts_.fields.push_back(cell);
-    }
+QtField* FormWindow::createCell(const FieldPlan& f)
+{
+    auto* cell = new QtField(f.kind);
+    cell->setObjectName(QString::fromStdString(f.outlet));
+    // Room for nearly every number at full precision ("9.876863253402463e-18");
+    // a longer text shows its beginning and an ellipsis.
+    cell->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * kCellDigits);
+    cell->setReadOnly(f.readOnly);
+    cell->onPasteRefused([this](const QString& why) {
+        platform_.beep();
+        status_->setText(why);
+    });
+    auto* label = new QLabel;
+    label->setBuddy(cell);
+    cell->setLabel(label);
+    cell->setTitle(f.label);
+    if (f.box < 0 || f.box >= static_cast<int>(boxes_.size()))
+        return cell;
+    QtBox* box = boxes_[f.box];
+    const int index = box->cellCount();
+    const int rows = rowsOf(cellsPerBox_[f.box]);
+    auto* grid = static_cast<QGridLayout*>(box->layout());
+    grid->addWidget(label, index % rows, (index / rows) * 2, Qt::AlignRight);
+    grid->addWidget(cell, index % rows, (index / rows) * 2 + 1);
+    box->addCell(cell);
+    // A result cell only shows numbers; Enter there must not store the rounded text.
+    if (!f.readOnly)
+        connect(cell, &QLineEdit::returnPressed, this, [this, cell] { confirm(cell); });
+    return cell;
+}
 
+QHBoxLayout* FormWindow::arrangeBoxes(const WindowPlan& plan)
+{
     // Keep each label next to its cell when a box is wider than its cells.
-    for (QtBox* box : boxes) {
+    for (QtBox* box : boxes_) {
         auto* grid = static_cast<QGridLayout*>(box->layout());
         grid->setColumnStretch(grid->columnCount(), 1);
     }
-
     auto* columns = new QHBoxLayout;
     QVBoxLayout* column = nullptr;
     int columnRows = 0;
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const int rows = rowsOf(cellsPerBox[i]);
+    for (std::size_t i = 0; i < plan.boxes.size(); ++i) {
+        const int rows = rowsOf(cellsPerBox_[i]);
         if (!column || columnRows + rows > kWindowColumnRows) {
             if (column)
                 column->addStretch(1);
@@ -110,57 +126,58 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
             columns->addLayout(column);
             columnRows = 0;
         }
-        column->addWidget(boxes[i]);
+        column->addWidget(boxes_[i]);
         columnRows += rows;
     }
     if (column)
         column->addStretch(1);
+    return columns;
+}
 
-    for (const ChoicePlan& c : plan.choices) {
-        const QString title = QString::fromStdString(c.title);
-        if (c.radio) {
-            auto* radio = new QtRadioChoice(title);
-            radio->setObjectName(QString::fromStdString(c.outlet));
-            auto* layout = new QVBoxLayout(radio);
-            for (const ChoiceItem& item : c.items) {
-                auto* button = new QRadioButton(QString::fromStdString(item.title));
-                radio->group()->addButton(button, item.tag);
-                layout->addWidget(button);
-            }
-            radio->selectItemWithTag(c.initialTag);
-            // The checked state counts, not how it was reached: a click, an
-            // arrow key or an assistive tool's toggle act alike, once.
-            if (!c.action.empty()) {
-                const std::string action = c.action;
-                connect(radio->group(), &QButtonGroup::idToggled, this, [this, action](int, bool checked) {
-                    if (checked)
-                        owner_.perform(action);
-                });
-            }
-            parts_.choices.push_back(radio);
-            columns->addWidget(radio, 0, Qt::AlignTop);
-        } else {
-            auto* popup = new QtPopupChoice;
-            popup->setObjectName(QString::fromStdString(c.outlet));
-            popup->setAccessibleName(title);
-            for (const ChoiceItem& item : c.items)
-                popup->addItem(QString::fromStdString(item.title), item.tag);
-            popup->selectItemWithTag(c.initialTag);
-            if (!c.action.empty()) {
-                const std::string action = c.action;
-                connect(popup, &QComboBox::currentIndexChanged, this, [this, action](int) { owner_.perform(action); });
-            }
-            parts_.choices.push_back(popup);
-            auto* label = new QLabel(title);
-            label->setBuddy(popup);
-            auto* labelled = new QVBoxLayout;
-            labelled->addWidget(label);
-            labelled->addWidget(popup);
-            columns->addLayout(labelled);
-            labelled->setAlignment(Qt::AlignTop);
+void FormWindow::createChoice(const ChoicePlan& c, QHBoxLayout* columns)
+{
+    const QString title = QString::fromStdString(c.title);
+    if (c.radio) {
+        auto* radio = new QtRadioChoice(title);
+        radio->setObjectName(QString::fromStdString(c.outlet));
+        auto* layout = new QVBoxLayout(radio);
+        for (const ChoiceItem& item : c.items) {
+            auto* button = new QRadioButton(QString::fromStdString(item.title));
+            radio->group()->addButton(button, item.tag);
+            layout->addWidget(button);
         }
+        radio->selectItemWithTag(c.initialTag);
+        // The checked state counts, not how it was reached: a click, an
+        // arrow key or an assistive tool's toggle act alike, once.
+        if (!c.action.empty() && connectAction(radio, c.action))
+            connect(radio->group(), &QButtonGroup::idToggled, this, [this, action = c.action](int, bool checked) {
+                if (checked)
+                    owner_.perform(action);
+            });
+        parts_.choices.push_back(radio);
+        columns->addWidget(radio, 0, Qt::AlignTop);
+        return;
     }
+    auto* popup = new QtPopupChoice;
+    popup->setObjectName(QString::fromStdString(c.outlet));
+    popup->setAccessibleName(title);
+    for (const ChoiceItem& item : c.items)
+        popup->addItem(QString::fromStdString(item.title), item.tag);
+    popup->selectItemWithTag(c.initialTag);
+    if (!c.action.empty() && connectAction(popup, c.action))
+        connect(popup, &QComboBox::currentIndexChanged, this, [this, action = c.action](int) { owner_.perform(action); });
+    parts_.choices.push_back(popup);
+    auto* label = new QLabel(title);
+    label->setBuddy(popup);
+    auto* labelled = new QVBoxLayout;
+    labelled->addWidget(label);
+    labelled->addWidget(popup);
+    columns->addLayout(labelled);
+    labelled->setAlignment(Qt::AlignTop);
+}
 
+QHBoxLayout* FormWindow::createButtonRow(const WindowPlan& plan)
+{
     status_ = new StatusLine;
     status_->setObjectName(QStringLiteral("StatusLine"));
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -169,31 +186,37 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
     for (const ButtonPlan& b : plan.buttons) {
         auto* button = new QPushButton(QString::fromStdString(b.title));
         button->setAutoDefault(false);
-        const std::string action = b.action;
-        connect(button, &QPushButton::clicked, this, [this, action] { owner_.perform(action); });
+        if (connectAction(button, b.action))
+            connect(button, &QPushButton::clicked, this, [this, action = b.action] { owner_.perform(action); });
         bottom->addWidget(button);
     }
     auto* close = new QPushButton(tr("Close"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     bottom->addWidget(close);
+    return bottom;
+}
 
-    auto* central = new QWidget;
-    auto* outer = new QVBoxLayout(central);
-    outer->addLayout(columns);
-    outer->addLayout(bottom);
-    setCentralWidget(central);
-
+void FormWindow::createShortcuts(const WindowPlan& plan)
+{
     connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
     // F1 shows this window's notes; Ctrl+P prints it.
-    for (const ButtonPlan& b : plan.buttons)
-        if (b.title == "Notebook") {
-            const std::string action = b.action;
-            connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-                    [this, action] { owner_.perform(action); });
-        }
+    if (!plan.helpAction.empty())
+        connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+                [this, action = plan.helpAction] { owner_.perform(action); });
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             [this] { parts_.window->print(); });
+}
+
+bool FormWindow::connectAction(QWidget* control, const std::string& action)
+{
+    if (owner_.responds(action))
+        return true;
+    // A plan that names an action its controller lacks is a programming
+    // error: say so loudly and leave the control disabled, never dead.
+    qCritical("%s: \"%s\" names no action of its window", qPrintable(objectName()), action.c_str());
+    control->setEnabled(false);
+    return false;
 }
 
 void FormWindow::hideEvent(QHideEvent* event)
@@ -219,7 +242,7 @@ void FormWindow::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
-void FormWindow::confirm(QtField* cell, int)
+void FormWindow::confirm(QtField* cell)
 {
     int index = 0;
     while (index < static_cast<int>(parts_.fields.size()) && parts_.fields[index] != cell)

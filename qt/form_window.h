@@ -6,6 +6,7 @@
 #include "framework/platform.h"
 #include "framework/window_plan.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
 
@@ -28,13 +29,25 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void confirm(QtField* cell, int box);
+    // The window is built in these steps, in this order.
+    void createBoxes(const WindowPlan& plan);
+    QtField* createCell(const FieldPlan& field);
+    QHBoxLayout* arrangeBoxes(const WindowPlan& plan);
+    void createChoice(const ChoicePlan& choice, QHBoxLayout* columns);
+    QHBoxLayout* createButtonRow(const WindowPlan& plan);
+    void createShortcuts(const WindowPlan& plan);
+    // Whether the owner answers `action`; if not, says so and disables `control`.
+    bool connectAction(QWidget* control, const std::string& action);
+
+    void confirm(QtField* cell);
     void showRefusal(QtField* cell, const QString& why);
 
     WindowController& owner_;
     Platform& platform_;
     BuiltWindow parts_;
-    QLabel* status_;
+    std::vector<QtBox*> boxes_;
+    std::vector<int> cellsPerBox_;
+    QLabel* status_ = nullptr;
 };
 
 }  // namespace ambrel

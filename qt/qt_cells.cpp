@@ -1,4 +1,5 @@
 #include "qt/qt_cells.h"
+#include "qt/qt_text.h"
 
 #include "framework/number_text.h"
 
@@ -24,16 +25,7 @@
 
 namespace ambrel {
 
-namespace {
-
-QString toQString(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
-
-QtField::QtField(bool text, QWidget* parent) : QLineEdit(parent), text_(text)
+QtField::QtField(FieldKind kind, QWidget* parent) : QLineEdit(parent), text_(kind == FieldKind::Text)
 {
     if (!text_) {
         setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/platform.h"
+#include "framework/window_plan.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -21,7 +22,7 @@ class QtBox;
 // A line edit that stores a full double and shows it in a fixed format.
 class QtField : public QLineEdit, public Field {
 public:
-    QtField(bool text, QWidget* parent = nullptr);
+    explicit QtField(FieldKind kind, QWidget* parent = nullptr);
 
     double doubleValue() const override;
     void setDoubleValue(double value) override;

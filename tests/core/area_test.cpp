@@ -34,30 +34,4 @@ TEST(AreaWindow, ConfirmingTheSquareMeterRewritesTheRestFromIt)
     EXPECT_EQ(rig.value("SqAcre"), 0.0002471053814671653);
 }
 
-// A tag past the end of its box, or a box past the last, names no field:
-// all twelve are rewritten.
-TEST(AreaWindow, BoxesHoldTheirUnitsAndNoMore)
-{
-    const int cases[][2] = {{0, 6}, {1, 7}, {2, 0}};
-    for (const auto [box, tag] : cases) {
-        Rig<AreaObject> rig;
-        rig.set("SqMeter", 1);
-        rig.set("SqAcre", 5);
-        if (box < 2)
-            rig.select(box, tag);
-        rig.clear();
-        rig.window.Calc(box);
-        EXPECT_EQ(rig.writes().size(), 12u) << box;
-        EXPECT_EQ(rig.value("SqMeter"), 1);
-        EXPECT_EQ(rig.value("SqAcre"), 0.0002471053814671653) << box;
-    }
-}
-
-TEST(AreaWindow, OpensOnTheSquareMeter)
-{
-    Rig<AreaObject> rig;
-    rig.window.OpenAreaWindow();
-    EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 2);
-}
-
 }  // namespace

@@ -3,7 +3,7 @@
 #include "app/window_registry.h"
 #include "cli/cli.h"
 #include "cli/json.h"
-#include "cli/unit_names.h"
+#include "app/unit_names.h"
 #include "headless/headless_platform.h"
 
 #include <gtest/gtest.h>

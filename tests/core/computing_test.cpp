@@ -66,14 +66,14 @@ TEST(ComputingSizes, GiveTheDoublesOfTheListedOperations)
 
 TEST(ComputingPrefixes, TitlesFollowTheChosenSystem)
 {
-    const std::vector<std::string> binary = {"bit:",      "kibibit:",  "mebibit:",  "byte:",
-                                             "kibibyte:", "mebibyte:", "gibibyte:", "tebibyte:"};
+    const std::vector<std::string> binary = {"bit",      "kibibit",  "mebibit",  "byte",
+                                             "kibibyte", "mebibyte", "gibibyte", "tebibyte"};
     Rig<ComputingObject> rig;
     EXPECT_EQ(rig.window.choice("BaseRadioSelection")->selectedTag(), kBinary);
     EXPECT_EQ(titles(rig), binary);
     choosePrefixes(rig, kDecimal);
-    EXPECT_EQ(titles(rig), (std::vector<std::string>{"bit:", "kilobit:", "megabit:", "byte:", "kilobyte:",
-                                                     "megabyte:", "gigabyte:", "terabyte:"}));
+    EXPECT_EQ(titles(rig), (std::vector<std::string>{"bit", "kilobit", "megabit", "byte", "kilobyte",
+                                                     "megabyte", "gigabyte", "terabyte"}));
     choosePrefixes(rig, kBinary);
     EXPECT_EQ(titles(rig), binary);
 }

@@ -103,23 +103,6 @@ TEST(LengthModel, AccuracyChangesOnlyTheFormat)
     EXPECT_EQ(rig.cell("InchesField").shown(), "12");
 }
 
-TEST(LengthModel, OpeningKeepsNumbersAndSelectsTheMeter)
-{
-    Rig<LenghtObject> rig;
-    ASSERT_TRUE(rig.type("FeetField", "3"));
-    rig.clear();
-    rig.window.OpenLenghtWindow();
-    const auto& events = rig.platform.events().events();
-    ASSERT_EQ(events.size(), 3u);
-    EXPECT_EQ(events[0].kind, "center");
-    EXPECT_EQ(events[1].kind, "front");
-    EXPECT_EQ(events[2].kind, "select");
-    EXPECT_EQ(events[2].target, "MetricBox");
-    EXPECT_EQ(events[2].value, 3);
-    EXPECT_EQ(rig.value("FeetField"), 3);
-    EXPECT_TRUE(rig.window.parts().window->isVisible());
-}
-
 // A refused entry beeps, stays in its field for correction and changes
 // nothing else; a blank one reads as zero.
 TEST(LengthModel, RefusedEntryChangesNothingAndBlankIsZero)

@@ -36,7 +36,7 @@ private:
 };
 
 constexpr BoxDef kBoxes[] = {{"FieldBox", "Units", "Calc:", "BaseField"}};
-constexpr UnitRow kRows[] = {{0, "BaseField", "base", table::v, table::b}};
+constexpr UnitRow kRows[] = {{.box = 0, .outlet = "BaseField", .unit = "base"}};
 
 struct Launch {
     HeadlessPlatform platform;
@@ -93,7 +93,8 @@ TEST(Launch, LaterRunRestoresTheStoredAccuracyAndTellsNoConverter)
     } cases[] = {
         {false, 0, 99},  // absent
         {true, 0, 0},  // a chosen 0 survives
-        {true, -2, -2},  // not validated
+        {true, -2, 99},  // outside the controls' range, as on every platform: as if unset
+        {true, 100, 99},
         {true, std::numeric_limits<long long>::max(), 99},  // no int holds it: as if unset
     };
     for (const Case& c : cases) {

@@ -52,11 +52,9 @@ TEST(PressureWindow, ConfirmingTheBaseOrNoEditedFieldRewritesTheRest)
     }
 }
 
-TEST(PressureWindow, OpensOnTheKilopascalAndKeepsTheSelection)
+TEST(PressureWindow, KeepsTheSelectionAndSpellsItsNotebookAction)
 {
     Rig<PressureObject> rig;
-    rig.window.OpenPressureWindow();
-    EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 1);
     ASSERT_TRUE(rig.type("InchWater", "1"));
     EXPECT_EQ(rig.window.parts().boxes[2]->selectedTag(), 4);
     EXPECT_TRUE(rig.window.responds("ShowNoteBook:"));

@@ -108,14 +108,4 @@ TEST(VelocityWindow, NegativeSpeedsGiveNotANumberWhereThePowerIsTaken)
     EXPECT_EQ(rig.value("WarpSpeedField"), -1);
 }
 
-TEST(VelocityWindow, OpensOnTheKilometerPerHourAndKeepsTheSelection)
-{
-    Rig<VelocityObject> rig;
-    rig.window.OpenVelocityWindow();
-    EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 5);
-    ASSERT_TRUE(rig.type("KnotsField", "1"));
-    EXPECT_EQ(rig.window.parts().boxes[2]->selectedTag(), 0);
-    EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 5);
-}
-
 }  // namespace

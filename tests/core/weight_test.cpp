@@ -8,7 +8,6 @@
 
 using namespace ambrel;
 using ambrel::testing::EntryCase;
-using ambrel::testing::Rig;
 
 namespace {
 
@@ -33,31 +32,5 @@ AMBREL_ENTRY_TABLE(
     // Chains are rounded step by step; folded they would give other doubles.
     EntryCase{"AVlhundredweight", "0.7", {{"Mgram", 35561.4}}},
     EntryCase{"Mgram", "123.456", {{"AVlhundredweight", 0.002430140545647809}, {"Mkiloton", 1.2345600000000002e-07}}});
-
-TEST(WeightWindow, OpensOnTheKilogramNotTheGram)
-{
-    Rig<WeightObject> rig;
-    rig.window.OpenWeightWindow();
-    EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 8);
-    EXPECT_EQ(rig.window.plan().fields[8].outlet, "Mkilogram");
-}
-
-// One past each box's last tag names no field, so the gram is not written;
-// the box's last tag does name one.
-TEST(WeightWindow, BoxesHoldTheirUnitsAndNoMore)
-{
-    const int sizes[] = {12, 10, 5, 6};
-    for (int box = 0; box < 4; ++box) {
-        for (int tag : {sizes[box] - 1, sizes[box]}) {
-            Rig<WeightObject> rig;
-            rig.set("Mgram", 2);
-            rig.select(box, tag);
-            rig.clear();
-            rig.window.Calc(box);
-            EXPECT_EQ(rig.writes().size(), 32u) << box << "/" << tag;
-            EXPECT_EQ(rig.wrote("Mgram"), tag < sizes[box] ? 1 : 0) << box << "/" << tag;
-        }
-    }
-}
 
 }  // namespace

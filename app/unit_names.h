@@ -1,4 +1,4 @@
-// The names a person types for units on the command line: full names, their
+// The names a person types for units, on the command line and in the finder: full names, their
 // plurals, and the usual abbreviations, each naming one field of one window.
 #pragma once
 
@@ -9,6 +9,7 @@
 
 namespace ambrel {
 
+// One unit of a window's table, as the command line looks it up.
 struct UnitName {
     const char* window;   // "length"
     const char* outlet;   // "FeetField"
@@ -22,6 +23,7 @@ struct UnitName {
     // A step the window needs before the field means this unit, e.g. the
     // prefix system of the data sizes ("BaseRadioSelection=1"); null if none.
     const char* setting = nullptr;
+    bool base = false;  // the field its box converts through
 };
 
 // Every entry, window by window in the menu's order.
@@ -37,8 +39,8 @@ const UnitName* findUnit(std::string_view typed, std::string_view window = {});
 std::vector<std::string> closeUnitNames(std::string_view typed, std::string_view window = {},
                                         std::size_t limit = 5);
 
-// Where units that need different settings of `window` meet: its first unit
-// that needs no setting; null if the window has none.
+// Where units that need different settings of `window` meet: its first base
+// unit that needs no setting; null if the window has none.
 const UnitName* meetingUnit(std::string_view window);
 
 // The texts a name is matched by: lower case, hyphens as spaces, no
