@@ -84,7 +84,7 @@ std::optional<UnitPick> pickField(Session& s, const std::string& typed)
 }
 
 // Reads lines of any length in linear time, holding at most
-// kLongestNumberText + 1 characters of one: the rest of a longer line is
+// kLongestNumberText characters of one: the rest of a longer line is
 // skipped unread.
 class LineReader {
 public:
@@ -108,7 +108,7 @@ public:
             const void* nl = std::memchr(start, '\n', size_ - pos_);
             const std::size_t n = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - start) : size_ - pos_;
             if (!tooLong) {
-                const std::size_t room = kLongestNumberText + 1 - line.size();
+                const std::size_t room = kLongestNumberText - line.size();
                 line.append(start, std::min(n, room));
                 tooLong = n > room;
             }

@@ -62,7 +62,9 @@ public:
                     break;
                 }
             } else if (!atEnd()) {
-                fail(pos_, first ? "not a number: expected an operator" : "expected an operator or a unit");
+                fail(pos_, isControl(text_[pos_]) ? "not a number: a control character"
+                           : first             ? "not a number: expected an operator"
+                                               : "expected an operator or a unit");
                 break;
             }
             if (first)

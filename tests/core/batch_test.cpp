@@ -1,6 +1,7 @@
 // Stream mode: the same numbers as the window, one output line per input.
 #include "cli/batch.h"
 #include "cli/cli.h"
+#include "framework/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -52,11 +53,12 @@ TEST(Batch, OneLinePerInputWithTheWindowsArithmeticAndRefusalsKeepAlignment)
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "11.999976\n23.999952\n35.999928000000004\n11999.976\n");
 
-    // An empty line reads as 0, as in the window.
-    const BatchRun bad = batch({"length", "MetersField", "--to", "MillimetersField"}, "1\nabc\n\n2\n1e999\n");
+    // A blank line is a missing number, not a zero: refused like "abc".
+    const BatchRun bad = batch({"length", "MetersField", "--to", "MillimetersField"}, "1\nabc\n \n2\n1e999\n");
     EXPECT_EQ(bad.status, kExitRefused);
-    EXPECT_EQ(bad.out, "1000\n\n0\n2000\n\n");
-    EXPECT_NE(bad.err.find("line 5"), std::string::npos) << bad.err;
+    EXPECT_EQ(bad.out, "1000\n\n\n2000\n\n");
+    for (const char* line : {"line 2:", "line 3:", "line 5:"})
+        EXPECT_NE(bad.err.find(line), std::string::npos) << line << " in " << bad.err;
 
     for (const auto& args : std::vector<std::vector<std::string>>{
              {}, {"nowhere", "FeetField"}, {"length", "Nope"}, {"length", "FeetField", "--to"}}) {
@@ -81,3 +83,71 @@ TEST(Batch, AllFieldsAgreeWithTheScriptForm)
 }
 
 }  // namespace
+
+TEST(Batch, TakesUnitsAsWellAsOutlets)
+{
+    const struct {
+        std::vector<std::string> args;
+        std::string input, out;
+    } cases[] = {
+        {{"m", "km"}, "1\n\n2\n", "0.001\n\n0.002\n"},
+        {{"ft", "in"}, "1\n", "11.999976\n"},
+        {{"length", "feet", "--to", "m"}, "2*3\n", "1.8288000000000002\n"},  // 6 × 0.3048
+        // Units under different prefix systems of the data sizes.
+        {{"TB", "GiB"}, "1\n", "931.3225746154785\n"},
+        {{"GiB", "TB"}, "1\n", "0.001073741824\n"},
+    };
+    for (const auto& c : cases) {
+        const BatchRun r = batch(c.args, c.input);
+        EXPECT_EQ(r.out, c.out) << c.args[0] << " " << r.err;
+    }
+    // A line in the outlet form is typed into the cell, units and all.
+    const BatchRun mixed = batch({"length", "FeetField", "MetersField"}, "5 ft 3 in\n");
+    EXPECT_NEAR(std::stod(mixed.out), 1.6002, 1e-5) << mixed.out;
+    EXPECT_EQ(batch({"m", "kg"}, "1\n").status, kExitUsage);
+    EXPECT_EQ(batch({"m", "nowhere"}, "1\n").status, kExitUsage);
+}
+
+TEST(Batch, JsonGivesOneObjectPerLine)
+{
+    const BatchRun r = batch({"--json", "ft", "m"}, "1\nx\n");
+    EXPECT_EQ(r.status, kExitRefused);
+    EXPECT_EQ(r.out, "{\"line\":1,\"unit\":\"m\",\"value\":0.3048}\n"
+                     "{\"line\":2,\"error\":\"not a number at character 1\"}\n");
+    const BatchRun all = batch({"--json", "temperature", "CelsiusField"}, "100\n");
+    EXPECT_EQ(all.out.rfind("{\"line\":1,\"fields\":{\"", 0), 0u) << all.out;
+    EXPECT_NE(all.out.find("\"FahrenheitField\":212"), std::string::npos) << all.out;
+}
+
+TEST(Batch, LongLinesAreRefusedWithoutBeingHeld)
+{
+    // The longest line taken, one over it, and one far over it without a
+    // newline at the end: the others are converted all the same.
+    const std::string longest = std::string(kLongestNumberText - 1, ' ') + "1";
+    const std::string input = longest + "\n " + longest + "\n3\n" + std::string(5'000'000, '7');
+    const BatchRun r = batch({"m", "km"}, input);
+    EXPECT_EQ(r.status, kExitRefused);
+    EXPECT_EQ(r.out, "0.001\n\n0.003\n\n");
+    EXPECT_NE(r.err.find("line 2: "), std::string::npos);
+    EXPECT_NE(r.err.find("line 4: "), std::string::npos);
+    EXPECT_NE(r.err.find("longer than 1000 characters"), std::string::npos);
+    // The echo of a refused line is cut short.
+    EXPECT_LT(r.err.size(), 600u) << r.err.size();
+}
+
+TEST(Batch, AFailedWriteIsAnErrorNotASuccess)
+{
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    std::FILE* in = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    for (int i = 0; i < 200000; ++i)
+        std::fputs("1\n", in);
+    std::rewind(in);
+    EXPECT_EQ(runBatch(std::vector<std::string>{"m", "km"}, in, full, err), kExitWriteFailed);
+    std::fflush(err);
+    EXPECT_NE(slurp(err).find("cannot write the output: No space left on device"), std::string::npos);
+    std::fclose(full);
+    std::fclose(in);
+    std::fclose(err);
+}
