@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
+#include <cmath>
+#include <optional>
 
 namespace ambrel {
 
@@ -247,6 +250,252 @@ const UnitName* meetingUnit(std::string_view window)
         if (window == u.window && u.base && !u.setting)
             return &u;
     return nullptr;
+}
+
+namespace {
+
+struct Prefix {
+    const char* symbol;
+    const char* name;
+    int exponent;  // of ten
+};
+
+// "u" is the typed stand-in for µ; both the micro sign and the Greek mu are
+// in use.
+constexpr Prefix kSiPrefixes[] = {
+    {"Q", "quetta", 30}, {"R", "ronna", 27}, {"Y", "yotta", 24}, {"Z", "zetta", 21}, {"E", "exa", 18},
+    {"P", "peta", 15},   {"T", "tera", 12},  {"G", "giga", 9},   {"M", "mega", 6},   {"k", "kilo", 3},
+    {"h", "hecto", 2},   {"da", "deka", 1},  {"d", "deci", -1},  {"c", "centi", -2}, {"m", "milli", -3},
+    {"\u00b5", "micro", -6}, {"\u03bc", "micro", -6}, {"u", "micro", -6}, {"n", "nano", -9},
+    {"p", "pico", -12},  {"f", "femto", -15}, {"a", "atto", -18}, {"z", "zepto", -21}, {"y", "yocto", -24},
+    {"r", "ronto", -27}, {"q", "quecto", -30},
+};
+
+// The symbols of the metric units that take SI prefixes.
+constexpr const char* kMetricSymbols[] = {"m", "g", "l", "L", "s", "N", "W", "J", "Pa", "Wh", "bar", "lx"};
+
+std::string lowerAscii(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool startsWith(std::string_view s, std::string_view head)
+{
+    return s.substr(0, head.size()) == head;
+}
+
+UnitSpelling scaled(const UnitName* unit, int exponent)
+{
+    UnitSpelling m;
+    m.unit = unit;
+    if (exponent > 0)
+        m.multiply = std::pow(10.0, exponent);  // exact up to 1e22
+    else if (exponent < 0)
+        m.divide = std::pow(10.0, -exponent);
+    return m;
+}
+
+// Powers written out: "m^2", "m²" and "m2" are one symbol.
+std::string plainPowers(std::string_view typed)
+{
+    std::string s(typed);
+    replaceAll(s, "^2", "2");
+    replaceAll(s, "^3", "3");
+    replaceAll(s, "\u00b2", "2");
+    replaceAll(s, "\u00b3", "3");
+    return s;
+}
+
+// The usual short forms of the words of a rate, so "km per hr", "miles/hour"
+// and "m/sec" meet the table's "km/h", "mi/h" and "m/s".
+std::string rateWord(std::string word)
+{
+    word = normalizeUnitName(word);
+    static constexpr std::pair<const char*, const char*> kShort[] = {
+        {"hr", "h"},          {"hrs", "h"},      {"hour", "h"},       {"hours", "h"},    {"sec", "s"},
+        {"second", "s"},      {"seconds", "s"},  {"minute", "min"},   {"minutes", "min"}, {"mins", "min"},
+        {"kilometer", "km"},  {"kilometers", "km"}, {"meter", "m"},   {"meters", "m"},   {"mile", "mi"},
+        {"miles", "mi"},      {"foot", "ft"},    {"feet", "ft"},      {"km", "km"},      {"mi", "mi"},
+        {"ft", "ft"},         {"m", "m"},        {"h", "h"},          {"s", "s"},        {"min", "min"},
+    };
+    for (const auto& [from, to] : kShort)
+        if (word == from)
+            return to;
+    return word;
+}
+
+std::optional<std::string> rateSymbol(std::string_view typed)
+{
+    std::string t(typed);
+    std::string num, den;
+    const std::size_t slash = t.find('/');
+    const std::size_t per = normalizeUnitName(t).find(" per ");
+    if (slash != std::string::npos) {
+        num = t.substr(0, slash);
+        den = t.substr(slash + 1);
+    } else if (per != std::string::npos) {
+        const std::string n = normalizeUnitName(t);
+        num = n.substr(0, per);
+        den = n.substr(per + 5);
+    } else {
+        return std::nullopt;
+    }
+    return rateWord(num) + "/" + rateWord(den);
+}
+
+// Bytes and bits with decimal or binary prefixes: "KB", "PB", "TiB", "Gbit",
+// "kilobytes", "gibibits". K is taken for k.
+UnitSpelling dataSize(std::string_view typed, std::string_view window)
+{
+    if (!window.empty() && window != "computing")
+        return {};
+    static constexpr const char* kDecimal = "kMGTPEZY";
+    static constexpr const char* kDecimalNames[] = {"kilo", "mega", "giga", "tera", "peta", "exa", "zetta", "yotta"};
+    static constexpr const char* kBinaryNames[] = {"kibi", "mebi", "gibi", "tebi", "pebi", "exbi", "zebi", "yobi"};
+    std::string t(typed);
+    int power = 0;
+    bool binary = false;
+    bool bits = false;
+    std::string rest;
+    // By name: "kilobytes", "gibibit".
+    const std::string n = normalizeUnitName(t);
+    for (int i = 0; i < 8 && !power; ++i)
+        for (const bool bin : {false, true}) {
+            const std::string_view prefix = bin ? kBinaryNames[i] : kDecimalNames[i];
+            if (startsWith(n, prefix)) {
+                rest = n.substr(prefix.size());
+                if (rest == "byte" || rest == "bytes" || rest == "bit" || rest == "bits") {
+                    power = i + 1;
+                    binary = bin;
+                    bits = rest.rfind("bit", 0) == 0;
+                    break;
+                }
+            }
+        }
+    if (!power) {
+        if (t.size() < 2)
+            return {};
+        const char p = t[0] == 'K' ? 'k' : t[0];
+        const char* at = std::strchr(kDecimal, p);
+        if (!at || p == '\0')
+            return {};
+        power = static_cast<int>(at - kDecimal) + 1;
+        rest = t.substr(1);
+        if (startsWith(rest, "i")) {
+            binary = true;
+            rest = rest.substr(1);
+        }
+        if (rest == "B")
+            bits = false;
+        else if (rest == "b" || rest == "bit" || rest == "bits")
+            bits = true;
+        else
+            return {};
+    }
+    const UnitName* unit = findUnit(bits ? "b" : "B", "computing");
+    if (!unit)
+        return {};
+    UnitSpelling m;
+    m.unit = unit;
+    // Exact: powers of two, and of ten up to 1e21 (1e24 is not a double).
+    if (!binary && power > 7)
+        return {};
+    m.multiply = std::pow(binary ? 1024.0 : 1000.0, power);
+    return m;
+}
+
+// A metric unit with an SI prefix: "nm", "kN", "mW", "µs", "nanometer",
+// "kilonewtons".
+UnitSpelling siPrefixed(std::string_view typed, std::string_view window)
+{
+    for (const Prefix& p : kSiPrefixes) {
+        if (!startsWith(typed, p.symbol) || typed.size() == std::strlen(p.symbol))
+            continue;
+        const std::string_view rest = typed.substr(std::strlen(p.symbol));
+        for (const char* symbol : kMetricSymbols)
+            if (rest == symbol)
+                if (const UnitName* u = findUnit(symbol, window))
+                    return scaled(u, p.exponent);
+    }
+    const std::string n = normalizeUnitName(typed);
+    for (const Prefix& p : kSiPrefixes) {
+        if (!startsWith(n, p.name) || n.size() == std::strlen(p.name))
+            continue;
+        const std::string rest = n.substr(std::strlen(p.name));
+        // The base unit's own name: "meter", "gram", "newton", "watt".
+        for (const char* symbol : kMetricSymbols) {
+            const UnitName* u = findUnit(symbol, window);
+            if (u && findUnit(rest, window) == u)
+                return scaled(u, p.exponent);
+        }
+    }
+    return {};
+}
+
+// Symbols in another letter case, when that names one unit only.
+UnitSpelling anyCaseSymbol(std::string_view typed, std::string_view window)
+{
+    UnitSpelling m;
+    const std::string wanted = lowerAscii(typed);
+    std::vector<const UnitName*> found;
+    for (const UnitName& u : unitNames()) {
+        if (!window.empty() && window != u.window)
+            continue;
+        eachPart(u.symbols, [&](std::string_view s) {
+            if (lowerAscii(s) == wanted && std::find(found.begin(), found.end(), &u) == found.end()) {
+                found.push_back(&u);
+                m.choices.push_back(std::string(s) + " (" + u.name + ")");
+            }
+        });
+    }
+    if (found.size() == 1) {
+        m.unit = found.front();
+        m.choices.clear();
+    } else if (found.size() < 2) {
+        m.choices.clear();
+    }
+    return m;
+}
+
+}  // namespace
+
+UnitSpelling matchUnit(std::string_view typed, std::string_view window)
+{
+    if (typed.empty() || typed.size() > 100)
+        return {};
+    if (const UnitName* u = findUnit(typed, window))
+        return scaled(u, 0);
+    // Other ways of writing one of the tables' own spellings.
+    std::vector<std::string> forms = {plainPowers(typed)};
+    if (const std::optional<std::string> rate = rateSymbol(forms.front()))
+        forms.push_back(*rate);
+    const std::string n = normalizeUnitName(typed);
+    for (const char* region : {"uk ", "british ", "imperial ", "imp "})
+        if (startsWith(n, region))
+            for (const char* as : {"imperial ", "imp "})
+                forms.push_back(as + n.substr(std::strlen(region)));
+    for (const std::string& form : forms)
+        if (const UnitName* u = findUnit(form, window))
+            return scaled(u, 0);
+    if (UnitSpelling m = dataSize(typed, window); m.unit)
+        return m;
+    for (const std::string& form : forms)
+        if (UnitSpelling m = siPrefixed(form, window); m.unit)
+            return m;
+    // A month is a twelfth of the year.
+    if (n == "month" || n == "months" || n == "mo")
+        if (const UnitName* year = findUnit("year", window)) {
+            UnitSpelling m = scaled(year, 0);
+            m.divide = 12;
+            return m;
+        }
+    for (const std::string& form : forms)
+        if (UnitSpelling m = anyCaseSymbol(form, window); m.unit || !m.choices.empty())
+            return m;
+    return {};
 }
 
 }  // namespace ambrel

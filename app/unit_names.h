@@ -33,6 +33,26 @@ std::span<const UnitName> unitNames();
 // null if none. Symbols are tried first, then names.
 const UnitName* findUnit(std::string_view typed, std::string_view window = {});
 
+// A unit as a person may spell it: a unit of the tables, perhaps scaled
+// ("nm" is a meter divided by 1e9, "month" a year divided by 12). The amount
+// in the table's unit is amount × multiply / divide.
+struct UnitSpelling {
+    const UnitName* unit = nullptr;
+    double multiply = 1;
+    double divide = 1;
+    // When the text names more than one unit: each of them, as "Mb (megabit)".
+    std::vector<std::string> choices;
+};
+
+// The unit `typed` names by the tables or by the usual ways of writing
+// units: SI prefixes on the metric units ("nm", "µm", "um", "kN",
+// "gigawatt"), powers ("m^2", "ft³"), "per" and "/hr" ("km per hr"),
+// decimal and binary multiples of bytes and bits ("PB", "KB", "Gbit",
+// "TiB"), "month", "UK" and "imperial" before a unit, and symbols in any
+// letter case when that names one unit only. Null unit when none, or when
+// several fit (then `choices` lists them).
+UnitSpelling matchUnit(std::string_view typed, std::string_view window = {});
+
 // Up to `limit` names and symbols close to `typed` (another letter case, a
 // longer name that starts with it or has it as a word, a near spelling),
 // best first, each as "km (kilometer)". Empty for a long or hopeless text.

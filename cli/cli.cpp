@@ -168,14 +168,18 @@ void printTsv(Session& s, std::ostream& out)
 
 // The friendly forms show twelve significant digits, so a tiny value is
 // never shown as a bare zero.
-std::string friendlyNumber(HeadlessField& cell, int digits = kDefaultFriendlyDigits)
+std::string friendlyNumber(double value, int digits = kDefaultFriendlyDigits)
 {
-    const double value = cell.doubleValue();
-    if (cell.isText() || !std::isfinite(value))
-        return cell.shown();
+    if (!std::isfinite(value))
+        return formatShown(value, 0);
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits);
     return std::string(buf, res.ptr);
+}
+
+std::string friendlyNumber(HeadlessField& cell, int digits = kDefaultFriendlyDigits)
+{
+    return cell.isText() ? cell.shown() : friendlyNumber(cell.doubleValue(), digits);
 }
 
 // With `friendly` digits (> 0), numbers show that many significant digits.
@@ -345,6 +349,14 @@ UnitWords pickUnits(std::span<const std::string> words, const WindowEntry* windo
 
 int unknownUnit(std::ostream& err, const std::string& typed, const WindowEntry* window)
 {
+    const UnitSpelling spelling = matchUnit(typed, window ? window->cliName : "");
+    if (!spelling.choices.empty()) {
+        err << "ambrel: " << quoted(typed) << " names more than one unit:";
+        for (std::size_t i = 0; i < spelling.choices.size(); ++i)
+            err << (i == 0 ? " " : i + 1 == spelling.choices.size() ? " or " : ", ") << spelling.choices[i];
+        err << "\n";
+        return kExitUsage;
+    }
     err << "ambrel: ";
     if (window)
         err << window->cliName << " has no unit " << quoted(typed);
@@ -435,31 +447,33 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
                                    "; they do not convert into each other");
 
     // Each amount is converted on its own and the results added up, in the
-    // target unit when there is one, else in the first amount's unit.
-    const UnitPick& sumUnit = last.to ? *last.to : from;
-    Session session(*from.window, kDefaultCliAccuracy, opt.exact);
+    // target unit when there is one, else in the first amount's table unit.
+    UnitPick sumUnit = last.to ? *last.to : from;
+    if (!last.to)
+        sumUnit.multiply = sumUnit.divide = 1;
     double total = 0;
-    if (terms.size() == 1 && last.to) {
-        total = convertIn(session, from, terms.front().value, sumUnit);
-    } else {
-        for (std::size_t i = 0; i < terms.size(); ++i) {
-            Session scratch(*from.window, kDefaultCliAccuracy, opt.exact);
-            total += &units[i] == &from && !last.to ? terms[i].value
-                                                    : convertIn(scratch, units[i], terms[i].value, sumUnit);
-        }
-        applySetting(session, sumUnit.setting);
-        carry(session, session.controller->fieldIndex(sumUnit.outlet), total);
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        Session scratch(*from.window, kDefaultCliAccuracy, opt.exact);
+        const double value = convertIn(scratch, units[i], terms[i].value, sumUnit);
+        total = i == 0 ? value : total + value;
     }
+    Session session(*from.window, kDefaultCliAccuracy, opt.exact);
     const int index = session.controller->fieldIndex(sumUnit.outlet);
+    applySetting(session, sumUnit.setting);
+    carry(session, index, total * sumUnit.multiply / sumUnit.divide);
     if (!last.to) {
         if (opt.json)
             printJson(session, out, {}, opt.digits);
         else
             printTable(session, out, index, opt.digits);
     } else if (opt.json) {
-        printJson(session, out, {index}, opt.digits);
+        const bool scaled = sumUnit.multiply != 1 || sumUnit.divide != 1;
+        out << "{\"window\":" << jsonString(from.window->cliName) << ",\"fields\":[{\"outlet\":"
+            << jsonString(sumUnit.outlet) << ",\"unit\":"
+            << jsonString(scaled ? sumUnit.typed : session.cell(index).title()) << ",\"value\":" << jsonNumber(total)
+            << ",\"shown\":" << jsonString(friendlyNumber(total, opt.digits)) << "}]}\n";
     } else {
-        out << friendlyNumber(session.cell(index), opt.digits) << ' ' << last.to->typed << '\n';
+        out << friendlyNumber(total, opt.digits) << ' ' << last.to->typed << '\n';
     }
     warnIfNotFinite(total, err);
     return 0;

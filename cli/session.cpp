@@ -35,8 +35,11 @@ bool namesUnit(const FieldPlan& field, const std::string& typed)
 // unit names (the calculators) still know their fields by title and outlet.
 std::optional<UnitPick> pickUnit(const std::string& typed, const WindowEntry* window)
 {
-    if (const UnitName* u = findUnit(typed, window ? window->cliName : ""))
-        return UnitPick{findWindow(u->window), u->outlet, u->setting, typed};
+    const UnitSpelling m = matchUnit(typed, window ? window->cliName : "");
+    if (m.unit)
+        return UnitPick{findWindow(m.unit->window), m.unit->outlet, m.unit->setting, typed, m.multiply, m.divide};
+    if (!m.choices.empty())
+        return std::nullopt;
     if (!window)
         return std::nullopt;
     HeadlessPlatform platform;
@@ -89,7 +92,7 @@ void carry(Session& s, int index, double value)
 double convertIn(Session& s, const UnitPick& from, double value, const UnitPick& to)
 {
     applySetting(s, from.setting);
-    carry(s, s.controller->fieldIndex(from.outlet), value);
+    carry(s, s.controller->fieldIndex(from.outlet), value * from.multiply / from.divide);
     const UnitName* meeting = meetingUnit(from.window->cliName);
     if (!sameSetting(from.setting, to.setting) && meeting) {
         // The data sizes convert under one prefix system at a time: carry the
@@ -99,7 +102,7 @@ double convertIn(Session& s, const UnitPick& from, double value, const UnitPick&
         applySetting(s, to.setting);
         carry(s, at, carried);
     }
-    return s.cell(s.controller->fieldIndex(to.outlet)).doubleValue();
+    return s.cell(s.controller->fieldIndex(to.outlet)).doubleValue() * to.divide / to.multiply;
 }
 
 }  // namespace ambrel

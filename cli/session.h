@@ -33,6 +33,10 @@ struct UnitPick {
     std::string outlet;
     const char* setting = nullptr;
     std::string typed;
+    // The table's unit may be a multiple of the one named ("nm" of the meter):
+    // an amount in the named unit is amount × multiply / divide in the table's.
+    double multiply = 1;
+    double divide = 1;
 };
 
 // The unit `typed` names, in `window` if one is given.

@@ -1,0 +1,120 @@
+// The ways people write units, each matched to the unit it means.
+#include "app/unit_names.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace ambrel;
+
+namespace {
+
+struct Spelling {
+    const char* typed;
+    const char* unit;   // the table's unit name
+    double factor = 1;  // the typed unit in that unit
+};
+
+// 127 everyday spellings, gathered from what people type into converters.
+const Spelling kCommon[] = {
+    // length
+    {"m", "meter"}, {"metre", "meter"}, {"meters", "meter"}, {"km", "kilometer"},
+    {"cm", "centimeter"}, {"mm", "millimeter"}, {"nm", "meter", 1e-9}, {"um", "meter", 1e-6},
+    {"\u00b5m", "meter", 1e-6}, {"\u03bcm", "meter", 1e-6}, {"nanometer", "meter", 1e-9},
+    {"micrometre", "meter", 1e-6}, {"in", "inch"}, {"ft", "foot"}, {"feet", "foot"},
+    {"yd", "yard"}, {"mi", "mile"}, {"miles", "mile"}, {"nmi", "nautical mile"}, {"ly", "light year"}, {"light-years", "light year"},
+    {"au", "astronomical unit"},
+    // area
+    {"m^2", "square meter"}, {"m2", "square meter"}, {"m\u00b2", "square meter"}, {"sq m", "square meter"}, {"km^2", "square kilometer"}, {"ft^2", "square foot"},
+    {"sq ft", "square foot"}, {"square feet", "square foot"}, {"acres", "acre"},
+    {"ha", "hectare"},
+    // velocity
+    {"m/s", "meter per second"}, {"km/h", "kilometer per hour"}, {"km/hr", "kilometer per hour"},
+    {"kph", "kilometer per hour"}, {"km per hour", "kilometer per hour"}, {"mph", "mile per hour"},
+    {"miles per hour", "mile per hour"}, {"mi/hr", "mile per hour"}, {"ft/s", "foot per second"},
+    {"knots", "knot"},
+    // pressure
+    {"Pa", "pascal"}, {"kPa", "kilopascal"}, {"hPa", "millibar"}, {"GPa", "pascal", 1e9}, {"bar", "bar"},
+    {"mbar", "millibar"}, {"psi", "pound per square inch"}, {"atm", "atmosphere"},
+    {"mmHg", "millimeter of mercury"}, {"torr", "torr"},
+    // temperature
+    {"C", "degree Celsius"}, {"\u00b0C", "degree Celsius"}, {"celsius", "degree Celsius"},
+    {"\u00b0F", "degree Fahrenheit"}, {"fahrenheit", "degree Fahrenheit"}, {"K", "kelvin"},
+    // time
+    {"s", "second"}, {"sec", "second"}, {"ms", "millisecond"}, {"\u00b5s", "microsecond"},
+    {"ns", "nanosecond"}, {"min", "minute"}, {"h", "hour"}, {"hr", "hour"}, {"hours", "hour"},
+    {"days", "day"}, {"month", "year", 1.0 / 12}, {"months", "year", 1.0 / 12},
+    {"yr", "year"},
+    // volume
+    {"l", "liter"}, {"L", "liter"}, {"ml", "milliliter"}, {"mL", "milliliter"},
+    {"m^3", "cubic meter"}, {"cm3", "cubic centimeter"}, {"cc", "cubic centimeter"}, {"ft^3", "cubic foot"},
+    {"gal", "US gallon"}, {"UK gallon", "imperial gallon"}, {"imperial gallons", "imperial gallon"},
+    {"UK pint", "imperial pint"}, {"pint", "US pint"}, {"cups", "metric cup"}, {"tsp", "metric teaspoon"},
+    {"tbsp", "metric tablespoon"}, {"fl oz", "US fluid ounce"}, {"bbl", "barrel of oil"},
+    // weight and force
+    {"g", "gram"}, {"kg", "kilogram"}, {"mg", "milligram"}, {"\u00b5g", "gram", 1e-6}, {"t", "metric ton"}, {"lb", "avoirdupois pound"}, {"lbs", "avoirdupois pound"},
+    {"oz", "avoirdupois ounce"}, {"stone", "stone"}, {"N", "newton"}, {"kN", "newton", 1e3},
+    // power and energy
+    {"W", "watt"}, {"kW", "kilowatt"}, {"GW", "watt", 1e9}, {"mW", "watt", 1e-3}, {"hp", "horsepower (550 ft-lbf/s)"},
+    {"J", "joule"}, {"kJ", "kilojoule"}, {"kWh", "kilowatt-hour"}, {"kwh", "kilowatt-hour"},
+    {"TWh", "watt-hour", 1e12}, {"kcal", "calorie (nutrition)"}, {"BTU", "BTU"},
+    // data sizes
+    {"B", "byte"}, {"KB", "byte", 1e3}, {"kB", "kilobyte"}, {"MB", "megabyte"},
+    {"GB", "gigabyte"}, {"PB", "byte", 1e15}, {"TiB", "tebibyte"}, {"PiB", "byte", 1125899906842624.0},
+    {"Gbit", "bit", 1e9}, {"Gb", "bit", 1e9}, {"Mbit", "megabit"}, {"kilobytes", "kilobyte"},
+    // fuel and light
+    {"mpg", "mile per US gallon"}, {"L/100km", "liter per 100 kilometers"}, {"lux", "lux"},
+};
+
+TEST(Spellings, CommonSpellingsNameTheirUnits)
+{
+    static_assert(std::size(kCommon) == 127);
+    std::vector<std::string> missed;
+    for (const Spelling& s : kCommon) {
+        const UnitSpelling m = matchUnit(s.typed);
+        if (!m.unit) {
+            missed.push_back(s.typed);
+            continue;
+        }
+        // An understood spelling must mean the right unit at the right size.
+        EXPECT_STREQ(m.unit->name, s.unit) << s.typed;
+        EXPECT_DOUBLE_EQ(m.multiply / m.divide, s.factor) << s.typed;
+    }
+    std::string list;
+    for (const std::string& s : missed)
+        list += s + " ";
+    EXPECT_LE(missed.size(), 7u) << "not understood: " << list;
+}
+
+TEST(Spellings, ATextNamingTwoUnitsOffersBoth)
+{
+    const UnitSpelling mb = matchUnit("mb");
+    EXPECT_EQ(mb.unit, nullptr);
+    ASSERT_EQ(mb.choices.size(), 2u);
+    EXPECT_EQ(mb.choices[0], "Mb (megabit)");
+    EXPECT_EQ(mb.choices[1], "MB (megabyte)");
+}
+
+TEST(Spellings, PrefixesStayOnMetricUnitsAndTablesComeFirst)
+{
+    // The tables' own symbols win over a prefix reading: "ft" is no
+    // femto-ton, "NM" a nautical mile, "min" a minute, "Pa" a pascal.
+    for (const auto& [typed, unit] : std::vector<std::pair<const char*, const char*>>{
+             {"ft", "foot"}, {"NM", "nautical mile"}, {"min", "minute"}, {"Pa", "pascal"}, {"pt", "US pint"},
+             {"ct", "metric carat"}, {"dam", "dekameter"}, {"kt", "kiloton"}}) {
+        const UnitSpelling m = matchUnit(typed);
+        ASSERT_NE(m.unit, nullptr) << typed;
+        EXPECT_STREQ(m.unit->name, unit) << typed;
+        EXPECT_EQ(m.multiply, 1) << typed;
+        EXPECT_EQ(m.divide, 1) << typed;
+    }
+    // No prefixes on units that do not take them, nor on nothing.
+    for (const char* typed : {"kft", "kmi", "Mlb", "kC", "nhp", "month2", "Kx"})
+        EXPECT_EQ(matchUnit(typed).unit, nullptr) << typed;
+    // A window narrows the search.
+    EXPECT_EQ(matchUnit("nm", "time").unit, nullptr);
+    EXPECT_NE(matchUnit("nm", "length").unit, nullptr);
+}
+
+}  // namespace
