@@ -385,6 +385,8 @@ UnitSpelling dataSize(std::string_view typed, std::string_view window)
         power = static_cast<int>(at - kDecimal) + 1;
         rest = t.substr(1);
         if (startsWith(rest, "i")) {
+            if (t[0] == 'k')
+                return {};  // "kib": a bit or a byte? Ki is written with a capital.
             binary = true;
             rest = rest.substr(1);
         }

@@ -351,7 +351,8 @@ int unknownUnit(std::ostream& err, const std::string& typed, const WindowEntry* 
 {
     const UnitSpelling spelling = matchUnit(typed, window ? window->cliName : "");
     if (!spelling.choices.empty()) {
-        err << "ambrel: " << quoted(typed) << " names more than one unit:";
+        err << "ambrel: no unit " << quoted(typed) << (window ? std::string(" in ") + window->cliName : " in any window")
+            << "; it could be";
         for (std::size_t i = 0; i < spelling.choices.size(); ++i)
             err << (i == 0 ? " " : i + 1 == spelling.choices.size() ? " or " : ", ") << spelling.choices[i];
         err << "\n";
