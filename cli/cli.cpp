@@ -40,46 +40,58 @@ std::string windowNames()
 void printUsage(std::ostream& out)
 {
     out << "Usage:\n"
-           "  ambrel                          start the desktop program\n"
-           "  ambrel NUMBER UNIT TO-UNIT      convert a number from one unit into another\n"
-           "                                  e.g. ambrel 3 mi km, ambrel -40 C F\n"
-           "  ambrel NUMBER UNIT              convert into every unit of the same window\n"
-           "  ambrel WINDOW NUMBER UNIT [TO-UNIT]\n"
+           "  ambrel                          start the desktop program (on a terminal\n"
+           "                                  without a display: the interactive mode)\n"
+           "  ambrel QUANTITY UNIT TO-UNIT    convert a quantity from one unit into another\n"
+           "  ambrel QUANTITY UNIT            convert into every unit of the same window\n"
+           "  ambrel WINDOW QUANTITY UNIT [TO-UNIT]\n"
            "                                  the same, with the unit looked up in WINDOW\n"
-           "                                  e.g. ambrel length 1 foot\n"
-           "  ambrel units [WINDOW] [--exact] list the windows, or a window's units (with\n"
-           "                                  --exact, each unit's exact definition)\n"
+           "  ambrel units [WINDOW] [--exact] list the windows, or a window's units and\n"
+           "                                  choices (with --exact, each unit's exact\n"
+           "                                  definition)\n"
            "  ambrel run [--exact] [--accuracy D] [--tsv | --json] WINDOW STEP...\n"
            "                                  run a window as a script\n"
-           "  ambrel batch [--exact] WINDOW OUTLET [--to OUTLET] < numbers\n"
-           "                                  one number per input line into OUTLET; one line\n"
-           "                                  out per input: every field's stored value (reads\n"
-           "                                  back to the same double), tab-separated, or just\n"
-           "                                  the field --to names\n"
+           "  ambrel batch [--exact] [--json] FROM-UNIT TO-UNIT < numbers\n"
+           "  ambrel batch [--exact] [--json] WINDOW OUTLET [--to OUTLET] < numbers\n"
+           "                                  one number per input line; one line out per\n"
+           "                                  input: the TO-UNIT value, or every field's\n"
+           "                                  stored value (reads back to the same double),\n"
+           "                                  tab-separated; with --json one object a line\n"
+           "  ambrel -i                       the interactive mode: a quantity and units per\n"
+           "                                  line, '?' lists the windows, 'quit' leaves\n"
            "  ambrel --help                   show this text\n"
            "  ambrel --version                show the version\n"
            "\n"
+           "A quantity is a number, arithmetic on numbers (+ - * / and parentheses), or\n"
+           "amounts in units of one window side by side, which add up (5 ft 3 in).\n"
            "Units are full names (\"miles\", \"degrees Celsius\", any case; quotes around\n"
-           "several words are optional) or symbols (\"mi\", \"C\", \"KiB\", \"kB\"; letter\n"
-           "case matters). --json, with a friendly form or run, prints a JSON object\n"
-           "instead of text. \"--\" ends the options: ambrel -- -5 ft m.\n"
+           "several words are optional) or symbols (\"mi\", \"C\", \"KiB\", \"kB\"), with SI\n"
+           "prefixes on metric units (nm, kN, GW), powers (m^2, ft3), rates (km/hr, km\n"
+           "per hour), byte and bit multiples (PB, Gbit) and months. A symbol's letter\n"
+           "case matters where another unit has the other case (mb: Mb or MB).\n"
+           "--json, with a friendly form or run, prints a JSON object instead of text.\n"
+           "--digits N sets the friendly forms' significant digits (default "
+        << kDefaultFriendlyDigits
+        << ").\n"
+           "\"--\" ends the options, though a negative number needs none.\n"
            "\n"
            "Table sets: by default Ambrel converts with its classic tables, whose factors\n"
            "are rounded (a pound of 454 g, K = C + 273, an acre of 4046.9 m2, an imperial\n"
            "gallon of 4.546 L, a nautical mile of 1851.66 m, an imperial bushel 1% small).\n"
            "--exact on any form, or AMBREL_EXACT=1 in the environment, converts with\n"
            "exact definitions instead (2019 SI, the international yard and pound, the\n"
-           "imperial and US gallons, NIST SP 811), correctly rounded: ambrel --exact 1 lb kg.\n"
+           "imperial and US gallons, NIST SP 811), correctly rounded.\n"
            "\n"
            "Script steps, applied in order:\n"
            "  OUTLET=TEXT   type TEXT into the field OUTLET and press Enter; for a choice\n"
            "                (radio buttons or pop-up), select the item with tag TEXT\n"
-           "  Selector:     send an action to the window, e.g. Calc:\n"
+           "  Selector:     send an action to the window, such as Calc: to a calculator\n"
            "\n"
            "After the last step every field is printed in the window's order. With --tsv\n"
            "each line is OUTLET, the stored value (which reads back to the same double) and\n"
-           "the text the window shows, separated by tabs. D is the number of decimals shown\n"
-           "(default "
+           "the text the window shows, separated by tabs; in a text field's value a\n"
+           "backslash, tab or line break is written \\\\, \\t, \\n or \\r. D is the number of\n"
+           "decimals shown (default "
         << kDefaultCliAccuracy
         << "); from 17 on every number shows all the digits it has.\n"
            "\n"
@@ -87,7 +99,25 @@ void printUsage(std::ostream& out)
         << windowNames()
         << "\n"
            "\n"
-           "Exit status: 0 done; 2 an entry was refused; 64 bad usage.\n";
+           "Examples:\n"
+           "  ambrel 3 mi km\n"
+           "  ambrel -40 C F\n"
+           "  ambrel 5 ft 3 in cm\n"
+           "  ambrel '1/2' cup ml\n"
+           "  ambrel 500 nm m\n"
+           "  ambrel 1 TB GiB\n"
+           "  ambrel --digits 4 100 km/hr mph\n"
+           "  ambrel --exact 1 lb kg\n"
+           "  ambrel length 1 foot\n"
+           "  ambrel -- -5 ft m\n"
+           "  ambrel units file-transfer\n"
+           "  ambrel run --tsv length FeetField=1\n"
+           "  ambrel run file-transfer FileSize=700 BytesSelPopup=2 TransferSpeed=7 Calc:\n"
+           "  ambrel batch ft m < numbers\n"
+           "  ambrel --json batch length FeetField --to MetersField < numbers\n"
+           "\n"
+           "Exit status: 0 done; 1 the output could not be written; 2 an entry was\n"
+           "refused; 64 bad usage.\n";
 }
 
 int usageError(std::ostream& err, const std::string& message)
@@ -124,8 +154,11 @@ StepResult choose(Session& s, std::size_t index, std::string_view text, std::ost
 {
     const ChoicePlan& plan = s.controller->plan().choices[index];
     int tag = 0;
-    if (!parseInt(text, tag)) {
-        err << "ambrel: " << plan.outlet << ": " << quoted(text) << " is not an item tag\n";
+    const bool known = parseInt(text, tag) && std::any_of(plan.items.begin(), plan.items.end(),
+                                                          [&](const ChoiceItem& item) { return item.tag == tag; });
+    if (!known) {
+        err << "ambrel: " << plan.outlet << ": " << quoted(text) << " is not an item tag; see 'ambrel units "
+            << s.entry.cliName << "'\n";
         return StepResult::Unknown;
     }
     s.controller->parts().choices[index]->selectItemWithTag(tag);
@@ -157,12 +190,30 @@ StepResult runStep(Session& s, std::string_view step, std::ostream& err)
     return StepResult::Unknown;
 }
 
+// A text cell's entry within one TSV field: a backslash, tab or line break
+// in it would end the field or the record, so they are escaped as \\, \t,
+// \n and \r.
+std::string tsvField(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\t': out += "\\t"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
 void printTsv(Session& s, std::ostream& out)
 {
     const auto& fields = s.controller->plan().fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         HeadlessField& cell = s.cell(static_cast<int>(i));
-        out << fields[i].outlet << '\t' << cell.stringValue() << '\t' << cell.shown() << '\n';
+        out << fields[i].outlet << '\t' << tsvField(cell.stringValue()) << '\t' << tsvField(cell.shown()) << '\n';
     }
 }
 
@@ -189,7 +240,7 @@ void printTable(Session& s, std::ostream& out, int highlighted = -1, int friendl
     std::size_t labelWidth = 0, valueWidth = 0;
     for (std::size_t i = 0; i < plan.fields.size(); ++i) {
         HeadlessField& cell = s.cell(static_cast<int>(i));
-        labelWidth = std::max(labelWidth, cell.title().size());
+        labelWidth = std::max(labelWidth, displayWidth(cell.title()));
         valueWidth = std::max(valueWidth, (friendly ? friendlyNumber(cell, friendly) : cell.shown()).size());
     }
     int lastBox = -1;
@@ -206,7 +257,7 @@ void printTable(Session& s, std::ostream& out, int highlighted = -1, int friendl
         const std::string label = cell.title();
         out << "  " << std::string(valueWidth - shown.size(), ' ') << shown << "  " << label;
         if (static_cast<int>(i) == highlighted)
-            out << std::string(labelWidth - label.size(), ' ') << "  <-";
+            out << std::string(labelWidth - displayWidth(label), ' ') << "  <-";
         out << '\n';
     }
 }
@@ -431,9 +482,13 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
         return unknownUnit(err, last.unknown, window);
     std::vector<UnitPick> units;
     for (std::size_t i = 0; i + 1 < terms.size(); ++i) {
+        // Looked up in the last amount's window first, then anywhere, to
+        // tell a unit of another window from no unit at all.
         std::optional<UnitPick> unit = pickUnit(terms[i].unit, window ? window : last.from->window);
+        if (!unit && !window)
+            unit = pickUnit(terms[i].unit, nullptr);
         if (!unit)
-            return unknownUnit(err, terms[i].unit, window ? window : last.from->window);
+            return unknownUnit(err, terms[i].unit, window);
         units.push_back(std::move(*unit));
     }
     units.push_back(*last.from);
@@ -627,9 +682,9 @@ void listUnits(const WindowEntry& entry, bool exact, std::ostream& out)
             rows.push_back({f.box, f.label, "", f.outlet, ""});
     std::size_t nameWidth = 0, alsoWidth = 0, outletWidth = 0;
     for (const Row& r : rows) {
-        nameWidth = std::max(nameWidth, r.name.size());
-        alsoWidth = std::max(alsoWidth, r.also.size());
-        outletWidth = std::max(outletWidth, r.outlet.size());
+        nameWidth = std::max(nameWidth, displayWidth(r.name));
+        alsoWidth = std::max(alsoWidth, displayWidth(r.also));
+        outletWidth = std::max(outletWidth, displayWidth(r.outlet));
     }
     int lastBox = -2;
     for (const Row& r : rows) {
@@ -640,11 +695,21 @@ void listUnits(const WindowEntry& entry, bool exact, std::ostream& out)
                 out << plan.boxes[r.box].title << '\n';
             lastBox = r.box;
         }
-        out << "  " << r.name << std::string(nameWidth - r.name.size(), ' ') << "  " << r.also
-            << std::string(alsoWidth - r.also.size(), ' ') << "  " << r.outlet;
+        out << "  " << padded(r.name, nameWidth) << "  " << padded(r.also, alsoWidth) << "  " << r.outlet;
         if (!r.definition.empty())
-            out << std::string(outletWidth - r.outlet.size(), ' ') << "  " << r.definition;
+            out << padded("", outletWidth - displayWidth(r.outlet)) << "  " << r.definition;
         out << '\n';
+    }
+    // The window's choices, with the tags a script selects their items by.
+    for (const ChoicePlan& choice : plan.choices) {
+        out << '\n' << choice.title << " (" << choice.outlet << "=TAG)\n";
+        std::size_t tagWidth = 0;
+        for (const ChoiceItem& item : choice.items)
+            tagWidth = std::max(tagWidth, std::to_string(item.tag).size());
+        for (const ChoiceItem& item : choice.items) {
+            const std::string tag = std::to_string(item.tag);
+            out << "  " << std::string(tagWidth - tag.size(), ' ') << tag << "  " << item.title << '\n';
+        }
     }
 }
 

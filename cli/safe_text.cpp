@@ -76,4 +76,21 @@ std::string quoted(std::string_view text)
     return out;
 }
 
+std::size_t displayWidth(std::string_view text)
+{
+    std::size_t width = 0;
+    for (const char c : text)
+        width += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return width;
+}
+
+std::string padded(std::string_view text, std::size_t width)
+{
+    std::string out(text);
+    const std::size_t has = displayWidth(text);
+    if (has < width)
+        out.append(width - has, ' ');
+    return out;
+}
+
 }  // namespace ambrel

@@ -16,4 +16,11 @@ inline constexpr std::size_t kLongestEcho = 80;
 // nor flood it.
 std::string quoted(std::string_view text);
 
+// The columns `text` takes on a terminal: one per character of UTF-8, so
+// "°C" and "m²" line up with ASCII names.
+std::size_t displayWidth(std::string_view text);
+
+// `text` padded with spaces to `width` columns.
+std::string padded(std::string_view text, std::size_t width);
+
 }  // namespace ambrel
