@@ -4,6 +4,7 @@
 #include "cli/cli.h"
 #include "app/unit_names.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
@@ -87,14 +88,18 @@ std::vector<std::string> words(const std::string& line)
     return out;
 }
 
-// One line: false when it asks to leave.
+bool isQuit(const std::string& line)
+{
+    const std::vector<std::string> args = words(line);
+    return args.size() == 1 && (args[0] == "quit" || args[0] == "exit" || args[0] == "q");
+}
+
+// Answers one line; false when the answer could not be written.
 bool answer(const std::string& line, bool exact, std::FILE* out, std::FILE* err)
 {
     std::vector<std::string> args = words(line);
     if (args.empty())
         return true;
-    if (args.size() == 1 && (args[0] == "quit" || args[0] == "exit" || args[0] == "q"))
-        return false;
     if (args[0] == "?" || args[0] == "help") {
         args[0] = "units";
         if (args.size() == 1)
@@ -108,8 +113,15 @@ bool answer(const std::string& line, bool exact, std::FILE* out, std::FILE* err)
     runCli(args, o, e);
     std::fputs(o.str().c_str(), out);
     std::fputs(e.str().c_str(), err);
-    std::fflush(out);
-    return true;
+    return std::fflush(out) == 0;
+}
+
+// Output that could not be written ends the session with its reason.
+int writeFailed(std::FILE* err)
+{
+    if (errno != EPIPE)
+        std::fprintf(err, "ambrel: cannot write the output: %s\n", std::strerror(errno ? errno : EIO));
+    return kExitWriteFailed;
 }
 
 }  // namespace
@@ -124,12 +136,14 @@ int runInteractive(bool exact, std::FILE* in, std::FILE* out, std::FILE* err)
                     line += static_cast<char>(c);
                 continue;
             }
-            if (!answer(line, exact, out, err))
+            if (isQuit(line))
                 return 0;
+            if (!answer(line, exact, out, err))
+                return writeFailed(err);
             line.clear();
         }
-        if (!line.empty())
-            answer(line, exact, out, err);
+        if (!line.empty() && !isQuit(line) && !answer(line, exact, out, err))
+            return writeFailed(err);
         return 0;
     }
     Readline editor(in, out);
@@ -157,8 +171,10 @@ int runInteractive(bool exact, std::FILE* in, std::FILE* out, std::FILE* err)
         if (line.find_first_not_of(" \t") != std::string::npos)
             if (editor.loaded())
                 editor.addHistory(line.c_str());
-        if (!answer(line, exact, out, err))
+        if (isQuit(line))
             break;
+        if (!answer(line, exact, out, err))
+            return writeFailed(err);
     }
     return 0;
 }

@@ -36,6 +36,8 @@ int startDesktop(char** argv)
 // says so, and stderr says why (unless the reader simply went away).
 int checkedExit(int status)
 {
+    if (status == ambrel::kExitWriteFailed)
+        return status;  // already reported
     errno = 0;
     std::cout.flush();
     const bool lost = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout);

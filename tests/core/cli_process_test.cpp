@@ -1,0 +1,341 @@
+// The program as a user runs it: the documented examples, output that
+// cannot be written, a reader that goes away, and the interactive prompt on
+// a terminal.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <poll.h>
+#include <pty.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Process {
+    int status = -1;  // the exit status, or -1 when a signal ended it
+    int signal = 0;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string tempPath(const char* name)
+{
+    const char* dir = std::getenv("TMPDIR");
+    return std::string(dir ? dir : "/tmp") + "/ambrel-test-" + std::to_string(getpid()) + "-" + name;
+}
+
+// Runs the program with `args`, `input` on stdin, stdout into `outPath`
+// (a file of ours when empty), without a display.
+Process runProgram(const std::vector<std::string>& args, const std::string& input = "", std::string outPath = "")
+{
+    const std::string inPath = tempPath("in"), errPath = tempPath("err");
+    const bool ownOut = outPath.empty();
+    if (ownOut)
+        outPath = tempPath("out");
+    std::ofstream(inPath, std::ios::binary) << input;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int in = open(inPath.c_str(), O_RDONLY);
+        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(in, 0);
+        dup2(out, 1);
+        dup2(err, 2);
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        std::vector<char*> argv{const_cast<char*>(AMBREL_BINARY)};
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(AMBREL_BINARY, argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    Process p;
+    if (WIFEXITED(status))
+        p.status = WEXITSTATUS(status);
+    else if (WIFSIGNALED(status))
+        p.signal = WTERMSIG(status);
+    if (ownOut) {
+        p.out = slurp(outPath);
+        unlink(outPath.c_str());
+    }
+    p.err = slurp(errPath);
+    unlink(inPath.c_str());
+    unlink(errPath.c_str());
+    return p;
+}
+
+// Words as a shell splits them, for the documented examples: spaces
+// separate, single quotes keep.
+std::vector<std::string> shellWords(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false, quoted = false;
+    for (const char c : line) {
+        if (c == '\'') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c == ' ' && !quoted) {
+            if (inWord)
+                words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words.push_back(word);
+    return words;
+}
+
+struct Example {
+    std::string where, line;
+};
+
+// "ambrel ..." lines: the help's examples, the manual's EXAMPLES and
+// CAVEATS, and the README's command-line block.
+std::vector<Example> documentedExamples()
+{
+    std::vector<Example> found;
+    {
+        const Process help = runProgram({"--help"});
+        std::istringstream lines(help.out);
+        bool in = false;
+        for (std::string line; std::getline(lines, line);) {
+            if (line == "Examples:")
+                in = true;
+            else if (line.empty())
+                in = false;
+            else if (in && line.rfind("  ambrel ", 0) == 0)
+                found.push_back({"--help", line.substr(2)});
+        }
+    }
+    {
+        std::istringstream lines(slurp(AMBREL_SOURCE_DIR "/resources/ambrel.1"));
+        bool in = false;
+        for (std::string line; std::getline(lines, line);) {
+            if (line.rfind(".SH ", 0) == 0)
+                in = line == ".SH EXAMPLES" || line == ".SH CAVEATS";
+            else if (in && line.rfind(".B ambrel ", 0) == 0) {
+                std::string text;
+                for (std::size_t i = 3; i < line.size(); ++i) {
+                    if (line[i] == '\\' && i + 1 < line.size() && (line[i + 1] == '-' || line[i + 1] == '%')) {
+                        if (line[i + 1] == '-')
+                            text += '-';
+                        ++i;
+                    } else {
+                        text += line[i];
+                    }
+                }
+                found.push_back({"ambrel.1", text});
+            }
+        }
+    }
+    {
+        std::istringstream lines(slurp(AMBREL_SOURCE_DIR "/README.md"));
+        bool in = false;
+        for (std::string line; std::getline(lines, line);) {
+            if (line.find("```") != std::string::npos)
+                in = !in;
+            else if (in && line.rfind("  ambrel", 0) == 0) {
+                line = line.substr(2, line.find('#') == std::string::npos ? std::string::npos : line.find('#') - 2);
+                while (!line.empty() && line.back() == ' ')
+                    line.pop_back();
+                found.push_back({"README.md", line});
+            }
+        }
+    }
+    return found;
+}
+
+TEST(DocumentedExamples, EveryExampleRuns)
+{
+    const std::vector<Example> examples = documentedExamples();
+    // The help, the manual and the README each show a dozen or so.
+    ASSERT_GE(examples.size(), 35u);
+    for (const Example& e : examples) {
+        std::vector<std::string> words = shellWords(e.line);
+        ASSERT_FALSE(words.empty());
+        words.erase(words.begin());  // "ambrel"
+        std::string input;
+        if (words.size() >= 2 && words[words.size() - 2] == "<") {
+            input = "1\n2.5\n";  // the "numbers" file
+            words.resize(words.size() - 2);
+        }
+        if (!words.empty() && words[0] == "-i")
+            input = "3 mi km\nquit\n";
+        const Process p = runProgram(words, input);
+        EXPECT_EQ(p.status, 0) << e.where << ": " << e.line << "\n" << p.err;
+        EXPECT_FALSE(p.out.empty()) << e.where << ": " << e.line;
+        EXPECT_TRUE(p.err.empty()) << e.where << ": " << e.line << "\n" << p.err;
+    }
+}
+
+TEST(ProgramOutput, AWriteThatFailsIsReportedWithStatusOne)
+{
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+    } cases[] = {
+        {{"3", "mi", "km"}, ""},
+        {{"units", "volume"}, ""},
+        {{"run", "--tsv", "length", "FeetField=1"}, ""},
+        {{"batch", "m", "km"}, [] {
+             std::string lines;
+             for (int i = 0; i < 100000; ++i)
+                 lines += "1\n";
+             return lines;
+         }()},
+        {{"batch", "length", "MetersField"}, "1\n2\n3\n"},
+        {{"-i"}, "3 mi km\n"},
+        {{"--help"}, ""},
+    };
+    for (const auto& c : cases) {
+        const Process p = runProgram(c.args, c.input, "/dev/full");
+        EXPECT_EQ(p.status, 1) << c.args[0];
+        EXPECT_EQ(p.err, "ambrel: cannot write the output: No space left on device\n") << c.args[0];
+    }
+}
+
+TEST(ProgramOutput, AReaderThatGoesAwayEndsTheRunQuietly)
+{
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    const std::string inPath = tempPath("seq"), errPath = tempPath("pipe-err");
+    {
+        std::ofstream in(inPath);
+        for (int i = 1; i <= 200000; ++i)
+            in << i << '\n';
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // Even a parent that ignores SIGPIPE must not turn this into an error.
+        std::signal(SIGPIPE, SIG_IGN);
+        close(pipeFds[0]);
+        dup2(open(inPath.c_str(), O_RDONLY), 0);
+        dup2(pipeFds[1], 1);
+        dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+        execl(AMBREL_BINARY, AMBREL_BINARY, "batch", "m", "km", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(pipeFds[1]);
+    char head[16];
+    ASSERT_GT(read(pipeFds[0], head, sizeof head), 0);
+    close(pipeFds[0]);  // like `| head -c 16`
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
+    EXPECT_EQ(slurp(errPath), "");
+    unlink(inPath.c_str());
+    unlink(errPath.c_str());
+}
+
+TEST(ProgramOutput, BatchRefusesALongLineWithoutHoldingIt)
+{
+    // 20 MB without a newline: refused, the next line still converted.
+    const Process p = runProgram({"batch", "m", "km"}, std::string(20'000'000, '7') + "\n5\n");
+    EXPECT_EQ(p.status, 2);
+    EXPECT_EQ(p.out, "\n0.005\n");
+    EXPECT_NE(p.err.find("line 1: "), std::string::npos);
+    EXPECT_LT(p.err.size(), 300u);
+}
+
+// A pseudo-terminal session with the interactive mode.
+class Terminal {
+public:
+    Terminal()
+    {
+        pid_ = forkpty(&fd_, nullptr, nullptr, nullptr);
+        if (pid_ == 0) {
+            unsetenv("DISPLAY");
+            unsetenv("WAYLAND_DISPLAY");
+            setenv("TERM", "dumb", 1);
+            setenv("INPUTRC", "/dev/null", 1);
+            execl(AMBREL_BINARY, AMBREL_BINARY, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    ~Terminal()
+    {
+        if (pid_ > 0 && !exited_) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        close(fd_);
+    }
+    void type(const std::string& keys) { ASSERT_EQ(write(fd_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size())); }
+    // Reads until `text` shows (or a few seconds pass, to fail rather than hang).
+    std::string readUntil(const std::string& text)
+    {
+        for (int waits = 0; screen_.find(text, seen_) == std::string::npos && waits < 100; ++waits) {
+            pollfd p{fd_, POLLIN, 0};
+            if (poll(&p, 1, 50) > 0) {
+                char buf[4096];
+                const ssize_t n = read(fd_, buf, sizeof buf);
+                if (n <= 0)
+                    break;
+                screen_.append(buf, static_cast<std::size_t>(n));
+            }
+        }
+        const std::size_t at = screen_.find(text, seen_);
+        const std::string got = screen_.substr(seen_, at == std::string::npos ? std::string::npos : at + text.size() - seen_);
+        seen_ = at == std::string::npos ? screen_.size() : at + text.size();
+        return got;
+    }
+    int wait()
+    {
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        exited_ = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    int fd_ = -1;
+    pid_t pid_ = -1;
+    bool exited_ = false;
+    std::string screen_;
+    std::size_t seen_ = 0;
+};
+
+TEST(Interactive, APromptOnATerminalConvertsEditsAndRecalls)
+{
+    Terminal t;
+    EXPECT_NE(t.readUntil("ambrel> ").find("'quit' to leave"), std::string::npos);
+    t.type("5 ft 3 in cm\r");
+    EXPECT_NE(t.readUntil("ambrel> ").find("160.02 cm"), std::string::npos);
+    // The previous line back (up arrow), its end rubbed out and retyped.
+    t.type("\x1b[A\b\bmm\r");
+    EXPECT_NE(t.readUntil("ambrel> ").find("1600.2 mm"), std::string::npos);
+    t.type("?\r");
+    EXPECT_NE(t.readUntil("ambrel> ").find("power-energy"), std::string::npos);
+    t.type("? temperature\r");
+    EXPECT_NE(t.readUntil("ambrel> ").find("KelvinField"), std::string::npos);
+    t.type("3 parsnips\r");
+    EXPECT_NE(t.readUntil("ambrel> ").find("no unit \"parsnips\""), std::string::npos);
+    t.type("quit\r");
+    EXPECT_EQ(t.wait(), 0);
+}
+
+}  // namespace
