@@ -48,7 +48,8 @@ void printUsage(std::ostream& out)
            "                                  the same, with the unit looked up in WINDOW\n"
            "  ambrel units [WINDOW] [--exact] list the windows, or a window's units and\n"
            "                                  choices (with --exact, each unit's exact\n"
-           "                                  definition)\n"
+           "                                  definition; with --names, every name and\n"
+           "                                  symbol, one a line)\n"
            "  ambrel run [--exact] [--accuracy D] [--tsv | --json] WINDOW STEP...\n"
            "                                  run a window as a script\n"
            "  ambrel batch [--exact] [--json] FROM-UNIT TO-UNIT < numbers\n"
@@ -713,24 +714,49 @@ void listUnits(const WindowEntry& entry, bool exact, std::ostream& out)
     }
 }
 
+// Every name and symbol of the units (of one window, or of all), one a
+// line, for the shell's completion.
+void listNames(const WindowEntry* entry, std::ostream& out)
+{
+    for (const UnitName& u : unitNames()) {
+        if (entry && std::string_view(u.window) != entry->cliName)
+            continue;
+        out << u.name << '\n';
+        for (const char* list : {u.symbols, u.aliases})
+            for (std::string_view rest = list ? list : ""; !rest.empty();) {
+                const std::size_t bar = std::min(rest.find('|'), rest.size());
+                out << rest.substr(0, bar) << '\n';
+                rest.remove_prefix(std::min(bar + 1, rest.size()));
+            }
+    }
+}
+
 int runUnits(std::span<const std::string> all, bool exact, std::ostream& out, std::ostream& err)
 {
     std::vector<std::string> args;
+    bool names = false;
     for (const std::string& a : all) {
         if (a == "--exact")
             exact = true;
+        else if (a == "--names")
+            names = true;
         else if (a.rfind("--", 0) == 0)
             return usageError(err, "unknown option " + quoted(a));
         else
             args.push_back(a);
     }
+    if (args.size() > 1)
+        return usageError(err, "units takes at most one window");
+    const WindowEntry* entry = args.empty() ? nullptr : findWindow(args[0]);
+    if (names && (args.empty() || entry)) {
+        listNames(entry, out);
+        return 0;
+    }
     if (args.empty()) {
         listWindows(out);
         return 0;
     }
-    if (args.size() > 1)
-        return usageError(err, "units takes at most one window");
-    if (const WindowEntry* entry = findWindow(args[0])) {
+    if (entry) {
         listUnits(*entry, exact, out);
         return 0;
     }

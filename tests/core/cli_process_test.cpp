@@ -339,3 +339,37 @@ TEST(Interactive, APromptOnATerminalConvertsEditsAndRecalls)
 }
 
 }  // namespace
+
+namespace {
+
+// What bash's completion offers for the words typed so far.
+std::string complete(const std::string& words)
+{
+    const std::string script = tempPath("complete.sh");
+    std::ofstream(script) << "source " AMBREL_SOURCE_DIR "/resources/completion/ambrel\n"
+                          << "COMP_WORDS=(" AMBREL_BINARY " " << words << ")\n"
+                          << "COMP_CWORD=$((${#COMP_WORDS[@]} - 1))\n"
+                          << "_ambrel\n"
+                          << "printf '%s\\n' \"${COMPREPLY[@]}\"\n";
+    const std::string outPath = tempPath("complete.out");
+    const std::string command = "bash " + script + " > " + outPath + " 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    const std::string offered = slurp(outPath);
+    unlink(script.c_str());
+    unlink(outPath.c_str());
+    return offered;
+}
+
+TEST(Completion, UnitNamesCompleteAfterTheQuantity)
+{
+    EXPECT_EQ(complete("3 kilom"), "kilometer\n");
+    EXPECT_EQ(complete("length 3 nautical"), "\n");  // names of several words are not offered
+    const std::string temperature = complete("temperature 3 ''");
+    EXPECT_NE(temperature.find("\nkelvin\n"), std::string::npos) << temperature;
+    EXPECT_EQ(temperature.find("km"), std::string::npos) << temperature;  // the window's units only
+    EXPECT_EQ(complete("units tempe"), "temperature\n");
+    EXPECT_EQ(complete("batch TiB G"), "GiB\nGB\n");
+    EXPECT_EQ(complete("batch length Fee"), "FeetField\n");
+}
+
+}  // namespace
