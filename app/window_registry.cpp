@@ -1,8 +1,10 @@
 #include "app/window_registry.h"
 
+#include "app/unit_names.h"
 #include "framework/converter_window.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "calculators/file_transfer.h"
 #include "calculators/interpolation.h"
@@ -24,10 +26,28 @@ namespace ambrel {
 
 namespace {
 
+// A converter's cells read unit names as the command line does.
+ConverterWindow::SpeltUnit spellUnit(const ConverterDef& def, std::string_view typed)
+{
+    ConverterWindow::SpeltUnit spelt;
+    const UnitSpelling m = matchUnit(typed, def.identity.cliName);
+    if (!m.unit || m.unit->setting)
+        return spelt;
+    for (std::size_t row = 0; row < def.rows.size(); ++row)
+        if (std::string_view(def.rows[row].outlet) == m.unit->outlet)
+            spelt.row = static_cast<int>(row);
+    spelt.multiply = m.multiply;
+    spelt.divide = m.divide;
+    return spelt;
+}
+
 template <class T>
 std::unique_ptr<WindowController> make(Platform& platform)
 {
-    return std::make_unique<T>(platform);
+    auto window = std::make_unique<T>(platform);
+    if constexpr (std::is_base_of_v<ConverterWindow, T>)
+        window->setUnitSpeller(spellUnit);
+    return window;
 }
 
 template <class T>

@@ -262,17 +262,24 @@ std::optional<double> ConverterWindow::amountIn(int fieldIndex, std::string_view
 {
     if (fieldIndex < 0 || fieldIndex >= rowCount())
         return std::nullopt;
-    for (int row = 0; row < rowCount(); ++row) {
-        if (baseRowOf(row) != baseRowOf(fieldIndex) || !namesRow(rows_[row], unit))
-            continue;
-        if (row == fieldIndex)
-            return amount;
-        if (exactDefinitions())
-            return exactConversions(def_).convert(row, fieldIndex, amount);
-        const double base = isBaseRow(row) ? amount : rows_[row].into.apply(amount);
-        return fieldIndex == baseRowOf(fieldIndex) ? base : rows_[fieldIndex].out.apply(base);
+    SpeltUnit spelt;
+    if (speller_) {
+        spelt = speller_(def_, unit);
+    } else {
+        for (int row = 0; row < rowCount() && spelt.row < 0; ++row)
+            if (namesRow(rows_[row], unit))
+                spelt.row = row;
     }
-    return std::nullopt;
+    const int row = spelt.row;
+    if (row < 0 || row >= rowCount() || baseRowOf(row) != baseRowOf(fieldIndex))
+        return std::nullopt;
+    amount = amount * spelt.multiply / spelt.divide;
+    if (row == fieldIndex)
+        return amount;
+    if (exactDefinitions())
+        return exactConversions(def_).convert(row, fieldIndex, amount);
+    const double base = isBaseRow(row) ? amount : rows_[row].into.apply(amount);
+    return fieldIndex == baseRowOf(fieldIndex) ? base : rows_[fieldIndex].out.apply(base);
 }
 
 }  // namespace ambrel

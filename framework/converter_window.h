@@ -33,10 +33,21 @@ public:
     // converts the last entry again with the other set.
     void setExactDefinitions(bool on) override;
 
-    // A unit of the same base as cell `fieldIndex`, named by its unit name
-    // (any case, a plural with "s") or outlet, converted as the table set in
-    // use converts it.
+    // A unit of the same base as cell `fieldIndex`, as the speller reads
+    // its name (or, without one, by its symbol, its name in any case with a
+    // plural "s", or its outlet), converted as the table set in use
+    // converts it.
     std::optional<double> amountIn(int fieldIndex, std::string_view unit, double amount) override;
+
+    // How the window reads a unit's name: the row it names and its scale
+    // (the amount in the row's unit is amount × multiply / divide).
+    struct SpeltUnit {
+        int row = -1;
+        double multiply = 1;
+        double divide = 1;
+    };
+    using UnitSpeller = SpeltUnit (*)(const ConverterDef& def, std::string_view typed);
+    void setUnitSpeller(UnitSpeller speller) { speller_ = speller; }
 
     // The row edited by an entry in box `boxNumber`, or -1 when the box
     // number names no box or the box's selected tag names no field.
@@ -94,6 +105,7 @@ private:
     std::vector<int> lastTags_;
     std::vector<double> lastValues_;
     int lastBox_ = -1;
+    UnitSpeller speller_ = nullptr;
 };
 
 }  // namespace ambrel

@@ -64,3 +64,41 @@ TEST(LengthWindowGui, TypingAFootAndPressingEnterUpdatesEveryField)
     EXPECT_EQ(cell("MetersField")->text(), QStringLiteral("1609.34400"));
     top->close();
 }
+
+TEST(LengthWindowGui, ACellTakesArithmeticAndMixedUnitsAndShowsTheResult)
+{
+    QtPlatform platform;
+    Application app(platform);
+    app.menu().parts();
+    app.menu().OpenLenghtWindow();
+    auto* length = dynamic_cast<LenghtObject*>(app.controller("LenghtObject"));
+    ASSERT_NE(length, nullptr);
+    QWidget* top = static_cast<QtWindow*>(length->parts().window)->widget();
+    const auto cell = [&](const char* outlet) { return top->findChild<QLineEdit*>(QString::fromLatin1(outlet)); };
+    const auto type = [&](const char* outlet, const QString& text) {
+        QLineEdit* c = cell(outlet);
+        c->setFocus();
+        c->selectAll();
+        QTest::keyClicks(c, text);
+        QTest::keyClick(c, Qt::Key_Return);
+    };
+
+    type("MetersField", QStringLiteral("3*4"));
+    EXPECT_EQ(cell("MetersField")->text(), QStringLiteral("12.00000"));
+    EXPECT_EQ(length->field("KilometersField")->doubleValue(), 0.012);
+
+    type("MetersField", QStringLiteral("1 km 500 m"));
+    EXPECT_EQ(cell("MetersField")->text(), QStringLiteral("1500.00000"));
+
+    type("KilometersField", QStringLiteral("-(1/2)"));
+    EXPECT_EQ(cell("KilometersField")->text(), QStringLiteral("-0.50000"));
+    EXPECT_EQ(length->field("MetersField")->doubleValue(), -500);
+
+    // A unit of another window is refused where it stands; nothing changes.
+    type("MetersField", QStringLiteral("2 m 3 kg"));
+    EXPECT_EQ(cell("MetersField")->text(), QStringLiteral("2 m 3 kg"));
+    EXPECT_EQ(length->field("KilometersField")->doubleValue(), -0.5);
+    auto* status = top->findChild<QLabel*>(QStringLiteral("StatusLine"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->text().contains(QStringLiteral("no unit 'kg' here at character 7"))) << status->text().toStdString();
+}

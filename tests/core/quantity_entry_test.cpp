@@ -1,0 +1,77 @@
+// Quantities typed into a window's cells: arithmetic, amounts in the
+// window's units, and the table set they convert with.
+#include "app/window_registry.h"
+#include "framework/entry.h"
+#include "headless/headless_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace ambrel;
+
+namespace {
+
+struct Window {
+    HeadlessPlatform platform;
+    std::unique_ptr<WindowController> controller;
+    explicit Window(const char* name, bool exact = false)
+    {
+        controller = openWindow(*findWindow(name), platform, 4, exact);
+    }
+    EntryResult type(const char* outlet, const char* text)
+    {
+        return typeAndConfirm(platform, *controller, controller->fieldIndex(outlet), text);
+    }
+    double value(const char* outlet) { return controller->field(outlet)->doubleValue(); }
+};
+
+TEST(QuantityEntry, AmountsAddUpInTheCellsUnit)
+{
+    Window length("length");
+    // Each amount converted into the cell's unit by the window's own table,
+    // then added: the same as typing each alone and adding the results.
+    ASSERT_TRUE(length.type("FeetField", "3 in").accepted);
+    const double threeInches = length.value("FeetField");
+    ASSERT_TRUE(length.type("FeetField", "5 ft 3 in").accepted);
+    EXPECT_EQ(length.value("FeetField"), 5 + threeInches);
+    EXPECT_NEAR(length.value("MetersField"), 1.6002, 1e-5);
+
+    // Spellings as on the command line, prefixes included.
+    ASSERT_TRUE(length.type("MetersField", "1 km 20 cm 500 nm").accepted);
+    EXPECT_EQ(length.value("MetersField"), 1000 + 0.2 + 500 / 1e9);
+
+    Window time("time");
+    ASSERT_TRUE(time.type("MinuteField", "-1 h 30 min").accepted);
+    EXPECT_EQ(time.value("MinuteField"), -90);
+    ASSERT_TRUE(time.type("DayField", "2 months").accepted);
+    EXPECT_NEAR(time.value("DayField"), 60.8333, 1e-4);
+}
+
+TEST(QuantityEntry, ExactDefinitionsConvertEachAmountExactly)
+{
+    Window length("length", true);
+    ASSERT_TRUE(length.type("FeetField", "1 mi").accepted);
+    EXPECT_EQ(length.value("FeetField"), 5280);
+    ASSERT_TRUE(length.type("InchesField", "1 yd 1 ft").accepted);
+    EXPECT_EQ(length.value("InchesField"), 48);
+}
+
+TEST(QuantityEntry, RefusedQuantitiesChangeNothing)
+{
+    Window length("length");
+    ASSERT_TRUE(length.type("MetersField", "2").accepted);
+    for (const char* text : {"2 m 3 kg", "3 parsnips", "5 m 3", "1/0", "(1", "2 m (", "1e308 pc 1e308 pc"}) {
+        const EntryResult r = length.type("MetersField", text);
+        EXPECT_FALSE(r.accepted) << text;
+        EXPECT_FALSE(r.message.empty()) << text;
+        EXPECT_EQ(length.value("KilometersField"), 0.002) << text;
+    }
+    // Units of one box's base only: the temperature cells take no feet.
+    Window temperature("temperature");
+    EXPECT_FALSE(temperature.type("CelsiusField", "3 ft").accepted);
+    EXPECT_TRUE(temperature.type("CelsiusField", "(100 - 32) * 5/9").accepted);
+    EXPECT_NEAR(temperature.value("CelsiusField"), 37.7778, 1e-4);
+}
+
+}  // namespace
