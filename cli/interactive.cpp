@@ -71,11 +71,8 @@ struct Readline {
         if (!readline || !addHistory)
             readline = nullptr;
     }
-    ~Readline()
-    {
-        if (library)
-            dlclose(library);
-    }
+    // Never closed: Readline keeps its keymaps and history for the life of
+    // the process, and unloading it would only strand them.
     bool loaded() const { return readline != nullptr; }
 };
 
