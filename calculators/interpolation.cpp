@@ -40,7 +40,7 @@ const WindowIdentity kInterpolationIdentity = {
     .cliName = "interpolation",
     .className = "InterpolateCalc",
     .openAction = "OpenInterpolateCalcWindow:",
-    .menuTitle = "&Interpolation…",
+    .menuTitle = "&Linear interpolation…",
     .kind = WindowKind::Calculator,
     .menuPosition = 2,
 };

@@ -10,7 +10,7 @@ WindowPlan makePlan()
 {
     WindowPlan plan;
     plan.outlet = "findxWindow";
-    plan.title = "Proportion: A is to B as x is to C";
+    plan.title = "Proportion";
     plan.boxes = {
         {"formA", "A is to …", "Calc:"},
         {"formB", "… B as …", "Calc:"},

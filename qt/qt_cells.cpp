@@ -121,14 +121,16 @@ void QtField::setFloatingPointFormat(bool, int, int right)
 
 void QtField::setTitle(std::string_view title)
 {
-    const QString shown = toQString(title);
-    if (label_)
-        label_->setText(shown);
-    // A screen reader reads the name, and "kibibit colon" is noise.
-    QString name = shown.trimmed();
+    // Labels sit beside their cells in every window without a colon; the
+    // computing window's titles carry one, which a screen reader would
+    // also read out as "kibibit colon".
+    QString name = toQString(title).trimmed();
     while (name.endsWith(QLatin1Char(':')))
         name.chop(1);
-    setAccessibleName(name.trimmed());
+    name = name.trimmed();
+    if (label_)
+        label_->setText(name);
+    setAccessibleName(name);
 }
 
 void QtField::acceptEntry(double value)
@@ -275,6 +277,16 @@ void QtField::contextMenuEvent(QContextMenuEvent* event)
 void QtField::openContextMenu(const QPoint& globalPos)
 {
     QMenu* menu = createStandardContextMenu();
+    // Copy works as Ctrl+C does: with nothing selected it copies what the
+    // cell shows, so it is never greyed out.
+    if (!hasSelectedText())
+        for (QAction* copy : menu->actions())
+            if (copy->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Copy")) {
+                copy->disconnect(this);
+                copy->setEnabled(true);
+                connect(copy, &QAction::triggered, this,
+                        [this] { QGuiApplication::clipboard()->setText(shownText()); });
+            }
     // Its paste is held to the cell's length like the keyboard's. The action
     // is known by its title, in the line edit's own translation.
     for (QAction* paste : menu->actions())
