@@ -68,4 +68,11 @@ void InterpolateCalc::Calc()
     fieldAt(kX).setDoubleValue(d + quotient);
 }
 
+std::string InterpolateCalc::resultNote()
+{
+    if (fieldAt(kA).doubleValue() == fieldAt(kC).doubleValue())
+        return "A and C are equal: two known points at one place give no line";
+    return "x is too large for a number";
+}
+
 }  // namespace ambrel

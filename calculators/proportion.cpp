@@ -56,4 +56,11 @@ void FindXcalc::Calc()
     fieldAt(kX).setDoubleValue(product / b);
 }
 
+std::string FindXcalc::resultNote()
+{
+    if (fieldAt(kB).doubleValue() == 0)
+        return "B is 0, and x = A × C ÷ B divides by it";
+    return "x is too large for a number";
+}
+
 }  // namespace ambrel

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace ambrel {
 
@@ -246,7 +247,10 @@ QHBoxLayout* FormWindow::createButtonRow(const WindowPlan& plan)
         auto* button = new QPushButton(QString::fromStdString(b.title));
         button->setAutoDefault(false);
         if (connectAction(button, b.action))
-            connect(button, &QPushButton::clicked, this, [this, action = b.action] { owner_.perform(action); });
+            connect(button, &QPushButton::clicked, this, [this, action = b.action] {
+                owner_.perform(action);
+                noteResults();
+            });
         bottom->addWidget(button);
     }
     auto* close = new QPushButton(tr("Close"));
@@ -316,6 +320,26 @@ void FormWindow::confirm(QtField* cell)
         showRefusal(cell, QString::fromStdString(result.message));
     else if (!status_->text().isEmpty())  // clearing an empty label still lays the window out
         status_->clear();
+    if (result.accepted)
+        noteResults();
+}
+
+void FormWindow::noteResults()
+{
+    // A result cell shows a dash for a result that is no number; the note
+    // line says why.
+    bool blank = false;
+    for (Field* field : parts_.fields) {
+        const auto* cell = static_cast<const QtField*>(field);
+        blank = blank || (cell->isReadOnly() && !cell->isTextCell() && !std::isfinite(cell->doubleValue()));
+    }
+    if (blank) {
+        const std::string note = owner_.resultNote();
+        status_->setText(note.empty() ? tr("A result has no value for these numbers") : QString::fromStdString(note));
+    } else if (resultNoted_) {
+        status_->clear();
+    }
+    resultNoted_ = blank;
 }
 
 void FormWindow::showRefusal(QtField* cell, const QString& why)

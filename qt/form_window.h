@@ -54,6 +54,7 @@ private:
 
     void confirm(QtField* cell);
     void showRefusal(QtField* cell, const QString& why);
+    void noteResults();
 
     WindowController& owner_;
     Platform& platform_;
@@ -64,6 +65,7 @@ private:
     QWidget* boxesArea_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QLabel* status_ = nullptr;
+    bool resultNoted_ = false;  // the note line says why a result is blank
 };
 
 }  // namespace ambrel

@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace ambrel {
 
@@ -54,8 +55,12 @@ double QtField::doubleValue() const
 void QtField::render()
 {
     refused_ = false;
-    // The locale's separator and no grouping, so the text reads back when typed.
-    setText(QString::fromStdString(formatShown(value_, digits_, decimalSeparator())));
+    // The locale's separator and no grouping, so the text reads back when
+    // typed. A result that is no number shows a dash; its window says why.
+    if (isReadOnly() && !std::isfinite(value_))
+        setText(QStringLiteral("\u2014"));
+    else
+        setText(QString::fromStdString(formatShown(value_, digits_, decimalSeparator())));
     setModified(false);
     // The leading digits count most: show the start of a long text.
     setCursorPosition(0);
