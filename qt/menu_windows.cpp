@@ -175,7 +175,7 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     connect(file, &QMenu::aboutToShow, this, [this] { print_->setEnabled(printTarget() != nullptr); });
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { noteActiveWindow(); });
     file->addSeparator();
-    file->addAction(tr("&Quit"), QKeySequence::Quit, this, &quitAmbrel);
+    file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &quitAmbrel);
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&How to use Ambrel"), QKeySequence::HelpContents, this, send("IntroAndHelp:"));
     help->addAction(tr("&Summary of the windows"), this, send("ShowSummary:"));
