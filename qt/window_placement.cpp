@@ -109,12 +109,28 @@ QPoint WindowPlacer::besideMainMenu(const QSize& frame, const QRect& area)
 {
     const QRect menu = mainMenu_->frameGeometry();
     const int step = kCascadeStep * (cascaded_++ % 8);
-    // To the right of the menu while there is room, else down and right of
-    // its corner; either way each new window a step further.
-    QRect placed(QPoint(menu.right() + 1 + kCascadeStep / 2 + step, menu.top() + step), frame);
-    if (placed.right() > area.right())
-        placed.moveTopLeft(menu.topLeft() + QPoint(kCascadeStep + step, kCascadeStep + step));
-    return clampedInto(placed, area);
+    const int gap = kCascadeStep / 2;
+    // Right of the menu, left of it, below, above: the first place where the
+    // window covers the least of the menu, each new window a step further.
+    const QPoint candidates[] = {
+        {menu.right() + 1 + gap + step, menu.top() + step},
+        {menu.left() - gap - frame.width() - step, menu.top() + step},
+        {menu.left() + step, menu.bottom() + 1 + gap + step},
+        {menu.left() + step, menu.top() - gap - frame.height() - step},
+        menu.topLeft() + QPoint(kCascadeStep + step, kCascadeStep + step),
+    };
+    QPoint best;
+    long long leastCovered = -1;
+    for (const QPoint& at : candidates) {
+        const QPoint placed = clampedInto(QRect(at, frame), area);
+        const QRect covered = QRect(placed, frame).intersected(menu);
+        const long long size = covered.isEmpty() ? 0 : 1LL * covered.width() * covered.height();
+        if (leastCovered < 0 || size < leastCovered) {
+            best = placed;
+            leastCovered = size;
+        }
+    }
+    return best;
 }
 
 void WindowPlacer::place(QWidget* window)
