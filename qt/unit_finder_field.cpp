@@ -20,7 +20,7 @@ UnitFinderField::UnitFinderField(MenuObject& menu, QListWidget* list, std::funct
     : QLineEdit(parent), menu_(menu), list_(list), showList_(std::move(showList))
 {
     setObjectName(QStringLiteral("UnitFinder"));
-    setPlaceholderText(tr("Find a unit, or type a quantity such as 3 furlong (Ctrl+F)"));
+    setPlaceholderText(tr("Find a unit or a quantity, e.g. 3 ft (Ctrl+F)"));
     setAccessibleName(tr("Find a unit"));
     setClearButtonEnabled(true);
     list_->setObjectName(QStringLiteral("UnitMatches"));
