@@ -3,11 +3,14 @@
 #include "app/application.h"
 #include "app/window_registry.h"
 #include "qt/form_window.h"
+#include "qt/menu_windows.h"
 #include "qt/qt_cells.h"
 #include "qt/qt_platform.h"
 #include "qt/window_placement.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -219,6 +222,46 @@ TEST(Finder, AClickOnAMatchOpensItsWindow)
     QWidget* weight = topOf(*d.app.controller("WeightObject"));
     EXPECT_TRUE(weight->isVisible());
     EXPECT_EQ(weight->focusWidget(), weight->findChild<QtField*>(QStringLiteral("AVslug")));
+}
+
+TEST(Keyboard, TheContextMenusCopyWorksWheneverCtrlCWould)
+{
+    Desktop d;
+    QWidget* length = d.open(*findWindow("length"));
+    auto* foot = length->findChild<QtField*>(QStringLiteral("FeetField"));
+    foot->setFocus();
+    foot->deselect();
+    ASSERT_FALSE(foot->hasSelectedText());
+    QTest::keyClick(foot, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* copy = nullptr;
+    for (QAction* a : menu->actions())
+        if (a->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Copy"))
+            copy = a;
+    ASSERT_NE(copy, nullptr);
+    EXPECT_TRUE(copy->isEnabled());
+    QGuiApplication::clipboard()->clear();
+    copy->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), foot->shownText());
+    menu->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(Printing, TheMenusPrintIsForTheWindowUsedBeforeIt)
+{
+    Desktop d;
+    auto* menu = static_cast<MainMenuWindow*>(d.platform.mainMenuWidget());
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    EXPECT_EQ(menu->printTarget(), nullptr);
+    QWidget* length = d.open(*findWindow("length"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(length));
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    EXPECT_EQ(menu->printTarget(), length);
+    length->close();
+    EXPECT_EQ(menu->printTarget(), nullptr);
 }
 
 }  // namespace
