@@ -32,6 +32,10 @@ public:
     bool exactDefinitions() const { return exact_; }
     static constexpr const char* kExactTitleSuffix = " — exact definitions";
 
+    // Why a result shows no number (it is infinite or not a number), in a
+    // person's words, for the note line; empty when every result has one.
+    virtual std::string resultNote() { return {}; }
+
     // Why the last entry in a text cell was refused, for the status line.
     const std::string& refusalMessage() const { return refusal_; }
 
