@@ -84,8 +84,9 @@ TEST(WindowsFit, OnA1280By720AreaTheBoxesReflowInsteadOfScrollingSideways)
         QApplication::processEvents();
         EXPECT_LE(top->width(), area.width()) << entry.cliName;
         EXPECT_LE(top->height(), area.height()) << entry.cliName;
-        if (auto* form = dynamic_cast<FormWindow*>(top))
+        if (auto* form = dynamic_cast<FormWindow*>(top)) {
             EXPECT_TRUE(form->boxesFitWidth()) << entry.cliName;
+        }
         top->close();
     }
 }
