@@ -130,7 +130,12 @@ void MenuObject::showInfoPanelForAWhile()
     Window* panel = parts().infoPanel;
     panel->center();
     panel->makeKeyAndOrderFront();
-    platform_.scheduleTimer(kInfoPanelSeconds, [this] { CloseInfoPanel(); });
+    // The panel may have been dismissed already; the menu then stays where
+    // the person has it.
+    platform_.scheduleTimer(kInfoPanelSeconds, [this] {
+        if (parts().infoPanel->isVisible())
+            CloseInfoPanel();
+    });
 }
 
 void MenuObject::ButtonFromFirstRunWindow()

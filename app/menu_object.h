@@ -2,7 +2,9 @@
 // that opens the converter windows.
 #pragma once
 
+#include "app/unit_names.h"
 #include "framework/controller.h"
+#include "framework/entry.h"
 #include "framework/platform.h"
 
 #include <string_view>
@@ -70,6 +72,11 @@ public:
     void displayOrlune();
     void performOpenURL(std::string_view address);
     static const char* homePage();
+
+    // The finder: opens the window of `unit` as its button does, gives the
+    // unit the setting it needs, enters `number` into its field if one was
+    // typed, and leaves that field selected.
+    EntryResult openUnit(const UnitName& unit, std::string_view number = {}, char decimalSeparator = '.');
 
     // Whether the converter has been opened through the menu since launch.
     bool opened(std::string_view className) const;

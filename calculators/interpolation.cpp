@@ -40,7 +40,7 @@ const WindowIdentity kInterpolationIdentity = {
     .cliName = "interpolation",
     .className = "InterpolateCalc",
     .openAction = "OpenInterpolateCalcWindow:",
-    .menuTitle = "&Interpolation…",
+    .menuTitle = "&Linear interpolation…",
     .kind = WindowKind::Calculator,
     .menuPosition = 2,
 };
@@ -66,6 +66,13 @@ void InterpolateCalc::Calc()
     const double product = rise * run;
     const double quotient = product / span;
     fieldAt(kX).setDoubleValue(d + quotient);
+}
+
+std::string InterpolateCalc::resultNote()
+{
+    if (fieldAt(kA).doubleValue() == fieldAt(kC).doubleValue())
+        return "A and C are equal: two known points at one place give no line";
+    return "x is too large for a number";
 }
 
 }  // namespace ambrel

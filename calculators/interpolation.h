@@ -13,6 +13,7 @@ public:
     explicit InterpolateCalc(Platform& platform);
 
     void Calc();
+    std::string resultNote() override;
     void OpenInterpolateCalcWindow() { openWindow(0, 0); }
     void ShowNotebook() { showNotebookDocument("Interpolate"); }
 };

@@ -61,4 +61,11 @@ void PowerWeightRatio::OpenPowerWeightRatioWindow()
     boxAt(kTextFieldInput).selectCellWithTag(0);
 }
 
+std::string PowerWeightRatio::resultNote()
+{
+    if (fieldAt(kWeight).doubleValue() == 0)
+        return "the weight is 0, and the ratio divides by it";
+    return "the ratio is too large for a number";
+}
+
 }  // namespace ambrel

@@ -13,6 +13,7 @@ public:
     explicit PowerWeightRatio(Platform& platform);
 
     void Calc();
+    std::string resultNote() override;
     void OpenPowerWeightRatioWindow();
     void ShowNoteBook() { showNotebookDocument("PowerWeightRatio"); }
 };

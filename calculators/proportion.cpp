@@ -10,7 +10,7 @@ WindowPlan makePlan()
 {
     WindowPlan plan;
     plan.outlet = "findxWindow";
-    plan.title = "Proportion: A is to B as x is to C";
+    plan.title = "Proportion";
     plan.boxes = {
         {"formA", "A is to …", "Calc:"},
         {"formB", "… B as …", "Calc:"},
@@ -54,6 +54,13 @@ void FindXcalc::Calc()
     // The product first: A × (C ÷ B) rounds differently.
     const double product = a * c;
     fieldAt(kX).setDoubleValue(product / b);
+}
+
+std::string FindXcalc::resultNote()
+{
+    if (fieldAt(kB).doubleValue() == 0)
+        return "B is 0, and x = A × C ÷ B divides by it";
+    return "x is too large for a number";
 }
 
 }  // namespace ambrel

@@ -13,6 +13,7 @@ public:
     explicit FindXcalc(Platform& platform);
 
     void Calc();
+    std::string resultNote() override;
     void OpenfindxWindow() { openWindow(0, 0); }
     void ShowNotebook() { showNotebookDocument("FindxCalc"); }
 };

@@ -6,7 +6,7 @@ namespace ambrel {
 
 namespace {
 
-using Unsigned = unsigned __int128;
+__extension__ using Unsigned = unsigned __int128;
 
 int bitLength(Unsigned x)
 {

@@ -9,10 +9,12 @@ namespace ambrel {
 std::string notebookTitle(std::string_view name)
 {
     // Documents whose names are not words a person would read.
+    // Documents named otherwise than their windows carry the window's title,
+    // so the notes say which window they explain.
     static constexpr std::pair<std::string_view, std::string_view> kReadable[] = {
-        {"PowerEnergy", "Power and energy"},  {"Misc", "Fuel and light"},
+        {"PowerEnergy", "Power and energy"},    {"Misc", "Fuel efficiency and light"},
         {"FileTransfer", "File transfer time"}, {"FindxCalc", "Proportion"},
-        {"Interpolate", "Interpolation"},      {"PowerWeightRatio", "Power to weight"},
+        {"Interpolate", "Linear interpolation"}, {"PowerWeightRatio", "Power to weight"},
     };
     std::string_view readable = name;
     for (const auto& [document, title] : kReadable)

@@ -37,6 +37,10 @@ public:
     // `fieldIndex`; none when the window has no such unit for that cell.
     virtual std::optional<double> amountIn(int fieldIndex, std::string_view unit, double amount);
 
+    // Why a result shows no number (it is infinite or not a number), in a
+    // person's words, for the note line; empty when every result has one.
+    virtual std::string resultNote() { return {}; }
+
     // Why the last entry in a text cell was refused, for the status line.
     const std::string& refusalMessage() const { return refusal_; }
 

@@ -7,18 +7,23 @@
 #include "qt/status_line.h"
 
 #include <QAccessible>
+#include <QDate>
+#include <QLocale>
+#include "framework/number_text.h"
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace ambrel {
 
@@ -28,6 +33,7 @@ namespace {
 constexpr int kRowsPerColumn = 10;
 // The width of a cell, in digits; every window still fits a 1366-pixel screen.
 constexpr int kCellDigits = 22;
+constexpr int kTextCellDigits = 34;
 // Boxes are stacked in a column of the window up to this many rows.
 constexpr int kWindowColumnRows = 14;
 
@@ -40,22 +46,48 @@ int rowsOf(int cells)
 
 }  // namespace
 
+namespace {
+
+// Scrolls the boxes when the screen is too small for them, yet asks for all
+// the room they need, so a window that fits shows no scroll bars.
+class BoxesScrollArea : public QScrollArea {
+public:
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
+
+}  // namespace
+
 FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform& platform)
     : owner_(owner), platform_(platform)
 {
     setWindowTitle(QString::fromStdString(plan.title));
     setObjectName(QString::fromStdString(plan.outlet));
 
+    boxesArea_ = new QWidget;
     createBoxes(plan);
     for (const FieldPlan& f : plan.fields)
         parts_.fields.push_back(createCell(f));
-    auto* columns = arrangeBoxes(plan);
     for (const ChoicePlan& c : plan.choices)
-        createChoice(c, columns);
+        createChoice(c);
+    // Keep each label next to its cell when a box is wider than its cells.
+    for (QtBox* box : boxes_) {
+        auto* grid = static_cast<QGridLayout*>(box->layout());
+        grid->setColumnStretch(grid->columnCount(), 1);
+    }
+    arrangeBoxes(kWindowColumnRows);
+
+    scroll_ = new BoxesScrollArea;
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(boxesArea_);
 
     auto* central = new QWidget;
     auto* outer = new QVBoxLayout(central);
-    outer->addLayout(columns);
+    outer->addWidget(scroll_, 1);
     outer->addLayout(createButtonRow(plan));
     setCentralWidget(central);
     createShortcuts(plan);
@@ -82,7 +114,9 @@ QtField* FormWindow::createCell(const FieldPlan& f)
     cell->setObjectName(QString::fromStdString(f.outlet));
     // Room for nearly every number at full precision ("9.876863253402463e-18");
     // a longer text shows its beginning and an ellipsis.
-    cell->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * kCellDigits);
+    // A text cell holds a 32-bit number in binary: all 32 digits and a margin.
+    cell->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+                        (f.kind == FieldKind::Text ? kTextCellDigits : kCellDigits));
     cell->setReadOnly(f.readOnly);
     cell->onPasteRefused([this](const QString& why) {
         platform_.beep();
@@ -107,34 +141,58 @@ QtField* FormWindow::createCell(const FieldPlan& f)
     return cell;
 }
 
-QHBoxLayout* FormWindow::arrangeBoxes(const WindowPlan& plan)
+void FormWindow::arrangeBoxes(int columnRows)
 {
-    // Keep each label next to its cell when a box is wider than its cells.
-    for (QtBox* box : boxes_) {
-        auto* grid = static_cast<QGridLayout*>(box->layout());
-        grid->setColumnStretch(grid->columnCount(), 1);
-    }
-    auto* columns = new QHBoxLayout;
+    // Widgets outlive the layouts that place them: a new arrangement takes
+    // the same boxes.
+    delete boxesArea_->layout();
+    auto* columns = new QHBoxLayout(boxesArea_);
+    columns->setContentsMargins(0, 0, 0, 0);
     QVBoxLayout* column = nullptr;
-    int columnRows = 0;
-    for (std::size_t i = 0; i < plan.boxes.size(); ++i) {
+    int rowsSoFar = 0;
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
         const int rows = rowsOf(cellsPerBox_[i]);
-        if (!column || columnRows + rows > kWindowColumnRows) {
+        if (!column || rowsSoFar + rows > columnRows) {
             if (column)
                 column->addStretch(1);
             column = new QVBoxLayout;
             columns->addLayout(column);
-            columnRows = 0;
+            rowsSoFar = 0;
         }
         column->addWidget(boxes_[i]);
-        columnRows += rows;
+        rowsSoFar += rows;
     }
     if (column)
         column->addStretch(1);
-    return columns;
+    for (QWidget* choice : choices_)
+        columns->addWidget(choice, 0, Qt::AlignTop);
 }
 
-void FormWindow::createChoice(const ChoicePlan& c, QHBoxLayout* columns)
+void FormWindow::reflow(const QSize& room)
+{
+    // From the widest arrangement to a single column, the first that fits.
+    if (layout())
+        layout()->activate();
+    const int chrome = sizeHint().width() - scroll_->sizeHint().width();
+    int total = 0;
+    for (int cells : cellsPerBox_)
+        total += rowsOf(cells);
+    for (int rows = kWindowColumnRows;; rows += kWindowColumnRows / 2) {
+        arrangeBoxes(rows);
+        boxesArea_->layout()->activate();
+        if (boxesArea_->sizeHint().width() + chrome <= room.width() || rows >= total)
+            break;
+    }
+    if (layout())
+        layout()->activate();
+}
+
+bool FormWindow::boxesFitWidth() const
+{
+    return boxesArea_->sizeHint().width() <= scroll_->viewport()->width();
+}
+
+void FormWindow::createChoice(const ChoicePlan& c)
 {
     const QString title = QString::fromStdString(c.title);
     if (c.radio) {
@@ -155,7 +213,7 @@ void FormWindow::createChoice(const ChoicePlan& c, QHBoxLayout* columns)
                     owner_.perform(action);
             });
         parts_.choices.push_back(radio);
-        columns->addWidget(radio, 0, Qt::AlignTop);
+        choices_.push_back(radio);
         return;
     }
     auto* popup = new QtPopupChoice;
@@ -169,11 +227,13 @@ void FormWindow::createChoice(const ChoicePlan& c, QHBoxLayout* columns)
     parts_.choices.push_back(popup);
     auto* label = new QLabel(title);
     label->setBuddy(popup);
-    auto* labelled = new QVBoxLayout;
+    auto* holder = new QWidget;
+    auto* labelled = new QVBoxLayout(holder);
+    labelled->setContentsMargins(0, 0, 0, 0);
     labelled->addWidget(label);
     labelled->addWidget(popup);
-    columns->addLayout(labelled);
-    labelled->setAlignment(Qt::AlignTop);
+    labelled->addStretch(1);
+    choices_.push_back(holder);
 }
 
 QHBoxLayout* FormWindow::createButtonRow(const WindowPlan& plan)
@@ -187,7 +247,10 @@ QHBoxLayout* FormWindow::createButtonRow(const WindowPlan& plan)
         auto* button = new QPushButton(QString::fromStdString(b.title));
         button->setAutoDefault(false);
         if (connectAction(button, b.action))
-            connect(button, &QPushButton::clicked, this, [this, action = b.action] { owner_.perform(action); });
+            connect(button, &QPushButton::clicked, this, [this, action = b.action] {
+                owner_.perform(action);
+                noteResults();
+            });
         bottom->addWidget(button);
     }
     auto* close = new QPushButton(tr("Close"));
@@ -257,6 +320,26 @@ void FormWindow::confirm(QtField* cell)
         showRefusal(cell, QString::fromStdString(result.message));
     else if (!status_->text().isEmpty())  // clearing an empty label still lays the window out
         status_->clear();
+    if (result.accepted)
+        noteResults();
+}
+
+void FormWindow::noteResults()
+{
+    // A result cell shows a dash for a result that is no number; the note
+    // line says why.
+    bool blank = false;
+    for (Field* field : parts_.fields) {
+        const auto* cell = static_cast<const QtField*>(field);
+        blank = blank || (cell->isReadOnly() && !cell->isTextCell() && !std::isfinite(cell->doubleValue()));
+    }
+    if (blank) {
+        const std::string note = owner_.resultNote();
+        status_->setText(note.empty() ? tr("A result has no value for these numbers") : QString::fromStdString(note));
+    } else if (resultNoted_) {
+        status_->clear();
+    }
+    resultNoted_ = blank;
 }
 
 void FormWindow::showRefusal(QtField* cell, const QString& why)
@@ -267,6 +350,49 @@ void FormWindow::showRefusal(QtField* cell, const QString& why)
     cell->setRefusalReason(why);
     QAccessibleEvent alert(status_, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+}  // namespace ambrel
+
+namespace ambrel {
+
+QString FormWindow::printedDocument() const
+{
+    const QString title = QString::fromStdString(owner_.plan().title);
+    // The accuracy is what the number cells show; a window of text cells only has none.
+    QString accuracy;
+    for (const Field* field : parts_.fields)
+        if (const auto* cell = dynamic_cast<const QtField*>(field); cell && !cell->isTextCell()) {
+            accuracy = cell->digits() >= kFullPrecisionDigits ? tr("full precision")
+                       : cell->digits() == 1 ? tr("1 decimal")
+                                             : tr("%1 decimals").arg(cell->digits());
+            break;
+        }
+    QStringList about{QLocale().toString(QDate::currentDate(), QLocale::LongFormat)};
+    if (!accuracy.isEmpty())
+        about << tr("Accuracy: %1").arg(accuracy);
+    about << (owner_.exactDefinitions() ? tr("Exact definitions") : tr("Classic tables"));
+
+    QString html = QStringLiteral("<h1>%1</h1><p>%2</p>").arg(title.toHtmlEscaped(), about.join(QStringLiteral(" · ")));
+    for (const QtBox* box : boxes_) {
+        html += QStringLiteral("<h2>%1</h2><table cellspacing=\"0\" cellpadding=\"3\">").arg(box->title().toHtmlEscaped());
+        for (int i = 0; i < box->cellCount(); ++i) {
+            const auto* cell = static_cast<const QtField*>(const_cast<QtBox*>(box)->cellAtIndex(i));
+            html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
+                        .arg(cell->accessibleName().toHtmlEscaped(), cell->shownText().toHtmlEscaped());
+        }
+        html += QStringLiteral("</table>");
+    }
+    for (const Choice* choice : parts_.choices) {
+        if (const auto* radio = dynamic_cast<const QtRadioChoice*>(choice)) {
+            if (const QAbstractButton* on = radio->group()->checkedButton())
+                html += QStringLiteral("<p>%1: %2</p>").arg(radio->title().toHtmlEscaped(), on->text().toHtmlEscaped());
+        } else if (const auto* popup = dynamic_cast<const QtPopupChoice*>(choice)) {
+            html += QStringLiteral("<p>%1: %2</p>")
+                        .arg(popup->accessibleName().toHtmlEscaped(), popup->currentText().toHtmlEscaped());
+        }
+    }
+    return html;
 }
 
 }  // namespace ambrel

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMainWindow>
 
+class QScrollArea;
+
 namespace ambrel {
 
 class WindowController;
@@ -24,6 +26,16 @@ public:
     void setParts(Window* window) { parts_.window = window; }
     QString statusText() const { return status_->text(); }
 
+    // Lays the boxes out in as many columns as fit in `room`; what still
+    // does not fit scrolls.
+    void reflow(const QSize& room);
+    // Whether the boxes show without scrolling sideways at the current size.
+    bool boxesFitWidth() const;
+    // The window as a printed document: a heading with its title, the date,
+    // the accuracy and the table set, then each box as a table of unit and
+    // shown value.
+    QString printedDocument() const;
+
 protected:
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -32,8 +44,9 @@ private:
     // The window is built in these steps, in this order.
     void createBoxes(const WindowPlan& plan);
     QtField* createCell(const FieldPlan& field);
-    QHBoxLayout* arrangeBoxes(const WindowPlan& plan);
-    void createChoice(const ChoicePlan& choice, QHBoxLayout* columns);
+    // Boxes go down a column until it holds `columnRows` rows of cells.
+    void arrangeBoxes(int columnRows);
+    void createChoice(const ChoicePlan& choice);
     QHBoxLayout* createButtonRow(const WindowPlan& plan);
     void createShortcuts(const WindowPlan& plan);
     // Whether the owner answers `action`; if not, says so and disables `control`.
@@ -41,13 +54,18 @@ private:
 
     void confirm(QtField* cell);
     void showRefusal(QtField* cell, const QString& why);
+    void noteResults();
 
     WindowController& owner_;
     Platform& platform_;
     BuiltWindow parts_;
     std::vector<QtBox*> boxes_;
     std::vector<int> cellsPerBox_;
+    std::vector<QWidget*> choices_;  // each beside the boxes, in a column of its own
+    QWidget* boxesArea_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QLabel* status_ = nullptr;
+    bool resultNoted_ = false;  // the note line says why a result is blank
 };
 
 }  // namespace ambrel

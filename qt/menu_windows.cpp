@@ -3,6 +3,9 @@
 #include "app/menu_object.h"
 #include "framework/controller.h"
 #include "framework/number_text.h"
+#include "qt/keyboard.h"
+#include "qt/printing.h"
+#include "qt/unit_finder_field.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,8 +14,15 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStackedWidget>
+#include <QWindow>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
@@ -65,6 +75,22 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     setWindowTitle(QStringLiteral("Ambrel"));
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
+
+    // The finder's matches take the place of the buttons while it has text,
+    // so the window keeps its size.
+    auto* pages = new QStackedWidget;
+    auto* matches = new QListWidget;
+    if (auto* owner = dynamic_cast<MenuObject*>(&menu)) {
+        auto* finder = new UnitFinderField(*owner, matches, [pages](bool searching) {
+            pages->setCurrentIndex(searching ? 1 : 0);
+        });
+        finder_ = finder;
+        layout->addWidget(finder);
+        connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [finder] {
+            finder->setFocus(Qt::ShortcutFocusReason);
+            finder->selectAll();
+        });
+    }
 
     auto* accuracyBox = new QGroupBox(tr("Accuracy"));
     auto* accuracyRow = new QHBoxLayout(accuracyBox);
@@ -130,8 +156,12 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     further->setObjectName(QStringLiteral("OpenBonusCalcsWindow:"));
     connect(further, &QPushButton::clicked, this, [&menu] { menu.perform("OpenBonusCalcsWindow:"); });
     grid->addWidget(further, i / 2, i % 2);
-    layout->addWidget(convertersBox);
+    pages->addWidget(convertersBox);
+    pages->addWidget(matches);
+    layout->addWidget(pages, 1);
     setCentralWidget(central);
+    if (finder_)
+        setTabOrder(finder_, field_);
 
     const auto send = [&menu](const char* action) { return [&menu, action] { menu.perform(action); }; };
     QMenu* file = menuBar()->addMenu(tr("Am&brel"));
@@ -139,14 +169,45 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     file->addAction(tr("&Licence and warranty"), this, send("WarrantyInfo:"));
     file->addAction(tr("&Home page"), this, send("displayOrlune:"));
     file->addSeparator();
-    file->addAction(tr("&Print…"), QKeySequence::Print, this, send("print:"));
+    // Print is for the window the person was working in before coming here.
+    print_ = file->addAction(tr("&Print…"), QKeySequence::Print, this, [this] { printWindow(printTarget()); });
+    print_->setEnabled(false);
+    connect(file, &QMenu::aboutToShow, this, [this] { print_->setEnabled(printTarget() != nullptr); });
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { noteActiveWindow(); });
     file->addSeparator();
-    file->addAction(tr("&Quit"), QKeySequence::Quit, qApp, &QApplication::closeAllWindows);
+    file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &quitAmbrel);
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&How to use Ambrel"), QKeySequence::HelpContents, this, send("IntroAndHelp:"));
     help->addAction(tr("&Summary of the windows"), this, send("ShowSummary:"));
     help->addAction(tr("&Notes on fuel and light"), this, send("ShowNotebook:"));
     help->addAction(tr("SI and binary &prefixes"), this, send("OpenSIPrefixes:"));
+}
+
+QWidget* MainMenuWindow::printTarget() const
+{
+    return lastWindow_ && lastWindow_->isVisible() ? lastWindow_.data() : nullptr;
+}
+
+void MainMenuWindow::noteActiveWindow()
+{
+    QWidget* active = QApplication::activeWindow();
+    if (active && active != this && active->isWindow() && !active->property("centred").toBool() &&
+        !qobject_cast<QMenu*>(active))
+        lastWindow_ = active;
+    print_->setEnabled(printTarget() != nullptr);
+}
+
+void MainMenuWindow::keyPressEvent(QKeyEvent* event)
+{
+    const QString typed = event->text();
+    if (finder_ && !typed.isEmpty() && typed.at(0).isLetter() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        auto* finder = static_cast<QLineEdit*>(finder_);
+        finder->setFocus(Qt::OtherFocusReason);
+        finder->insert(typed);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 int QtCheckControl::intValue() const
@@ -159,10 +220,51 @@ void QtCheckControl::setIntValue(int value)
     box_->setChecked(value != 0);
 }
 
-QWidget* makeInfoPanel()
+namespace {
+
+// The information panel: it goes when the person clicks it or presses a
+// key that means "done", as well as when its time is up.
+class InfoPanel : public QWidget {
+public:
+    explicit InfoPanel(Controller& menu) : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), menu_(menu)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { dismiss(); }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            dismiss();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+        }
+    }
+
+private:
+    void dismiss()
+    {
+        if (isVisible())
+            menu_.perform("CloseInfoPanel:");
+    }
+
+    Controller& menu_;
+};
+
+}  // namespace
+
+QWidget* makeInfoPanel(Controller& menu)
 {
-    auto* panel = new QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
+    auto* panel = new InfoPanel(menu);
     panel->setObjectName(QStringLiteral("InfoPanel"));
+    // It always shows in the middle of the screen, and is not remembered.
+    panel->setProperty("centred", true);
     panel->setWindowTitle(QStringLiteral("Ambrel"));
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(32, 24, 32, 24);
@@ -171,8 +273,12 @@ QWidget* makeInfoPanel()
     auto* line = new QLabel(QObject::tr("Every unit of a quantity at once.\nVersion %1")
                                 .arg(QApplication::applicationVersion()));
     line->setAlignment(Qt::AlignCenter);
+    auto* hint = new QLabel(QObject::tr("Click or press Return to go on"));
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setEnabled(false);
     layout->addWidget(name);
     layout->addWidget(line);
+    layout->addWidget(hint);
     return panel;
 }
 
@@ -184,8 +290,13 @@ QWidget* makeBonusCalcsWindow(Controller& menu, const std::vector<MenuButton>& c
     auto* central = new QWidget;
     window->setCentralWidget(central);
     auto* layout = new QVBoxLayout(central);
+    auto* heading = new QLabel(QObject::tr("<b>Further calculators</b>"));
+    layout->addWidget(heading);
     for (const MenuButton& entry : calculators)
         layout->addWidget(makeButton(menu, entry));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QWidget::close);
+    layout->addWidget(buttons);
     new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);
     return window;
 }
@@ -195,9 +306,19 @@ QtNotebookWindow::QtNotebookWindow() : browser_(new QTextBrowser)
     setObjectName(QStringLiteral("NotebookWindow"));
     browser_->setObjectName(QStringLiteral("NotebookScrollView"));
     browser_->setOpenExternalLinks(true);
-    setCentralWidget(browser_);
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(browser_, 1);
+    auto* buttons = new QDialogButtonBox;
+    auto* print = buttons->addButton(tr("&Print…"), QDialogButtonBox::ActionRole);
+    buttons->addButton(QDialogButtonBox::Close);
+    connect(print, &QPushButton::clicked, this, [this] { printWindow(this); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    layout->addWidget(buttons);
+    setCentralWidget(central);
     resize(640, 560);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    new QShortcut(QKeySequence::Print, this, this, [this] { printWindow(this); });
 }
 
 void QtNotebookWindow::setString(std::string_view text)

@@ -5,9 +5,11 @@
 #include "framework/platform.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTextBrowser>
 #include <QWidget>
 
+class QAction;
 class QCheckBox;
 class QSlider;
 class QSpinBox;
@@ -22,11 +24,22 @@ public:
     QSpinBox* accuracyField() const { return field_; }
     QSlider* accuracySlider() const { return slider_; }
     QCheckBox* exactDefinitions() const { return exact_; }
+    // The window the menu's Print prints: the one used before the menu.
+    QWidget* printTarget() const;
+
+protected:
+    // Typing a letter anywhere in the menu starts a search for a unit.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void noteActiveWindow();
+
     QSpinBox* field_;
     QSlider* slider_;
     QCheckBox* exact_;
+    QWidget* finder_ = nullptr;
+    QAction* print_ = nullptr;
+    QPointer<QWidget> lastWindow_;
 };
 
 // The menu's "Exact definitions" check box as the controller sees it.
@@ -40,7 +53,8 @@ private:
     QCheckBox* box_;
 };
 
-QWidget* makeInfoPanel();
+// Closes on a click, Escape, Return or Space, or when its time is up.
+QWidget* makeInfoPanel(Controller& menu);
 // Main windows, as the converters are, so assistive technology sees windows.
 QWidget* makeBonusCalcsWindow(Controller& menu, const std::vector<MenuButton>& calculators);
 
@@ -50,6 +64,7 @@ public:
     void setString(std::string_view text) override;
     bool readDocumentFromFile(const std::string& path) override;
     std::string text() const override;
+    const QTextDocument* document() const { return browser_->document(); }
 
 private:
     QTextBrowser* browser_;

@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace ambrel {
 
@@ -54,8 +55,12 @@ double QtField::doubleValue() const
 void QtField::render()
 {
     refused_ = false;
-    // The locale's separator and no grouping, so the text reads back when typed.
-    setText(QString::fromStdString(formatShown(value_, digits_, decimalSeparator())));
+    // The locale's separator and no grouping, so the text reads back when
+    // typed. A result that is no number shows a dash; its window says why.
+    if (isReadOnly() && !std::isfinite(value_))
+        setText(QStringLiteral("\u2014"));
+    else
+        setText(QString::fromStdString(formatShown(value_, digits_, decimalSeparator())));
     setModified(false);
     // The leading digits count most: show the start of a long text.
     setCursorPosition(0);
@@ -121,14 +126,16 @@ void QtField::setFloatingPointFormat(bool, int, int right)
 
 void QtField::setTitle(std::string_view title)
 {
-    const QString shown = toQString(title);
-    if (label_)
-        label_->setText(shown);
-    // A screen reader reads the name, and "kibibit colon" is noise.
-    QString name = shown.trimmed();
+    // Labels sit beside their cells in every window without a colon; the
+    // computing window's titles carry one, which a screen reader would
+    // also read out as "kibibit colon".
+    QString name = toQString(title).trimmed();
     while (name.endsWith(QLatin1Char(':')))
         name.chop(1);
-    setAccessibleName(name.trimmed());
+    name = name.trimmed();
+    if (label_)
+        label_->setText(name);
+    setAccessibleName(name);
 }
 
 void QtField::acceptEntry(double value)
@@ -275,6 +282,16 @@ void QtField::contextMenuEvent(QContextMenuEvent* event)
 void QtField::openContextMenu(const QPoint& globalPos)
 {
     QMenu* menu = createStandardContextMenu();
+    // Copy works as Ctrl+C does: with nothing selected it copies what the
+    // cell shows, so it is never greyed out.
+    if (!hasSelectedText())
+        for (QAction* copy : menu->actions())
+            if (copy->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Copy")) {
+                copy->disconnect(this);
+                copy->setEnabled(true);
+                connect(copy, &QAction::triggered, this,
+                        [this] { QGuiApplication::clipboard()->setText(shownText()); });
+            }
     // Its paste is held to the cell's length like the keyboard's. The action
     // is known by its title, in the line edit's own translation.
     for (QAction* paste : menu->actions())

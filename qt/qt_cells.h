@@ -119,6 +119,7 @@ public:
     void selectItemWithTag(int tag) override;
     void selectItemAtIndex(int index) override;
     QButtonGroup* group() { return &group_; }
+    const QButtonGroup* group() const { return &group_; }
 
 private:
     QButtonGroup group_;

@@ -5,6 +5,7 @@
 #include "framework/number_text.h"
 #include "qt/form_window.h"
 #include "qt/menu_windows.h"
+#include "qt/printing.h"
 #include "qt/qt_cells.h"
 #include "qt/qt_text.h"
 
@@ -59,6 +60,10 @@ void QtWindow::center()
 {
     if (!widget_)
         return;
+    if (placer_ && !widget_->property("centred").toBool()) {
+        placer_->place(widget_);
+        return;
+    }
     // A window given a size of its own keeps it; others fit their contents.
     if (!widget_->testAttribute(Qt::WA_Resized))
         widget_->adjustSize();
@@ -111,32 +116,25 @@ bool QtWindow::isVisible() const
 
 void QtWindow::print()
 {
-    if (!widget_)
-        return;
-    QPrinter printer;
-    QPrintDialog dialog(&printer, widget_);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    printWidget(widget_, printer);
-}
-
-bool QtWindow::printWidget(QWidget* widget, QPrinter& printer)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    // Fit the window on the page, never enlarging it beyond its screen size.
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double scale = std::min({page.width() / widget->width(), page.height() / widget->height(),
-                                   printer.resolution() / 96.0});
-    painter.scale(scale, scale);
-    widget->render(&painter);
-    return painter.end();
+    printWindow(widget_);
 }
 
 // --- platform ---------------------------------------------------------------
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform()
+{
+    qApp->installEventFilter(&keyboard_);
+}
+
+bool QtPlatform::PlacementKeeper::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+        auto* window = static_cast<QWidget*>(watched);
+        if (window->isWindow() && !window->property("centred").toBool())
+            placer_.remember(window);
+    }
+    return false;
+}
 
 QtPlatform::~QtPlatform()
 {
@@ -161,7 +159,8 @@ QString QtPlatform::resourceDir()
 
 QtWindow* QtPlatform::wrap(QWidget* widget)
 {
-    windows_.push_back(std::make_unique<QtWindow>(widget));
+    widget->installEventFilter(&keeper_);
+    windows_.push_back(std::make_unique<QtWindow>(widget, &placer_));
     return windows_.back().get();
 }
 
@@ -197,6 +196,7 @@ MenuParts QtPlatform::buildMenu(Controller& owner, const MenuPlan& plan)
 {
     auto* menu = new MainMenuWindow(owner, plan.converters);
     mainMenu_ = menu;
+    placer_.setMainMenu(menu);
     MenuParts parts;
     parts.mainMenuWindow = wrap(menu);
     controls_.push_back(std::make_unique<QtSpinControl>(menu->accuracyField()));
@@ -205,7 +205,7 @@ MenuParts QtPlatform::buildMenu(Controller& owner, const MenuPlan& plan)
     parts.accuracySlider = controls_.back().get();
     controls_.push_back(std::make_unique<QtCheckControl>(menu->exactDefinitions()));
     parts.exactDefinitions = controls_.back().get();
-    parts.infoPanel = wrap(makeInfoPanel());
+    parts.infoPanel = wrap(makeInfoPanel(owner));
     parts.bonusCalcsWindow = wrap(makeBonusCalcsWindow(owner, plan.calculators));
     return parts;
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "framework/platform.h"
+#include "qt/keyboard.h"
 #include "qt/qt_defaults.h"
+#include "qt/window_placement.h"
 
 #include <QMap>
 #include <QPointer>
@@ -19,10 +21,11 @@ namespace ambrel {
 
 class QtNotebookWindow;
 
-// A top-level widget seen as a platform window.
+// A top-level widget seen as a platform window. "Centring" it places it as
+// the placer says: where it was left, or beside the main menu.
 class QtWindow : public Window {
 public:
-    explicit QtWindow(QWidget* widget) : widget_(widget) {}
+    explicit QtWindow(QWidget* widget, WindowPlacer* placer = nullptr) : widget_(widget), placer_(placer) {}
     void center() override;
     void makeKeyAndOrderFront() override;
     void orderOut() override;
@@ -32,11 +35,10 @@ public:
     bool isVisible() const override;
     void print() override;
     QWidget* widget() const { return widget_; }
-    // Renders `widget` onto one page of `printer`; false if nothing printed.
-    static bool printWidget(QWidget* widget, QPrinter& printer);
 
 private:
     QPointer<QWidget> widget_;
+    WindowPlacer* placer_;
 };
 
 class QtPlatform : public Platform {
@@ -63,11 +65,26 @@ public:
     static QString resourceDir();
     // The main menu window, once built.
     QWidget* mainMenuWidget() const { return mainMenu_; }
+    WindowPlacer& placer() { return placer_; }
 
 private:
     QtWindow* wrap(QWidget* widget);
+    // Keeps where each window is left when it is hidden.
+    class PlacementKeeper : public QObject {
+    public:
+        explicit PlacementKeeper(WindowPlacer& placer) : placer_(placer) {}
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override;
+
+    private:
+        WindowPlacer& placer_;
+    };
 
     QtDefaults defaults_;
+    WindowPlacer placer_{defaults_};
+    PlacementKeeper keeper_{placer_};
+    KeyboardFilter keyboard_;
     QObject timerContext_;
     std::vector<std::unique_ptr<QtWindow>> windows_;
     std::vector<std::unique_ptr<IntControl>> controls_;

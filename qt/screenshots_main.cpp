@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -94,10 +95,17 @@ int main(int argc, char** argv)
                        {"OpenSIPrefixes:", "SIPrefixesWindow"}};
     for (const auto& info : information) {
         menu.perform(info.action);
+        // Windows loaded from interface files delete themselves once closed,
+        // and save() runs the event loop: a window of this list may be gone
+        // by the time the loop reaches it, so each is held by a guard.
+        QList<QPointer<QWidget>> windows;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String(info.window) && w->isVisible()) {
+            windows.append(w);
+        for (const QPointer<QWidget>& w : windows)
+            if (w && w->objectName() == QLatin1String(info.window) && w->isVisible()) {
                 save(w, dir + QLatin1Char('/') + QLatin1String(info.window) + QStringLiteral(".png"));
-                w->close();
+                if (w)
+                    w->close();
             }
     }
     return 0;

@@ -112,10 +112,10 @@ void expectEntry(const EntryCase& c)
 // stay put when rows are added or moved ("Tdyne_980_01", "CelsiusField_minus40").
 // Rows typing the same text into the same outlet would be one test twice,
 // which googletest refuses at start-up.
-inline std::string entryName(const ::testing::TestParamInfo<EntryCase>& info)
+inline std::string entryName(const ::testing::TestParamInfo<EntryCase>& p)
 {
     std::string name;
-    for (const char ch : std::string(info.param.typed) + '_' + info.param.text)
+    for (const char ch : std::string(p.param.typed) + '_' + p.param.text)
         name += std::isalnum(static_cast<unsigned char>(ch)) ? std::string(1, ch)
                 : ch == '-'                                  ? "minus"
                 : ch == '+'                                  ? "plus"

@@ -130,6 +130,6 @@ TEST_P(BadInput, IsReadPlainlyOrRefusedWithNothingElseChanged)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCell, BadInput, ::testing::ValuesIn(kInputs),
-                         [](const ::testing::TestParamInfo<OddInput>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<OddInput>& p) { return std::string(p.param.name); });
 
 }  // namespace

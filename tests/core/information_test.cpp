@@ -100,7 +100,7 @@ TEST(Printing, PrintsTheKeyWindowOrNothingAndTheMenuShowsItsDocuments)
     EXPECT_EQ(prints[0].target, "LenghtWindow");
     // The menu's notebook shows the same document as the fuel and light window's.
     m.menu.ShowNotebook();
-    EXPECT_EQ(m.platform.notebookWindow()->title(), "Fuel and light \u2014 Notes");
+    EXPECT_EQ(m.platform.notebookWindow()->title(), "Fuel efficiency and light \u2014 Notes");
     m.menu.ShowSummary();
     EXPECT_EQ(m.platform.notebookWindow()->title(), "Summary \u2014 Notes");
     m.menu.print();

@@ -40,15 +40,15 @@ TEST(PressureWindow, ConfirmingTheBaseOrNoEditedFieldRewritesTheRest)
 
     const int cases[][2] = {{3, 0}, {0, 5}, {2, 7}};
     for (const auto [box, tag] : cases) {
-        Rig<PressureObject> rig;
-        rig.set("KilopascalField", 1);
-        rig.set("Torr", 9);
+        Rig<PressureObject> fresh;
+        fresh.set("KilopascalField", 1);
+        fresh.set("Torr", 9);
         if (box < 3)
-            rig.select(box, tag);
-        rig.clear();
-        rig.window.Calc(box);
-        EXPECT_EQ(rig.writes().size(), 14u) << box;
-        EXPECT_EQ(rig.value("Torr"), 7.500615050434135) << box;
+            fresh.select(box, tag);
+        fresh.clear();
+        fresh.window.Calc(box);
+        EXPECT_EQ(fresh.writes().size(), 14u) << box;
+        EXPECT_EQ(fresh.value("Torr"), 7.500615050434135) << box;
     }
 }
 

@@ -58,15 +58,15 @@ TEST(TimeWindow, CalcIsTheBoxAction)
     EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 7);
     EXPECT_TRUE(rig.window.responds("Calc:"));
     for (int tag : {-1, 12}) {
-        Rig<TimeObject> rig;
-        rig.set("HourField", 24);
-        rig.set("DayField", 5);
-        rig.select(0, tag);
-        rig.clear();
-        rig.window.Calc();
-        EXPECT_EQ(rig.writes().size(), 11u) << tag;
-        EXPECT_EQ(rig.wrote("HourField"), 0);
-        EXPECT_EQ(rig.value("DayField"), 1) << tag;
+        Rig<TimeObject> fresh;
+        fresh.set("HourField", 24);
+        fresh.set("DayField", 5);
+        fresh.select(0, tag);
+        fresh.clear();
+        fresh.window.Calc();
+        EXPECT_EQ(fresh.writes().size(), 11u) << tag;
+        EXPECT_EQ(fresh.wrote("HourField"), 0);
+        EXPECT_EQ(fresh.value("DayField"), 1) << tag;
     }
 }
 

@@ -1,5 +1,7 @@
 // Interface files, notebooks and printing on the desktop platform.
 #include "app/application.h"
+#include "framework/entry.h"
+#include "qt/printing.h"
 #include "qt/qt_platform.h"
 
 #include <QApplication>
@@ -7,6 +9,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -101,21 +105,55 @@ TEST(InformationGui, InformationWindowsLoadAndShowTheVersionAndTheNotebookItsDoc
     EXPECT_FALSE(document->toPlainText().contains(QStringLiteral("/notebooks/")));
 }
 
-TEST(InformationGui, PrintingAWindowWritesAPdfPage)
+// The text of a PDF, as pdftotext reads it.
+static QString pdfText(const QString& path)
+{
+    QProcess extract;
+    extract.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!extract.waitForFinished(30000) || extract.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(extract.readAllStandardOutput());
+}
+
+TEST(InformationGui, PrintingAConverterPrintsItsUnitsAndValuesAsText)
 {
     CountingPlatform platform;
     Application app(platform);
+    app.menu().parts().accuracyField->setIntValue(4);
     app.menu().OpenLenghtWindow();
-    QWidget* length = topLevel(QStringLiteral("LenghtWindow"));
-    ASSERT_NE(length, nullptr);
+    WindowController* length = app.controller("LenghtObject");
+    typeAndConfirm(platform, *length, length->fieldIndex("FeetField"), "1");
     QTemporaryDir dir;
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.path() + QStringLiteral("/length.pdf"));
-    ASSERT_TRUE(QtWindow::printWidget(length, printer));
-    QFile file(printer.outputFileName());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray content = file.readAll();
-    EXPECT_TRUE(content.startsWith("%PDF"));
-    EXPECT_TRUE(content.contains("/Type /Page"));
+    ASSERT_TRUE(printWindowTo(topLevel(QStringLiteral("LenghtWindow")), printer));
+    const QString text = pdfText(printer.outputFileName());
+    ASSERT_FALSE(text.isEmpty()) << "pdftotext read nothing";
+    // A document, not a picture: its heading, the accuracy and the table
+    // set, each unit with the value it shows, and none of the buttons.
+    EXPECT_TRUE(text.contains(QStringLiteral("Length"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Accuracy: 4 decimals"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Classic tables"))) << text.toStdString();
+    const QRegularExpression inch(QStringLiteral("\\binch\\s+12\\.0000"));
+    EXPECT_TRUE(inch.match(text).hasMatch()) << text.toStdString();
+    const QRegularExpression meter(QStringLiteral("\\bmeter\\s+0\\.3048"));
+    EXPECT_TRUE(meter.match(text).hasMatch()) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Notebook")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Close")));
+}
+
+TEST(InformationGui, NotesPrintAsTheirDocument)
+{
+    CountingPlatform platform;
+    Application app(platform);
+    app.menu().ShowSummary();
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.path() + QStringLiteral("/notes.pdf"));
+    ASSERT_TRUE(printWindowTo(topLevel(QStringLiteral("NotebookWindow")), printer));
+    const QString text = pdfText(printer.outputFileName());
+    EXPECT_TRUE(text.contains(QStringLiteral("Proportion"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Print")));
 }

@@ -250,9 +250,9 @@ TEST(Settings, AChosenAccuracyAndAReadableValueSurviveARestart)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaults, ::testing::ValuesIn(kFaults),
-                         [](const ::testing::TestParamInfo<Fault>& info) {
+                         [](const ::testing::TestParamInfo<Fault>& fault) {
                              std::string name;
-                             for (const char* p = info.param.name; *p; ++p)
+                             for (const char* p = fault.param.name; *p; ++p)
                                  name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
                              return name;
                          });

@@ -102,7 +102,7 @@ TEST_P(LocaleRoundTrip, WhatACellShowsReadsBackWhenTyped)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, LocaleRoundTrip, ::testing::Values(QLocale::C, QLocale::German),
-                         [](const auto& info) { return QLocale::languageToCode(info.param).toStdString(); });
+                         [](const auto& p) { return QLocale::languageToCode(p.param).toStdString(); });
 
 // A refused entry far wider than the window, typed or pasted, leaves the
 // window as it was; the note shows its beginning and keeps the rest.

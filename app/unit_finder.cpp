@@ -1,0 +1,129 @@
+#include "app/unit_finder.h"
+
+#include "app/window_registry.h"
+#include "framework/number_text.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace ambrel {
+
+namespace {
+
+template <class F>
+void eachPart(const char* list, F f)
+{
+    const std::string_view all = list ? list : "";
+    std::size_t start = 0;
+    while (start <= all.size()) {
+        const std::size_t bar = std::min(all.find('|', start), all.size());
+        if (bar > start)
+            f(all.substr(start, bar - start));
+        start = bar + 1;
+    }
+}
+
+bool startsWith(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool hasWordStarting(std::string_view text, std::string_view prefix)
+{
+    for (std::size_t at = text.find(' '); at != std::string_view::npos; at = text.find(' ', at + 1))
+        if (startsWith(text.substr(at + 1), prefix))
+            return true;
+    return false;
+}
+
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+        s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.remove_suffix(1);
+    return s;
+}
+
+enum Rank { Exact, Beginning, Word, None };
+
+Rank rankOf(const UnitName& u, std::string_view raw, const std::string& wanted)
+{
+    Rank best = None;
+    const auto better = [&best](Rank r) { best = std::min(best, r); };
+    eachPart(u.symbols, [&](std::string_view s) {
+        if (s == raw)
+            better(Exact);
+        else if (normalizeUnitName(s) == wanted)
+            better(Beginning);
+    });
+    const auto byName = [&](std::string_view written) {
+        const std::string name = normalizeUnitName(written);
+        if (name == wanted)
+            better(Exact);
+        else if (startsWith(name, wanted))
+            better(Beginning);
+        else if (wanted.size() >= 2 && hasWordStarting(name, wanted))
+            better(Word);
+        if (best != Exact)
+            for (const std::string& plural : pluralsOf(name))
+                if (plural == wanted)
+                    better(Exact);
+    };
+    byName(u.name);
+    eachPart(u.aliases, byName);
+    return best;
+}
+
+}  // namespace
+
+FinderQuery splitQuery(std::string_view typed, char decimalSeparator)
+{
+    typed = trimmed(typed);
+    const std::size_t space = typed.find_first_of(" \t");
+    if (space != std::string_view::npos) {
+        const std::string_view number = typed.substr(0, space);
+        if (readNumber(number, decimalSeparator).ok())
+            return {std::string(number), std::string(trimmed(typed.substr(space)))};
+    }
+    return {{}, std::string(typed)};
+}
+
+std::vector<UnitMatch> findUnits(std::string_view typed, std::size_t limit)
+{
+    const std::string_view raw = trimmed(typed);
+    const std::string wanted = normalizeUnitName(raw);
+    // A long text names no unit; it is not worth comparing.
+    if (wanted.empty() || wanted.size() > 60)
+        return {};
+    std::vector<std::pair<Rank, const UnitName*>> ranked;
+    for (const UnitName& u : unitNames())
+        if (const Rank r = rankOf(u, raw, wanted); r != None)
+            ranked.emplace_back(r, &u);
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<UnitMatch> matches;
+    for (const auto& [rank, u] : ranked) {
+        if (matches.size() >= limit)
+            break;
+        const WindowEntry* window = findWindow(u->window);
+        if (!window)
+            continue;
+        matches.push_back({u, window, std::string(u->name) + " \u2014 " + windowTitle(*window)});
+    }
+    return matches;
+}
+
+std::string windowTitle(const WindowEntry& entry)
+{
+    std::string title;
+    for (const char* c = entry.menuTitle; *c; ++c)
+        if (*c != '&')
+            title += *c;
+    const std::string_view ellipsis = "\u2026";
+    if (title.size() >= ellipsis.size() && title.ends_with(ellipsis))
+        title.resize(title.size() - ellipsis.size());
+    return title;
+}
+
+}  // namespace ambrel

@@ -1,0 +1,97 @@
+#include "qt/unit_finder_field.h"
+
+#include "app/menu_object.h"
+#include "qt/qt_cells.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+
+namespace ambrel {
+
+namespace {
+
+constexpr std::size_t kShownMatches = 12;
+
+}  // namespace
+
+UnitFinderField::UnitFinderField(MenuObject& menu, QListWidget* list, std::function<void(bool)> showList,
+                                 QWidget* parent)
+    : QLineEdit(parent), menu_(menu), list_(list), showList_(std::move(showList))
+{
+    setObjectName(QStringLiteral("UnitFinder"));
+    setPlaceholderText(tr("Find a unit or a quantity, e.g. 3 ft (Ctrl+F)"));
+    setAccessibleName(tr("Find a unit"));
+    setClearButtonEnabled(true);
+    list_->setObjectName(QStringLiteral("UnitMatches"));
+    list_->setAccessibleName(tr("Matching units"));
+    connect(this, &QLineEdit::textChanged, this, [this] { refresh(); });
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { openMatch(list_->row(item)); });
+    connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { openMatch(list_->row(item)); });
+}
+
+void UnitFinderField::refresh()
+{
+    const FinderQuery query = splitQuery(text().toStdString(), QtField::decimalSeparator());
+    number_ = query.number;
+    matches_ = findUnits(query.unit, kShownMatches);
+    list_->clear();
+    const QString prefix = number_.empty() ? QString() : QString::fromStdString(number_) + QLatin1Char(' ');
+    for (const UnitMatch& m : matches_)
+        list_->addItem(prefix + QString::fromStdString(m.text));
+    if (matches_.empty() && !text().trimmed().isEmpty()) {
+        auto* none = new QListWidgetItem(tr("No unit is called “%1”").arg(QString::fromStdString(query.unit)));
+        none->setFlags(Qt::NoItemFlags);
+        list_->addItem(none);
+    }
+    list_->setCurrentRow(matches_.empty() ? -1 : 0);
+    showList_(!text().trimmed().isEmpty());
+}
+
+bool UnitFinderField::openMatch(int row)
+{
+    if (row < 0 || row >= static_cast<int>(matches_.size())) {
+        QApplication::beep();
+        return false;
+    }
+    const UnitMatch match = matches_[row];
+    const std::string number = number_;
+    // The search is done: the menu shows its buttons again.
+    clear();
+    menu_.openUnit(*match.unit, number, QtField::decimalSeparator());
+    return true;
+}
+
+void UnitFinderField::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        if (list_->count() > 0) {
+            const int step = event->key() == Qt::Key_Down ? 1 : -1;
+            const int row = std::clamp(list_->currentRow() + step, 0, static_cast<int>(matches_.size()) - 1);
+            list_->setCurrentRow(row);
+            return;
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!text().trimmed().isEmpty()) {
+            openMatch(list_->currentRow());
+            return;
+        }
+        break;
+    case Qt::Key_Escape:
+        // The first Escape ends the search; the next one is the window's.
+        if (!text().isEmpty()) {
+            clear();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,150 @@
+// The main menu's finder: what a typed text matches, and what opening a
+// match does to its window.
+#include "app/application.h"
+#include "app/unit_finder.h"
+#include "app/window_registry.h"
+#include "headless/headless_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+using namespace ambrel;
+
+namespace {
+
+struct FirstMatch {
+    const char* typed;
+    const char* window;
+    const char* outlet;
+    const char* text;  // as the list shows it
+};
+
+class FinderMatches : public ::testing::TestWithParam<FirstMatch> {};
+
+TEST_P(FinderMatches, TheBestMatchIsTheUnitMeant)
+{
+    const FirstMatch& c = GetParam();
+    const std::vector<UnitMatch> found = findUnits(c.typed);
+    ASSERT_FALSE(found.empty()) << c.typed;
+    EXPECT_STREQ(found[0].unit->window, c.window) << c.typed;
+    EXPECT_STREQ(found[0].unit->outlet, c.outlet) << c.typed;
+    EXPECT_EQ(found[0].text, c.text) << c.typed;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ByNameSymbolAliasAndBeginning, FinderMatches,
+    ::testing::Values(FirstMatch{"furlong", "length", "FurlongField", "furlong \u2014 Length"},
+                      FirstMatch{"slug", "weight", "AVslug", "slug \u2014 Weight"},
+                      // A symbol, letter for letter.
+                      FirstMatch{"ft", "length", "FeetField", "foot \u2014 Length"},
+                      FirstMatch{"kg", "weight", "Mkilogram", "kilogram \u2014 Weight"},
+                      // An alias, and a plural of the name.
+                      FirstMatch{"perch", "length", "RodField", "rod \u2014 Length"},
+                      FirstMatch{"Furlongs", "length", "FurlongField", "furlong \u2014 Length"},
+                      // The beginning of a name, while it is being typed.
+                      FirstMatch{"furl", "length", "FurlongField", "furlong \u2014 Length"},
+                      // A unit that needs the window's other setting.
+                      FirstMatch{"kilobyte", "computing", "KilobyteField", "kilobyte \u2014 Computing"}));
+
+TEST(Finder, ExactMatchesComeBeforeNamesThatMerelyBeginSo)
+{
+    // "mile" is a unit of its own and the start of "nautical mile"'s word.
+    const std::vector<UnitMatch> found = findUnits("mile");
+    ASSERT_GE(found.size(), 2u);
+    EXPECT_STREQ(found[0].unit->outlet, "MilesField");
+    bool nautical = false;
+    for (const UnitMatch& m : found)
+        nautical = nautical || std::string(m.unit->outlet) == "NauticalMileField";
+    EXPECT_TRUE(nautical);
+}
+
+TEST(Finder, TextThatNamesNoUnitFindsNothing)
+{
+    EXPECT_TRUE(findUnits("").empty());
+    EXPECT_TRUE(findUnits("   ").empty());
+    EXPECT_TRUE(findUnits("zzzq").empty());
+    EXPECT_TRUE(findUnits(std::string(5000, 'm')).empty());
+    EXPECT_LE(findUnits("m", 5).size(), 5u);
+}
+
+TEST(Finder, AQuantitySplitsIntoItsNumberAndUnit)
+{
+    struct Case {
+        const char* typed;
+        char separator;
+        const char* number;
+        const char* unit;
+    } cases[] = {
+        {"3 furlong", '.', "3", "furlong"},     {"  2.5   ft ", '.', "2.5", "ft"},
+        {"2,5 ft", ',', "2,5", "ft"},            {"1e3 m", '.', "1e3", "m"},
+        {"furlong", '.', "", "furlong"},         {"3", '.', "", "3"},
+        {"square foot", '.', "", "square foot"}, {"nan ft", '.', "", "nan ft"},
+    };
+    for (const Case& c : cases) {
+        const FinderQuery q = splitQuery(c.typed, c.separator);
+        EXPECT_EQ(q.number, c.number) << c.typed;
+        EXPECT_EQ(q.unit, c.unit) << c.typed;
+    }
+}
+
+struct Menu {
+    HeadlessPlatform platform;
+    Application app{platform};
+    MenuObject& menu = app.menu();
+    Menu() { menu.parts().accuracyField->setIntValue(4); }
+};
+
+TEST(Finder, OpeningAMatchOpensItsWindowAtThatField)
+{
+    Menu m;
+    const UnitMatch match = findUnits("furlong")[0];
+    EXPECT_TRUE(m.menu.openUnit(*match.unit).accepted);
+    WindowController& length = *m.app.controller("LenghtObject");
+    EXPECT_TRUE(length.parts().window->isVisible());
+    EXPECT_TRUE(m.menu.opened("LenghtObject"));
+    // The imperial box has the furlong selected.
+    const FieldPlan& field = length.plan().fields[length.fieldIndex("FurlongField")];
+    EXPECT_EQ(length.parts().boxes[field.box]->selectedTag(), field.tag);
+}
+
+TEST(Finder, ATypedQuantityIsEnteredIntoTheField)
+{
+    Menu m;
+    const FinderQuery q = splitQuery("3 furlong");
+    EXPECT_TRUE(m.menu.openUnit(*findUnits(q.unit)[0].unit, q.number).accepted);
+    WindowController& length = *m.app.controller("LenghtObject");
+    EXPECT_EQ(length.field("FurlongField")->doubleValue(), 3);
+    // Converted as an entry there would be: 3 × 201.168 metres.
+    EXPECT_EQ(length.field("MetersField")->doubleValue(), 3 * 201.168);
+}
+
+TEST(Finder, AUnitOfTheOtherSettingSwitchesTheWindowFirst)
+{
+    Menu m;
+    const FinderQuery q = splitQuery("1 kilobyte");
+    EXPECT_TRUE(m.menu.openUnit(*findUnits(q.unit)[0].unit, q.number).accepted);
+    WindowController& computing = *m.app.controller("ComputingObject");
+    EXPECT_EQ(computing.choice("BaseRadioSelection")->selectedTag(), 1);
+    EXPECT_EQ(computing.field("ByteField")->doubleValue(), 1000);
+}
+
+// Every window is called the same on its button, its title bar and its notes.
+TEST(WindowTitles, ButtonTitleBarAndNotesAgree)
+{
+    HeadlessPlatform platform;
+    for (const auto& file : std::filesystem::directory_iterator(AMBREL_SOURCE_DIR "/resources/notebooks"))
+        platform.resources()[file.path().stem().string() + ".rtfd"] = file.path().string();
+    Application app(platform);
+    for (const WindowEntry& entry : windowRegistry()) {
+        WindowController& window = *app.controller(entry.className);
+        EXPECT_EQ(windowTitle(entry), window.plan().title) << entry.cliName;
+        for (const char* action : {"ShowNotebook:", "ShowNoteBook:"})
+            if (window.responds(action))
+                window.perform(action);
+        EXPECT_EQ(platform.notebookWindow()->title(), window.plan().title + " \u2014 Notes") << entry.cliName;
+    }
+}
+
+}  // namespace
