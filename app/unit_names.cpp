@@ -470,17 +470,20 @@ UnitSpelling matchUnit(std::string_view typed, std::string_view window)
         return {};
     if (const UnitName* u = findUnit(typed, window))
         return scaled(u, 0);
-    // Other ways of writing one of the tables' own spellings.
-    std::vector<std::string> forms = {plainPowers(typed)};
-    if (const std::optional<std::string> rate = rateSymbol(forms.front()))
+    // Other ways of writing one of the tables' own spellings; the text as
+    // typed comes first, and was tried above.
+    std::vector<std::string> forms = {std::string(typed)};
+    if (std::string powers = plainPowers(typed); powers != typed)
+        forms.push_back(std::move(powers));
+    if (const std::optional<std::string> rate = rateSymbol(forms.back()))
         forms.push_back(*rate);
     const std::string n = normalizeUnitName(typed);
     for (const char* region : {"uk ", "british ", "imperial ", "imp "})
         if (startsWith(n, region))
             for (const char* as : {"imperial ", "imp "})
                 forms.push_back(as + n.substr(std::strlen(region)));
-    for (const std::string& form : forms)
-        if (const UnitName* u = findUnit(form, window))
+    for (std::size_t i = 1; i < forms.size(); ++i)
+        if (const UnitName* u = findUnit(forms[i], window))
             return scaled(u, 0);
     if (UnitSpelling m = dataSize(typed, window); m.unit)
         return m;

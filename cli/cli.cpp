@@ -508,16 +508,20 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
     UnitPick sumUnit = last.to ? *last.to : from;
     if (!last.to)
         sumUnit.multiply = sumUnit.divide = 1;
+    // One window does it all: each conversion enters its amount afresh, so
+    // none depends on the one before.
+    Session session(*from.window, kDefaultCliAccuracy, opt.exact);
     double total = 0;
     for (std::size_t i = 0; i < terms.size(); ++i) {
-        Session scratch(*from.window, kDefaultCliAccuracy, opt.exact);
-        const double value = convertIn(scratch, units[i], terms[i].value, sumUnit);
+        const double value = convertIn(session, units[i], terms[i].value, sumUnit);
         total = i == 0 ? value : total + value;
     }
-    Session session(*from.window, kDefaultCliAccuracy, opt.exact);
     const int index = session.controller->fieldIndex(sumUnit.outlet);
-    applySetting(session, sumUnit.setting);
-    carry(session, index, total * sumUnit.multiply / sumUnit.divide);
+    if (terms.size() > 1 || !last.to) {
+        // The window shows the sum (the table form prints every cell).
+        applySetting(session, sumUnit.setting);
+        carry(session, index, total * sumUnit.multiply / sumUnit.divide);
+    }
     if (!last.to) {
         if (opt.json)
             printJson(session, out, {}, opt.digits);
