@@ -166,7 +166,7 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     const auto send = [&menu](const char* action) { return [&menu, action] { menu.perform(action); }; };
     QMenu* file = menuBar()->addMenu(tr("Am&brel"));
     file->addAction(tr("&About Ambrel"), this, send("MoreInfo:"));
-    file->addAction(tr("&Licence and warranty"), this, send("WarrantyInfo:"));
+    file->addAction(tr("&License and warranty"), this, send("WarrantyInfo:"));
     file->addAction(tr("&Home page"), this, send("displayOrlune:"));
     file->addSeparator();
     // Print is for the window the person was working in before coming here.
@@ -191,7 +191,7 @@ QWidget* MainMenuWindow::printTarget() const
 void MainMenuWindow::noteActiveWindow()
 {
     QWidget* active = QApplication::activeWindow();
-    if (active && active != this && active->isWindow() && !active->property("centred").toBool() &&
+    if (active && active != this && active->isWindow() && !active->property("centered").toBool() &&
         !qobject_cast<QMenu*>(active))
         lastWindow_ = active;
     print_->setEnabled(printTarget() != nullptr);
@@ -264,7 +264,7 @@ QWidget* makeInfoPanel(Controller& menu)
     auto* panel = new InfoPanel(menu);
     panel->setObjectName(QStringLiteral("InfoPanel"));
     // It always shows in the middle of the screen, and is not remembered.
-    panel->setProperty("centred", true);
+    panel->setProperty("centered", true);
     panel->setWindowTitle(QStringLiteral("Ambrel"));
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(32, 24, 32, 24);

@@ -60,7 +60,7 @@ void QtWindow::center()
 {
     if (!widget_)
         return;
-    if (placer_ && !widget_->property("centred").toBool()) {
+    if (placer_ && !widget_->property("centered").toBool()) {
         placer_->place(widget_);
         return;
     }
@@ -130,7 +130,7 @@ bool QtPlatform::PlacementKeeper::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Hide && watched->isWidgetType()) {
         auto* window = static_cast<QWidget*>(watched);
-        if (window->isWindow() && !window->property("centred").toBool())
+        if (window->isWindow() && !window->property("centered").toBool())
             placer_.remember(window);
     }
     return false;

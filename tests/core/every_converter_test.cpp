@@ -1,14 +1,17 @@
 // What every converter window shares, driven by the registry so that a new
-// window is covered by one line here: the field it opens on, and the bounds
-// of its boxes.
+// window is covered by one line here: the field it opens on, the bounds of
+// its boxes, and what a box does when no field in it counts as edited.
 #include "app/window_registry.h"
 #include "framework/converter_window.h"
+#include "framework/entry.h"
+#include "framework/number_text.h"
 #include "headless/headless_platform.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 using namespace ambrel;
 
@@ -33,10 +36,11 @@ struct Converter {
     std::unique_ptr<WindowController> controller = entry.make(platform);
     ConverterWindow& window = dynamic_cast<ConverterWindow&>(*controller);
 
-    explicit Converter(const WindowEntry& e) : entry(e)
+    explicit Converter(const WindowEntry& e, bool distinct = false) : entry(e)
     {
+        double v = 3;
         for (Field* f : window.parts().fields)
-            f->setDoubleValue(3);
+            f->setDoubleValue(distinct ? v += 1.25 : v);
         platform.events().clear();
     }
 
@@ -46,6 +50,21 @@ struct Converter {
         for (const Event& e : platform.events().events())
             n += e.kind == "write" && e.target == outlet;
         return n;
+    }
+    std::vector<std::string> writes() const
+    {
+        std::vector<std::string> out;
+        for (const Event& e : platform.events().events())
+            if (e.kind == "write")
+                out.push_back(e.target);
+        return out;
+    }
+    std::vector<double> values() const
+    {
+        std::vector<double> out;
+        for (Field* f : window.parts().fields)
+            out.push_back(f->doubleValue());
+        return out;
     }
     long baseWrites() const
     {
@@ -119,6 +138,32 @@ TEST(EveryConverter, BoxesHoldTheirUnitsAndNoMore)
             Converter c(e);
             c.window.calc(box);
             EXPECT_EQ(c.baseWrites(), 0) << e.cliName << " box " << box;
+        }
+    });
+}
+
+// A selection past a box's last unit names no edited field: the box is
+// converted as if its base had just been confirmed, every field but the base
+// rewritten from it, the one that last took an entry included.
+TEST(EveryConverter, NoEditedFieldConvertsFromTheBase)
+{
+    eachConverter([](const WindowEntry& e) {
+        Converter probe(e);
+        for (int box = 0; box < probe.window.boxCount(); ++box) {
+            SCOPED_TRACE(std::string(e.cliName) + " box " + std::to_string(box));
+            const char* base = probe.window.def().boxes[box].base;
+            Converter confirmed(e, true);
+            const int baseIndex = confirmed.window.fieldIndex(base);
+            ASSERT_TRUE(typeAndConfirm(confirmed.platform, confirmed.window, baseIndex,
+                                       formatExact(confirmed.window.field(base)->doubleValue()))
+                            .accepted);
+            Converter unnamed(e, true);
+            unnamed.window.parts().boxes[box]->selectCellWithTag(unnamed.window.boxRowCount(box));
+            unnamed.platform.events().clear();
+            unnamed.window.calc(box);
+            EXPECT_EQ(unnamed.writesTo(base), 0);
+            EXPECT_EQ(unnamed.writes(), confirmed.writes());
+            EXPECT_EQ(unnamed.values(), confirmed.values());
         }
     });
 }

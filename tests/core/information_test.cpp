@@ -2,7 +2,7 @@
 // every window's notebook action.
 #include "app/application.h"
 #include "app/window_registry.h"
-#include "framework/notebook.h"
+#include "app/unit_finder.h"
 #include "headless/headless_platform.h"
 
 #include <gtest/gtest.h>
@@ -59,32 +59,20 @@ TEST(InformationWindows, EachRequestLoadsTheFileAnewAndFailuresAreLogged)
     }
 }
 
+// Every window is called the same on its button, its title bar and its
+// notes, and its notebook action loads its own document.
 TEST(Documents, EveryWindowShowsItsOwnDocumentUnderItsName)
 {
-    struct Case {
-        const char* className;
-        const char* action;
-        const char* document;
-    } cases[] = {
-        {"LenghtObject", "ShowNotebook:", "Length"},         {"AreaObject", "ShowNotebook:", "Area"},
-        {"VelocityObject", "ShowNotebook:", "Velocity"},     {"PressureObject", "ShowNoteBook:", "Pressure"},
-        {"TempObject", "ShowNoteBook:", "Temperature"},      {"TimeObject", "ShowNotebook:", "Time"},
-        {"VolumeObject", "ShowNotebook:", "Volume"},         {"WeightObject", "ShowNotebook:", "Weight"},
-        {"PowerEnergyObject", "ShowNoteBook:", "PowerEnergy"}, {"MiscObject", "ShowNotebook:", "Misc"},
-        {"ComputingObject", "ShowNotebook:", "Computing"},   {"FileTransferCalc", "ShowNotebook:", "FileTransfer"},
-        {"FindXcalc", "ShowNotebook:", "FindxCalc"},         {"InterpolateCalc", "ShowNotebook:", "Interpolate"},
-        {"PowerWeightRatio", "ShowNoteBook:", "PowerWeightRatio"},
-    };
-    ASSERT_EQ(std::size(cases), windowRegistry().size());
-    for (const Case& c : cases) {
-        Menu m;
-        WindowController* window = m.app.controller(c.className);
-        ASSERT_NE(window, nullptr) << c.className;
-        ASSERT_TRUE(window->perform(c.action)) << c.className << " " << c.action;
-        EXPECT_EQ(m.platform.notebookWindow()->title(), notebookTitle(c.document)) << c.className;
+    Menu m;
+    for (const WindowEntry& entry : windowRegistry()) {
+        WindowController& window = *m.app.controller(entry.className);
+        EXPECT_EQ(windowTitle(entry), window.plan().title) << entry.cliName;
+        m.platform.events().clear();
+        ASSERT_TRUE(window.perform(window.responds("ShowNoteBook:") ? "ShowNoteBook:" : "ShowNotebook:"))
+            << entry.cliName;
+        EXPECT_EQ(m.platform.notebookWindow()->title(), window.plan().title + " \u2014 Notes") << entry.cliName;
         EXPECT_TRUE(m.platform.notebookWindow()->isVisible());
-        const auto loads = m.platform.events().ofKind("notebookLoad");
-        ASSERT_EQ(loads.size(), 1u) << c.className << ": no document " << c.document;
+        EXPECT_EQ(m.platform.events().ofKind("notebookLoad").size(), 1u) << entry.cliName << ": no document";
     }
 }
 

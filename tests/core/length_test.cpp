@@ -69,25 +69,6 @@ TEST(LengthModel, BoxSelectionIsRestoredAndOtherBoxesUntouched)
     EXPECT_EQ(last.value, 5);
 }
 
-// When no field counts as edited (box or tag out of range), every field but
-// the base is rewritten from it, the one just typed into included.
-TEST(LengthModel, NoEditedFieldRewritesAllButTheBase)
-{
-    const int cases[][2] = {{3, 1}, {-1, 1}, {1, 9}, {1, -1}};
-    for (const auto [box, tag] : cases) {
-        Rig<LenghtObject> rig;
-        rig.set("MetersField", 2);
-        rig.set("FeetField", 99);
-        if (box >= 0 && box < 3)
-            rig.select(box, tag);
-        rig.clear();
-        rig.window.Calc(box);
-        EXPECT_EQ(rig.writes().size(), 18u) << box << "/" << tag;
-        EXPECT_EQ(rig.wrote("MetersField"), 0);
-        EXPECT_EQ(rig.value("FeetField"), 2 * 3.281) << box << "/" << tag;
-    }
-}
-
 TEST(LengthModel, AccuracyChangesOnlyTheFormat)
 {
     Rig<LenghtObject> rig;

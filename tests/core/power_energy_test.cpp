@@ -66,14 +66,4 @@ TEST(PowerEnergyWindow, UnnamedFieldsAndBoxes)
     }
 }
 
-TEST(PowerEnergyWindow, OpensOnTheJoule)
-{
-    Rig<PowerEnergyObject> rig;
-    rig.window.parts().boxes[0]->selectCellWithTag(3);
-    rig.window.OpenPowerEnergyWindow();
-    EXPECT_EQ(rig.window.parts().boxes[1]->selectedTag(), 0);
-    EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 3);
-    EXPECT_TRUE(rig.window.responds("ShowNoteBook:"));
-}
-
 }  // namespace

@@ -26,9 +26,8 @@ AMBREL_ENTRY_TABLE(
     EntryCase{"NewtonSQmeter", "250", {{"KilopascalField", 0.25}, {"PascalField", 250}, {"MillibarField", 2.5}}},
     EntryCase{"PascalField", "1", {{"KilopascalField", 0.001}, {"NewtonSQmeter", 1}}});
 
-// With no edited field every field but the base is rewritten from it, the
-// typed field included; confirming the base writes the rest in table order.
-TEST(PressureWindow, ConfirmingTheBaseOrNoEditedFieldRewritesTheRest)
+// Confirming the base writes the rest in table order.
+TEST(PressureWindow, ConfirmingTheBaseRewritesTheRest)
 {
     Rig<PressureObject> rig;
     ASSERT_TRUE(rig.type("KilopascalField", "1"));
@@ -37,30 +36,14 @@ TEST(PressureWindow, ConfirmingTheBaseOrNoEditedFieldRewritesTheRest)
     EXPECT_EQ(writes.front(), "PascalField");
     EXPECT_EQ(writes[7], "NewtonSQmeter");
     EXPECT_EQ(writes.back(), "Torr");
-
-    const int cases[][2] = {{3, 0}, {0, 5}, {2, 7}};
-    for (const auto [box, tag] : cases) {
-        Rig<PressureObject> fresh;
-        fresh.set("KilopascalField", 1);
-        fresh.set("Torr", 9);
-        if (box < 3)
-            fresh.select(box, tag);
-        fresh.clear();
-        fresh.window.Calc(box);
-        EXPECT_EQ(fresh.writes().size(), 14u) << box;
-        EXPECT_EQ(fresh.value("Torr"), 7.500615050434135) << box;
-    }
+    EXPECT_EQ(rig.value("Torr"), 7.500615050434135);
 }
 
-TEST(PressureWindow, KeepsTheSelectionAndSpellsItsNotebookAction)
+TEST(PressureWindow, KeepsTheSelection)
 {
     Rig<PressureObject> rig;
     ASSERT_TRUE(rig.type("InchWater", "1"));
     EXPECT_EQ(rig.window.parts().boxes[2]->selectedTag(), 4);
-    EXPECT_TRUE(rig.window.responds("ShowNoteBook:"));
-    EXPECT_FALSE(rig.window.responds("ShowNotebook:"));
-    for (const char* action : {"MetricCalc:", "MercuryCalc:", "OtherCalc:"})
-        EXPECT_TRUE(rig.window.responds(action)) << action;
 }
 
 }  // namespace

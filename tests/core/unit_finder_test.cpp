@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 using namespace ambrel;
@@ -128,23 +127,6 @@ TEST(Finder, AUnitOfTheOtherSettingSwitchesTheWindowFirst)
     WindowController& computing = *m.app.controller("ComputingObject");
     EXPECT_EQ(computing.choice("BaseRadioSelection")->selectedTag(), 1);
     EXPECT_EQ(computing.field("ByteField")->doubleValue(), 1000);
-}
-
-// Every window is called the same on its button, its title bar and its notes.
-TEST(WindowTitles, ButtonTitleBarAndNotesAgree)
-{
-    HeadlessPlatform platform;
-    for (const auto& file : std::filesystem::directory_iterator(AMBREL_SOURCE_DIR "/resources/notebooks"))
-        platform.resources()[file.path().stem().string() + ".rtfd"] = file.path().string();
-    Application app(platform);
-    for (const WindowEntry& entry : windowRegistry()) {
-        WindowController& window = *app.controller(entry.className);
-        EXPECT_EQ(windowTitle(entry), window.plan().title) << entry.cliName;
-        for (const char* action : {"ShowNotebook:", "ShowNoteBook:"})
-            if (window.responds(action))
-                window.perform(action);
-        EXPECT_EQ(platform.notebookWindow()->title(), window.plan().title + " \u2014 Notes") << entry.cliName;
-    }
 }
 
 }  // namespace

@@ -72,27 +72,6 @@ TEST(VelocityWindow, CapsAreWrittenInTheirPlace)
     EXPECT_EQ(writes.back(), "LightSpeedField");
 }
 
-// With no edited field every field but the base is rewritten, the warp
-// field last, from the light-speed field.
-TEST(VelocityWindow, NoEditedFieldRewritesAllButTheBase)
-{
-    const int cases[][2] = {{3, 0}, {-1, 0}, {2, 4}};
-    for (const auto [box, tag] : cases) {
-        Rig<VelocityObject> rig;
-        rig.set("KiloHourField", 100);
-        rig.set("WarpSpeedField", 5);
-        if (box >= 0 && box < 3)
-            rig.select(box, tag);
-        rig.clear();
-        rig.window.Calc(box);
-        const auto writes = rig.writes();
-        ASSERT_EQ(writes.size(), 15u) << box;
-        EXPECT_EQ(writes.front(), "MeterSecField");
-        EXPECT_EQ(writes.back(), "WarpSpeedField");
-        EXPECT_EQ(rig.value("WarpSpeedField"), 0.007763597989476018) << box;
-    }
-}
-
 // The power function is unguarded: negative speeds give a warp that is not
 // a number, and a negative warp a base that is not a number.
 TEST(VelocityWindow, NegativeSpeedsGiveNotANumberWhereThePowerIsTaken)

@@ -7,7 +7,6 @@
 
 using namespace ambrel;
 using ambrel::testing::EntryCase;
-using ambrel::testing::Rig;
 
 namespace {
 
@@ -29,17 +28,5 @@ AMBREL_ENTRY_TABLE(
               "1",
               {{"Mliter", 0.25}, {"Mcooktablespoon", 12.5}, {"Icookcup", 1.056707131505089}}},
     EntryCase{"Icookcup", "1", {{"Mliter", 0.236584}, {"Mcookcup", 0.946336}, {"Mmilliiter", 236.58399999999997}}});
-
-TEST(VolumeWindow, KeepsTheIrregularNames)
-{
-    Rig<VolumeObject> rig;
-    EXPECT_EQ(rig.window.parts().fields.size(), 40u);
-    for (const char* outlet : {"Mmilliiter", "USfluidonce", "USfuilddram"})
-        EXPECT_NE(rig.window.field(outlet), nullptr) << outlet;
-    EXPECT_EQ(rig.window.plan().boxes[5].outlet, "Icookbox");
-    for (const char* action : {"CalcMetricLiquid:", "CalcMetricDry:", "CalcImperial:", "CalcUS:",
-                               "CalcCookingMetric:", "CalcCookingImperial:", "ShowNotebook:"})
-        EXPECT_TRUE(rig.window.responds(action)) << action;
-}
 
 }  // namespace
