@@ -10,19 +10,6 @@ namespace ambrel {
 
 namespace {
 
-template <class F>
-void eachPart(const char* list, F f)
-{
-    const std::string_view all = list ? list : "";
-    std::size_t start = 0;
-    while (start <= all.size()) {
-        const std::size_t bar = std::min(all.find('|', start), all.size());
-        if (bar > start)
-            f(all.substr(start, bar - start));
-        start = bar + 1;
-    }
-}
-
 bool startsWith(std::string_view text, std::string_view prefix)
 {
     return text.substr(0, prefix.size()) == prefix;
@@ -51,7 +38,7 @@ Rank rankOf(const UnitName& u, std::string_view raw, const std::string& wanted)
 {
     Rank best = None;
     const auto better = [&best](Rank r) { best = std::min(best, r); };
-    eachPart(u.symbols, [&](std::string_view s) {
+    eachName(u.symbols, [&](std::string_view s) {
         if (s == raw)
             better(Exact);
         else if (normalizeUnitName(s) == wanted)
@@ -71,7 +58,7 @@ Rank rankOf(const UnitName& u, std::string_view raw, const std::string& wanted)
                     better(Exact);
     };
     byName(u.name);
-    eachPart(u.aliases, byName);
+    eachName(u.aliases, byName);
     return best;
 }
 

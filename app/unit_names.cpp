@@ -47,20 +47,6 @@ void replaceAll(std::string& s, std::string_view from, std::string_view to)
         s.replace(at, from.size(), to);
 }
 
-// Calls `f` with each '|'-separated part of `list`.
-template <class F>
-void eachPart(const char* list, F f)
-{
-    const std::string_view all = list ? list : "";
-    std::size_t start = 0;
-    while (start <= all.size()) {
-        const std::size_t bar = std::min(all.find('|', start), all.size());
-        if (bar > start)
-            f(all.substr(start, bar - start));
-        start = bar + 1;
-    }
-}
-
 bool inWindow(const UnitName& u, std::string_view window)
 {
     return window.empty() || window == u.window;
@@ -173,7 +159,7 @@ const UnitName* findUnit(std::string_view typed, std::string_view window)
     for (const UnitName& u : allUnits()) {
         if (!inWindow(u, window))
             continue;
-        eachPart(u.symbols, [&](std::string_view s) { symbol = symbol || s == typed; });
+        eachName(u.symbols, [&](std::string_view s) { symbol = symbol || s == typed; });
         if (symbol)
             return &u;
     }
@@ -184,7 +170,7 @@ const UnitName* findUnit(std::string_view typed, std::string_view window)
         if (!inWindow(u, window))
             continue;
         bool named = namesMatch(u.name, wanted);
-        eachPart(u.aliases, [&](std::string_view a) { named = named || namesMatch(a, wanted); });
+        eachName(u.aliases, [&](std::string_view a) { named = named || namesMatch(a, wanted); });
         if (named)
             return &u;
     }
@@ -225,8 +211,8 @@ std::vector<std::string> closeUnitNames(std::string_view typed, std::string_view
         if (!inWindow(u, window))
             continue;
         consider(u.name, u);
-        eachPart(u.symbols, [&](std::string_view s) { consider(s, u); });
-        eachPart(u.aliases, [&](std::string_view a) { consider(a, u); });
+        eachName(u.symbols, [&](std::string_view s) { consider(s, u); });
+        eachName(u.aliases, [&](std::string_view a) { consider(a, u); });
     }
     std::stable_sort(found.begin(), found.end(),
                      [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
@@ -446,7 +432,7 @@ UnitSpelling anyCaseSymbol(std::string_view typed, std::string_view window)
     for (const UnitName& u : unitNames()) {
         if (!window.empty() && window != u.window)
             continue;
-        eachPart(u.symbols, [&](std::string_view s) {
+        eachName(u.symbols, [&](std::string_view s) {
             if (lowerAscii(s) == wanted && std::find(found.begin(), found.end(), &u) == found.end()) {
                 found.push_back(&u);
                 m.choices.push_back(std::string(s) + " (" + u.name + ")");

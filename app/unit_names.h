@@ -2,6 +2,7 @@
 // plurals, and the usual abbreviations, each naming one field of one window.
 #pragma once
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,6 +29,20 @@ struct UnitName {
 
 // Every entry, window by window in the menu's order.
 std::span<const UnitName> unitNames();
+
+// Calls `f` with each '|'-separated part of a row's `symbols` or `aliases`.
+template <class F>
+void eachName(const char* list, F f)
+{
+    const std::string_view all = list ? list : "";
+    std::size_t start = 0;
+    while (start <= all.size()) {
+        const std::size_t bar = std::min(all.find('|', start), all.size());
+        if (bar > start)
+            f(all.substr(start, bar - start));
+        start = bar + 1;
+    }
+}
 
 // The unit `typed` names, searched in `window` only when that is given;
 // null if none. Symbols are tried first, then names.

@@ -1,5 +1,6 @@
 // The friendly forms with quantities: arithmetic, amounts side by side,
 // spellings, digits, and what is echoed when something is refused.
+#include "cli_support.h"
 #include "cli/cli.h"
 
 #include <gtest/gtest.h>
@@ -9,21 +10,10 @@
 #include <vector>
 
 using namespace ambrel;
+using ambrel::testing::CliRun;
+using ambrel::testing::run;
 
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(CliQuantity, ArithmeticMixedUnitsAndSpellingsConvert)
 {

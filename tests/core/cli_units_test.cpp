@@ -1,5 +1,6 @@
 // The command line's contract (exact numbers, exit codes, refusals) and its
 // friendly forms: unit names, the two-unit form, JSON, listings.
+#include "cli_support.h"
 #include "app/window_registry.h"
 #include "cli/cli.h"
 #include "cli/json.h"
@@ -16,21 +17,10 @@
 #include <vector>
 
 using namespace ambrel;
+using ambrel::testing::CliRun;
+using ambrel::testing::run;
 
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 template <class F>
 void eachListed(std::string_view rest, F f)
