@@ -1,21 +1,51 @@
 // The start-up and memory floor for the desktop program: a bare Qt Widgets
-// program that shows one window of forty labelled fields.
+// program that shows one window of forty labelled fields. Given counts
+// (EDITS:LABELS ...), it instead opens one top-level window of that many
+// line edits and labels for each, the like-for-like floor for every window
+// left open.
 #include "qt/quit_when_shown.h"
 
 #include <QApplication>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QWidget>
+#include <memory>
+#include <vector>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    ambrel::QuitWhenShown quit;
-    app.installEventFilter(&quit);
-    QWidget window;
-    auto* form = new QFormLayout(&window);
-    for (int i = 0; i < 40; ++i)
-        form->addRow(QStringLiteral("unit %1").arg(i), new QLineEdit(QStringLiteral("0.0000")));
-    window.show();
+    const QStringList counts = QCoreApplication::arguments().mid(1);
+    if (counts.isEmpty()) {
+        ambrel::QuitWhenShown quit;
+        app.installEventFilter(&quit);
+        QWidget window;
+        auto* form = new QFormLayout(&window);
+        for (int i = 0; i < 40; ++i)
+            form->addRow(QStringLiteral("unit %1").arg(i), new QLineEdit(QStringLiteral("0.0000")));
+        window.show();
+        return app.exec();
+    }
+    std::vector<std::unique_ptr<QWidget>> windows;
+    for (const QString& count : counts) {
+        const int edits = count.section(QLatin1Char(':'), 0, 0).toInt();
+        const int labels = count.section(QLatin1Char(':'), 1, 1).toInt();
+        auto& window = windows.emplace_back(std::make_unique<QWidget>());
+        auto* form = new QFormLayout(window.get());
+        for (int i = 0; i < std::max(edits, labels); ++i) {
+            QWidget* edit = i < edits ? new QLineEdit(QStringLiteral("0.0000")) : nullptr;
+            if (i < labels && edit)
+                form->addRow(QStringLiteral("unit %1").arg(i), edit);
+            else if (edit)
+                form->addRow(edit);
+            else
+                form->addRow(new QLabel(QStringLiteral("unit %1").arg(i)));
+        }
+        window->show();
+        QApplication::processEvents();
+    }
+    QTimer::singleShot(300, &app, &QCoreApplication::quit);
     return app.exec();
 }
