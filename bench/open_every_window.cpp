@@ -2,7 +2,8 @@
 // as the program does, opens each converter through the menu and each
 // calculator from its window, lets them paint, and exits. With
 // AMBREL_COUNT_WIDGETS set it prints, for each window left open, its numbers
-// of line edits and labels (EDITS:LABELS), for the like-for-like floor.
+// of line edits and labels and its size (EDITS:LABELS:WIDTHxHEIGHT), for the
+// like-for-like floor: a window's backing store grows with its size.
 #include "app/application.h"
 #include "app/window_registry.h"
 #include "qt/qt_platform.h"
@@ -40,8 +41,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("AMBREL_COUNT_WIDGETS")) {
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->isVisible())
-                std::printf("%lld:%lld\n", static_cast<long long>(top->findChildren<QLineEdit*>().size()),
-                            static_cast<long long>(top->findChildren<QLabel*>().size()));
+                std::printf("%lld:%lld:%dx%d\n", static_cast<long long>(top->findChildren<QLineEdit*>().size()),
+                            static_cast<long long>(top->findChildren<QLabel*>().size()), top->width(), top->height());
         return 0;
     }
     QTimer::singleShot(300, &app, &QCoreApplication::quit);
