@@ -1,12 +1,18 @@
 // The desktop program's memory after opening every window once: launches
 // as the program does, opens each converter through the menu and each
-// calculator from its window, lets them paint, and exits.
+// calculator from its window, lets them paint, and exits. With
+// AMBREL_COUNT_WIDGETS set it prints, for each window left open, its numbers
+// of line edits and labels and its size (EDITS:LABELS:WIDTHxHEIGHT), for the
+// like-for-like floor: a window's backing store grows with its size.
 #include "app/application.h"
 #include "app/window_registry.h"
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -31,6 +37,13 @@ int main(int argc, char** argv)
             window->parts().window->performClose();
             QApplication::processEvents();
         }
+    }
+    if (qEnvironmentVariableIsSet("AMBREL_COUNT_WIDGETS")) {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible())
+                std::printf("%lld:%lld:%dx%d\n", static_cast<long long>(top->findChildren<QLineEdit*>().size()),
+                            static_cast<long long>(top->findChildren<QLabel*>().size()), top->width(), top->height());
+        return 0;
     }
     QTimer::singleShot(300, &app, &QCoreApplication::quit);
     return app.exec();

@@ -217,7 +217,14 @@ bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
     QFile file(resourceDir() + QStringLiteral("/ui/") + toQString(name) + QStringLiteral(".ui"));
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    // Our interface files use Qt's own widgets only, but a loader loads every
+    // installed Designer plugin as it is made (Qt Quick's among them), which
+    // costs more than the window itself: it is made with no plugin paths.
+    const QStringList libraryPaths = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
     QUiLoader loader;
+    QCoreApplication::setLibraryPaths(libraryPaths);
+    loader.clearPluginPaths();
     QWidget* top = loader.load(&file);
     if (!top)
         return false;
