@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program on one platform: the application controller and one
 // controller per window, connected the way the menu expects.
 #pragma once

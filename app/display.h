@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a desktop session is there to show windows in. Checked before Qt
 // starts, since Qt aborts when it finds no display.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's finder side: opening the window of a unit a person named, with
 // that unit's field selected and, if they gave one, their number in it.
 #include "app/menu_object.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's information side: windows loaded from interface files, the
 // notebook and summary documents, printing and the home page.
 #include "app/menu_object.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application controller: launch, the accuracy preference and the menu
 // that opens the converter windows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/unit_finder.h"
 
 #include "app/window_registry.h"

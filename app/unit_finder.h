@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu's finder: which units a typed text names, across every
 // window, and the quantity it may carry ("3 furlong").
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names a person types for units, on the command line and in the finder: full names, their
 // plurals, and the usual abbreviations, each naming one field of one window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window the program has, each declared once with its window (its
 // WindowIdentity); the menu, its buttons, the accuracy broadcast and the
 // command line's window list all come from here.

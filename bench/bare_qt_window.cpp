@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up and memory floor for the desktop program: a bare Qt Widgets
 // program that shows one window of forty labelled fields. Given counts
 // (EDITS:LABELS:WIDTHxHEIGHT ...), it instead opens one top-level window of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the batch mode: what `ambrel batch length FeetField --to
 // MetersField` does with nothing else. Reads one number a line in large
 // blocks, multiplies it once and writes its shortest round-trip form.

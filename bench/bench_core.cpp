@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the core: one conversion on headless cells, against the floor of
 // the same formulas applied to plain doubles.
 #include "converters/length.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry latency on the desktop platform, offscreen: Enter in a field until
 // every field shows its new text and the changed cells have been repainted,
 // against the floor of writing the same number of formatted numbers into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's memory after opening every window once: launches
 // as the program does, opens each converter through the menu and each
 // calculator from its window, lets them paint, and exits. With

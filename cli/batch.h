@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stream mode for scripts: one number per input line, one line out per input.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line front end: runs windows on the headless platform.
 #pragma once
 

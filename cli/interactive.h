@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interactive mode: a prompt that converts a quantity per line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The little JSON the command line writes: strings and numbers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `ambrel`: with arguments, the command line on the headless core; without,
 // hands over to the desktop program, so the command line never loads Qt.
 #include "app/display.h"

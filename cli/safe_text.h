@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text a person typed, made safe to echo on a terminal.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window run on the headless platform for the friendly forms and batch,
 // and the units a person names in it.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in the build folder makes ambrel_<version>_amd64.deb.
 # Configure with -DCMAKE_INSTALL_PREFIX=/usr for a package: the prefix is built
 # into the metainfo's screenshot paths and the desktop program's fallback

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "computing/computing.h"
 
 namespace ambrel {
@@ -7,9 +8,11 @@ using table::v;
 
 namespace {
 
+// clang-format off
 constexpr BoxDef kBoxes[] = {
     {"FieldBox", "Data sizes", "Calc:", "ByteField"},
 };
+// clang-format on
 
 // The units under each prefix system need its choice first. Shared words:
 // KB names nothing, as the kilobyte is kB (1000 bytes) and the kibibyte KiB
@@ -20,6 +23,7 @@ constexpr const char* kDecimal = "BaseRadioSelection=1";
 
 // The binary factors out of the base are exact powers of two (2^-10 to
 // 2^-40), written out so that no reciprocal is computed at run time.
+// clang-format off
 constexpr UnitRow kBinaryRows[] = {
     {.box = 0, .outlet = "BitField", .unit = "bit", .symbols = "b",
      .into = v.mul(0.125), .out = b.mul(8)},
@@ -39,9 +43,11 @@ constexpr UnitRow kBinaryRows[] = {
     {.box = 0, .outlet = "TerabyteField", .unit = "tebibyte", .symbols = "TiB", .setting = kBinary,
      .into = v.mul(1099511627776), .out = b.mul(0.0000000000009094947017729282379150390625)},
 };
+// clang-format on
 
 // Out of the base the decimal prefixes divide; multiplying by 0.001 and the
 // like would give other doubles.
+// clang-format off
 constexpr UnitRow kDecimalRows[] = {
     {.box = 0, .outlet = "BitField", .unit = "bit",
      .into = v.mul(0.125), .out = b.mul(8)},
@@ -61,6 +67,7 @@ constexpr UnitRow kDecimalRows[] = {
     {.box = 0, .outlet = "TerabyteField", .unit = "terabyte", .symbols = "TB", .setting = kDecimal,
      .into = v.mul(1000000000000), .out = b.div(1000000000000)},
 };
+// clang-format on
 static_assert(wellFormedTable(kBoxes, kBinaryRows));
 static_assert(sameShape(kBinaryRows, kDecimalRows));
 

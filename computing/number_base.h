@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One 32-bit integer as text in binary, octal, decimal and hexadecimal: the
 // strict reader for what a person types and the writer for what the number
 // base cells show. No Qt here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/area.h"
 
 namespace ambrel {
@@ -7,10 +8,12 @@ using table::v;
 
 namespace {
 
+// clang-format off
 constexpr BoxDef kBoxes[] = {
     {"MetricBox", "Metric", "CalcMetric:", "SqMeter"},
     {"ImperialBox", "Imperial", "CalcImperial:", "SqMeter"},
 };
+// clang-format on
 
 // Exact sizes in square meters, from the international foot.
 constexpr ExactNumber ft = 0.3048_x;
@@ -19,6 +22,7 @@ constexpr ExactNumber ft2 = ft * ft;
 // The square rod and the acre come out through the square foot, but the acre
 // goes in with a rounded factor of its own; the square inch, yard, rood and
 // mile use rounded factors that are not reciprocals of each other.
+// clang-format off
 constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "SqMillimeter", .unit = "square millimeter", .symbols = "mm2|mm²|sq mm",
      .into = v.div(1000000), .out = b.mul(1000000), .exact = AMBREL_SIZE(1_x / 1000000)},
@@ -51,6 +55,7 @@ constexpr UnitRow kRows[] = {
      .into = v.mul(2.59).mul(1000000), .out = b.div(1000000).mul(0.3861),
      .exact = AMBREL_SIZE(5280 * 5280 * ft2)},
 };
+// clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace

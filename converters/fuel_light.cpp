@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/fuel_light.h"
 
 namespace ambrel {
@@ -7,11 +8,13 @@ using table::v;
 
 namespace {
 
+// clang-format off
 constexpr BoxDef kBoxes[] = {
     {"FuelEfficBox", "Fuel efficiency", "CalcFuelEfficency:", "KiloLiterfField"},
     {"IlluminanceBox", "Illuminance", "CalcIlluminance:", "LuxField"},
     {"LuminanceBox", "Luminance", "CalcLumiance:", "CandSqMeterField"},
 };
+// clang-format on
 
 // Exact sizes in kilometers per liter, lux and candelas per square meter.
 constexpr ExactNumber mi = 1.609344_x;  // in kilometers
@@ -25,6 +28,7 @@ constexpr ExactNumber in2 = 0.0254_x * 0.0254_x;
 // One factor, 0.4251437 km/l per mpg, serves both ways; volume per distance
 // is a reciprocal, so 0 gives an infinite result. The light units come out
 // through rounded factors of their own, not the reciprocals of those in.
+// clang-format off
 constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "KiloLiterfField", .unit = "kilometer per liter", .symbols = "km/l|km/L",
      .aliases = "kmpl",
@@ -61,6 +65,7 @@ constexpr UnitRow kRows[] = {
      .into = v.mul(3183.099), .out = b.mul(0.00031415925),
      .exact = AMBREL_SIZE(10000 / ExactNumber::pi())},
 };
+// clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/length.h"
 
 namespace ambrel {
@@ -7,11 +8,13 @@ using table::v;
 
 namespace {
 
+// clang-format off
 constexpr BoxDef kBoxes[] = {
     {"MetricBox", "Metric", "MetricCalc:", "MetersField"},
     {"ImperialBox", "Imperial and nautical", "ImperialCalc:", "MetersField"},
     {"AstroBox", "Astronomical", "AstroCalc:", "MetersField"},
 };
+// clang-format on
 
 // Exact sizes in meters: the international yard and pound of 1959, the
 // IAU's astronomical unit of 2012, the light year of the Julian year.
@@ -24,6 +27,7 @@ constexpr ExactNumber c = 299792458_x;
 // Out of the base, most imperial units use rounded factors of their own
 // rather than the reciprocal of the factor in; the astronomical unit comes
 // out through the light year.
+// clang-format off
 constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "MillimetersField", .unit = "millimeter", .symbols = "mm",
      .into = v.div(1000), .out = b.mul(1000), .exact = AMBREL_SIZE(1_x / 1000)},
@@ -68,6 +72,7 @@ constexpr UnitRow kRows[] = {
      .into = v.mul(149613400000), .out = b.div(1000).div(9458000000000).mul(63216.2627144),
      .exact = AMBREL_SIZE(au)},
 };
+// clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace

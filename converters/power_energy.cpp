@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/power_energy.h"
 
 namespace ambrel {
@@ -7,10 +8,12 @@ using table::v;
 
 namespace {
 
+// clang-format off
 constexpr BoxDef kBoxes[] = {
     {"PowerBox", "Power", "CalcPower:", "Pwatt"},
     {"EnergyBox", "Energy", "CalcEnergy:", "Ejoule"},
 };
+// clang-format on
 
 // Exact sizes in watts and joules: the International Table BTU, the
 // thermochemical calorie, the foot-pound-force of the international foot
@@ -25,6 +28,7 @@ constexpr ExactNumber ftlbf = 0.3048_x * 0.45359237_x * 9.80665_x;
 // Watts or joules per unit, multiplied in and divided out. The watt-hour
 // goes through two steps of 60; the watt-second and newton-meter are the
 // joule itself.
+// clang-format off
 constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "Pwatt", .unit = "watt", .symbols = "W",
      .exact = AMBREL_SIZE(1_x)},
@@ -93,6 +97,7 @@ constexpr UnitRow kRows[] = {
      .symbols = "ft·lbf|ft-lbf|ftlbf|ft lbf", .aliases = "foot-pound",
      .into = v.mul(1.355818), .out = b.div(1.355818), .exact = AMBREL_SIZE(ftlbf)},
 };
+// clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/pressure.h"
 
 namespace ambrel {
@@ -7,11 +8,13 @@ using table::v;
 
 namespace {
 
+// clang-format off
 constexpr BoxDef kBoxes[] = {
     {"MetricBox", "Metric", "MetricCalc:", "KilopascalField"},
     {"MercuryBox", "Mercury column", "MercuryCalc:", "KilopascalField"},
     {"OtherBox", "Other", "OtherCalc:", "KilopascalField"},
 };
+// clang-format on
 
 // Exact sizes in kilopascals. Columns of mercury and water are the
 // conventional ones: 13595.1 kg/m³ and 1000 kg/m³ under standard gravity.
@@ -27,6 +30,7 @@ constexpr ExactNumber lbf = 0.45359237_x * g / 1000;  // in kilonewtons
 // millibar comes out through ÷ 0.1 and the megapascal goes in by way of the
 // pascal. A newton per square meter is a pascal. The millimeter of mercury
 // and the torr share one constant.
+// clang-format off
 constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "PascalField", .unit = "pascal", .symbols = "Pa",
      .into = v.div(1000), .out = b.mul(1000), .exact = AMBREL_SIZE(1_x / 1000)},
@@ -66,6 +70,7 @@ constexpr UnitRow kRows[] = {
     {.box = 2, .outlet = "Torr", .unit = "torr",
      .into = v.mul(0.1333224), .out = b.div(0.1333224), .exact = AMBREL_SIZE(101.325_x / 760)},
 };
+// clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace

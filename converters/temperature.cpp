@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/temperature.h"
 
 namespace ambrel {
@@ -7,9 +8,11 @@ using table::v;
 
 namespace {
 
+// clang-format off
 constexpr BoxDef kBoxes[] = {
     {"FieldBox", "Temperature", "Calc:", "CelsiusField"},
 };
+// clang-format on
 
 constexpr int kCelsiusRow = 0;
 constexpr int kFahrenheitRow = 1;
@@ -23,6 +26,7 @@ constexpr ExactNumber f = 5_x / 9;  // a Fahrenheit degree
 //
 // b × 1.8 + 32 is one fused multiply-add. Kelvin is offset by 273 and
 // Rankine by 459.69 from Fahrenheit, so the two absolute scales disagree.
+// clang-format off
 constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "CelsiusField", .unit = "degree Celsius", .symbols = "C|c|°C|degC|℃",
      .aliases = "celsius|centigrade",
@@ -38,6 +42,7 @@ constexpr UnitRow kRows[] = {
      .into = v.sub(459.69).sub(32).div(1.8), .out = b.fma(1.8, 32).add(459.69),
      .exact = offsetSize(f, -(459.67_x + 32) * f, "(°R - 459.67 - 32) * 5/9 °C")},
 };
+// clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/time.h"
 
 namespace ambrel {
@@ -7,9 +8,11 @@ using table::v;
 
 namespace {
 
+// clang-format off
 constexpr BoxDef kBoxes[] = {
     {"FieldBox", "Time", "Calc:", "HourField"},
 };
+// clang-format on
 
 // Exact sizes in hours; the year is the Julian year of 365.25 days.
 constexpr ExactNumber s = 1_x / 3600;
@@ -17,6 +20,7 @@ constexpr ExactNumber julianYear = 365.25_x * 24;
 
 // Each unit goes through the hour with one factor both ways; no chains
 // through neighbouring units.
+// clang-format off
 constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "PicoSecondField", .unit = "picosecond", .symbols = "ps",
      .into = v.div(3600000000000000), .out = b.mul(3600000000000000),
@@ -48,6 +52,7 @@ constexpr UnitRow kRows[] = {
      .into = v.mul(876000), .out = b.div(876000), .exact = AMBREL_SIZE(100 * julianYear),
      .exactUnit = "century (Julian)"},
 };
+// clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace

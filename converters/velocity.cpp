@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/velocity.h"
 
 #include <cmath>
@@ -9,11 +10,13 @@ using table::v;
 
 namespace {
 
+// clang-format off
 constexpr BoxDef kBoxes[] = {
     {"MetricBox", "Metric", "CalcMetric:", "KiloHourField"},
     {"ImperialBox", "Imperial", "CalcImperial:", "KiloHourField"},
     {"OtherBox", "Other", "CalcOther:", "KiloHourField"},
 };
+// clang-format on
 
 // Exact sizes in kilometers per hour.
 constexpr ExactNumber ms = 3.6_x;  // a meter per second
@@ -26,6 +29,7 @@ constexpr ExactNumber mi = 5280 * ft;
 // The mile goes in as 1.60934 km but comes out as × 0.6214. The warp row's
 // "into" formula is applied to w^3.3333333333 (see convert()); it is never
 // written from the base through the table.
+// clang-format off
 constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "MeterSecField", .unit = "meter per second", .symbols = "m/s",
      .into = v.div(1000).mul(60).mul(60), .out = b.mul(1000).div(60).div(60),
@@ -71,6 +75,7 @@ constexpr UnitRow kRows[] = {
     {.box = 2, .outlet = "WarpSpeedField", .unit = "warp factor", .aliases = "warp",
      .into = v.mul(299792458).mul(60).mul(60).div(1000), .out = b},
 };
+// clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace

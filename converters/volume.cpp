@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/volume.h"
 
 namespace ambrel {
@@ -7,6 +8,7 @@ using table::v;
 
 namespace {
 
+// clang-format off
 constexpr BoxDef kBoxes[] = {
     {"MetricLiquidBox", "Metric liquid", "CalcMetricLiquid:", "Mliter"},
     {"MDMetricDryBox", "Metric cubic", "CalcMetricDry:", "Mliter"},
@@ -15,6 +17,7 @@ constexpr BoxDef kBoxes[] = {
     {"McookBox", "Metric cooking", "CalcCookingMetric:", "Mliter"},
     {"Icookbox", "Imperial cooking", "CalcCookingImperial:", "Mliter"},
 };
+// clang-format on
 
 // Exact sizes in liters: the UK's imperial gallon of 4.54609 L, the US
 // gallon of 231 cubic inches, the US dry pint of 33.6003125 cubic inches.
@@ -35,6 +38,7 @@ constexpr ExactNumber usdrypint = 33.6003125_x * in3;
 // ones and the imperial cooking measures in liters per unit. The rounded
 // per-liter constants are kept with the digits they have: an imperial gallon
 // is 4.5460000000002045 liters here, not 4.54609.
+// clang-format off
 constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "Mmilliiter", .unit = "milliliter", .symbols = "ml|mL",
      .into = v.div(1000), .out = b.mul(1000), .exact = AMBREL_SIZE(1_x / 1000)},
@@ -135,6 +139,7 @@ constexpr UnitRow kRows[] = {
      .into = v.mul(0.236584), .out = b.div(0.236584), .exact = AMBREL_SIZE(8 * usfloz),
      .exactUnit = "US cup"},
 };
+// clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/weight.h"
 
 namespace ambrel {
@@ -7,12 +8,14 @@ using table::v;
 
 namespace {
 
+// clang-format off
 constexpr BoxDef kBoxes[] = {
     {"MetricBox", "Metric", "CalcMetric:", "Mgram"},
     {"AvoirdupoisBox", "Avoirdupois", "CalcAvoirdupois:", "Mgram"},
     {"ApothecariesBox", "Apothecaries'", "CalcApothecaries:", "Mgram"},
     {"TroyBox", "Troy", "CalcTroy:", "Mgram"},
 };
+// clang-format on
 
 // Exact sizes in grams: the international pound of 1959, its grain of
 // 1/7000; forces weigh under standard gravity.
@@ -31,6 +34,7 @@ constexpr ExactNumber g = 9.80665_x;
 // three different constants. Chains of 1000s and the hundredweights are
 // rounded step by step, never folded into one factor. The newton and the
 // dyne count a gram as a weight under 9.8001 m/s².
+// clang-format off
 constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "Mcarat", .unit = "metric carat", .symbols = "ct", .aliases = "carat",
      .into = v.div(5), .out = b.mul(5), .exact = AMBREL_SIZE(0.2_x)},
@@ -109,6 +113,7 @@ constexpr UnitRow kRows[] = {
     {.box = 3, .outlet = "Tpound", .unit = "troy pound", .symbols = "lbt|lb t",
      .into = v.mul(373.241722), .out = b.div(373.241722), .exact = AMBREL_SIZE(5760 * gr)},
 };
+// clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base of every window's controller: a table of actions by selector, so that
 // buttons, boxes, menus and the command line can all send "MetricCalc:".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A converter window as data: its boxes and its unit table.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/converter_window.h"
 
 #include "framework/exact_conversions.h"

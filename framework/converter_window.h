@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The converter window model, written once for every converter: per-box
 // actions, Calc with a box number, the accuracy, opening and the notebook.
 // A window that departs from the model overrides calc() and uses the

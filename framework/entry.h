@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What happens when a person types into a cell and confirms it.
 #pragma once
 

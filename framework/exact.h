@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit sizes as their definitions read: 0.3048_x * 5280 for the mile. A size
 // stays an exact fraction while it is one; one that is not (a π, or a
 // fraction too large to hold) is carried in long double.

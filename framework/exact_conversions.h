@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between the units of one table through their exact sizes.
 // From any unit to any other is one operation on the number typed (or an
 // fma for offset scales), its constant worked out exactly and rounded once,

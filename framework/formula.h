@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A conversion formula as a short chain of double-precision operations,
 // applied left to right, each rounded once. Tables write the operations in
 // the order they are listed, so nothing is folded or replaced by a reciprocal.

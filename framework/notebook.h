@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing a window's explanatory document in the shared notebook window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as text: the form the windows and the command line show, the exact
 // form the command line prints, and the strict reader for what a person types.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small set of screen and system operations the controllers use.
 // Two implementations exist: the in-memory one in headless/ (tests, CLI)
 // and the desktop one in qt/. Nothing here knows about Qt.

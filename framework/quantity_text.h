@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader for what a person types as a quantity, shared by the desktop
 // cells and the command line: arithmetic on numbers ("3*4", "1/2",
 // "-(2+3)e2") and a sum of amounts in units ("5 ft 3 in", "1 h 30 min").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A controller that owns one window built from a description. The window is
 // built on first use, so start-up pays only for the windows it shows.
 #pragma once

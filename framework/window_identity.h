@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who a window is, declared once beside the window itself: the command line,
 // the menu, its buttons and the accuracy broadcast all read it from here.
 #pragma once

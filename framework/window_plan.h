@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A platform-neutral description of a window: its boxes of labelled cells,
 // its choices and its buttons. Both platforms build windows from it, so the
 // tags a controller uses and the cells on screen come from the same table.

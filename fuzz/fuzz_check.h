@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a fuzz target does when a property fails: say which, and abort so
 // that libFuzzer keeps the input that did it.
 #pragma once

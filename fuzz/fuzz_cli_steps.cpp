@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line on arbitrary steps. The first byte picks the window and
 // the form of the command; the rest, split at line breaks, are the steps.
 // Properties: nothing crashes; the exit status is 0, 2 or 64; the same steps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of binary, octal, decimal and hexadecimal entries on arbitrary
 // bytes: it never crashes, a refusal gives 0 and a reason, and an accepted
 // value is written in every notation as text that reads back to it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of typed numbers on arbitrary bytes, in a point and a comma
 // locale: it never crashes, an accepted text gives a finite number that the
 // exact form reads back bit for bit (and that the C library reads the same

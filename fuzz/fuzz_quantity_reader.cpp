@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantity reader on arbitrary bytes: it never crashes or recurses
 // without bound, an accepted text gives finite amounts (one for a plain
 // amount, each but a lone one with a unit), a refused one gives none and a

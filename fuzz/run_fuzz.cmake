@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzz target for a bounded number of inputs. New inputs go to a
 # scratch folder, so the committed seeds never change; a failing input is
 # kept there as crash-* (or leak-*, timeout-*) to reproduce with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-memory platform: windows, boxes and cells that hold their values and
 // record, in order, everything done to them. The command line runs windows
 // on it, and the tests assert on its record.

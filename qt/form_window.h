@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window built from a WindowPlan: boxes of labelled cells in columns, the
 // choices, a row of buttons and a status line for refused entries. A main
 // window, so that assistive technology sees a window and not a filler.

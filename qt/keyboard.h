@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys that work the same in every window of the program.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's own windows: the main menu, the information panel, the
 // window of further calculators and the notebook window.
 #pragma once

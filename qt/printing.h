@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a window: converters and notes as documents, anything else as
 // a picture of the window.
 #pragma once

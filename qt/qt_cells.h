@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt widgets that are the platform's cells, boxes, choices and controls.
 #pragma once
 

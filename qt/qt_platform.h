@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop platform: windows, settings, timers and resources on Qt.
 #pragma once
 

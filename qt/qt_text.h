@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's UTF-8 text as Qt's.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // For start-up measurements: quits the application as soon as its first
 // window is on screen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Developer tool: opens every window of the desktop program, types a sample
 // entry the way a person would, and saves a picture of each window.
 // Usage: ambrel-screenshots DIR   (run under Xvfb, or with QT_QPA_PLATFORM=offscreen)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What can still be read from a settings file that does not parse as a whole.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note under a window's cells: one line that never resizes its window.
 #pragma once
 

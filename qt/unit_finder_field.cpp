@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/unit_finder_field.h"
 
 #include "app/menu_object.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu's search field for units: matches show in a list as the
 // person types; Enter or a click opens the unit's window at its field.
 #pragma once

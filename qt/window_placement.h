@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where windows open and how large: never larger than the screen's free
 // area, where the person last left them, and otherwise beside the main menu.
 #pragma once

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the pictures the metainfo shows in software centres (installed to
 # share/ambrel/screenshots) with the screenshot tool, under Xvfb at 1x.
 # Usage: scripts/appstream-screenshots.sh [BUILD_DIR]

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails, naming the package, when CMake used a file from a Debian package that
 # scripts/packages.txt neither lists nor pulls in through Depends/Pre-Depends
 # (recursively, recommends left out). CI runs on a machine that may hold more

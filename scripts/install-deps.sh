@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, testing and packaging Ambrel needs on Debian 12.
 # Usage: scripts/install-deps.sh [--bench]   (--bench adds bench/run's peers)
 # The packages are listed in scripts/packages.txt.

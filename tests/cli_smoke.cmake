@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the installed-style binary end to end and checks a few exact lines.
 execute_process(COMMAND ${AMBREL} run --tsv length FeetField=1
                 OUTPUT_VARIABLE out RESULT_VARIABLE rc)

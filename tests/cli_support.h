@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the command line in process, as the tests of its forms do.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for driving a window on the headless platform as a person would.
 #pragma once
 

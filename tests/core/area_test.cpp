@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The area window: rounded imperial factors that are not reciprocals, and
 // the rod and acre coming out through the square foot.
 #include "converters/area.h"
@@ -11,6 +12,7 @@ using ambrel::testing::Rig;
 
 namespace {
 
+// clang-format off
 AMBREL_ENTRY_TABLE(
     AreaEntries, AreaObject,
     // The acre goes in as 4046.9 but comes out through the square foot.
@@ -21,6 +23,7 @@ AMBREL_ENTRY_TABLE(
     // Three multiplications in, three divisions out.
     EntryCase{"SqRod", "1", {{"SqMeter", 25.292852640000003}, {"SqFoot", 272.25}, {"SqAcre", 0.00625}}},
     EntryCase{"SqInch", "1", {{"SqMeter", 0.0006452}, {"SqFoot", 0.006944875000861112}}});
+// clang-format on
 
 TEST(AreaWindow, ConfirmingTheSquareMeterRewritesTheRestFromIt)
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Odd entries in every cell that takes one: each is either read as the
 // number it plainly is, or refused with one alert, the text kept in the
 // cell, and every other cell of the window exactly as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stream mode: the same numbers as the window, one output line per input.
 #include "cli/batch.h"
 #include "cli/cli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The proportion, interpolation and power-to-weight windows, and how the
 // window of further calculators opens all four.
 #include "app/application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a user runs it: the documented examples, output that
 // cannot be written, a reader that goes away, and the interactive prompt on
 // a terminal.

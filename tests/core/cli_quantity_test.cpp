@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The friendly forms with quantities: arithmetic, amounts side by side,
 // spellings, digits, and what is echoed when something is refused.
 #include "cli_support.h"

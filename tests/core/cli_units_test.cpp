@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's contract (exact numbers, exit codes, refusals) and its
 // friendly forms: unit names, the two-unit form, JSON, listings.
 #include "cli_support.h"

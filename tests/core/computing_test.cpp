@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computing window: data sizes under either prefix system, the titles
 // that follow the system, and the number base box, on the headless platform.
 #include "computing/computing.h"

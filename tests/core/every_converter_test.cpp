@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every converter window shares, driven by the registry so that a new
 // window is covered by one line here: the field it opens on, the bounds of
 // its boxes, and what a box does when no field in it counts as edited.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact definitions: every unit of every converter window against its size
 // written out from its definition (long decimals from the sources), and the
 // switch between the two table sets.

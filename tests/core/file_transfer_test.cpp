@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file transfer window: line speeds, size units, presets and the split
 // of the time into hours, minutes and seconds.
 #include "calculators/file_transfer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuel efficiency and light window: three boxes, each converting only
 // within itself through its own base.
 #include "converters/fuel_light.h"
@@ -18,6 +19,7 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
+// clang-format off
 AMBREL_ENTRY_TABLE(
     FuelLightEntries, MiscObject,
     EntryCase{"MileGallonField",
@@ -38,6 +40,7 @@ AMBREL_ENTRY_TABLE(
     // Reciprocals of zero are infinite and carried on like any number.
     EntryCase{"Litersper100km", "0", {{"KiloLiterfField", kInf}, {"MileGallonField", kInf}, {"Gallonsper100miles", 0}}},
     EntryCase{"KiloLiterfField", "0", {{"Litersper100km", kInf}, {"Gallonsper100miles", kInf}}});
+// clang-format on
 
 const std::vector<std::vector<std::string>> kBoxes = {
     {"KiloLiterfField", "MileGallonField", "Litersper100km", "Gallonsper100miles"},

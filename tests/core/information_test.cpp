@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's information windows, documents, printing and home page, and
 // every window's notebook action.
 #include "app/application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The length window: the converter model's rules and the table's irregular
 // factors, on the headless platform.
 #include "converters/length.h"
@@ -11,6 +12,7 @@ using ambrel::testing::Rig;
 
 namespace {
 
+// clang-format off
 AMBREL_ENTRY_TABLE(
     LengthEntries, LenghtObject,
     // Out-of-base factors that are not reciprocals of the factors in.
@@ -27,6 +29,7 @@ AMBREL_ENTRY_TABLE(
     EntryCase{"ParsecField",
               "1",
               {{"MetersField", 3.086e16}, {"LightYearField", 3.2628462677098753}, {"AstroUnitField", 206264.946856247}}});
+// clang-format on
 
 // The edited field keeps what was typed; the base is written once, first,
 // then the others in table order. Confirming the base writes all the others.

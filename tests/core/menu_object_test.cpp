@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Launch, the accuracy preference and the converter menu.
 #include "app/application.h"
 #include "app/menu_object.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing one 32-bit integer in the four notations of the
 // number base box.
 #include "computing/number_base.h"

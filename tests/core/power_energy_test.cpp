@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The power and energy window: two bases, the watt and the joule, copied
 // into each other after every entry in a box.
 #include "converters/power_energy.h"
@@ -14,6 +15,7 @@ using ambrel::testing::Rig;
 namespace {
 
 // Every row lists both bases: each holds the same number afterwards.
+// clang-format off
 AMBREL_ENTRY_TABLE(
     PowerEnergyEntries, PowerEnergyObject,
     EntryCase{"Pkilowatt",
@@ -28,6 +30,7 @@ AMBREL_ENTRY_TABLE(
     EntryCase{"EhorsepowerHour",
               "1",
               {{"Pwatt", 2684520}, {"Ejoule", 2684520}, {"Ewatthour", 745.7}, {"Phorsepower550", 3600.000482767934}}});
+// clang-format on
 
 // The edited box's base is written first, then copied to the other base.
 TEST(PowerEnergyWindow, EachEntryLinksTheBasesFirst)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pressure window: one constant per unit in kilopascals, the millibar
 // out through ÷ 0.1, and the newton per square meter as a pascal.
 #include "converters/pressure.h"
@@ -11,6 +12,7 @@ using ambrel::testing::Rig;
 
 namespace {
 
+// clang-format off
 AMBREL_ENTRY_TABLE(
     PressureEntries, PressureObject,
     // The atmosphere is 101.325027 kPa; mercury and torr share a constant.
@@ -25,6 +27,7 @@ AMBREL_ENTRY_TABLE(
     // A newton per square meter is a pascal, both ways.
     EntryCase{"NewtonSQmeter", "250", {{"KilopascalField", 0.25}, {"PascalField", 250}, {"MillibarField", 2.5}}},
     EntryCase{"PascalField", "1", {{"KilopascalField", 0.001}, {"NewtonSQmeter", 1}}});
+// clang-format on
 
 // Confirming the base writes the rest in table order.
 TEST(PressureWindow, ConfirmingTheBaseRewritesTheRest)

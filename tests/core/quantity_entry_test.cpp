@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quantities typed into a window's cells: arithmetic, amounts in the
 // window's units, and the table set they convert with.
 #include "app/window_registry.h"

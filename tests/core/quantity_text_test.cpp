@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantity reader: arithmetic, amounts in units, and what it refuses.
 #include "framework/entry.h"
 #include "framework/quantity_text.h"

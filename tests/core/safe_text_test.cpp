@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Refused text echoed on a terminal: escaped and cut short.
 #include "cli/safe_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window under a long run of random use: numbers of every magnitude,
 // odd texts, every action it has, any choice tag, any box selection, any
 // box number for Calc and any accuracy. Nothing may crash, a refused entry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ways people write units, each matched to the unit it means.
 #include "app/unit_names.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The temperature window: one box whose action converts, a fused
 // Celsius-to-Fahrenheit step, offsets that disagree, every scale but Celsius
 // rewritten after each entry, and a notebook that always beeps.
@@ -26,6 +27,7 @@ EntryCase scales(const char* typed, const char* text, double celsius, double fah
              {"RankineField", rankine}}};
 }
 
+// clang-format off
 AMBREL_ENTRY_TABLE(
     TemperatureEntries, TempObject,
     scales("CelsiusField", "37", 37, 98.60000000000001, 310, 558.29),
@@ -35,6 +37,7 @@ AMBREL_ENTRY_TABLE(
     // Kelvin is offset by 273 and Rankine by 459.69: absolute zeros disagree.
     scales("KelvinField", "0", -273, -459.40000000000003, 0, 0.2899999999999636),
     scales("RankineField", "0", -273.1611111111111, -459.69, -0.16111111111109722, 0));
+// clang-format on
 
 // Every scale but Celsius is rewritten, the typed one included.
 TEST(TemperatureWindow, EveryScaleButCelsiusIsRewritten)

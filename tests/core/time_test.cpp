@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time window: one box whose action converts, single factors through the
 // hour (so values pick up its rounding), 365-day years, and an accuracy
 // change that sounds the alert.
@@ -15,6 +16,7 @@ using ambrel::testing::Rig;
 
 namespace {
 
+// clang-format off
 AMBREL_ENTRY_TABLE(
     TimeEntries, TimeObject,
     // Years of 365 days, no leap days; SI factors for the small units.
@@ -32,6 +34,7 @@ AMBREL_ENTRY_TABLE(
               {{"HourField", 2.777777777777778e-16}, {"NanoSecondField", 0.001},
                {"MicroSecondField", 1.0000000000000002e-06}}},
     EntryCase{"NanoSecondField", "1", {{"HourField", 2.777777777777778e-13}, {"PicoSecondField", 1000.0000000000001}}});
+// clang-format on
 
 TEST(TimeWindow, ConfirmingTheHourRewritesTheOthersInTagOrder)
 {

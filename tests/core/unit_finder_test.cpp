@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu's finder: what a typed text matches, and what opening a
 // match does to its window.
 #include "app/application.h"

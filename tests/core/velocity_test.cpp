@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The velocity window: the mile's uneven factors, and the warp factor that
 // follows the light-speed field under two caps.
 #include "converters/velocity.h"
@@ -13,6 +14,7 @@ using ambrel::testing::Rig;
 
 namespace {
 
+// clang-format off
 AMBREL_ENTRY_TABLE(
     VelocityEntries, VelocityObject,
     EntryCase{"MeterSecField",
@@ -25,6 +27,7 @@ AMBREL_ENTRY_TABLE(
               "100",
               {{"MeterSecField", 27.77777777777778}, {"MachField", 0.09400495259452446},
                {"LightSpeedField", 9.26566931105978e-08}, {"WarpSpeedField", 0.007763597989476018}}});
+// clang-format on
 
 // Both caps apply only to values strictly above them, and the warp step is
 // skipped after a warp entry, so the light speed warp 9.99 gives stays a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The volume window: rounded per-liter constants kept with their digits, the
 // metric cup's two factors, the cubic kilometer, and six boxes of units.
 #include "converters/volume.h"
@@ -10,6 +11,7 @@ using ambrel::testing::EntryCase;
 
 namespace {
 
+// clang-format off
 AMBREL_ENTRY_TABLE(
     VolumeEntries, VolumeObject,
     // Fourteen-digit per-liter constants, divided into the base.
@@ -28,5 +30,6 @@ AMBREL_ENTRY_TABLE(
               "1",
               {{"Mliter", 0.25}, {"Mcooktablespoon", 12.5}, {"Icookcup", 1.056707131505089}}},
     EntryCase{"Icookcup", "1", {{"Mliter", 0.236584}, {"Mcookcup", 0.946336}, {"Mmilliiter", 236.58399999999997}}});
+// clang-format on
 
 }  // namespace

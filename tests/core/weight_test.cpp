@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight window: units that go in with one constant and come out with
 // another, three different grains, chains that are rounded step by step, the
 // dyne under 9.8001 m/s², and an opening on the kilogram.
@@ -11,6 +12,7 @@ using ambrel::testing::EntryCase;
 
 namespace {
 
+// clang-format off
 AMBREL_ENTRY_TABLE(
     WeightEntries, WeightObject,
     EntryCase{"Mgram",
@@ -32,5 +34,6 @@ AMBREL_ENTRY_TABLE(
     // Chains are rounded step by step; folded they would give other doubles.
     EntryCase{"AVlhundredweight", "0.7", {{"Mgram", 35561.4}}},
     EntryCase{"Mgram", "123.456", {{"AVlhundredweight", 0.002430140545647809}, {"Mkiloton", 1.2345600000000002e-07}}});
+// clang-format on
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window can be read by assistive technology, fits a small screen and
 // works the same from the keyboard, the mouse and an assistive tool.
 #include "app/application.h"

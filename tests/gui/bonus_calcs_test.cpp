@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window of further calculators: its buttons open the calculators,
 // which work from the keyboard.
 #include "app/application.h"

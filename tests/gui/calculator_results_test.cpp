@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Results that are no number show a dash and the reason; the binary cell
 // shows all 32 digits.
 #include "app/application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Exact definitions" check box on the desktop: it reaches the windows
 // already open and is there again after a restart.
 #include "app/application.h"

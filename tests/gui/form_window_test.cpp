@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building a window from its plan: a control whose action the controller
 // does not answer is reported and disabled, never left silently dead.
 #include "framework/window_controller.h"

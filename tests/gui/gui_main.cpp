@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GUI tests run offscreen inside one QApplication.
 #include <QApplication>
 #include <QTemporaryDir>

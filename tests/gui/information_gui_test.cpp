@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interface files, notebooks and printing on the desktop platform.
 #include "app/application.h"
 #include "framework/entry.h"

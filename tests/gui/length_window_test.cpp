@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The length window on the real desktop platform, driven by keystrokes.
 #include "app/application.h"
 #include "converters/length.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and closing every window over and over, from the menu, the window
 // of further calculators and the notebook buttons, leaves no widgets behind:
 // after the first round has built what is built once, the count stays put.

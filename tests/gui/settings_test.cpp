@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on the desktop and what can go wrong with it.
 #include "app/application.h"
 #include "qt/qt_platform.h"

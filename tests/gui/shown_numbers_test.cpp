@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers on screen read back when typed, are never cut off unseen, and no
 // message or paste changes a window's size.
 #include "app/application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows fit the screen, open where they were left, and answer the keys
 // a person expects in every window.
 #include "app/application.h"
