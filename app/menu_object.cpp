@@ -184,7 +184,6 @@ void MenuObject::SetAccuracyPref()
     platform_.defaults().setBool(kUsePreferences, true);
 }
 
-
 void MenuObject::SetExactDefinitions()
 {
     IntControl* box = parts().exactDefinitions;

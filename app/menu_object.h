@@ -107,7 +107,7 @@ private:
     MenuParts parts_;
     bool built_ = false;
     Window* firstRunWindow_ = nullptr;
-    std::vector<Slot> slots_;  // in the registry's order
+    std::vector<Slot> slots_;     // in the registry's order
     std::vector<int> broadcast_;  // indices into slots_, in broadcast order
     bool exact_ = false;
 };

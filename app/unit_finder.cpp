@@ -88,8 +88,7 @@ std::vector<UnitMatch> findUnits(std::string_view typed, std::size_t limit)
     for (const UnitName& u : unitNames())
         if (const Rank r = rankOf(u, raw, wanted); r != None)
             ranked.emplace_back(r, &u);
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<UnitMatch> matches;
     for (const auto& [rank, u] : ranked) {
         if (matches.size() >= limit)

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace ambrel {
@@ -250,12 +250,12 @@ struct Prefix {
 // "u" is the typed stand-in for µ; both the micro sign and the Greek mu are
 // in use.
 constexpr Prefix kSiPrefixes[] = {
-    {"Q", "quetta", 30}, {"R", "ronna", 27}, {"Y", "yotta", 24}, {"Z", "zetta", 21}, {"E", "exa", 18},
-    {"P", "peta", 15},   {"T", "tera", 12},  {"G", "giga", 9},   {"M", "mega", 6},   {"k", "kilo", 3},
-    {"h", "hecto", 2},   {"da", "deka", 1},  {"d", "deci", -1},  {"c", "centi", -2}, {"m", "milli", -3},
-    {"\u00b5", "micro", -6}, {"\u03bc", "micro", -6}, {"u", "micro", -6}, {"n", "nano", -9},
-    {"p", "pico", -12},  {"f", "femto", -15}, {"a", "atto", -18}, {"z", "zepto", -21}, {"y", "yocto", -24},
-    {"r", "ronto", -27}, {"q", "quecto", -30},
+    {"Q", "quetta", 30},     {"R", "ronna", 27},      {"Y", "yotta", 24},  {"Z", "zetta", 21},  {"E", "exa", 18},
+    {"P", "peta", 15},       {"T", "tera", 12},       {"G", "giga", 9},    {"M", "mega", 6},    {"k", "kilo", 3},
+    {"h", "hecto", 2},       {"da", "deka", 1},       {"d", "deci", -1},   {"c", "centi", -2},  {"m", "milli", -3},
+    {"\u00b5", "micro", -6}, {"\u03bc", "micro", -6}, {"u", "micro", -6},  {"n", "nano", -9},   {"p", "pico", -12},
+    {"f", "femto", -15},     {"a", "atto", -18},      {"z", "zepto", -21}, {"y", "yocto", -24}, {"r", "ronto", -27},
+    {"q", "quecto", -30},
 };
 
 // The symbols of the metric units that take SI prefixes.
@@ -302,11 +302,11 @@ std::string rateWord(std::string word)
 {
     word = normalizeUnitName(word);
     static constexpr std::pair<const char*, const char*> kShort[] = {
-        {"hr", "h"},          {"hrs", "h"},      {"hour", "h"},       {"hours", "h"},    {"sec", "s"},
-        {"second", "s"},      {"seconds", "s"},  {"minute", "min"},   {"minutes", "min"}, {"mins", "min"},
-        {"kilometer", "km"},  {"kilometers", "km"}, {"meter", "m"},   {"meters", "m"},   {"mile", "mi"},
-        {"miles", "mi"},      {"foot", "ft"},    {"feet", "ft"},      {"km", "km"},      {"mi", "mi"},
-        {"ft", "ft"},         {"m", "m"},        {"h", "h"},          {"s", "s"},        {"min", "min"},
+        {"hr", "h"},         {"hrs", "h"},         {"hour", "h"},     {"hours", "h"},     {"sec", "s"},
+        {"second", "s"},     {"seconds", "s"},     {"minute", "min"}, {"minutes", "min"}, {"mins", "min"},
+        {"kilometer", "km"}, {"kilometers", "km"}, {"meter", "m"},    {"meters", "m"},    {"mile", "mi"},
+        {"miles", "mi"},     {"foot", "ft"},       {"feet", "ft"},    {"km", "km"},       {"mi", "mi"},
+        {"ft", "ft"},        {"m", "m"},           {"h", "h"},        {"s", "s"},         {"min", "min"},
     };
     for (const auto& [from, to] : kShort)
         if (word == from)

@@ -13,9 +13,9 @@ namespace ambrel {
 
 // One unit of a window's table, as the command line looks it up.
 struct UnitName {
-    const char* window;   // "length"
-    const char* outlet;   // "FeetField"
-    const char* name;     // "foot": the field's own unit name
+    const char* window;  // "length"
+    const char* outlet;  // "FeetField"
+    const char* name;    // "foot": the field's own unit name
     // Abbreviations, '|' between them. Matched letter for letter, case
     // included: "mW" is not "MW", "b" is a bit and "B" a byte.
     const char* symbols;
@@ -72,8 +72,7 @@ UnitSpelling matchUnit(std::string_view typed, std::string_view window = {});
 // Up to `limit` names and symbols close to `typed` (another letter case, a
 // longer name that starts with it or has it as a word, a near spelling),
 // best first, each as "km (kilometer)". Empty for a long or hopeless text.
-std::vector<std::string> closeUnitNames(std::string_view typed, std::string_view window = {},
-                                        std::size_t limit = 5);
+std::vector<std::string> closeUnitNames(std::string_view typed, std::string_view window = {}, std::size_t limit = 5);
 
 // Where units that need different settings of `window` meet: its first base
 // unit that needs no setting; null if the window has none.

@@ -11,8 +11,8 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -10,7 +10,7 @@ namespace {
 
 struct LineSpeed {
     double bytesPerSecond;
-    const char* title;  // the same rate in bits per second, k = 1024 and M = 1048576
+    const char* title;     // the same rate in bits per second, k = 1024 and M = 1048576
     double bitsPerSecond;  // the rate as the title reads under exact definitions, k = 1000 and M = 10^6
 };
 

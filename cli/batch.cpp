@@ -182,8 +182,9 @@ int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, 
         return usage(err, "no field or unit " + quoted(args[1]) + " in " + entry->cliName);
     if (!to.empty() && !(target = pickField(session, to))) {
         if (const std::optional<UnitPick> elsewhere = pickUnit(to, nullptr))
-            return usage(err, quoted(from->typed) + " is a unit of " + entry->cliName + " and " + quoted(to) + " of " +
-                                  elsewhere->window->cliName + "; they do not convert into each other");
+            return usage(err,
+                         quoted(from->typed) + " is a unit of " + entry->cliName + " and " + quoted(to) + " of " +
+                             elsewhere->window->cliName + "; they do not convert into each other");
         return usage(err, "no field or unit " + quoted(to) + " in " + entry->cliName);
     }
     const int fromIndex = session.controller->fieldIndex(from->outlet);

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli.h"
 
+#include "app/unit_names.h"
 #include "app/window_registry.h"
 #include "cli/json.h"
 #include "cli/safe_text.h"
 #include "cli/session.h"
-#include "app/unit_names.h"
-#include "framework/entry.h"
 #include "framework/converter_window.h"
+#include "framework/entry.h"
 #include "framework/number_text.h"
 #include "framework/quantity_text.h"
 #include "headless/headless_platform.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -156,8 +156,8 @@ StepResult choose(Session& s, std::size_t index, std::string_view text, std::ost
 {
     const ChoicePlan& plan = s.controller->plan().choices[index];
     int tag = 0;
-    const bool known = parseInt(text, tag) && std::any_of(plan.items.begin(), plan.items.end(),
-                                                          [&](const ChoiceItem& item) { return item.tag == tag; });
+    const bool known = parseInt(text, tag) &&
+        std::any_of(plan.items.begin(), plan.items.end(), [&](const ChoiceItem& item) { return item.tag == tag; });
     if (!known) {
         err << "ambrel: " << plan.outlet << ": " << quoted(text) << " is not an item tag; see 'ambrel units "
             << s.entry.cliName << "'\n";
@@ -321,9 +321,7 @@ int runScript(std::span<const std::string> args, bool exact, std::ostream& out, 
         switch (runStep(session, args[i], err)) {
         case StepResult::Done: break;
         case StepResult::Refused: return kExitRefused;
-        case StepResult::Unknown:
-            err << "Try 'ambrel --help' for more information.\n";
-            return kExitUsage;
+        case StepResult::Unknown: err << "Try 'ambrel --help' for more information.\n"; return kExitUsage;
         }
     }
     if (json)
@@ -404,8 +402,8 @@ int unknownUnit(std::ostream& err, const std::string& typed, const WindowEntry* 
 {
     const UnitSpelling spelling = matchUnit(typed, window ? window->cliName : "");
     if (!spelling.choices.empty()) {
-        err << "ambrel: no unit " << quoted(typed) << (window ? std::string(" in ") + window->cliName : " in any window")
-            << "; it could be";
+        err << "ambrel: no unit " << quoted(typed)
+            << (window ? std::string(" in ") + window->cliName : " in any window") << "; it could be";
         for (std::size_t i = 0; i < spelling.choices.size(); ++i)
             err << (i == 0 ? " " : i + 1 == spelling.choices.size() ? " or " : ", ") << spelling.choices[i];
         err << "\n";
@@ -497,12 +495,14 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
     const UnitPick& from = units.front();
     for (const UnitPick& u : units)
         if (u.window != from.window)
-            return usageError(err, quoted(from.typed) + " is a unit of " + from.window->cliName + " and " +
-                                       quoted(u.typed) + " of " + u.window->cliName + "; they do not add up");
+            return usageError(err,
+                              quoted(from.typed) + " is a unit of " + from.window->cliName + " and " + quoted(u.typed) +
+                                  " of " + u.window->cliName + "; they do not add up");
     if (last.to && last.to->window != from.window)
-        return usageError(err, quoted(from.typed) + " is a unit of " + from.window->cliName + " and " +
-                                   quoted(last.to->typed) + " of " + last.to->window->cliName +
-                                   "; they do not convert into each other");
+        return usageError(err,
+                          quoted(from.typed) + " is a unit of " + from.window->cliName + " and " +
+                              quoted(last.to->typed) + " of " + last.to->window->cliName +
+                              "; they do not convert into each other");
 
     // Each amount is converted on its own and the results added up, in the
     // target unit when there is one, else in the first amount's table unit.
@@ -530,10 +530,11 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
             printTable(session, out, index, opt.digits);
     } else if (opt.json) {
         const bool scaled = sumUnit.multiply != 1 || sumUnit.divide != 1;
-        out << "{\"window\":" << jsonString(from.window->cliName) << ",\"fields\":[{\"outlet\":"
-            << jsonString(sumUnit.outlet) << ",\"unit\":"
-            << jsonString(scaled ? sumUnit.typed : session.cell(index).title()) << ",\"value\":" << jsonNumber(total)
-            << ",\"shown\":" << jsonString(friendlyNumber(total, opt.digits)) << "}]}\n";
+        out << "{\"window\":" << jsonString(from.window->cliName)
+            << ",\"fields\":[{\"outlet\":" << jsonString(sumUnit.outlet)
+            << ",\"unit\":" << jsonString(scaled ? sumUnit.typed : session.cell(index).title())
+            << ",\"value\":" << jsonNumber(total) << ",\"shown\":" << jsonString(friendlyNumber(total, opt.digits))
+            << "}]}\n";
     } else {
         out << friendlyNumber(total, opt.digits) << ' ' << last.to->typed << '\n';
     }
@@ -602,8 +603,9 @@ int runFriendly(std::span<const std::string> args, bool exact, std::ostream& out
         return convertQuantity(w, nullptr, opt, out, err);
     }
     if (const UnitName* u = findUnit(w[0]))
-        return usageError(err, quoted(w[0]) + " is a unit of " + u->window + "; put the number first, e.g. 'ambrel 1 " +
-                                   w[0] + "'");
+        return usageError(err,
+                          quoted(w[0]) + " is a unit of " + u->window + "; put the number first, e.g. 'ambrel 1 " +
+                              w[0] + "'");
     return usageError(err, "unknown command or window " + quoted(w[0]));
 }
 
@@ -766,8 +768,9 @@ int runUnits(std::span<const std::string> all, bool exact, std::ostream& out, st
         return 0;
     }
     if (const UnitName* u = findUnit(args[0]))
-        return usageError(err, quoted(args[0]) + " is a unit of " + u->window + ", not a window; try 'ambrel units " +
-                                   u->window + "'");
+        return usageError(err,
+                          quoted(args[0]) + " is a unit of " + u->window + ", not a window; try 'ambrel units " +
+                              u->window + "'");
     return usageError(err, "unknown window " + quoted(args[0]) + "; windows: " + windowNames());
 }
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/interactive.h"
 
+#include "app/unit_names.h"
 #include "app/window_registry.h"
 #include "cli/cli.h"
-#include "app/unit_names.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -11,8 +11,8 @@
 #include <dlfcn.h>
 #include <sstream>
 #include <string>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace ambrel {
 

@@ -72,8 +72,8 @@ int main(int argc, char** argv)
     std::size_t command = 0;
     while (command < args.size() && (args[command] == "--json" || args[command] == "--exact"))
         ++command;
-    if (command < args.size() && (args[command] == "batch" || args[command] == "-i" ||
-                                  args[command] == "--interactive")) {
+    if (command < args.size() &&
+        (args[command] == "batch" || args[command] == "-i" || args[command] == "--interactive")) {
         const bool batch = args[command] == "batch";
         std::vector<std::string> rest(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(command));
         rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(command) + 1, args.end());

@@ -76,8 +76,8 @@ constexpr int kNumberBaseBox = 1;
 
 // The data size cells in the order the accuracy reaches them.
 constexpr const char* kFormatOrder[] = {
-    "BitField",      "ByteField",     "GigaByteField", "KilobitField",
-    "KilobyteField", "MegabitField",  "MegabyteField", "TerabyteField",
+    "BitField",      "ByteField",    "GigaByteField", "KilobitField",
+    "KilobyteField", "MegabitField", "MegabyteField", "TerabyteField",
 };
 
 // The number base box and the prefix choice; the window starts under binary
@@ -126,8 +126,7 @@ const ConverterDef kComputingDef = {
 
 const std::span<const UnitRow> kDataSizeTables[2] = {kBinaryRows, kDecimalRows};
 
-ComputingObject::ComputingObject(Platform& platform)
-    : ConverterWindow(platform, kComputingDef, numberBaseParts())
+ComputingObject::ComputingObject(Platform& platform) : ConverterWindow(platform, kComputingDef, numberBaseParts())
 {
     addAction("BaseAction:", [this] { BaseAction(); });
     addAction("NumConversion:", [this] { NumConversion(); });
@@ -195,9 +194,8 @@ void ComputingObject::NumConversion()
     const int edited = box.selectedTag();
     const int decimal = static_cast<int>(Notation::Decimal);
     std::int32_t value = 0;
-    const bool intoBase = edited == static_cast<int>(Notation::Binary) ||
-                          edited == static_cast<int>(Notation::Octal) ||
-                          edited == static_cast<int>(Notation::Hexadecimal);
+    const bool intoBase = edited == static_cast<int>(Notation::Binary) || edited == static_cast<int>(Notation::Octal) ||
+        edited == static_cast<int>(Notation::Hexadecimal);
     if (intoBase) {
         if (!readNotation(edited, value)) {
             box.selectCellWithTag(edited);

@@ -98,9 +98,8 @@ std::string writeInteger(std::int32_t value, Notation notation)
     // Room for 32 binary digits, or a sign and ten decimal digits.
     std::array<char, std::numeric_limits<std::uint32_t>::digits + 1> text;
     const auto res = notation == Notation::Decimal
-                         ? std::to_chars(text.data(), text.data() + text.size(), value)
-                         : std::to_chars(text.data(), text.data() + text.size(),
-                                         static_cast<std::uint32_t>(value), radixOf(notation));
+        ? std::to_chars(text.data(), text.data() + text.size(), value)
+        : std::to_chars(text.data(), text.data() + text.size(), static_cast<std::uint32_t>(value), radixOf(notation));
     if (res.ec != std::errc())
         return {};
     return std::string(text.data(), res.ptr);

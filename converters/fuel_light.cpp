@@ -17,7 +17,7 @@ constexpr BoxDef kBoxes[] = {
 // clang-format on
 
 // Exact sizes in kilometers per liter, lux and candelas per square meter.
-constexpr ExactNumber mi = 1.609344_x;  // in kilometers
+constexpr ExactNumber mi = 1.609344_x;                                      // in kilometers
 constexpr ExactNumber usgal = 231 * 0.0254_x * 0.0254_x * 0.0254_x * 1000;  // in liters
 constexpr ExactNumber ft2 = 0.3048_x * 0.3048_x;
 constexpr ExactNumber in2 = 0.0254_x * 0.0254_x;
@@ -102,7 +102,6 @@ void MiscObject::convert(int box)
     const int first = boxFirstRow(box);
     writeRange(first, first + boxRowCount(box), edited);
 }
-
 
 void MiscObject::convertExact(int box)
 {

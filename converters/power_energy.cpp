@@ -134,7 +134,6 @@ void PowerEnergyObject::convert(int boxNumber)
     writeRange(0, rowCount(), edited);
 }
 
-
 // Under exact definitions every field comes straight from the entry: a watt
 // and a joule have the same size, as the link between the bases says.
 void PowerEnergyObject::convertExact(int boxNumber)

@@ -19,7 +19,7 @@ constexpr BoxDef kBoxes[] = {
 // clang-format on
 
 // Exact sizes in kilometers per hour.
-constexpr ExactNumber ms = 3.6_x;  // a meter per second
+constexpr ExactNumber ms = 3.6_x;            // a meter per second
 constexpr ExactNumber ft = 0.3048_x / 1000;  // in kilometers
 constexpr ExactNumber mi = 5280 * ft;
 
@@ -98,11 +98,9 @@ const ConverterDef kVelocityDef = {
 };
 
 VelocityObject::VelocityObject(Platform& platform)
-    : ConverterWindow(platform, kVelocityDef),
-      lightRow_(fieldIndex("LightSpeedField")),
+    : ConverterWindow(platform, kVelocityDef), lightRow_(fieldIndex("LightSpeedField")),
       warpRow_(fieldIndex("WarpSpeedField"))
-{
-}
+{}
 
 double VelocityObject::warpEntry()
 {

@@ -31,7 +31,8 @@ std::vector<std::string> Controller::selectors() const
     return names;
 }
 
-void Controller::connectOutlet(std::string_view, Window*) {}
+void Controller::connectOutlet(std::string_view, Window*)
+{}
 
 void Controller::addAction(std::string selector, std::function<void()> action)
 {

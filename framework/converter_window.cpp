@@ -40,8 +40,7 @@ WindowPlan ConverterWindow::makePlan(const ConverterDef& def, WindowPlan extra)
 
 ConverterWindow::ConverterWindow(Platform& platform, const ConverterDef& def)
     : ConverterWindow(platform, def, WindowPlan{})
-{
-}
+{}
 
 ConverterWindow::ConverterWindow(Platform& platform, const ConverterDef& def, WindowPlan extra)
     : WindowController(platform, makePlan(def, std::move(extra))), def_(def), rows_(def.rows)
@@ -254,7 +253,7 @@ bool namesRow(const UnitRow& row, std::string_view typed)
         return t == n || t == n + "s" || t == n + "es";
     };
     return listHolds(row.symbols, [&](std::string_view s) { return s == typed; }) || sameName(row.unit) ||
-           listHolds(row.aliases, sameName) || t == lowerAscii(row.outlet);
+        listHolds(row.aliases, sameName) || t == lowerAscii(row.outlet);
 }
 
 }  // namespace

@@ -62,14 +62,12 @@ static QuantityReading sumInto(WindowController& window, int fieldIndex, Quantit
     return reading;
 }
 
-QuantityReading confirmEntry(Platform& platform, Field& field, std::string_view text,
-                             char decimalSeparator)
+QuantityReading confirmEntry(Platform& platform, Field& field, std::string_view text, char decimalSeparator)
 {
     return confirmReading(platform, field, text, readAmount(text, decimalSeparator));
 }
 
-QuantityReading confirmReading(Platform& platform, Field& field, std::string_view text,
-                               const QuantityReading& reading)
+QuantityReading confirmReading(Platform& platform, Field& field, std::string_view text, const QuantityReading& reading)
 {
     if (reading.ok()) {
         double value = reading.terms.front().value;
@@ -83,8 +81,8 @@ QuantityReading confirmReading(Platform& platform, Field& field, std::string_vie
     return reading;
 }
 
-EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fieldIndex,
-                           std::string_view text, char decimalSeparator)
+EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fieldIndex, std::string_view text,
+                           char decimalSeparator)
 {
     const FieldPlan& plan = window.plan().fields.at(fieldIndex);
     Field& cell = *window.parts().fields.at(fieldIndex);
@@ -96,8 +94,8 @@ EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fie
         if (const NumberReading plain = readNumber(text, decimalSeparator); plain.ok()) {
             cell.acceptEntry(plain.value);
         } else {
-            const QuantityReading reading = confirmReading(
-                platform, cell, text, sumInto(window, fieldIndex, readQuantity(text, decimalSeparator)));
+            const QuantityReading reading =
+                confirmReading(platform, cell, text, sumInto(window, fieldIndex, readQuantity(text, decimalSeparator)));
             if (!reading.ok())
                 return {false, describe(reading)};
         }

@@ -17,11 +17,9 @@ class WindowController;
 // numbers. A refused entry sounds the alert, leaves the text in the field for
 // correction and changes nothing else; the caller then must not send the
 // box's action.
-QuantityReading confirmEntry(Platform& platform, Field& field, std::string_view text,
-                             char decimalSeparator = '.');
+QuantityReading confirmEntry(Platform& platform, Field& field, std::string_view text, char decimalSeparator = '.');
 // The same with the text already read: the cell takes the sum of its terms.
-QuantityReading confirmReading(Platform& platform, Field& field, std::string_view text,
-                               const QuantityReading& reading);
+QuantityReading confirmReading(Platform& platform, Field& field, std::string_view text, const QuantityReading& reading);
 
 // Why `reading` was refused, with the character where it went wrong.
 std::string describe(const QuantityReading& reading);
@@ -36,8 +34,8 @@ struct EntryResult {
 // added up, "5 ft 3 in") or stored (text cells), the cell's box selects it and the
 // box's action is sent. A controller may still refuse a text cell's entry,
 // which it shows by leaving the cell holding refused text.
-EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fieldIndex,
-                           std::string_view text, char decimalSeparator = '.');
+EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fieldIndex, std::string_view text,
+                           char decimalSeparator = '.');
 
 // Enter on cell `fieldIndex` when the person left it as it was. What it shows
 // may be rounded, so it is not read: the stored number stands. A window with

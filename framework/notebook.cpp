@@ -13,8 +13,8 @@ std::string notebookTitle(std::string_view name)
     // Documents named otherwise than their windows carry the window's title,
     // so the notes say which window they explain.
     static constexpr std::pair<std::string_view, std::string_view> kReadable[] = {
-        {"PowerEnergy", "Power and energy"},    {"Misc", "Fuel efficiency and light"},
-        {"FileTransfer", "File transfer time"}, {"FindxCalc", "Proportion"},
+        {"PowerEnergy", "Power and energy"},     {"Misc", "Fuel efficiency and light"},
+        {"FileTransfer", "File transfer time"},  {"FindxCalc", "Proportion"},
         {"Interpolate", "Linear interpolation"}, {"PowerWeightRatio", "Power to weight"},
     };
     std::string_view readable = name;

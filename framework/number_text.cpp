@@ -66,7 +66,7 @@ void roundTo(Decimal& d, int keep)
 char digitAt(const Decimal& d, int position)
 {
     return position >= 0 && position < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(position)]
-                                                                           : '0';
+                                                                         : '0';
 }
 
 // Positional notation with `decimals` digits after the separator.
@@ -269,9 +269,10 @@ NumberReading readNumber(std::string_view text, char decimalSeparator)
     if (res.ec == std::errc::invalid_argument || res.ptr != last)
         return {0.0, NumberError::NotANumber};
     if (res.ec == std::errc::result_out_of_range)
-        return {0.0, decimalExponent(std::string_view(first, static_cast<std::size_t>(last - first))) < 0
-                         ? NumberError::TooSmall
-                         : NumberError::TooLarge};
+        return {0.0,
+                decimalExponent(std::string_view(first, static_cast<std::size_t>(last - first))) < 0
+                    ? NumberError::TooSmall
+                    : NumberError::TooLarge};
     if (!std::isfinite(value))
         return {0.0, NumberError::TooLarge};
     return {value, NumberError::None};

@@ -152,8 +152,7 @@ public:
     // Loads a named interface file with `owner` as its owner; false on failure.
     virtual bool loadInterface(std::string_view name, Controller& owner) = 0;
 
-    virtual std::optional<std::string> pathForResource(std::string_view name,
-                                                       std::string_view type) = 0;
+    virtual std::optional<std::string> pathForResource(std::string_view name, std::string_view type) = 0;
     virtual Window* notebookWindow() = 0;
     virtual NotebookView* notebookView() = 0;
     virtual Window* keyWindow() = 0;

@@ -63,9 +63,10 @@ public:
                     break;
                 }
             } else if (!atEnd()) {
-                fail(pos_, isControl(text_[pos_]) ? "not a number: a control character"
-                           : first             ? "not a number: expected an operator"
-                                               : "expected an operator or a unit");
+                fail(pos_,
+                     isControl(text_[pos_]) ? "not a number: a control character"
+                         : first            ? "not a number: expected an operator"
+                                            : "expected an operator or a unit");
                 break;
             }
             if (first)
@@ -121,23 +122,23 @@ private:
     bool startsNumber() const
     {
         return pos_ < text_.size() &&
-               (isDigit(text_[pos_]) ||
-                ((text_[pos_] == '.' || text_[pos_] == separator_) && pos_ + 1 < text_.size() &&
-                 isDigit(text_[pos_ + 1])));
+            (isDigit(text_[pos_]) ||
+             ((text_[pos_] == '.' || text_[pos_] == separator_) && pos_ + 1 < text_.size() &&
+              isDigit(text_[pos_ + 1])));
     }
 
     bool isOperator(std::size_t at) const
     {
         const char c = text_[at];
         return c == '+' || c == '-' || c == '*' || c == '/' || c == '(' || c == ')' ||
-               text_.substr(at, kUnicodeMinus.size()) == kUnicodeMinus;
+            text_.substr(at, kUnicodeMinus.size()) == kUnicodeMinus;
     }
 
     // "(physics)" after a unit's name is part of the name.
     bool startsParenthesizedWord() const
     {
         return peek('(') && pos_ + 1 < text_.size() && !isDigit(text_[pos_ + 1]) && text_[pos_ + 1] != '.' &&
-               !isSpace(text_[pos_ + 1]) && !isControl(text_[pos_ + 1]) && !isOperator(pos_ + 1);
+            !isSpace(text_[pos_ + 1]) && !isControl(text_[pos_ + 1]) && !isOperator(pos_ + 1);
     }
 
     bool startsWord() const
@@ -174,7 +175,7 @@ private:
                     // "km/hr", "l/100km", "light-year"; a "-" before a digit
                     // subtracts the next amount.
                     const bool joins = pos_ + 1 < text_.size() && !(c == '-' && isDigit(text_[pos_ + 1])) &&
-                                       !isSpace(text_[pos_ + 1]) && !isOperator(pos_ + 1);
+                        !isSpace(text_[pos_ + 1]) && !isOperator(pos_ + 1);
                     if (!joins)
                         break;
                 } else if (isOperator(pos_) || c == separator_) {
@@ -184,8 +185,9 @@ private:
                 ++pos_;
             }
             if (pos_ < text_.size() && !isSpace(text_[pos_]) && !peek('+') && !peek('-') && !peekMinus()) {
-                fail(pos_, isControl(text_[pos_]) ? std::string("control character")
-                                                  : "unexpected '" + std::string(1, text_[pos_]) + "'");
+                fail(pos_,
+                     isControl(text_[pos_]) ? std::string("control character")
+                                            : "unexpected '" + std::string(1, text_[pos_]) + "'");
                 break;
             }
             skipSpace();

@@ -7,10 +7,8 @@
 
 namespace ambrel {
 
-WindowController::WindowController(Platform& platform, WindowPlan plan)
-    : platform_(platform), plan_(std::move(plan))
-{
-}
+WindowController::WindowController(Platform& platform, WindowPlan plan) : platform_(platform), plan_(std::move(plan))
+{}
 
 BuiltWindow& WindowController::parts()
 {

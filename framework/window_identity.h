@@ -16,7 +16,7 @@ struct WindowIdentity {
     const char* openAction = "";  // "OpenLenghtWindow:"
     const char* menuTitle = "";   // "&Length": its button, with the mnemonic
     WindowKind kind = WindowKind::Converter;
-    int menuPosition = 0;         // the button's place among those of its kind
+    int menuPosition = 0;  // the button's place among those of its kind
     // Converters: the place of this window when an accuracy change reaches
     // the opened converters (temperature first).
     int broadcastRank = -1;

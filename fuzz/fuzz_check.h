@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(condition, ...)                                                \
-    do {                                                                          \
-        if (!(condition)) {                                                       \
+#define FUZZ_CHECK(condition, ...)                                                      \
+    do {                                                                                \
+        if (!(condition)) {                                                             \
             std::fprintf(stderr, "%s:%d: %s failed: ", __FILE__, __LINE__, #condition); \
-            std::fprintf(stderr, __VA_ARGS__);                                    \
-            std::fputc('\n', stderr);                                             \
-            std::abort();                                                         \
-        }                                                                         \
+            std::fprintf(stderr, __VA_ARGS__);                                          \
+            std::fputc('\n', stderr);                                                   \
+            std::abort();                                                               \
+        }                                                                               \
     } while (false)

@@ -23,7 +23,7 @@ using namespace ambrel;
 
 namespace {
 
-constexpr std::uint8_t kFriendlyForm = 0x40;  // ambrel WINDOW NUMBER UNIT...
+constexpr std::uint8_t kFriendlyForm = 0x40;    // ambrel WINDOW NUMBER UNIT...
 constexpr std::uint8_t kAccuracyOption = 0x80;  // the first line is --accuracy's value
 
 std::vector<std::string> lines(std::string_view text)

@@ -32,11 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         for (const Notation shown : kNotations) {
             const std::string written = writeInteger(reading.value, shown);
-            FUZZ_CHECK(!written.empty() && written.size() <= kLongestText, "\"%s\" written for %d",
-                       written.c_str(), static_cast<int>(reading.value));
+            FUZZ_CHECK(!written.empty() && written.size() <= kLongestText, "\"%s\" written for %d", written.c_str(),
+                       static_cast<int>(reading.value));
             const BaseReading back = readInteger(written, shown);
-            FUZZ_CHECK(back.ok() && back.value == reading.value, "\"%s\" reads back as %d, not %d",
-                       written.c_str(), static_cast<int>(back.value), static_cast<int>(reading.value));
+            FUZZ_CHECK(back.ok() && back.value == reading.value, "\"%s\" reads back as %d, not %d", written.c_str(),
+                       static_cast<int>(back.value), static_cast<int>(reading.value));
         }
     }
     return 0;

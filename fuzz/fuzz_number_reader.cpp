@@ -54,8 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string exact = formatExact(value);
         const NumberReading back = readNumber(exact);
         FUZZ_CHECK(back.ok(), "the exact form \"%s\" is refused", exact.c_str());
-        FUZZ_CHECK(sameBits(back.value, value), "\"%s\" reads back as %a, not %a", exact.c_str(), back.value,
-                   value);
+        FUZZ_CHECK(sameBits(back.value, value), "\"%s\" reads back as %a, not %a", exact.c_str(), back.value, value);
 
         if (separator == '.' && plainNumberText(text)) {
             const std::string copy(text);

@@ -232,8 +232,7 @@ HeadlessPlatform::HeadlessPlatform()
                   {"HelpIntro", {"HelpIntroWindow"}},
                   {"MoreInfo", {"MoreInfoWindow"}},
                   {"SIPrefixes", {"SIPrefixesWindow"}}}
-{
-}
+{}
 
 HeadlessPlatform::~HeadlessPlatform() = default;
 

@@ -50,7 +50,8 @@ inline constexpr int kUnformatted = -1000;
 class HeadlessField : public Field {
 public:
     HeadlessField(EventLog& log, std::string name, FieldKind kind = FieldKind::Number, std::string title = {})
-        : log_(log), name_(std::move(name)), isText_(kind == FieldKind::Text), title_(std::move(title)) {}
+        : log_(log), name_(std::move(name)), isText_(kind == FieldKind::Text), title_(std::move(title))
+    {}
 
     double doubleValue() const override;
     void setDoubleValue(double value) override;
@@ -104,7 +105,8 @@ private:
 class HeadlessChoice : public Choice {
 public:
     HeadlessChoice(EventLog& log, std::string name, std::vector<int> tags, int initial)
-        : log_(log), name_(std::move(name)), tags_(std::move(tags)), selected_(initial) {}
+        : log_(log), name_(std::move(name)), tags_(std::move(tags)), selected_(initial)
+    {}
 
     int selectedTag() const override { return selected_; }
     void selectItemWithTag(int tag) override;
@@ -121,7 +123,8 @@ private:
 class HeadlessIntControl : public IntControl {
 public:
     HeadlessIntControl(EventLog& log, std::string name, int initial)
-        : log_(log), name_(std::move(name)), value_(initial) {}
+        : log_(log), name_(std::move(name)), value_(initial)
+    {}
     int intValue() const override { return value_; }
     void setIntValue(int value) override;
     // A person moving the control: no record, just the new value.
@@ -137,7 +140,8 @@ private:
 class HeadlessWindow : public Window {
 public:
     HeadlessWindow(EventLog& log, std::string name, Window** keySlot, std::string title = {})
-        : log_(log), name_(std::move(name)), key_(keySlot), title_(std::move(title)) {}
+        : log_(log), name_(std::move(name)), key_(keySlot), title_(std::move(title))
+    {}
 
     void center() override;
     void makeKeyAndOrderFront() override;

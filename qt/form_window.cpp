@@ -7,20 +7,20 @@
 #include "qt/qt_cells.h"
 #include "qt/status_line.h"
 
+#include "framework/number_text.h"
 #include <QAccessible>
 #include <QDate>
-#include <QLocale>
-#include "framework/number_text.h"
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHideEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QShortcut>
-#include <QHideEvent>
-#include <QKeyEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -224,7 +224,8 @@ void FormWindow::createChoice(const ChoicePlan& c)
         popup->addItem(QString::fromStdString(item.title), item.tag);
     popup->selectItemWithTag(c.initialTag);
     if (!c.action.empty() && connectAction(popup, c.action))
-        connect(popup, &QComboBox::currentIndexChanged, this, [this, action = c.action](int) { owner_.perform(action); });
+        connect(popup, &QComboBox::currentIndexChanged, this,
+                [this, action = c.action](int) { owner_.perform(action); });
     parts_.choices.push_back(popup);
     auto* label = new QLabel(title);
     label->setBuddy(popup);
@@ -268,8 +269,7 @@ void FormWindow::createShortcuts(const WindowPlan& plan)
     if (!plan.helpAction.empty())
         connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
                 [this, action = plan.helpAction] { owner_.perform(action); });
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
-            [this] { parts_.window->print(); });
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, [this] { parts_.window->print(); });
 }
 
 bool FormWindow::connectAction(QWidget* control, const std::string& action)
@@ -313,10 +313,9 @@ void FormWindow::confirm(QtField* cell)
         ++index;
     // Only what the person typed is read; a cell they merely reached and
     // confirmed shows a rounded form of the number it holds.
-    const EntryResult result =
-        cell->isEdited()
-            ? typeAndConfirm(platform_, owner_, index, cell->text().trimmed().toStdString(), QtField::decimalSeparator())
-            : confirmUnchanged(owner_, index);
+    const EntryResult result = cell->isEdited()
+        ? typeAndConfirm(platform_, owner_, index, cell->text().trimmed().toStdString(), QtField::decimalSeparator())
+        : confirmUnchanged(owner_, index);
     if (!result.accepted)
         showRefusal(cell, QString::fromStdString(result.message));
     else if (!status_->text().isEmpty())  // clearing an empty label still lays the window out
@@ -365,8 +364,8 @@ QString FormWindow::printedDocument() const
     for (const Field* field : parts_.fields)
         if (const auto* cell = dynamic_cast<const QtField*>(field); cell && !cell->isTextCell()) {
             accuracy = cell->digits() >= kFullPrecisionDigits ? tr("full precision")
-                       : cell->digits() == 1 ? tr("1 decimal")
-                                             : tr("%1 decimals").arg(cell->digits());
+                : cell->digits() == 1                         ? tr("1 decimal")
+                                                              : tr("%1 decimals").arg(cell->digits());
             break;
         }
     QStringList about{QLocale().toString(QDate::currentDate(), QLocale::LongFormat)};
@@ -376,7 +375,8 @@ QString FormWindow::printedDocument() const
 
     QString html = QStringLiteral("<h1>%1</h1><p>%2</p>").arg(title.toHtmlEscaped(), about.join(QStringLiteral(" · ")));
     for (const QtBox* box : boxes_) {
-        html += QStringLiteral("<h2>%1</h2><table cellspacing=\"0\" cellpadding=\"3\">").arg(box->title().toHtmlEscaped());
+        html +=
+            QStringLiteral("<h2>%1</h2><table cellspacing=\"0\" cellpadding=\"3\">").arg(box->title().toHtmlEscaped());
         for (int i = 0; i < box->cellCount(); ++i) {
             const auto* cell = static_cast<const QtField*>(const_cast<QtBox*>(box)->cellAtIndex(i));
             html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")

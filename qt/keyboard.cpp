@@ -20,7 +20,7 @@ bool KeyboardFilter::eventFilter(QObject* watched, QEvent* event)
     auto* key = static_cast<QKeyEvent*>(event);
     // Ctrl+Q whatever the desktop's key theme says, which may bind none.
     const bool quit = key->matches(QKeySequence::Quit) ||
-                      (key->key() == Qt::Key_Q && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier);
+        (key->key() == Qt::Key_Q && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier);
     if (quit) {
         // Taking the override keeps any window's own shortcut from it; the
         // key press that follows quits.

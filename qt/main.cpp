@@ -23,8 +23,8 @@ int main(int argc, char** argv)
     // Ties the windows to the launcher entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orlune.Ambrel"));
     // The icon is built in as well, for a prefix the icon theme does not search.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.orlune.Ambrel"),
-                                                 QIcon(QStringLiteral(":/icons/org.orlune.Ambrel.svg"))));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("org.orlune.Ambrel"), QIcon(QStringLiteral(":/icons/org.orlune.Ambrel.svg"))));
 
     ambrel::QuitWhenShown quitWhenShown;
     if (qEnvironmentVariableIsSet("AMBREL_EXIT_WHEN_SHOWN"))

@@ -10,25 +10,25 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeySequence>
-#include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStackedWidget>
-#include <QWindow>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace ambrel {
 
@@ -82,9 +82,8 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     auto* pages = new QStackedWidget;
     auto* matches = new QListWidget;
     if (auto* owner = dynamic_cast<MenuObject*>(&menu)) {
-        auto* finder = new UnitFinderField(*owner, matches, [pages](bool searching) {
-            pages->setCurrentIndex(searching ? 1 : 0);
-        });
+        auto* finder = new UnitFinderField(*owner, matches,
+                                           [pages](bool searching) { pages->setCurrentIndex(searching ? 1 : 0); });
         finder_ = finder;
         layout->addWidget(finder);
         connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [finder] {
@@ -240,11 +239,8 @@ protected:
         case Qt::Key_Escape:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Space:
-            dismiss();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
+        case Qt::Key_Space: dismiss(); return;
+        default: QWidget::keyPressEvent(event);
         }
     }
 
@@ -271,8 +267,8 @@ QWidget* makeInfoPanel(Controller& menu)
     layout->setContentsMargins(32, 24, 32, 24);
     auto* name = new QLabel(QStringLiteral("<h1>Ambrel</h1>"));
     name->setAlignment(Qt::AlignCenter);
-    auto* line = new QLabel(QObject::tr("Every unit of a quantity at once.\nVersion %1")
-                                .arg(QApplication::applicationVersion()));
+    auto* line = new QLabel(
+        QObject::tr("Every unit of a quantity at once.\nVersion %1").arg(QApplication::applicationVersion()));
     line->setAlignment(Qt::AlignCenter);
     auto* hint = new QLabel(QObject::tr("Click or press Return to go on"));
     hint->setAlignment(Qt::AlignCenter);

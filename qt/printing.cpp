@@ -21,8 +21,8 @@ bool printPicture(QWidget* widget, QPrinter& printer)
         return false;
     // Fit the window on the page, never enlarging it beyond its screen size.
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double scale = std::min({page.width() / widget->width(), page.height() / widget->height(),
-                                   printer.resolution() / 96.0});
+    const double scale =
+        std::min({page.width() / widget->width(), page.height() / widget->height(), printer.resolution() / 96.0});
     painter.scale(scale, scale);
     widget->render(&painter);
     return painter.end();

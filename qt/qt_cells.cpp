@@ -6,22 +6,22 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QMimeData>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QHelpEvent>
-#include <QMenu>
-#include <QToolTip>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -164,7 +164,8 @@ QRect QtField::textArea() const
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     // QLineEdit keeps two pixels clear on either side of its text.
-    return style()->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
         .marginsRemoved(textMargins())
         .adjusted(2, 0, -2, 0);
 }
@@ -301,8 +302,7 @@ void QtField::openContextMenu(const QPoint& globalPos)
             connect(paste, &QAction::triggered, this, [this] { pasteChecked(); });
         }
     menu->addSeparator();
-    menu->addAction(tr("Copy &Shown Value"), this,
-                    [this] { QGuiApplication::clipboard()->setText(shownText()); });
+    menu->addAction(tr("Copy &Shown Value"), this, [this] { QGuiApplication::clipboard()->setText(shownText()); });
     if (!text_)
         menu->addAction(tr("Copy &Full Value"), this,
                         [this] { QGuiApplication::clipboard()->setText(fullValueText()); });
@@ -317,7 +317,8 @@ void QtField::focusInEvent(QFocusEvent* event)
         box_->noteFocus(tag_);
 }
 
-QtBox::QtBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+QtBox::QtBox(const QString& title, QWidget* parent) : QGroupBox(title, parent)
+{}
 
 void QtBox::addCell(QtField* cell)
 {

@@ -49,9 +49,7 @@ QtDefaults::QtDefaults()
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const SettingsText text = readSettingsText(
-        file.read(kLargestSettingsFile),
-        storedKeys());
+    const SettingsText text = readSettingsText(file.read(kLargestSettingsFile), storedKeys());
     damaged_ = text.damaged || settings_->status() == QSettings::FormatError;
     if (damaged_)
         recovered_ = text.values;
@@ -70,10 +68,8 @@ QString QtDefaults::stored(std::string_view key) const
     case QMetaType::QString:
     case QMetaType::Bool:
     case QMetaType::Int:
-    case QMetaType::LongLong:
-        return v.toString().trimmed();
-    default:
-        return {};
+    case QMetaType::LongLong: return v.toString().trimmed();
+    default: return {};
     }
 }
 

@@ -26,13 +26,20 @@ struct Sample {
     const char* text;
 };
 constexpr Sample kSamples[] = {
-    {"length", "FeetField", "1"},          {"area", "SqAcre", "1"},
-    {"velocity", "KiloHourField", "100"},  {"pressure", "Atmosphere", "1"},
-    {"temperature", "CelsiusField", "37"}, {"time", "YearField", "1"},
-    {"volume", "Igallon", "1"},            {"weight", "AVpound", "1"},
-    {"power-energy", "Pkilowatt", "1"},    {"fuel-light", "MileGallonField", "30"},
-    {"computing", "KilobyteField", "1"},   {"file-transfer", "FileSize", "700"},
-    {"proportion", "formA", "2"},          {"power-weight", "Horsepower", "300"},
+    {"length", "FeetField", "1"},
+    {"area", "SqAcre", "1"},
+    {"velocity", "KiloHourField", "100"},
+    {"pressure", "Atmosphere", "1"},
+    {"temperature", "CelsiusField", "37"},
+    {"time", "YearField", "1"},
+    {"volume", "Igallon", "1"},
+    {"weight", "AVpound", "1"},
+    {"power-energy", "Pkilowatt", "1"},
+    {"fuel-light", "MileGallonField", "30"},
+    {"computing", "KilobyteField", "1"},
+    {"file-transfer", "FileSize", "700"},
+    {"proportion", "formA", "2"},
+    {"power-weight", "Horsepower", "300"},
 };
 
 QWidget* widgetOf(Window* window)

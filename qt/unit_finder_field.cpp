@@ -89,8 +89,7 @@ void UnitFinderField::keyPressEvent(QKeyEvent* event)
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     QLineEdit::keyPressEvent(event);
 }

@@ -19,8 +19,7 @@ class UnitFinderField : public QLineEdit {
 public:
     // `list` shows the matches; `showList` is told when there is something
     // to show in it.
-    UnitFinderField(MenuObject& menu, QListWidget* list, std::function<void(bool)> showList,
-                    QWidget* parent = nullptr);
+    UnitFinderField(MenuObject& menu, QListWidget* list, std::function<void(bool)> showList, QWidget* parent = nullptr);
 
     // Opens the match in row `row` of the list; false if there is none.
     bool openMatch(int row);

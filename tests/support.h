@@ -104,8 +104,8 @@ void expectEntry(const EntryCase& c)
     ASSERT_TRUE(rig.type(c.typed, c.text)) << c.typed << '=' << c.text;
     for (const Expect& e : c.results) {
         const double got = rig.value(e.outlet);
-        EXPECT_EQ(got, e.value) << c.typed << '=' << c.text << ": " << e.outlet << " holds "
-                                << std::setprecision(17) << got;
+        EXPECT_EQ(got, e.value) << c.typed << '=' << c.text << ": " << e.outlet << " holds " << std::setprecision(17)
+                                << got;
     }
 }
 
@@ -118,8 +118,8 @@ inline std::string entryName(const ::testing::TestParamInfo<EntryCase>& p)
     std::string name;
     for (const char ch : std::string(p.param.typed) + '_' + p.param.text)
         name += std::isalnum(static_cast<unsigned char>(ch)) ? std::string(1, ch)
-                : ch == '-'                                  ? "minus"
-                : ch == '+'                                  ? "plus"
+            : ch == '-'                                      ? "minus"
+            : ch == '+'                                      ? "plus"
                                                              : "_";
     return name;
 }
@@ -128,7 +128,10 @@ inline std::string entryName(const ::testing::TestParamInfo<EntryCase>& p)
 
 // A converter's table as a parameterized suite: each EntryCase is typed on a
 // fresh window of type T and its fields checked exactly.
-#define AMBREL_ENTRY_TABLE(Suite, T, ...)                                                 \
-    class Suite : public ::testing::TestWithParam<::ambrel::testing::EntryCase> {};      \
-    TEST_P(Suite, GiveTheTableDoubles) { ::ambrel::testing::expectEntry<T>(GetParam()); } \
+#define AMBREL_ENTRY_TABLE(Suite, T, ...)                                           \
+    class Suite : public ::testing::TestWithParam<::ambrel::testing::EntryCase> {}; \
+    TEST_P(Suite, GiveTheTableDoubles)                                              \
+    {                                                                               \
+        ::ambrel::testing::expectEntry<T>(GetParam());                              \
+    }                                                                               \
     INSTANTIATE_TEST_SUITE_P(Table, Suite, ::testing::Values(__VA_ARGS__), ::ambrel::testing::entryName)

@@ -113,8 +113,9 @@ TEST(Batch, JsonGivesOneObjectPerLine)
 {
     const BatchRun r = batch({"--json", "ft", "m"}, "1\nx\n");
     EXPECT_EQ(r.status, kExitRefused);
-    EXPECT_EQ(r.out, "{\"line\":1,\"unit\":\"m\",\"value\":0.3048}\n"
-                     "{\"line\":2,\"error\":\"not a number at character 1\"}\n");
+    EXPECT_EQ(r.out,
+              "{\"line\":1,\"unit\":\"m\",\"value\":0.3048}\n"
+              "{\"line\":2,\"error\":\"not a number at character 1\"}\n");
     const BatchRun all = batch({"--json", "temperature", "CelsiusField"}, "100\n");
     EXPECT_EQ(all.out.rfind("{\"line\":1,\"fields\":{\"", 0), 0u) << all.out;
     EXPECT_NE(all.out.find("\"FahrenheitField\":212"), std::string::npos) << all.out;

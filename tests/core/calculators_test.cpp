@@ -2,11 +2,11 @@
 // The proportion, interpolation and power-to-weight windows, and how the
 // window of further calculators opens all four.
 #include "app/application.h"
+#include "app/window_registry.h"
 #include "calculators/file_transfer.h"
 #include "calculators/interpolation.h"
 #include "calculators/power_weight.h"
 #include "calculators/proportion.h"
-#include "app/window_registry.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -97,8 +97,9 @@ TEST(PowerWeight, OpensFormattedAndShowsTheRatioToThreeDecimals)
     for (const Event& e : rig.platform.events().events())
         kinds.push_back(e.kind + " " + e.target);
     // The ratio is formatted before the power is selected.
-    EXPECT_EQ(kinds, (std::vector<std::string>{"center PowerWeightRatioWindow", "front PowerWeightRatioWindow",
-                                               "format Ratio", "select TextFieldInput"}));
+    EXPECT_EQ(kinds,
+              (std::vector<std::string>{"center PowerWeightRatioWindow", "front PowerWeightRatioWindow", "format Ratio",
+                                        "select TextFieldInput"}));
     ASSERT_TRUE(rig.type("Horsepower", "1"));
     ASSERT_TRUE(rig.type("Weight", "3"));
     EXPECT_EQ(rig.value("Ratio"), 0.3333333333333333);

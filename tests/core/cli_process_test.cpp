@@ -202,7 +202,8 @@ TEST(ProgramOutput, AWriteThatFailsIsReportedWithStatusOne)
         {{"3", "mi", "km"}, ""},
         {{"units", "volume"}, ""},
         {{"run", "--tsv", "length", "FeetField=1"}, ""},
-        {{"batch", "m", "km"}, [] {
+        {{"batch", "m", "km"},
+         [] {
              std::string lines;
              for (int i = 0; i < 100000; ++i)
                  lines += "1\n";
@@ -285,7 +286,10 @@ public:
         }
         close(fd_);
     }
-    void type(const std::string& keys) { ASSERT_EQ(write(fd_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size())); }
+    void type(const std::string& keys)
+    {
+        ASSERT_EQ(write(fd_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+    }
     // Reads until `text` shows (or a few seconds pass, to fail rather than hang).
     std::string readUntil(const std::string& text)
     {
@@ -300,7 +304,8 @@ public:
             }
         }
         const std::size_t at = screen_.find(text, seen_);
-        const std::string got = screen_.substr(seen_, at == std::string::npos ? std::string::npos : at + text.size() - seen_);
+        const std::string got =
+            screen_.substr(seen_, at == std::string::npos ? std::string::npos : at + text.size() - seen_);
         seen_ = at == std::string::npos ? screen_.size() : at + text.size();
         return got;
     }

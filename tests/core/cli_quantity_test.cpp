@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The friendly forms with quantities: arithmetic, amounts side by side,
 // spellings, digits, and what is echoed when something is refused.
-#include "cli_support.h"
 #include "cli/cli.h"
+#include "cli_support.h"
 
 #include <gtest/gtest.h>
 

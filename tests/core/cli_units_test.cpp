@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's contract (exact numbers, exit codes, refusals) and its
 // friendly forms: unit names, the two-unit form, JSON, listings.
-#include "cli_support.h"
+#include "app/unit_names.h"
 #include "app/window_registry.h"
 #include "cli/cli.h"
 #include "cli/json.h"
-#include "app/unit_names.h"
+#include "cli_support.h"
 #include "headless/headless_platform.h"
 
 #include <gtest/gtest.h>
@@ -77,13 +77,22 @@ TEST(UnitNames, NamesIgnoreCaseAndSpellingSymbolsDoNot)
         const char* window;  // where to look; empty for everywhere
         const char* outlet;  // null: no unit
     } cases[] = {
-        {"KiloMeters", "", "KilometersField"}, {"kilometres", "", "KilometersField"},
-        {"Nautical  Mile", "", "NauticalMileField"}, {"centuries", "", "CenturyField"},
-        {"MW", "", "Pmegawatt"}, {"mW", "", nullptr}, {"b", "", "BitField"}, {"B", "", "ByteField"},
+        {"KiloMeters", "", "KilometersField"},
+        {"kilometres", "", "KilometersField"},
+        {"Nautical  Mile", "", "NauticalMileField"},
+        {"centuries", "", "CenturyField"},
+        {"MW", "", "Pmegawatt"},
+        {"mW", "", nullptr},
+        {"b", "", "BitField"},
+        {"B", "", "ByteField"},
         {"KM", "", nullptr},
         // Names found in several windows go to one of them; one window sees only its own.
-        {"oz", "", "AVounce"}, {"gal", "", "USgallon"}, {"oz", "volume", nullptr},
-        {"fl oz", "volume", "USfluidonce"}, {"", "", nullptr}, {"   ", "", nullptr},
+        {"oz", "", "AVounce"},
+        {"gal", "", "USgallon"},
+        {"oz", "volume", nullptr},
+        {"fl oz", "volume", "USfluidonce"},
+        {"", "", nullptr},
+        {"   ", "", nullptr},
     };
     for (const Case& c : cases) {
         const UnitName* u = findUnit(c.typed, c.window);
@@ -217,7 +226,8 @@ TEST(Cli, TsvPrintsEveryFieldWithExactAndShownValues)
     EXPECT_TRUE(hasLine(r.out, "ParsecField\t9.876863253402463e-18\t9.8769e-18"));
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 19);
     EXPECT_EQ(r.out.substr(0, r.out.find('\t')), "MillimetersField");
-    EXPECT_TRUE(hasLine(run({"run", "--accuracy=0", "--tsv", "length", "FeetField=1"}).out, "InchesField\t11.999976\t12"));
+    EXPECT_TRUE(
+        hasLine(run({"run", "--accuracy=0", "--tsv", "length", "FeetField=1"}).out, "InchesField\t11.999976\t12"));
     const std::string full = run({"run", "--tsv", "--accuracy", "99", "length", "FeetField=1"}).out;
     EXPECT_TRUE(hasLine(full, "MetersField\t0.3048\t0.3048"));
     EXPECT_TRUE(hasLine(full, "InchesField\t11.999976\t11.999976"));

@@ -45,12 +45,26 @@ TEST(ComputingSizes, GiveTheDoublesOfTheListedOperations)
         std::vector<Expect> results;
     };
     const SizeCase cases[] = {
-        {kBinary, "KilobyteField", "1", {{"ByteField", 1024}, {"BitField", 8192}, {"KilobitField", 8},
-            {"MegabitField", 0.0078125}, {"MegabyteField", 0.0009765625}, {"GigaByteField", 0.00000095367431640625},
-            {"TerabyteField", 0.000000000931322574615478515625}}},
-        {kDecimal, "KilobyteField", "1", {{"ByteField", 1000}, {"BitField", 8000}, {"KilobitField", 8},
-            {"MegabitField", 0.008}, {"MegabyteField", 0.001}, {"GigaByteField", 0.000001},
-            {"TerabyteField", 0.000000001}}},
+        {kBinary,
+         "KilobyteField",
+         "1",
+         {{"ByteField", 1024},
+          {"BitField", 8192},
+          {"KilobitField", 8},
+          {"MegabitField", 0.0078125},
+          {"MegabyteField", 0.0009765625},
+          {"GigaByteField", 0.00000095367431640625},
+          {"TerabyteField", 0.000000000931322574615478515625}}},
+        {kDecimal,
+         "KilobyteField",
+         "1",
+         {{"ByteField", 1000},
+          {"BitField", 8000},
+          {"KilobitField", 8},
+          {"MegabitField", 0.008},
+          {"MegabyteField", 0.001},
+          {"GigaByteField", 0.000001},
+          {"TerabyteField", 0.000000001}}},
         // Divisions, not multiplications by 0.000001: 1e-07 would be wrong.
         {kDecimal, "ByteField", "0.1", {{"MegabyteField", 1.0000000000000001e-07}}},
         // Two divisions by 1000, not one by 1000000 (2.6399999999999998e-05).
@@ -73,8 +87,9 @@ TEST(ComputingPrefixes, TitlesFollowTheChosenSystem)
     EXPECT_EQ(rig.window.choice("BaseRadioSelection")->selectedTag(), kBinary);
     EXPECT_EQ(titles(rig), binary);
     choosePrefixes(rig, kDecimal);
-    EXPECT_EQ(titles(rig), (std::vector<std::string>{"bit", "kilobit", "megabit", "byte", "kilobyte",
-                                                     "megabyte", "gigabyte", "terabyte"}));
+    EXPECT_EQ(titles(rig),
+              (std::vector<std::string>{"bit", "kilobit", "megabit", "byte", "kilobyte", "megabyte", "gigabyte",
+                                        "terabyte"}));
     choosePrefixes(rig, kBinary);
     EXPECT_EQ(titles(rig), binary);
 }

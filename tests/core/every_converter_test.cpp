@@ -24,10 +24,17 @@ struct Opening {
     const char* outlet;
 };
 constexpr Opening kOpensOn[] = {
-    {"length", "MetersField"},       {"area", "SqMeter"},      {"velocity", "KiloHourField"},
-    {"pressure", "KilopascalField"}, {"temperature", "CelsiusField"}, {"time", "HourField"},
-    {"volume", "Mliter"},            {"weight", "Mkilogram"},  {"power-energy", "Ejoule"},
-    {"fuel-light", nullptr},         {"computing", "KilobyteField"},
+    {"length", "MetersField"},
+    {"area", "SqMeter"},
+    {"velocity", "KiloHourField"},
+    {"pressure", "KilopascalField"},
+    {"temperature", "CelsiusField"},
+    {"time", "HourField"},
+    {"volume", "Mliter"},
+    {"weight", "Mkilogram"},
+    {"power-energy", "Ejoule"},
+    {"fuel-light", nullptr},
+    {"computing", "KilobyteField"},
 };
 
 // A converter of the registry on its own platform, every field holding 3.

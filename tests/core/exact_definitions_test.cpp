@@ -3,20 +3,20 @@
 // written out from its definition (long decimals from the sources), and the
 // switch between the two table sets.
 
-#include "converters/length.h"
-#include "converters/area.h"
-#include "converters/velocity.h"
-#include "converters/pressure.h"
-#include "converters/temperature.h"
-#include "converters/time.h"
-#include "converters/volume.h"
-#include "converters/weight.h"
-#include "converters/power_energy.h"
-#include "converters/fuel_light.h"
 #include "app/application.h"
 #include "app/menu_object.h"
 #include "calculators/file_transfer.h"
 #include "cli/cli.h"
+#include "converters/area.h"
+#include "converters/fuel_light.h"
+#include "converters/length.h"
+#include "converters/power_energy.h"
+#include "converters/pressure.h"
+#include "converters/temperature.h"
+#include "converters/time.h"
+#include "converters/velocity.h"
+#include "converters/volume.h"
+#include "converters/weight.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -261,8 +261,8 @@ TEST(ExactWindows, TemperatureOffsets)
         const char* outlet;
         double want;
     } cases[] = {
-        {"CelsiusField", "0", "KelvinField", 273.15},   {"CelsiusField", "100", "FahrenheitField", 212},
-        {"CelsiusField", "-40", "FahrenheitField", -40}, {"KelvinField", "0", "RankineField", 0},
+        {"CelsiusField", "0", "KelvinField", 273.15},     {"CelsiusField", "100", "FahrenheitField", 212},
+        {"CelsiusField", "-40", "FahrenheitField", -40},  {"KelvinField", "0", "RankineField", 0},
         {"FahrenheitField", "0", "RankineField", 459.67}, {"FahrenheitField", "212", "CelsiusField", 100},
         {"KelvinField", "373.15", "CelsiusField", 100},   {"FahrenheitField", "98.6", "CelsiusField", 37},
     };
@@ -398,7 +398,8 @@ TEST(OutwardTexts, NoneCallsTheProgramExact)
         {"--help", run({"--help"})},
     };
     // "Ambrel is a fast, exact unit converter", "an exact converter".
-    const std::regex claim(R"(ambrel (is|gives|converts)[^.\n]{0,40}\bexact\b|\bexact (unit )?converter)", std::regex::icase);
+    const std::regex claim(R"(ambrel (is|gives|converts)[^.\n]{0,40}\bexact\b|\bexact (unit )?converter)",
+                           std::regex::icase);
     for (const auto& [name, text] : texts) {
         std::smatch m;
         EXPECT_FALSE(std::regex_search(text, m, claim)) << name << ": \"" << m.str() << '"';

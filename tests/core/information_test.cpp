@@ -2,8 +2,8 @@
 // The menu's information windows, documents, printing and home page, and
 // every window's notebook action.
 #include "app/application.h"
-#include "app/window_registry.h"
 #include "app/unit_finder.h"
+#include "app/window_registry.h"
 #include "headless/headless_platform.h"
 
 #include <gtest/gtest.h>

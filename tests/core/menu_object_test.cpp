@@ -23,8 +23,7 @@ class RecordingConverter : public ConverterWindow {
 public:
     RecordingConverter(Platform& p, const ConverterDef& def, std::vector<std::string>& journal, std::string name)
         : ConverterWindow(p, def), journal_(journal), name_(std::move(name))
-    {
-    }
+    {}
     void accuracyChange(int digits) override
     {
         journal_.push_back(name_ + " accuracy " + std::to_string(digits));
@@ -93,10 +92,9 @@ TEST(Launch, LaterRunRestoresTheStoredAccuracyAndTellsNoConverter)
         int shown;
     } cases[] = {
         {false, 0, 99},  // absent
-        {true, 0, 0},  // a chosen 0 survives
+        {true, 0, 0},    // a chosen 0 survives
         {true, -2, 99},  // outside the controls' range, as on every platform: as if unset
-        {true, 100, 99},
-        {true, std::numeric_limits<long long>::max(), 99},  // no int holds it: as if unset
+        {true, 100, 99}, {true, std::numeric_limits<long long>::max(), 99},  // no int holds it: as if unset
     };
     for (const Case& c : cases) {
         Launch l;
@@ -121,9 +119,15 @@ TEST(AccuracyPreference, ReachesOpenedConvertersInTheFixedOrderThenIsStored)
     HeadlessPlatform platform;
     MenuObject menu(platform);
     std::vector<std::string> journal;
-    const ConverterDef def = {.identity = {.openAction = "OpenX:"}, .windowOutlet = "XWindow", .title = "X",
-                              .notebookAction = "ShowNotebook:", .notebook = "X", .boxes = kBoxes, .rows = kRows,
-                              .openBox = 0, .openTag = 0};
+    const ConverterDef def = {.identity = {.openAction = "OpenX:"},
+                              .windowOutlet = "XWindow",
+                              .title = "X",
+                              .notebookAction = "ShowNotebook:",
+                              .notebook = "X",
+                              .boxes = kBoxes,
+                              .rows = kRows,
+                              .openBox = 0,
+                              .openTag = 0};
     std::vector<std::unique_ptr<RecordingConverter>> converters;
     for (const WindowEntry& entry : windowRegistry()) {
         if (!entry.takesAccuracy())
@@ -143,16 +147,18 @@ TEST(AccuracyPreference, ReachesOpenedConvertersInTheFixedOrderThenIsStored)
     menu.perform("OpenTempWindow:");
     menu.perform("OpenVolumeWindow:");
     menu.perform("OpenLenghtWindow:");
-    EXPECT_EQ(journal, (std::vector<std::string>{"TimeObject accuracy 6", "TempObject accuracy 6",
-                                                 "VolumeObject accuracy 6", "LenghtObject accuracy 6"}));
+    EXPECT_EQ(journal,
+              (std::vector<std::string>{"TimeObject accuracy 6", "TempObject accuracy 6", "VolumeObject accuracy 6",
+                                        "LenghtObject accuracy 6"}));
     journal.clear();
     EXPECT_TRUE(menu.opened("TimeObject"));
     EXPECT_FALSE(menu.opened("AreaObject"));
 
     platform.intControl("AccuracyField")->userSets(2);
     menu.perform("SetAccuracyPref:");
-    EXPECT_EQ(journal, (std::vector<std::string>{"TempObject accuracy 2", "LenghtObject accuracy 2",
-                                                 "TimeObject accuracy 2", "VolumeObject accuracy 2"}));
+    EXPECT_EQ(journal,
+              (std::vector<std::string>{"TempObject accuracy 2", "LenghtObject accuracy 2", "TimeObject accuracy 2",
+                                        "VolumeObject accuracy 2"}));
     EXPECT_EQ(platform.defaults().integerForKey("AmbrelAccuracy"), 2);
 }
 
@@ -211,9 +217,10 @@ TEST(Menu, EveryRegisteredWindowHasALiveButtonThatOpensIt)
     std::vector<std::string> order;
     for (const WindowEntry* e : broadcastOrder())
         order.push_back(e->className);
-    EXPECT_EQ(order, (std::vector<std::string>{"TempObject", "AreaObject", "ComputingObject", "PowerEnergyObject",
-                                               "LenghtObject", "WeightObject", "MiscObject", "PressureObject",
-                                               "TimeObject", "VelocityObject", "VolumeObject"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"TempObject", "AreaObject", "ComputingObject", "PowerEnergyObject",
+                                        "LenghtObject", "WeightObject", "MiscObject", "PressureObject", "TimeObject",
+                                        "VelocityObject", "VolumeObject"}));
 }
 
 }  // namespace

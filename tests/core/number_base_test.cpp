@@ -50,10 +50,16 @@ TEST(NumberBase, ReadsWholeNumbersOfItsBaseAndRefusesTheRest)
         std::int32_t value;
     };
     const Accepted accepted[] = {
-        {" \t ", H, 0},  {" 0B1010\t", B, 10}, {"0O17", O, 15}, {"017", O, 15}, {"0X1a", H, 26},
+        {" \t ", H, 0},
+        {" 0B1010\t", B, 10},
+        {"0O17", O, 15},
+        {"017", O, 15},
+        {"0X1a", H, 26},
         {"0b", H, 11},  // in hexadecimal "0b" is a number, not a prefix
-        {"DeadBeef", H, static_cast<std::int32_t>(0xdeadbeefu)}, {"000000000000000000000000000000000000001", H, 1},
-        {"+42", D, 42}, {"\u221242", D, -42},
+        {"DeadBeef", H, static_cast<std::int32_t>(0xdeadbeefu)},
+        {"000000000000000000000000000000000000001", H, 1},
+        {"+42", D, 42},
+        {"\u221242", D, -42},
     };
     for (const Accepted& c : accepted) {
         const BaseReading r = readInteger(c.text, c.notation);
@@ -67,10 +73,20 @@ TEST(NumberBase, ReadsWholeNumbersOfItsBaseAndRefusesTheRest)
     };
     constexpr BaseError Bad = BaseError::BadDigit, Range = BaseError::OutOfRange;
     const Refused refused[] = {
-        {"0b", B, Bad}, {"-1", B, Bad}, {"+1", O, Bad}, {"0x0x1", H, Bad}, {"ff\xc3\xa9", H, Bad},
-        {std::string("1\0", 2), H, Bad}, {"--1", D, Bad}, {"1.0", D, Bad}, {"0x10", D, Bad},
-        {"1" + std::string(32, '0'), B, Range}, {"40000000000", O, Range}, {std::string(5000, 'f'), H, Range},
-        {"2147483648", D, Range}, {"-2147483649", D, Range},
+        {"0b", B, Bad},
+        {"-1", B, Bad},
+        {"+1", O, Bad},
+        {"0x0x1", H, Bad},
+        {"ff\xc3\xa9", H, Bad},
+        {std::string("1\0", 2), H, Bad},
+        {"--1", D, Bad},
+        {"1.0", D, Bad},
+        {"0x10", D, Bad},
+        {"1" + std::string(32, '0'), B, Range},
+        {"40000000000", O, Range},
+        {std::string(5000, 'f'), H, Range},
+        {"2147483648", D, Range},
+        {"-2147483649", D, Range},
         {std::string(40, 'f') + "g", H, Bad},  // a bad digit counts before the size
     };
     for (const Refused& c : refused) {

@@ -35,8 +35,12 @@ AMBREL_ENTRY_TABLE(
 // The edited box's base is written first, then copied to the other base.
 TEST(PowerEnergyWindow, EachEntryLinksTheBasesFirst)
 {
-    struct Case { const char* typed; std::vector<const char*> first; };
-    for (const Case& c : {Case{"Pkilowatt", {"Pwatt", "Ejoule", "Pmegawatt"}}, Case{"Ejoule", {"Pwatt", "Pkilowatt"}}}) {
+    struct Case {
+        const char* typed;
+        std::vector<const char*> first;
+    };
+    for (const Case& c :
+         {Case{"Pkilowatt", {"Pwatt", "Ejoule", "Pmegawatt"}}, Case{"Ejoule", {"Pwatt", "Pkilowatt"}}}) {
         Rig<PowerEnergyObject> rig;
         ASSERT_TRUE(rig.type(c.typed, "3"));
         const auto writes = rig.writes();
@@ -51,7 +55,11 @@ TEST(PowerEnergyWindow, EachEntryLinksTheBasesFirst)
 // number that names no box leaves the bases unlinked.
 TEST(PowerEnergyWindow, UnnamedFieldsAndBoxes)
 {
-    struct Case { int box, tag; double watt, joule; std::size_t writes; };
+    struct Case {
+        int box, tag;
+        double watt, joule;
+        std::size_t writes;
+    };
     const Case cases[] = {{2, 0, 5, 7, 24}, {-1, 0, 5, 7, 24}, {0, 12, 5, 5, 25}, {1, 14, 7, 7, 25}};
     for (const Case& c : cases) {
         Rig<PowerEnergyObject> rig;

@@ -24,12 +24,12 @@ TEST(QuantityText, ArithmeticFollowsPrecedence)
         {"1+2*3", 7},
         {"(1+2)*3", 9},
         {"2*3/4", 1.5},
-        {"8/2/2", 2},          // left to right
-        {"10-4-3", 3},         // left to right
+        {"8/2/2", 2},   // left to right
+        {"10-4-3", 3},  // left to right
         {"-2*3", -6},
         {"2*-3", -6},
         {"--5", 5},
-        {"\u22125", -5},       // the Unicode minus
+        {"\u22125", -5},  // the Unicode minus
         {"3 \u2212 5", -2},
         {"-(2+3)", -5},
         {"1e3/4", 250},
@@ -90,21 +90,11 @@ TEST(QuantityText, RefusalsSayWhereAndWhy)
         std::size_t position;
         const char* why;
     } cases[] = {
-        {"1+", 3, "expected a number"},
-        {"*2", 1, "expected a number"},
-        {"(1+2", 1, "unclosed parenthesis"},
-        {"1+2)", 4, "expected an operator"},
-        {"5 3", 3, "expected an operator"},
-        {"1/0", 2, "division by zero"},
-        {"1/(2-2)", 2, "division by zero"},
-        {"abc", 1, "not a number"},
-        {"12abc", 3, "not a number"},
-        {"0x1A", 2, "not a number"},
-        {"nan", 1, "not a number"},
-        {"1.2.3", 1, "not a number"},
-        {"1e308*10", 6, "too large"},
-        {"1e309", 1, "too large"},
-        {"1e-400", 1, "too small"},
+        {"1+", 3, "expected a number"},       {"*2", 1, "expected a number"},     {"(1+2", 1, "unclosed parenthesis"},
+        {"1+2)", 4, "expected an operator"},  {"5 3", 3, "expected an operator"}, {"1/0", 2, "division by zero"},
+        {"1/(2-2)", 2, "division by zero"},   {"abc", 1, "not a number"},         {"12abc", 3, "not a number"},
+        {"0x1A", 2, "not a number"},          {"nan", 1, "not a number"},         {"1.2.3", 1, "not a number"},
+        {"1e308*10", 6, "too large"},         {"1e309", 1, "too large"},          {"1e-400", 1, "too small"},
         {"\u22125 ft", 4, "not a number"},  // a unit where none is taken
         {"1\x1b[2J", 2, "control character"},
     };
@@ -131,7 +121,11 @@ TEST(QuantityText, HostileTextIsRefusedNotFollowed)
     EXPECT_NE(describe(readAmount(deep)).find("too deeply nested"), std::string::npos);
     EXPECT_FALSE(readAmount(std::string(100000, '-') + "1").ok());
     EXPECT_TRUE(readAmount(std::string(kDeepestParentheses, '(') + "1" + std::string(kDeepestParentheses, ')')).ok());
-    EXPECT_EQ(readAmount(std::string("1\0" "2", 3)).ok(), false);
+    EXPECT_EQ(readAmount(std::string("1\0"
+                                     "2",
+                                     3))
+                  .ok(),
+              false);
     EXPECT_EQ(readAmount("1" + std::string(kLongestNumberText, '0')).error, NumberError::TooLong);
 }
 

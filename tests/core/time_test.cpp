@@ -40,10 +40,10 @@ TEST(TimeWindow, ConfirmingTheHourRewritesTheOthersInTagOrder)
 {
     Rig<TimeObject> rig;
     ASSERT_TRUE(rig.type("HourField", "1"));
-    const std::vector<std::string> expected = {
-        "PicoSecondField", "NanoSecondField", "MicroSecondField", "MilliSecondField",
-        "SecondField",     "MinuteField",     "DayField",         "WeekField",
-        "YearField",       "DecadeField",     "CenturyField"};
+    const std::vector<std::string> expected = {"PicoSecondField",  "NanoSecondField", "MicroSecondField",
+                                               "MilliSecondField", "SecondField",     "MinuteField",
+                                               "DayField",         "WeekField",       "YearField",
+                                               "DecadeField",      "CenturyField"};
     EXPECT_EQ(rig.writes(), expected);
     EXPECT_EQ(rig.value("PicoSecondField"), 3600000000000000);
     EXPECT_EQ(rig.value("CenturyField"), 0.0000011415525114155251);

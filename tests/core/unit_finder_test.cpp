@@ -33,20 +33,20 @@ TEST_P(FinderMatches, TheBestMatchIsTheUnitMeant)
     EXPECT_EQ(found[0].text, c.text) << c.typed;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ByNameSymbolAliasAndBeginning, FinderMatches,
-    ::testing::Values(FirstMatch{"furlong", "length", "FurlongField", "furlong \u2014 Length"},
-                      FirstMatch{"slug", "weight", "AVslug", "slug \u2014 Weight"},
-                      // A symbol, letter for letter.
-                      FirstMatch{"ft", "length", "FeetField", "foot \u2014 Length"},
-                      FirstMatch{"kg", "weight", "Mkilogram", "kilogram \u2014 Weight"},
-                      // An alias, and a plural of the name.
-                      FirstMatch{"perch", "length", "RodField", "rod \u2014 Length"},
-                      FirstMatch{"Furlongs", "length", "FurlongField", "furlong \u2014 Length"},
-                      // The beginning of a name, while it is being typed.
-                      FirstMatch{"furl", "length", "FurlongField", "furlong \u2014 Length"},
-                      // A unit that needs the window's other setting.
-                      FirstMatch{"kilobyte", "computing", "KilobyteField", "kilobyte \u2014 Computing"}));
+INSTANTIATE_TEST_SUITE_P(ByNameSymbolAliasAndBeginning, FinderMatches,
+                         ::testing::Values(FirstMatch{"furlong", "length", "FurlongField", "furlong \u2014 Length"},
+                                           FirstMatch{"slug", "weight", "AVslug", "slug \u2014 Weight"},
+                                           // A symbol, letter for letter.
+                                           FirstMatch{"ft", "length", "FeetField", "foot \u2014 Length"},
+                                           FirstMatch{"kg", "weight", "Mkilogram", "kilogram \u2014 Weight"},
+                                           // An alias, and a plural of the name.
+                                           FirstMatch{"perch", "length", "RodField", "rod \u2014 Length"},
+                                           FirstMatch{"Furlongs", "length", "FurlongField", "furlong \u2014 Length"},
+                                           // The beginning of a name, while it is being typed.
+                                           FirstMatch{"furl", "length", "FurlongField", "furlong \u2014 Length"},
+                                           // A unit that needs the window's other setting.
+                                           FirstMatch{"kilobyte", "computing", "KilobyteField",
+                                                      "kilobyte \u2014 Computing"}));
 
 TEST(Finder, ExactMatchesComeBeforeNamesThatMerelyBeginSo)
 {
@@ -77,10 +77,14 @@ TEST(Finder, AQuantitySplitsIntoItsNumberAndUnit)
         const char* number;
         const char* unit;
     } cases[] = {
-        {"3 furlong", '.', "3", "furlong"},     {"  2.5   ft ", '.', "2.5", "ft"},
-        {"2,5 ft", ',', "2,5", "ft"},            {"1e3 m", '.', "1e3", "m"},
-        {"furlong", '.', "", "furlong"},         {"3", '.', "", "3"},
-        {"square foot", '.', "", "square foot"}, {"nan ft", '.', "", "nan ft"},
+        {"3 furlong", '.', "3", "furlong"},
+        {"  2.5   ft ", '.', "2.5", "ft"},
+        {"2,5 ft", ',', "2,5", "ft"},
+        {"1e3 m", '.', "1e3", "m"},
+        {"furlong", '.', "", "furlong"},
+        {"3", '.', "", "3"},
+        {"square foot", '.', "", "square foot"},
+        {"nan ft", '.', "", "nan ft"},
     };
     for (const Case& c : cases) {
         const FinderQuery q = splitQuery(c.typed, c.separator);

@@ -35,12 +35,16 @@ AMBREL_ENTRY_TABLE(
 TEST(VelocityWindow, CapsWarpAndLightSpeed)
 {
     // capWritten: the typed field was overwritten by its cap.
-    struct Case { const char *typed, *value; double base, light, warp; bool capWritten; };
+    struct Case {
+        const char *typed, *value;
+        double base, light, warp;
+        bool capWritten;
+    };
     const Case cases[] = {
         {"LightSpeedField", "3000", 3237758546400, VelocityObject::kLightSpeedCap, 9.98999999977007, true},
         {"LightSpeedField", "2147.261615534098", 2317438215684.0654, 2147.261615534098, 9.98999999977007, false},
-        {"LightSpeedField", "2147.2616155340985", 2317438215684.066, VelocityObject::kLightSpeedCap,
-         9.98999999977007, true},
+        {"LightSpeedField", "2147.2616155340985", 2317438215684.066, VelocityObject::kLightSpeedCap, 9.98999999977007,
+         true},
         {"WarpSpeedField", "9.99", 2317438215684.0664, 2147.261615534099, 9.99, false},
         {"WarpSpeedField", "9.990000000000002", 2317438215684.0664, 2147.261615534099, 9.99, true},
     };

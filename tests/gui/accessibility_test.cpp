@@ -51,8 +51,9 @@ std::vector<std::string> storedValues(WindowController& window)
     std::vector<std::string> values;
     for (Field* f : window.parts().fields) {
         auto* cell = static_cast<QtField*>(f);
-        values.push_back(cell->isTextCell() ? cell->stringValue() : std::to_string(cell->doubleValue()) + " " +
-                                                                        cell->fullValueText().toStdString());
+        values.push_back(cell->isTextCell()
+                             ? cell->stringValue()
+                             : std::to_string(cell->doubleValue()) + " " + cell->fullValueText().toStdString());
     }
     return values;
 }
@@ -254,7 +255,8 @@ TEST(Accessibility, ShiftF10AndTheMenuKeyOpenTheCellsContextMenu)
         QStringList actions;
         for (QAction* a : menu->actions())
             actions << a->text();
-        EXPECT_TRUE(actions.contains(QStringLiteral("Copy &Full Value"))) << actions.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(actions.contains(QStringLiteral("Copy &Full Value")))
+            << actions.join(QLatin1Char('|')).toStdString();
         menu->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

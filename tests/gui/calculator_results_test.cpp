@@ -63,8 +63,8 @@ TEST(CalculatorResults, AResultThatIsNoNumberShowsADashAndWhy)
             typeInto(top, outlet, text);
         auto* result = top->findChild<QtField*>(QString::fromLatin1(c.result));
         EXPECT_EQ(result->shownText(), QStringLiteral("\u2014")) << c.window;
-        EXPECT_TRUE(top->statusText().contains(QString::fromLatin1(c.reason))) << c.window << ": "
-                                                                                << top->statusText().toStdString();
+        EXPECT_TRUE(top->statusText().contains(QString::fromLatin1(c.reason)))
+            << c.window << ": " << top->statusText().toStdString();
         // A result again: the dash and the note go.
         typeInto(top, c.entries[1].first, "5");
         EXPECT_NE(result->shownText(), QStringLiteral("\u2014")) << c.window;

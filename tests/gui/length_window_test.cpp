@@ -101,5 +101,6 @@ TEST(LengthWindowGui, ACellTakesArithmeticAndMixedUnitsAndShowsTheResult)
     EXPECT_EQ(length->field("KilometersField")->doubleValue(), -0.5);
     auto* status = top->findChild<QLabel*>(QStringLiteral("StatusLine"));
     ASSERT_NE(status, nullptr);
-    EXPECT_TRUE(status->text().contains(QStringLiteral("no unit 'kg' here at character 7"))) << status->text().toStdString();
+    EXPECT_TRUE(status->text().contains(QStringLiteral("no unit 'kg' here at character 7")))
+        << status->text().toStdString();
 }

@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string_view>
 #include <linux/capability.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -70,8 +70,8 @@ public:
         struct stat st {};
         if (::lstat(QFile::encodeName(path()).constData(), &st) != 0)
             return "missing";
-        return std::to_string(st.st_ino) + ' ' + std::to_string(st.st_mode) + ' ' + std::to_string(st.st_size) +
-               ' ' + std::to_string(st.st_mtim.tv_sec) + '.' + std::to_string(st.st_mtim.tv_nsec);
+        return std::to_string(st.st_ino) + ' ' + std::to_string(st.st_mode) + ' ' + std::to_string(st.st_size) + ' ' +
+            std::to_string(st.st_mtim.tv_sec) + '.' + std::to_string(st.st_mtim.tv_nsec);
     }
 
 private:
@@ -116,8 +116,8 @@ struct Fault {
     Stand stand;
     std::string_view bytes;  // the file's content, for a file
     int mode;
-    int shown;   // the accuracy a later run shows, or kFirstRun
-    bool saves;  // whether a new accuracy reaches the disk
+    int shown;          // the accuracy a later run shows, or kFirstRun
+    bool saves;         // whether a new accuracy reaches the disk
     bool kept = false;  // whether the save keeps the old file as Ambrel.conf.bad
 };
 
@@ -135,13 +135,13 @@ const Fault kFaults[] = {
      7, true, true},
     {"byte order mark", Stand::File, "\xEF\xBB\xBF" LATER("AmbrelAccuracy=7"), 0644, 7, true, true},
     {"merge conflict", Stand::File,
-     "<<<<<<< HEAD\n" LATER("AmbrelAccuracy=7") "=======\n[General]\nUsePreferences=true\n>>>>>>> other\n", 0644, 7, true,
-     true},
+     "<<<<<<< HEAD\n" LATER("AmbrelAccuracy=7") "=======\n[General]\nUsePreferences=true\n>>>>>>> other\n", 0644, 7,
+     true, true},
     {"NUL bytes", Stand::File, LATER("AmbrelAccuracy=7") "\0\0\0\nUsePref\0erences=false\n"sv, 0644, 7, true, true},
     {"unclosed section", Stand::File, "[General\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, 7, true, true},
     {"other section", Stand::File, "[Junk]\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
-    {"damaged other section", Stand::File, "[Junk]\nUsePreferences=true\n[Junk\nAmbrelAccuracy=7\n", 0644,
-     kFirstRun, true, true},
+    {"damaged other section", Stand::File, "[Junk]\nUsePreferences=true\n[Junk\nAmbrelAccuracy=7\n", 0644, kFirstRun,
+     true, true},
     {"a directory in the way", Stand::Directory, {}, 0644, kFirstRun, false},
     {"a pipe in the way", Stand::Pipe, {}, 0644, kFirstRun, false},
     {"unreadable file", Stand::File, LATER("AmbrelAccuracy=7"), 0, kFirstRun, false},
@@ -238,7 +238,8 @@ TEST(Settings, AChosenAccuracyAndAReadableValueSurviveARestart)
         EXPECT_EQ(menu.parts().accuracySlider->intValue(), 0);
     });
 
-    config.write("\xEF\xBB\xBF" "AmbrelAccuracy=7\n[Junk\n");
+    config.write("\xEF\xBB\xBF"
+                 "AmbrelAccuracy=7\n[Junk\n");
     launch([](Desktop&, MenuObject& menu) {
         ASSERT_NE(menu.firstRunWindow(), nullptr);
         EXPECT_TRUE(menu.firstRunWindow()->isVisible());

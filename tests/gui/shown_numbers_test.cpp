@@ -80,7 +80,8 @@ class LocaleRoundTrip : public ::testing::TestWithParam<QLocale::Language> {};
 // locale's separator, at fixed decimals and in scientific notation.
 TEST_P(LocaleRoundTrip, WhatACellShowsReadsBackWhenTyped)
 {
-    const WithLocale locale{QLocale(GetParam(), GetParam() == QLocale::German ? QLocale::Germany : QLocale::AnyTerritory)};
+    const WithLocale locale{
+        QLocale(GetParam(), GetParam() == QLocale::German ? QLocale::Germany : QLocale::AnyTerritory)};
     const QString sep = QLocale().decimalPoint();
     LengthWindow w;
     const auto shown = [&](const char* text) { return QString::fromLatin1(text).replace(QLatin1Char('.'), sep); };

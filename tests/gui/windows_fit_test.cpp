@@ -11,9 +11,9 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMenu>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
