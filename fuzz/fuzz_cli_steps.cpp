@@ -12,6 +12,7 @@
 #include "fuzz_check.h"
 #include "headless/headless_platform.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <sstream>
@@ -125,6 +126,10 @@ private:
                 continue;
             int tag = 0;
             if (!parseTag(text, tag))
+                return false;
+            // A tag that names no item is refused, like any unknown name.
+            const auto& items = choices[i].items;
+            if (std::none_of(items.begin(), items.end(), [tag](const ChoiceItem& item) { return item.tag == tag; }))
                 return false;
             window_->parts().choices[i]->selectItemWithTag(tag);
             if (!choices[i].action.empty())
