@@ -18,6 +18,16 @@
 namespace ambrel::testing {
 
 // One controller of type T on its own headless platform, opened at accuracy 4.
+// The outlets `log` saw written, in order.
+inline std::vector<std::string> writtenOutlets(const EventLog& log)
+{
+    std::vector<std::string> out;
+    for (const Event& e : log.events())
+        if (e.kind == "write")
+            out.push_back(e.target);
+    return out;
+}
+
 template <class T>
 struct Rig {
     HeadlessPlatform platform;
@@ -57,14 +67,7 @@ struct Rig {
     void select(int box, int tag) { static_cast<HeadlessBox*>(window.parts().boxes[box])->setSelectedTag(tag); }
 
     // Outlets written by the controller since the last clear, in order.
-    std::vector<std::string> writes() const
-    {
-        std::vector<std::string> out;
-        for (const Event& e : platform.events().events())
-            if (e.kind == "write")
-                out.push_back(e.target);
-        return out;
-    }
+    std::vector<std::string> writes() const { return writtenOutlets(platform.events()); }
     // How many times `outlet` was written since the last clear.
     long wrote(const std::string& outlet) const
     {

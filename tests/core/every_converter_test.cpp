@@ -8,6 +8,8 @@
 #include "framework/number_text.h"
 #include "headless/headless_platform.h"
 
+#include "support.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -59,14 +61,7 @@ struct Converter {
             n += e.kind == "write" && e.target == outlet;
         return n;
     }
-    std::vector<std::string> writes() const
-    {
-        std::vector<std::string> out;
-        for (const Event& e : platform.events().events())
-            if (e.kind == "write")
-                out.push_back(e.target);
-        return out;
-    }
+    std::vector<std::string> writes() const { return ambrel::testing::writtenOutlets(platform.events()); }
     std::vector<double> values() const
     {
         std::vector<double> out;

@@ -13,25 +13,47 @@
 
 using namespace ambrel;
 
-TEST(LengthWindowGui, TypingAFootAndPressingEnterUpdatesEveryField)
-{
+namespace {
+
+// The length window opened through the menu, typed into with the keyboard.
+struct LengthWindow {
     QtPlatform platform;
-    Application app(platform);
-    app.menu().parts();
-    app.menu().OpenLenghtWindow();
-    auto* length = dynamic_cast<LenghtObject*>(app.controller("LenghtObject"));
-    ASSERT_NE(length, nullptr);
-    QWidget* top = static_cast<QtWindow*>(length->parts().window)->widget();
-    ASSERT_TRUE(top->isVisible());
-    const auto cell = [&](const char* outlet) { return top->findChild<QLineEdit*>(QString::fromLatin1(outlet)); };
-    const auto type = [&](const char* outlet, const char* text) {
+    Application app{platform};
+    LenghtObject* length = nullptr;
+    QWidget* top = nullptr;
+
+    LengthWindow()
+    {
+        app.menu().parts();
+        app.menu().OpenLenghtWindow();
+        length = dynamic_cast<LenghtObject*>(app.controller("LenghtObject"));
+        if (length)
+            top = static_cast<QtWindow*>(length->parts().window)->widget();
+    }
+    QLineEdit* cell(const char* outlet) const { return top->findChild<QLineEdit*>(QString::fromLatin1(outlet)); }
+    void type(const char* outlet, const QString& text) const
+    {
         QLineEdit* c = cell(outlet);
         ASSERT_NE(c, nullptr) << outlet;
         c->setFocus();
         c->selectAll();
-        QTest::keyClicks(c, QString::fromLatin1(text));
+        QTest::keyClicks(c, text);
         QTest::keyClick(c, Qt::Key_Return);
-    };
+    }
+};
+
+}  // namespace
+
+TEST(LengthWindowGui, TypingAFootAndPressingEnterUpdatesEveryField)
+{
+    LengthWindow w;
+    ASSERT_NE(w.length, nullptr);
+    ASSERT_TRUE(w.top->isVisible());
+    LenghtObject* length = w.length;
+    QWidget* top = w.top;
+    Application& app = w.app;
+    const auto cell = [&](const char* outlet) { return w.cell(outlet); };
+    const auto type = [&](const char* outlet, const char* text) { w.type(outlet, QString::fromLatin1(text)); };
 
     // The menu's accuracy field starts at 5 decimals.
     type("FeetField", "1");
@@ -68,21 +90,12 @@ TEST(LengthWindowGui, TypingAFootAndPressingEnterUpdatesEveryField)
 
 TEST(LengthWindowGui, ACellTakesArithmeticAndMixedUnitsAndShowsTheResult)
 {
-    QtPlatform platform;
-    Application app(platform);
-    app.menu().parts();
-    app.menu().OpenLenghtWindow();
-    auto* length = dynamic_cast<LenghtObject*>(app.controller("LenghtObject"));
-    ASSERT_NE(length, nullptr);
-    QWidget* top = static_cast<QtWindow*>(length->parts().window)->widget();
-    const auto cell = [&](const char* outlet) { return top->findChild<QLineEdit*>(QString::fromLatin1(outlet)); };
-    const auto type = [&](const char* outlet, const QString& text) {
-        QLineEdit* c = cell(outlet);
-        c->setFocus();
-        c->selectAll();
-        QTest::keyClicks(c, text);
-        QTest::keyClick(c, Qt::Key_Return);
-    };
+    LengthWindow w;
+    ASSERT_NE(w.length, nullptr);
+    LenghtObject* length = w.length;
+    QWidget* top = w.top;
+    const auto cell = [&](const char* outlet) { return w.cell(outlet); };
+    const auto type = [&](const char* outlet, const QString& text) { w.type(outlet, text); };
 
     type("MetersField", QStringLiteral("3*4"));
     EXPECT_EQ(cell("MetersField")->text(), QStringLiteral("12.00000"));
