@@ -35,7 +35,7 @@ public:
         }
         char buf[32];
         const auto res = std::to_chars(buf, buf + sizeof buf, v);
-        buffer_.append(buf, res.ptr);
+        buffer_.append(buf, static_cast<std::size_t>(res.ptr - buf));
     }
     void endLine()
     {
@@ -91,26 +91,39 @@ class LineReader {
 public:
     explicit LineReader(std::FILE* in) : in_(in), chunk_(1 << 16) {}
 
-    // The next line without its end; false at the end of the input.
-    bool next(std::string& line, bool& tooLong)
+    // The next line without its end, valid until the next call; false at
+    // the end of the input.
+    bool next(std::string_view& line, bool& tooLong)
     {
-        line.clear();
         tooLong = false;
+        // Most lines lie whole in the chunk read and are not copied.
+        if (const void* nl = std::memchr(chunk_.data() + pos_, '\n', size_ - pos_)) {
+            const char* start = chunk_.data() + pos_;
+            const std::size_t n = static_cast<std::size_t>(static_cast<const char*>(nl) - start);
+            pos_ += n + 1;
+            tooLong = n > kLongestNumberText;
+            line = trimmed({start, std::min(n, kLongestNumberText)});
+            return true;
+        }
+        held_.clear();
         bool any = false;
         for (;;) {
             if (pos_ == size_) {
                 size_ = std::fread(chunk_.data(), 1, chunk_.size(), in_);
                 pos_ = 0;
-                if (size_ == 0)
-                    return any;
+                if (size_ == 0) {
+                    if (!any)
+                        return false;
+                    break;  // the last line has no end
+                }
             }
             any = true;
             const char* start = chunk_.data() + pos_;
             const void* nl = std::memchr(start, '\n', size_ - pos_);
             const std::size_t n = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - start) : size_ - pos_;
             if (!tooLong) {
-                const std::size_t room = kLongestNumberText - line.size();
-                line.append(start, std::min(n, room));
+                const std::size_t room = kLongestNumberText - held_.size();
+                held_.append(start, std::min(n, room));
                 tooLong = n > room;
             }
             pos_ += n;
@@ -119,14 +132,22 @@ public:
                 break;
             }
         }
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        line = trimmed(held_);
         return true;
     }
 
 private:
+    // Without the carriage return of a DOS line end.
+    static std::string_view trimmed(std::string_view line)
+    {
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        return line;
+    }
+
     std::FILE* in_;
     std::vector<char> chunk_;
+    std::string held_;
     std::size_t pos_ = 0, size_ = 0;
 };
 
@@ -196,24 +217,32 @@ int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, 
 
     const std::vector<Field*>& fields = session.controller->parts().fields;
     const auto& plans = session.controller->plan().fields;
+    auto putNumber = [&](Output& o, double value) {
+        if (json)
+            o.put(jsonNumber(value));
+        else
+            o.number(value);
+    };
     auto putValue = [&](Output& o, int i) {
         if (plans[i].kind == FieldKind::Text)
             o.put(json ? jsonString(fields[i]->stringValue()) : fields[i]->stringValue());
-        else if (json)
-            o.put(jsonNumber(fields[i]->doubleValue()));
         else
-            o.number(fields[i]->doubleValue());
+            putNumber(o, fields[i]->doubleValue());
     };
+    // A plain number into one field, printed from one other: the window
+    // works out that one cell alone when it can, as it would have shown it.
+    const bool oneCell = targetIndex >= 0 && plans[fromIndex].kind == FieldKind::Number && !plans[fromIndex].readOnly;
 
     Output output(out);
     int status = 0;
     long long lineNumber = 0;
     LineReader reader(in);
-    std::string line;
+    std::string_view line;
     bool tooLong = false;
     while (!output.failed() && reader.next(line, tooLong)) {
         ++lineNumber;
         std::string why;
+        std::optional<double> result;
         if (tooLong)
             why = "longer than " + std::to_string(kLongestNumberText) + " characters";
         else if (isBlank(line))
@@ -225,9 +254,13 @@ int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, 
             else
                 why = describe(r);
         } else {
-            const EntryResult result = typeAndConfirm(session.platform, *session.controller, fromIndex, line);
-            if (!result.accepted)
-                why = result.message;
+            if (oneCell)
+                if (const NumberReading plain = readNumber(line); plain.ok())
+                    result = session.controller->convertedValue(fromIndex, targetIndex, plain.value);
+            if (!result)
+                if (const EntryResult typed = typeAndConfirm(session.platform, *session.controller, fromIndex, line);
+                    !typed.accepted)
+                    why = typed.message;
         }
         if (!why.empty()) {
             std::fprintf(err, "ambrel: line %lld: %s refused: %s\n", lineNumber, quoted(line).c_str(), why.c_str());
@@ -241,7 +274,7 @@ int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, 
             output.put("{\"line\":" + std::to_string(lineNumber) + ",");
             if (targetIndex >= 0) {
                 output.put("\"unit\":" + jsonString(target->typed) + ",\"value\":");
-                putValue(output, targetIndex);
+                result ? putNumber(output, *result) : putValue(output, targetIndex);
             } else {
                 output.put("\"fields\":{");
                 for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -252,7 +285,7 @@ int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, 
             }
             output.put('}');
         } else if (targetIndex >= 0) {
-            putValue(output, targetIndex);
+            result ? putNumber(output, *result) : putValue(output, targetIndex);
         } else {
             for (std::size_t i = 0; i < fields.size(); ++i) {
                 if (i)

@@ -26,6 +26,8 @@ public:
 protected:
     void convert(int boxNumber) override;
     void convertExact(int boxNumber) override;
+    // An entry in one box converts the other box too, through the linked bases.
+    std::optional<double> convertedValue(int, int, double) override { return std::nullopt; }
 };
 
 }  // namespace ambrel

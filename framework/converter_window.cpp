@@ -260,8 +260,6 @@ bool namesRow(const UnitRow& row, std::string_view typed)
 
 std::optional<double> ConverterWindow::amountIn(int fieldIndex, std::string_view unit, double amount)
 {
-    if (fieldIndex < 0 || fieldIndex >= rowCount())
-        return std::nullopt;
     SpeltUnit spelt;
     if (speller_) {
         spelt = speller_(def_, unit);
@@ -270,16 +268,21 @@ std::optional<double> ConverterWindow::amountIn(int fieldIndex, std::string_view
             if (namesRow(rows_[row], unit))
                 spelt.row = row;
     }
-    const int row = spelt.row;
-    if (row < 0 || row >= rowCount() || baseRowOf(row) != baseRowOf(fieldIndex))
+    // The table's own conversion even where the window departs from it:
+    // the amounts of one sum share a base.
+    return ConverterWindow::convertedValue(spelt.row, fieldIndex, amount * spelt.multiply / spelt.divide);
+}
+
+std::optional<double> ConverterWindow::convertedValue(int from, int to, double amount)
+{
+    if (from < 0 || from >= rowCount() || to < 0 || to >= rowCount() || baseRowOf(from) != baseRowOf(to))
         return std::nullopt;
-    amount = amount * spelt.multiply / spelt.divide;
-    if (row == fieldIndex)
+    if (from == to)
         return amount;
     if (exactDefinitions())
-        return exactConversions(def_).convert(row, fieldIndex, amount);
-    const double base = isBaseRow(row) ? amount : rows_[row].into.apply(amount);
-    return fieldIndex == baseRowOf(fieldIndex) ? base : rows_[fieldIndex].out.apply(base);
+        return exactConversions(def_).convert(from, to, amount);
+    const double base = isBaseRow(from) ? amount : rows_[from].into.apply(amount);
+    return isBaseRow(to) ? base : rows_[to].out.apply(base);
 }
 
 }  // namespace ambrel

@@ -39,6 +39,10 @@ public:
     // plural "s", or its outlet), converted as the table set in use
     // converts it.
     std::optional<double> amountIn(int fieldIndex, std::string_view unit, double amount) override;
+    // The table's conversion between two cells of one base, as convert()
+    // and convertExact() write it. A window whose cells depend on more than
+    // that overrides this to answer none.
+    std::optional<double> convertedValue(int from, int to, double amount) override;
 
     // How the window reads a unit's name: the row it names and its scale
     // (the amount in the row's unit is amount × multiply / divide).

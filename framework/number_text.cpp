@@ -231,23 +231,27 @@ NumberReading readNumber(std::string_view text, char decimalSeparator)
     if (text.size() > kLongestNumberText)
         return {0.0, NumberError::TooLong};
 
-    std::string s;
-    s.reserve(text.size());
+    // Most texts are read as they stand; a Unicode minus or a local decimal
+    // separator needs a rewritten copy.
     constexpr std::string_view kUnicodeMinus = "\xE2\x88\x92";
-    if (text.substr(0, kUnicodeMinus.size()) == kUnicodeMinus) {
-        s += '-';
-        text.remove_prefix(kUnicodeMinus.size());
-    }
-    s.append(text);
-
-    if (decimalSeparator != '.') {
-        const bool hasLocal = s.find(decimalSeparator) != std::string::npos;
-        const bool hasPeriod = s.find('.') != std::string::npos;
-        if (hasLocal && hasPeriod)
-            return {0.0, NumberError::NotANumber};
-        if (hasPeriod && decimalSeparator == ',' && looksLikeGroupedThousands(s))
-            return {0.0, NumberError::AmbiguousPeriod};
-        std::replace(s.begin(), s.end(), decimalSeparator, '.');
+    std::string rewritten;
+    std::string_view s = text;
+    if (text.starts_with(kUnicodeMinus) || decimalSeparator != '.') {
+        if (text.starts_with(kUnicodeMinus)) {
+            rewritten += '-';
+            text.remove_prefix(kUnicodeMinus.size());
+        }
+        rewritten.append(text);
+        if (decimalSeparator != '.') {
+            const bool hasLocal = rewritten.find(decimalSeparator) != std::string::npos;
+            const bool hasPeriod = rewritten.find('.') != std::string::npos;
+            if (hasLocal && hasPeriod)
+                return {0.0, NumberError::NotANumber};
+            if (hasPeriod && decimalSeparator == ',' && looksLikeGroupedThousands(rewritten))
+                return {0.0, NumberError::AmbiguousPeriod};
+            std::replace(rewritten.begin(), rewritten.end(), decimalSeparator, '.');
+        }
+        s = rewritten;
     }
 
     const char* first = s.data();

@@ -26,6 +26,11 @@ std::optional<double> WindowController::amountIn(int, std::string_view, double)
     return std::nullopt;
 }
 
+std::optional<double> WindowController::convertedValue(int, int, double)
+{
+    return std::nullopt;
+}
+
 int WindowController::fieldIndex(std::string_view outlet) const
 {
     for (std::size_t i = 0; i < plan_.fields.size(); ++i)

@@ -37,6 +37,11 @@ public:
     // `amount` of the unit a person named `unit`, in the unit of cell
     // `fieldIndex`; none when the window has no such unit for that cell.
     virtual std::optional<double> amountIn(int fieldIndex, std::string_view unit, double amount);
+    // What cell `to` would show after `amount` is entered into cell `from`,
+    // worked out without touching the cells; none when only the whole
+    // window's conversion can tell. A batch of many numbers into one field
+    // uses it.
+    virtual std::optional<double> convertedValue(int from, int to, double amount);
 
     // Why a result shows no number (it is infinite or not a number), in a
     // person's words, for the note line; empty when every result has one.
