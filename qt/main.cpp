@@ -22,9 +22,10 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(true);
     // Ties the windows to the launcher entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orlune.Ambrel"));
-    // The icon is built in as well, for a prefix the icon theme does not search.
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("org.orlune.Ambrel"), QIcon(QStringLiteral(":/icons/org.orlune.Ambrel.svg"))));
+    // Launchers take the icon from the desktop file through the icon theme.
+    // The windows carry the built-in copy: looking it up in the themes would
+    // cost start-up a search through every theme folder.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.orlune.Ambrel.svg")));
 
     ambrel::QuitWhenShown quitWhenShown;
     if (qEnvironmentVariableIsSet("AMBREL_EXIT_WHEN_SHOWN"))

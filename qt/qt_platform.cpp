@@ -30,6 +30,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #ifndef AMBREL_SOURCE_RESOURCES
 #define AMBREL_SOURCE_RESOURCES ""
@@ -57,9 +58,16 @@ bool isPlainName(std::string_view name)
 
 // --- windows ----------------------------------------------------------------
 
+QWidget* QtWindow::built()
+{
+    if (!widget_ && make_)
+        widget_ = std::exchange(make_, nullptr)();
+    return widget_;
+}
+
 void QtWindow::center()
 {
-    if (!widget_)
+    if (!built())
         return;
     if (placer_ && !widget_->property("centered").toBool()) {
         placer_->place(widget_);
@@ -80,7 +88,7 @@ void QtWindow::center()
 
 void QtWindow::makeKeyAndOrderFront()
 {
-    if (!widget_)
+    if (!built())
         return;
     widget_->show();
     widget_->raise();
@@ -101,7 +109,7 @@ void QtWindow::performClose()
 
 void QtWindow::setTitle(std::string_view title)
 {
-    if (widget_)
+    if (built())
         widget_->setWindowTitle(toQString(title));
 }
 
@@ -117,7 +125,7 @@ bool QtWindow::isVisible() const
 
 void QtWindow::print()
 {
-    printWindow(widget_);
+    printWindow(built());
 }
 
 // --- platform ---------------------------------------------------------------
@@ -165,6 +173,18 @@ QtWindow* QtPlatform::wrap(QWidget* widget)
     return windows_.back().get();
 }
 
+QtWindow* QtPlatform::wrapLater(std::function<QWidget*()> make)
+{
+    windows_.push_back(std::make_unique<QtWindow>(
+        [this, make = std::move(make)] {
+            QWidget* widget = make();
+            widget->installEventFilter(&keeper_);
+            return widget;
+        },
+        &placer_));
+    return windows_.back().get();
+}
+
 void QtPlatform::scheduleTimer(double seconds, std::function<void()> action)
 {
     // Tied to the platform, so a timer never outlives the controllers it calls.
@@ -207,7 +227,8 @@ MenuParts QtPlatform::buildMenu(Controller& owner, const MenuPlan& plan)
     controls_.push_back(std::make_unique<QtCheckControl>(menu->exactDefinitions()));
     parts.exactDefinitions = controls_.back().get();
     parts.infoPanel = wrap(makeInfoPanel(owner));
-    parts.bonusCalcsWindow = wrap(makeBonusCalcsWindow(owner, plan.calculators));
+    parts.bonusCalcsWindow =
+        wrapLater([&owner, calculators = plan.calculators] { return makeBonusCalcsWindow(owner, calculators); });
     return parts;
 }
 

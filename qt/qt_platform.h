@@ -14,6 +14,7 @@
 #include <QWidget>
 
 class QPrinter;
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -27,6 +28,9 @@ class QtNotebookWindow;
 class QtWindow : public Window {
 public:
     explicit QtWindow(QWidget* widget, WindowPlacer* placer = nullptr) : widget_(widget), placer_(placer) {}
+    // A window made by `make` when it is first shown, so that start-up does
+    // not pay for a window that may never open.
+    QtWindow(std::function<QWidget*()> make, WindowPlacer* placer) : make_(std::move(make)), placer_(placer) {}
     void center() override;
     void makeKeyAndOrderFront() override;
     void orderOut() override;
@@ -38,7 +42,11 @@ public:
     QWidget* widget() const { return widget_; }
 
 private:
+    // The widget, made now if it is still to be made.
+    QWidget* built();
+
     QPointer<QWidget> widget_;
+    std::function<QWidget*()> make_;
     WindowPlacer* placer_;
 };
 
@@ -70,6 +78,7 @@ public:
 
 private:
     QtWindow* wrap(QWidget* widget);
+    QtWindow* wrapLater(std::function<QWidget*()> make);
     // Keeps where each window is left when it is hidden.
     class PlacementKeeper : public QObject {
     public:

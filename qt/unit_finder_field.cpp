@@ -23,7 +23,11 @@ UnitFinderField::UnitFinderField(MenuObject& menu, QListWidget* list, std::funct
     setObjectName(QStringLiteral("UnitFinder"));
     setPlaceholderText(tr("Find a unit or a quantity, e.g. 3 ft (Ctrl+F)"));
     setAccessibleName(tr("Find a unit"));
-    setClearButtonEnabled(true);
+    // The clear button shows only over text. Its icon comes from a search of
+    // the icon themes that would otherwise hold up the first window: it is
+    // made with the first text.
+    connect(
+        this, &QLineEdit::textChanged, this, [this] { setClearButtonEnabled(true); }, Qt::SingleShotConnection);
     list_->setObjectName(QStringLiteral("UnitMatches"));
     list_->setAccessibleName(tr("Matching units"));
     connect(this, &QLineEdit::textChanged, this, [this] { refresh(); });
