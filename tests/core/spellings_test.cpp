@@ -88,15 +88,6 @@ TEST(Spellings, CommonSpellingsNameTheirUnits)
     EXPECT_LE(missed.size(), 7u) << "not understood: " << list;
 }
 
-TEST(Spellings, ATextNamingTwoUnitsOffersBoth)
-{
-    const UnitSpelling mb = matchUnit("mb");
-    EXPECT_EQ(mb.unit, nullptr);
-    ASSERT_EQ(mb.choices.size(), 2u);
-    EXPECT_EQ(mb.choices[0], "Mb (megabit)");
-    EXPECT_EQ(mb.choices[1], "MB (megabyte)");
-}
-
 TEST(Spellings, PrefixesStayOnMetricUnitsAndTablesComeFirst)
 {
     // The tables' own symbols win over a prefix reading: "ft" is no
