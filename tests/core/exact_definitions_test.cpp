@@ -63,7 +63,8 @@ void expectSizes(const char* window, const std::vector<Size>& sizes)
         const double got = afterOne(window, s.outlet, base);
         EXPECT_LE(ulpsApart(got, static_cast<double>(size)), 1.0)
             << s.outlet << " gives " << std::setprecision(17) << got << " " << base;
-        if (row->exact.kind != ExactSize::Kind::Linear)
+        // Temperatures are offsets: one over a size means nothing there.
+        if (row->exact.kind != ExactSize::Kind::Linear || std::string_view(window) == "temperature")
             continue;
         const double over = afterOne(window, base, s.outlet);
         EXPECT_LE(ulpsApart(over, static_cast<double>(1 / size)), 1.0)
@@ -74,47 +75,34 @@ void expectSizes(const char* window, const std::vector<Size>& sizes)
 // clang-format off
 // Reference tables, one unit after another.
 const std::pair<const char*, std::vector<Size>> kSizes[] = {
-    {"length", {
-        {"MillimetersField", "0.001"}, {"CentimetersField", "0.01"}, {"DecimeterField", "0.1"},
+    {"length", {{"MillimetersField", "0.001"}, {"CentimetersField", "0.01"}, {"DecimeterField", "0.1"},
         {"DekameterField", "1e+1"}, {"HectometerField", "1e+2"}, {"KilometersField", "1e+3"},
         {"InchesField", "0.0254"}, {"FeetField", "0.3048"}, {"YardsField", "0.9144"}, {"RodField", "5.0292"},
         {"ChainField", "20.1168"}, {"FurlongField", "201.168"}, {"MilesField", "1609.344"},
         {"LeagueField", "4828.032"}, {"NauticalMileField", "1852"}, {"ParsecField", "30856775814913672.78913938"},
-        {"LightYearField", "9.4607304725808e+15"}, {"AstroUnitField", "1.495978707e+11"},
-    }},
-    {"area", {
-        {"SqMillimeter", "0.000001"}, {"SqCentimeter", "0.0001"}, {"SqAre", "1e+2"}, {"SqHectare", "1e+4"},
+        {"LightYearField", "9.4607304725808e+15"}, {"AstroUnitField", "1.495978707e+11"}}},
+    {"area", {{"SqMillimeter", "0.000001"}, {"SqCentimeter", "0.0001"}, {"SqAre", "1e+2"}, {"SqHectare", "1e+4"},
         {"SqKilometer", "1e+6"}, {"SqInch", "0.00064516"}, {"SqFoot", "0.09290304"}, {"SqYard", "0.83612736"},
         {"SqRod", "25.29285264"}, {"SqRood", "1011.7141056"}, {"SqAcre", "4046.8564224"},
-        {"SqMileArea", "2589988.110336"},
-    }},
-    {"velocity", {
-        {"MeterSecField", "3.6"}, {"MeterMinField", "0.06"}, {"MeterHourField", "0.001"}, {"KiloSecField", "3.6e+3"},
+        {"SqMileArea", "2589988.110336"}}},
+    {"velocity", {{"MeterSecField", "3.6"}, {"MeterMinField", "0.06"}, {"MeterHourField", "0.001"}, {"KiloSecField", "3.6e+3"},
         {"KiloMinField", "6e+1"}, {"FeetSecField", "1.09728"}, {"FeetMinField", "0.018288"},
         {"FeetHourField", "0.0003048"}, {"MileSecField", "5793.6384"}, {"MileMinField", "96.56064"},
         {"MileHourField", "1.609344"}, {"KnotsField", "1.852"}, {"MachField", "1225.0584"},
-        {"LightSpeedField", "1079252848.8"},
-    }},
-    {"pressure", {
-        {"PascalField", "0.001"}, {"MegapascalField", "1e+3"}, {"MillibarField", "0.1"}, {"BarField", "1e+2"},
+        {"LightSpeedField", "1079252848.8"}}},
+    {"pressure", {{"PascalField", "0.001"}, {"MegapascalField", "1e+3"}, {"MillibarField", "0.1"}, {"BarField", "1e+2"},
         {"MiliMerc", "0.133322387415"}, {"CentiMerc", "1.33322387415"}, {"InchMerc", "3.386388640341"},
         {"NewtonSQmeter", "0.001"}, {"Atmosphere", "101.325"}, {"PoundSQinch", "6.894757293168361336722673"},
         {"PoundSQfoot", "0.04788025898033584261612968"}, {"InchWater", "0.24908891"}, {"FootWater", "2.98906692"},
-        {"Torr", "0.1333223684210526315789474"},
-    }},
-    {"temperature", {
-        {"FahrenheitField", "-17.22222222222222222222222"}, {"KelvinField", "-272.15"},
-        {"RankineField", "-272.5944444444444444444444"},
-    }},
-    {"time", {
-        {"PicoSecondField", "2.777777777777777777777778e-16"}, {"NanoSecondField", "2.777777777777777777777778e-13"},
+        {"Torr", "0.1333223684210526315789474"}}},
+    {"temperature", {{"FahrenheitField", "-17.22222222222222222222222"}, {"KelvinField", "-272.15"},
+        {"RankineField", "-272.5944444444444444444444"}}},
+    {"time", {{"PicoSecondField", "2.777777777777777777777778e-16"}, {"NanoSecondField", "2.777777777777777777777778e-13"},
         {"MicroSecondField", "2.777777777777777777777778e-10"}, {"MilliSecondField", "2.777777777777777777777778e-7"},
         {"SecondField", "0.0002777777777777777777777778"}, {"MinuteField", "0.01666666666666666666666667"},
         {"DayField", "24"}, {"WeekField", "168"}, {"YearField", "8766"}, {"DecadeField", "8.766e+4"},
-        {"CenturyField", "8.766e+5"},
-    }},
-    {"volume", {
-        {"Mmilliiter", "0.001"}, {"Mcentiliter", "0.01"}, {"Mdeciliter", "0.1"}, {"Mdekaliter", "1e+1"},
+        {"CenturyField", "8.766e+5"}}},
+    {"volume", {{"Mmilliiter", "0.001"}, {"Mcentiliter", "0.01"}, {"Mdeciliter", "0.1"}, {"Mdekaliter", "1e+1"},
         {"Mhectoliter", "1e+2"}, {"Mkiloliter", "1e+3"}, {"MDcmillimeter", "0.000001"}, {"MDccentimeter", "0.001"},
         {"MDcmeter", "1e+3"}, {"MDckilometer", "1e+12"}, {"Ipint", "0.56826125"}, {"Iquart", "1.1365225"},
         {"Igallon", "4.54609"}, {"Iminim", "0.00005919388020833333333333333"}, {"Igill", "0.1420653125"},
@@ -125,10 +113,8 @@ const std::pair<const char*, std::vector<Size>> kSizes[] = {
         {"USpint", "0.473176473"}, {"USquart", "0.946352946"}, {"USgallon", "3.785411784"},
         {"USbarrel", "119.240471196"}, {"USbarrelofoil", "158.987294928"}, {"USminim", "0.000061611519921875"},
         {"Mcookteaspoon", "0.005"}, {"Mcooktablespoon", "0.015"}, {"Mcookcup", "0.25"},
-        {"Icookteaspoon", "0.00492892159375"}, {"Icooktablespoon", "0.01478676478125"}, {"Icookcup", "0.2365882365"},
-    }},
-    {"weight", {
-        {"Mcarat", "0.2"}, {"Mnewton", "101.9716212977928242570093"}, {"Mmilligram", "0.001"}, {"Mcentigram", "0.01"},
+        {"Icookteaspoon", "0.00492892159375"}, {"Icooktablespoon", "0.01478676478125"}, {"Icookcup", "0.2365882365"}}},
+    {"weight", {{"Mcarat", "0.2"}, {"Mnewton", "101.9716212977928242570093"}, {"Mmilligram", "0.001"}, {"Mcentigram", "0.01"},
         {"Mdecigram", "0.1"}, {"Mdekagram", "1e+1"}, {"Mhectogram", "1e+2"}, {"Mkilogram", "1e+3"},
         {"Mhundredweight", "1e+5"}, {"Mton", "1e+6"}, {"Mkiloton", "1e+9"}, {"AVgrain", "0.06479891"},
         {"AVdram", "1.7718451953125"}, {"AVounce", "28.349523125"}, {"AVpound", "453.59237"},
@@ -136,10 +122,8 @@ const std::pair<const char*, std::vector<Size>> kSizes[] = {
         {"AVlhundredweight", "50802.34544"}, {"AVshortton", "907184.74"}, {"AVlongton", "1016046.9088"},
         {"APgrain", "0.06479891"}, {"APscruple", "1.2959782"}, {"APdram", "3.8879346"}, {"APounce", "31.1034768"},
         {"APpound", "373.2417216"}, {"Tgrain", "0.06479891"}, {"Tdyne", "0.001019716212977928242570093"},
-        {"Tcarat", "0.25919564"}, {"Tpennyweight", "1.55517384"}, {"Tounce", "31.1034768"}, {"Tpound", "373.2417216"},
-    }},
-    {"power-energy", {
-        {"Pkilowatt", "1e+3"}, {"Pmegawatt", "1e+6"}, {"Pbtupersecond", "1055.05585262"},
+        {"Tcarat", "0.25919564"}, {"Tpennyweight", "1.55517384"}, {"Tounce", "31.1034768"}, {"Tpound", "373.2417216"}}},
+    {"power-energy", {{"Pkilowatt", "1e+3"}, {"Pmegawatt", "1e+6"}, {"Pbtupersecond", "1055.05585262"},
         {"Pbtuperhour", "0.2930710701722222222222222"}, {"PfootPFpersecond", "1.3558179483314004"},
         {"Prefigerationton", "3516.852842066666666666667"}, {"Phorsepower550", "745.69987158227022"},
         {"PhorsepowerMetric", "735.49875"}, {"PhorsepowerElectric", "746"}, {"PhorsepowerWater", "746.043"},
@@ -147,15 +131,12 @@ const std::pair<const char*, std::vector<Size>> kSizes[] = {
         {"Ewatthour", "3.6e+3"}, {"Ekilowatthour", "3.6e+6"}, {"EcaloriePhysics", "4.184"},
         {"EcalorieNutrition", "4184"}, {"EnewtonMeter", "1"}, {"Ebtu", "1055.05585262"}, {"EtermUS", "1.054804e+8"},
         {"EtermEurope", "1.05506e+8"}, {"EhorsepowerHour", "2684519.537696172792"},
-        {"Efootpoundforce", "1.3558179483314004"},
-    }},
-    {"fuel-light", {
-        {"MileGallonField", "0.4251437074302720034011497"}, {"Litersper100km", "1e+2"},
+        {"Efootpoundforce", "1.3558179483314004"}}},
+    {"fuel-light", {{"MileGallonField", "0.4251437074302720034011497"}, {"Litersper100km", "1e+2"},
         {"Gallonsper100miles", "42.51437074302720034011497"}, {"LumenSqMeter", "1"},
         {"LumenSqFootField", "10.76391041670972230833351"}, {"FootCandleField", "10.76391041670972230833351"},
         {"CandSqInchField", "1550.003100006200012400025"}, {"FootlambertField", "3.426259099635390526916746"},
-        {"LambertField", "3183.098861837906715377675"},
-    }},
+        {"LambertField", "3183.098861837906715377675"}}},
 };
 // clang-format on
 

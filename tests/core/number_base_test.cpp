@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdint>
 #include <limits>
-#include <random>
 #include <string>
 
 using namespace ambrel;
@@ -81,30 +79,6 @@ TEST(NumberBase, ReadsWholeNumbersOfItsBaseAndRefusesTheRest)
         const BaseReading r = readInteger(c.text, c.notation);
         EXPECT_EQ(r.error, c.error) << '"' << c.text << '"';
         EXPECT_FALSE(describe(r.error, c.notation).empty()) << '"' << c.text << '"';
-    }
-}
-
-// Every 32-bit pattern, dressed as a person might type it, reads back.
-TEST(NumberBase, RandomValuesInAnyDressReadBack)
-{
-    std::mt19937 random(7);
-    const char* prefixes[] = {"0b", "0o", "", "0x"};
-    for (int i = 0; i < 1000; ++i) {
-        const auto value = static_cast<std::int32_t>(random());
-        for (int n = 0; n < 4; ++n) {
-            std::string text = writeInteger(value, kNotations[n]);
-            if (random() % 2 && kNotations[n] != Notation::Decimal)
-                for (char& c : text)
-                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            if (random() % 2 && text.front() != '-')
-                text.insert(0, std::string(random() % 5, '0'));
-            if (random() % 2)
-                text = prefixes[n] + text;
-            text = std::string(random() % 3, ' ') + text + std::string(random() % 3, '\t');
-            const BaseReading r = readInteger(text, kNotations[n]);
-            ASSERT_TRUE(r.ok()) << '"' << text << '"';
-            EXPECT_EQ(r.value, value) << '"' << text << '"';
-        }
     }
 }
 

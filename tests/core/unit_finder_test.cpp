@@ -85,27 +85,19 @@ struct Menu {
     Menu() { menu.parts().accuracyField->setIntValue(4); }
 };
 
+// Opening a match shows its window with the unit selected in its box; a
+// typed number is entered there and converted as an entry would be.
 TEST(Finder, OpeningAMatchOpensItsWindowAtThatField)
-{
-    Menu m;
-    const UnitMatch match = findUnits("furlong")[0];
-    EXPECT_TRUE(m.menu.openUnit(*match.unit).accepted);
-    WindowController& length = *m.app.controller("LenghtObject");
-    EXPECT_TRUE(length.parts().window->isVisible());
-    EXPECT_TRUE(m.menu.opened("LenghtObject"));
-    // The imperial box has the furlong selected.
-    const FieldPlan& field = length.plan().fields[length.fieldIndex("FurlongField")];
-    EXPECT_EQ(length.parts().boxes[field.box]->selectedTag(), field.tag);
-}
-
-TEST(Finder, ATypedQuantityIsEnteredIntoTheField)
 {
     Menu m;
     const FinderQuery q = splitQuery("3 furlong");
     EXPECT_TRUE(m.menu.openUnit(*findUnits(q.unit)[0].unit, q.number).accepted);
     WindowController& length = *m.app.controller("LenghtObject");
+    EXPECT_TRUE(length.parts().window->isVisible());
+    EXPECT_TRUE(m.menu.opened("LenghtObject"));
+    const FieldPlan& field = length.plan().fields[length.fieldIndex("FurlongField")];
+    EXPECT_EQ(length.parts().boxes[field.box]->selectedTag(), field.tag);
     EXPECT_EQ(length.field("FurlongField")->doubleValue(), 3);
-    // Converted as an entry there would be: 3 × 201.168 metres.
     EXPECT_EQ(length.field("MetersField")->doubleValue(), 3 * 201.168);
 }
 
