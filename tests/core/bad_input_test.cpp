@@ -43,11 +43,7 @@ const OddInput kInputs[] = {
     {"trailing_letters", "12abc", kRefused, {kRefused, kRefused, kRefused, 0x12abc}},
     {"hexadecimal", "0x1A", kRefused, {kRefused, kRefused, kRefused, 0x1a}},
     {"ten_thousand_digits", std::string(10000, '9'), kRefused, kAllRefused},
-    {"embedded_nul",
-     std::string("1\0"
-                 "2",
-                 3),
-     kRefused, kAllRefused},
+    {"embedded_nul", std::string("1\0002", 3), kRefused, kAllRefused},
     {"utf8_garbage", "\xff\xfe\x80\xc3", kRefused, kAllRefused},
     // Plain numbers, for contrast.
     {"padded_decimal", "  12.5\t", 12.5, kAllRefused},

@@ -2,6 +2,7 @@
 // Stream mode: the same numbers as the window, one output line per input.
 #include "cli/batch.h"
 #include "cli/cli.h"
+#include "cli_support.h"
 #include "framework/number_text.h"
 
 #include <gtest/gtest.h>
@@ -15,23 +16,19 @@ using namespace ambrel;
 
 namespace {
 
-struct BatchRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 std::string slurp(std::FILE* f)
 {
+    std::fflush(f);
     std::rewind(f);
     std::string text;
     char buf[4096];
     for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
         text.append(buf, n);
+    std::fclose(f);
     return text;
 }
 
-BatchRun batch(std::vector<std::string> args, const std::string& input)
+ambrel::testing::CliRun batch(std::vector<std::string> args, const std::string& input)
 {
     std::FILE* in = std::tmpfile();
     std::FILE* out = std::tmpfile();
@@ -39,58 +36,19 @@ BatchRun batch(std::vector<std::string> args, const std::string& input)
     std::fwrite(input.data(), 1, input.size(), in);
     std::rewind(in);
     const int status = runBatch(args, in, out, err);
-    std::fflush(out);
-    std::fflush(err);
-    BatchRun r{status, slurp(out), slurp(err)};
     std::fclose(in);
-    std::fclose(out);
-    std::fclose(err);
-    return r;
+    return {status, slurp(out), slurp(err)};
 }
 
-TEST(Batch, OneLinePerInputWithTheWindowsArithmeticAndRefusalsKeepAlignment)
-{
-    const BatchRun r = batch({"length", "FeetField", "--to", "InchesField"}, "1\n2\r\n  3  \n1e3");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "11.999976\n23.999952\n35.999928000000004\n11999.976\n");
-
-    // A blank line is a missing number, not a zero: refused like "abc".
-    const BatchRun bad = batch({"length", "MetersField", "--to", "MillimetersField"}, "1\nabc\n \n2\n1e999\n");
-    EXPECT_EQ(bad.status, kExitRefused);
-    EXPECT_EQ(bad.out, "1000\n\n\n2000\n\n");
-    for (const char* line : {"line 2:", "line 3:", "line 5:"})
-        EXPECT_NE(bad.err.find(line), std::string::npos) << line << " in " << bad.err;
-
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"nowhere", "FeetField"}, {"length", "Nope"}, {"length", "FeetField", "--to"}}) {
-        const BatchRun u = batch(args, "1\n");
-        EXPECT_EQ(u.status, kExitUsage);
-        EXPECT_TRUE(u.out.empty());
-    }
-}
-
-TEST(Batch, AllFieldsAgreeWithTheScriptForm)
-{
-    const BatchRun r = batch({"volume", "Igallon"}, "1\n");
-    std::ostringstream tsv, err;
-    ASSERT_EQ(runCli(std::vector<std::string>{"run", "--tsv", "volume", "Igallon=1"}, tsv, err), 0);
-    std::string expected;
-    std::istringstream lines(tsv.str());
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t a = line.find('\t'), b = line.find('\t', a + 1);
-        expected += (expected.empty() ? "" : "\t") + line.substr(a + 1, b - a - 1);
-    }
-    EXPECT_EQ(r.out, expected + "\n");
-}
-
-}  // namespace
-
-TEST(Batch, TakesUnitsAsWellAsOutlets)
+TEST(Batch, OneLinePerInputInOutletsOrUnits)
 {
     const struct {
         std::vector<std::string> args;
         std::string input, out;
     } cases[] = {
+        {{"length", "FeetField", "--to", "InchesField"},
+         "1\n2\r\n  3  \n1e3",
+         "11.999976\n23.999952\n35.999928000000004\n11999.976\n"},
         {{"m", "km"}, "1\n\n2\n", "0.001\n\n0.002\n"},
         {{"ft", "in"}, "1\n", "11.999976\n"},
         {{"length", "feet", "--to", "m"}, "2*3\n", "1.8288000000000002\n"},  // 6 × 0.3048
@@ -99,24 +57,53 @@ TEST(Batch, TakesUnitsAsWellAsOutlets)
         {{"GiB", "TB"}, "1\n", "0.001073741824\n"},
     };
     for (const auto& c : cases) {
-        const BatchRun r = batch(c.args, c.input);
+        const auto r = batch(c.args, c.input);
         EXPECT_EQ(r.out, c.out) << c.args[0] << " " << r.err;
     }
     // A line in the outlet form is typed into the cell, units and all.
-    const BatchRun mixed = batch({"length", "FeetField", "MetersField"}, "5 ft 3 in\n");
-    EXPECT_NEAR(std::stod(mixed.out), 1.6002, 1e-5) << mixed.out;
-    EXPECT_EQ(batch({"m", "kg"}, "1\n").status, kExitUsage);
-    EXPECT_EQ(batch({"m", "nowhere"}, "1\n").status, kExitUsage);
+    EXPECT_NEAR(std::stod(batch({"length", "FeetField", "MetersField"}, "5 ft 3 in\n").out), 1.6002, 1e-5);
+}
+
+// A blank line is a missing number, not a zero: refused like "abc", and the
+// output keeps its alignment.
+TEST(Batch, RefusalsKeepTheAlignmentAndUsageErrorsConvertNothing)
+{
+    const auto bad = batch({"length", "MetersField", "--to", "MillimetersField"}, "1\nabc\n \n2\n1e999\n");
+    EXPECT_EQ(bad.status, kExitRefused);
+    EXPECT_EQ(bad.out, "1000\n\n\n2000\n\n");
+    for (const char* line : {"line 2:", "line 3:", "line 5:"})
+        EXPECT_NE(bad.err.find(line), std::string::npos) << line << " in " << bad.err;
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"nowhere", "FeetField"},
+                                                                  {"length", "Nope"},
+                                                                  {"length", "FeetField", "--to"},
+                                                                  {"m", "kg"},
+                                                                  {"m", "nowhere"}}) {
+        const auto u = batch(args, "1\n");
+        EXPECT_EQ(u.status, kExitUsage);
+        EXPECT_TRUE(u.out.empty());
+    }
+}
+
+TEST(Batch, AllFieldsAgreeWithTheScriptForm)
+{
+    std::string expected;
+    std::istringstream lines(ambrel::testing::run({"run", "--tsv", "volume", "Igallon=1"}).out);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t a = line.find('\t'), b = line.find('\t', a + 1);
+        expected += (expected.empty() ? "" : "\t") + line.substr(a + 1, b - a - 1);
+    }
+    EXPECT_EQ(batch({"volume", "Igallon"}, "1\n").out, expected + "\n");
 }
 
 TEST(Batch, JsonGivesOneObjectPerLine)
 {
-    const BatchRun r = batch({"--json", "ft", "m"}, "1\nx\n");
+    const auto r = batch({"--json", "ft", "m"}, "1\nx\n");
     EXPECT_EQ(r.status, kExitRefused);
     EXPECT_EQ(r.out,
               "{\"line\":1,\"unit\":\"m\",\"value\":0.3048}\n"
               "{\"line\":2,\"error\":\"not a number at character 1\"}\n");
-    const BatchRun all = batch({"--json", "temperature", "CelsiusField"}, "100\n");
+    const auto all = batch({"--json", "temperature", "CelsiusField"}, "100\n");
     EXPECT_EQ(all.out.rfind("{\"line\":1,\"fields\":{\"", 0), 0u) << all.out;
     EXPECT_NE(all.out.find("\"FahrenheitField\":212"), std::string::npos) << all.out;
 }
@@ -126,30 +113,13 @@ TEST(Batch, LongLinesAreRefusedWithoutBeingHeld)
     // The longest line taken, one over it, and one far over it without a
     // newline at the end: the others are converted all the same.
     const std::string longest = std::string(kLongestNumberText - 1, ' ') + "1";
-    const std::string input = longest + "\n " + longest + "\n3\n" + std::string(5'000'000, '7');
-    const BatchRun r = batch({"m", "km"}, input);
+    const auto r = batch({"m", "km"}, longest + "\n " + longest + "\n3\n" + std::string(5'000'000, '7'));
     EXPECT_EQ(r.status, kExitRefused);
     EXPECT_EQ(r.out, "0.001\n\n0.003\n\n");
-    EXPECT_NE(r.err.find("line 2: "), std::string::npos);
-    EXPECT_NE(r.err.find("line 4: "), std::string::npos);
-    EXPECT_NE(r.err.find("longer than 1000 characters"), std::string::npos);
+    for (const char* part : {"line 2: ", "line 4: ", "longer than 1000 characters"})
+        EXPECT_NE(r.err.find(part), std::string::npos) << part;
     // The echo of a refused line is cut short.
     EXPECT_LT(r.err.size(), 600u) << r.err.size();
 }
 
-TEST(Batch, AFailedWriteIsAnErrorNotASuccess)
-{
-    std::FILE* full = std::fopen("/dev/full", "w");
-    ASSERT_NE(full, nullptr);
-    std::FILE* in = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    for (int i = 0; i < 200000; ++i)
-        std::fputs("1\n", in);
-    std::rewind(in);
-    EXPECT_EQ(runBatch(std::vector<std::string>{"m", "km"}, in, full, err), kExitWriteFailed);
-    std::fflush(err);
-    EXPECT_NE(slurp(err).find("cannot write the output: No space left on device"), std::string::npos);
-    std::fclose(full);
-    std::fclose(in);
-    std::fclose(err);
-}
+}  // namespace

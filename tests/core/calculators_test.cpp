@@ -37,16 +37,15 @@ void expectSame(double actual, double expected)
 
 TEST(Proportion, XIsTheProductOverB)
 {
-    struct Case {
+    const struct {
         const char *a, *b, *c;
         double x;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"0.1", "0.3", "3", 1.0000000000000002},  // 0.1 × (3 ÷ 0.3) would give exactly 1
         {"1e200", "1e200", "1e200", kInf},        // the product overflows before the division
         {"0", "0", "1", kNaN},
     };
-    for (const Case& p : cases) {
+    for (const auto& p : cases) {
         Rig<FindXcalc> rig;
         ASSERT_TRUE(rig.type("formA", p.a));
         ASSERT_TRUE(rig.type("formB", p.b));
@@ -64,9 +63,8 @@ TEST(Interpolation, XLiesOnTheLineThroughBothPoints)
     };
     for (const auto& p : cases) {
         Rig<InterpolateCalc> rig;
-        const char* inputs[] = {"formA", "formB", "formC", "formD", "formE"};
         for (int i = 0; i < 5; ++i)
-            rig.set(inputs[i], p[i]);
+            rig.set(std::string("form") + "ABCDE"[i], p[i]);
         ASSERT_TRUE(rig.window.perform("Calc:"));
         expectSame(rig.value("formx"), p[5]);
     }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What every converter window shares, driven by the registry so that a new
-// window is covered by one line here: the field it opens on, the bounds of
-// its boxes, and what a box does when no field in it counts as edited.
+// window is covered by one line here: the field it opens on, the order an
+// entry writes the others in, the selections it keeps, what an accuracy
+// change touches, the bounds of its boxes, and what a box does when no field
+// in it counts as edited.
 #include "app/window_registry.h"
 #include "framework/converter_window.h"
 #include "framework/entry.h"
@@ -12,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,24 +23,31 @@ using namespace ambrel;
 
 namespace {
 
-// The field each window selects on opening; null: none.
-struct Opening {
+// The field each window selects on opening (null: none), and whether an
+// entry converts the plain way: its base once, first, then every other
+// field of the table in order. The others depart from it in their own tests.
+struct Traits {
     const char* window;
-    const char* outlet;
+    const char* opensOn;
+    bool plain;
 };
-constexpr Opening kOpensOn[] = {
-    {"length", "MetersField"},
-    {"area", "SqMeter"},
-    {"velocity", "KiloHourField"},
-    {"pressure", "KilopascalField"},
-    {"temperature", "CelsiusField"},
-    {"time", "HourField"},
-    {"volume", "Mliter"},
-    {"weight", "Mkilogram"},
-    {"power-energy", "Ejoule"},
-    {"fuel-light", nullptr},
-    {"computing", "KilobyteField"},
+// clang-format off
+constexpr Traits kTraits[] = {
+    {"length", "MetersField", true},        {"area", "SqMeter", true},        {"velocity", "KiloHourField", false},
+    {"pressure", "KilopascalField", true},  {"temperature", "CelsiusField", false}, {"time", "HourField", true},
+    {"volume", "Mliter", true},             {"weight", "Mkilogram", true},    {"power-energy", "Ejoule", false},
+    {"fuel-light", nullptr, false},         {"computing", "KilobyteField", false},
 };
+// clang-format on
+
+const Traits& traitsOf(const WindowEntry& e)
+{
+    for (const Traits& t : kTraits)
+        if (std::string_view(t.window) == e.cliName)
+            return t;
+    ADD_FAILURE() << e.cliName << " has no line in kTraits";
+    return kTraits[0];
+}
 
 // A converter of the registry on its own platform, every field holding 3.
 struct Converter {
@@ -54,14 +64,8 @@ struct Converter {
         platform.events().clear();
     }
 
-    long writesTo(std::string_view outlet) const
-    {
-        long n = 0;
-        for (const Event& e : platform.events().events())
-            n += e.kind == "write" && e.target == outlet;
-        return n;
-    }
     std::vector<std::string> writes() const { return ambrel::testing::writtenOutlets(platform.events()); }
+    long writesTo(std::string_view outlet) const { return std::ranges::count(writes(), outlet); }
     std::vector<double> values() const
     {
         std::vector<double> out;
@@ -69,23 +73,14 @@ struct Converter {
             out.push_back(f->doubleValue());
         return out;
     }
-    long baseWrites() const
-    {
-        long n = 0;
-        for (const BoxDef& box : window.def().boxes)
-            n += writesTo(box.base);
-        return n;
-    }
 };
 
 template <class F>
 void eachConverter(F f)
 {
-    for (const WindowEntry& e : windowRegistry()) {
-        HeadlessPlatform probe;
-        if (dynamic_cast<ConverterWindow*>(e.make(probe).get()))
+    for (const WindowEntry& e : windowRegistry())
+        if (e.def)
             f(e);
-    }
 }
 
 // Opening brings the window to the front and selects its unit, writing no
@@ -93,26 +88,94 @@ void eachConverter(F f)
 TEST(EveryConverter, OpensOnItsUnitAndKeepsTheNumbers)
 {
     eachConverter([](const WindowEntry& e) {
-        const Opening* expected = nullptr;
-        for (const Opening& o : kOpensOn)
-            if (std::string_view(o.window) == e.cliName)
-                expected = &o;
-        ASSERT_NE(expected, nullptr) << e.cliName << " has no line in kOpensOn";
+        const char* opensOn = traitsOf(e).opensOn;
         Converter c(e);
         ASSERT_TRUE(c.window.perform(e.openAction)) << e.cliName;
         const EventLog& log = c.platform.events();
         EXPECT_EQ(log.count("write"), 0) << e.cliName;
         EXPECT_EQ(log.count("front"), 1) << e.cliName;
         EXPECT_TRUE(c.window.parts().window->isVisible()) << e.cliName;
-        if (!expected->outlet) {
+        if (!opensOn) {
             EXPECT_EQ(log.count("select"), 0) << e.cliName;
             return;
         }
-        const FieldPlan& field = c.window.plan().fields[c.window.fieldIndex(expected->outlet)];
+        const FieldPlan& field = c.window.plan().fields[c.window.fieldIndex(opensOn)];
         const auto selections = log.ofKind("select");
         ASSERT_EQ(selections.size(), 1u) << e.cliName;
         EXPECT_EQ(selections[0].target, c.window.plan().boxes[field.box].outlet) << e.cliName;
         EXPECT_EQ(selections[0].value, field.tag) << e.cliName;
+    });
+}
+
+// An entry writes its base once, first, then every other field of the
+// table in table order; the edited field keeps what was typed.
+TEST(EveryConverter, AnEntryWritesTheBaseThenTheRestInTableOrder)
+{
+    eachConverter([](const WindowEntry& e) {
+        if (!traitsOf(e).plain)
+            return;
+        Converter probe(e);
+        for (int row = 0; row < probe.window.rowCount(); ++row) {
+            Converter c(e, true);
+            const char* typed = c.window.def().rows[row].outlet;
+            std::vector<std::string> expected;
+            if (!c.window.isBaseRow(row))
+                expected.push_back(c.window.def().rows[c.window.baseRowOf(row)].outlet);
+            for (int other = 0; other < c.window.rowCount(); ++other)
+                if (other != row && !c.window.isBaseRow(other))
+                    expected.push_back(c.window.def().rows[other].outlet);
+            ASSERT_TRUE(typeAndConfirm(c.platform, c.window, c.window.fieldIndex(typed), "7").accepted);
+            EXPECT_EQ(c.writes(), expected) << e.cliName << " " << typed;
+            EXPECT_EQ(c.window.field(typed)->doubleValue(), 7) << e.cliName << " " << typed;
+        }
+    });
+}
+
+// An entry leaves its field selected in its box, the last thing its action
+// does, and every other box's selection as it was.
+TEST(EveryConverter, AnEntryKeepsEveryBoxsSelection)
+{
+    eachConverter([](const WindowEntry& e) {
+        Converter probe(e);
+        for (int box = 0; box < probe.window.boxCount(); ++box) {
+            Converter c(e);
+            auto& boxes = c.window.parts().boxes;
+            for (int other = 0; other < c.window.boxCount(); ++other)
+                boxes[other]->selectCellWithTag(c.window.boxRowCount(other) - 1);
+            const int row = c.window.boxFirstRow(box);
+            ASSERT_TRUE(typeAndConfirm(c.platform, c.window, c.window.fieldIndex(c.window.def().rows[row].outlet), "2")
+                            .accepted);
+            for (int other = 0; other < c.window.boxCount(); ++other)
+                EXPECT_EQ(boxes[other]->selectedTag(), other == box ? 0 : c.window.boxRowCount(other) - 1)
+                    << e.cliName << " entry in box " << box << ", box " << other;
+            const Event& last = c.platform.events().events().back();
+            EXPECT_EQ(last.kind + " " + last.target, "select " + std::string(c.window.def().boxes[box].outlet))
+                << e.cliName;
+            EXPECT_EQ(last.value, 0) << e.cliName;
+        }
+    });
+}
+
+// An accuracy change formats every unit of the table at those digits and
+// writes no number.
+TEST(EveryConverter, AccuracyChangesOnlyTheFormat)
+{
+    eachConverter([](const WindowEntry& e) {
+        Converter c(e, true);
+        const std::vector<double> before = c.values();
+        c.window.accuracyChange(2);
+        std::vector<std::string> formatted, table;
+        for (const Event& ev : c.platform.events().ofKind("format")) {
+            formatted.push_back(ev.target);
+            EXPECT_EQ(ev.value, 2) << e.cliName << " " << ev.target;
+        }
+        for (const UnitRow& row : c.window.def().rows)
+            table.push_back(row.outlet);
+        std::sort(formatted.begin(), formatted.end());
+        std::sort(table.begin(), table.end());
+        EXPECT_EQ(formatted, table) << e.cliName;
+        EXPECT_EQ(c.platform.events().count("write"), 0) << e.cliName;
+        EXPECT_EQ(c.values(), before) << e.cliName;
     });
 }
 
@@ -140,7 +203,8 @@ TEST(EveryConverter, BoxesHoldTheirUnitsAndNoMore)
         for (const int box : {-1, probe.window.boxCount()}) {
             Converter c(e);
             c.window.calc(box);
-            EXPECT_EQ(c.baseWrites(), 0) << e.cliName << " box " << box;
+            for (const BoxDef& each : c.window.def().boxes)
+                EXPECT_EQ(c.writesTo(each.base), 0) << e.cliName << " box " << box;
         }
     });
 }

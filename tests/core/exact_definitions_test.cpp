@@ -2,30 +2,25 @@
 // Exact definitions: every unit of every converter window against its size
 // written out from its definition (long decimals from the sources), and the
 // switch between the two table sets.
-
 #include "app/application.h"
 #include "app/menu_object.h"
+#include "app/window_registry.h"
 #include "calculators/file_transfer.h"
-#include "cli/cli.h"
-#include "converters/area.h"
+#include "cli_support.h"
 #include "converters/fuel_light.h"
-#include "converters/length.h"
 #include "converters/power_energy.h"
-#include "converters/pressure.h"
 #include "converters/temperature.h"
-#include "converters/time.h"
 #include "converters/velocity.h"
 #include "converters/volume.h"
-#include "converters/weight.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <regex>
-#include <sstream>
 
 using namespace ambrel;
 using ambrel::testing::Rig;
@@ -48,98 +43,66 @@ double ulpsApart(double got, double want)
 // Typing 1 into the unit gives its size in the base field; typing 1 into the
 // base gives one over the size in the unit's field (linear units only).
 // Both within one unit in the last place of the true value.
-template <class T>
-void expectSizes(std::initializer_list<Size> sizes, bool reciprocalToo = true)
+double afterOne(const char* window, const std::string& typed, const std::string& read)
 {
+    HeadlessPlatform platform;
+    const auto w = openWindow(*findWindow(window), platform, 4, true);
+    EXPECT_TRUE(typeAndConfirm(platform, *w, w->fieldIndex(typed), "1").accepted) << typed;
+    return w->field(read)->doubleValue();
+}
+
+void expectSizes(const char* window, const std::vector<Size>& sizes)
+{
+    const ConverterDef& def = *findWindow(window)->def;
     for (const Size& s : sizes) {
-        Rig<T> rig;
-        rig.window.setExactDefinitions(true);
-        const int row = rig.window.fieldIndex(s.outlet);
-        ASSERT_GE(row, 0) << s.outlet;
-        const std::string base = rig.window.plan().fields[rig.window.baseRowOf(row)].outlet;
+        const auto row = std::find_if(def.rows.begin(), def.rows.end(),
+                                      [&](const UnitRow& r) { return std::string_view(r.outlet) == s.outlet; });
+        ASSERT_NE(row, def.rows.end()) << s.outlet;
+        const std::string base = def.boxes[row->box].base;
         const long double size = std::strtold(s.reference, nullptr);
-        ASSERT_TRUE(rig.type(s.outlet, "1"));
-        EXPECT_LE(ulpsApart(rig.value(base), static_cast<double>(size)), 1.0)
-            << s.outlet << " gives " << std::setprecision(17) << rig.value(base) << " " << base;
-        if (!reciprocalToo || rig.window.def().rows[row].exact.kind != ExactSize::Kind::Linear)
+        const double got = afterOne(window, s.outlet, base);
+        EXPECT_LE(ulpsApart(got, static_cast<double>(size)), 1.0)
+            << s.outlet << " gives " << std::setprecision(17) << got << " " << base;
+        // Temperatures are offsets: one over a size means nothing there.
+        if (row->exact.kind != ExactSize::Kind::Linear || std::string_view(window) == "temperature")
             continue;
-        Rig<T> back;
-        back.window.setExactDefinitions(true);
-        ASSERT_TRUE(back.type(base, "1"));
-        EXPECT_LE(ulpsApart(back.value(s.outlet), static_cast<double>(1 / size)), 1.0)
-            << "1 " << base << " gives " << std::setprecision(17) << back.value(s.outlet) << " " << s.outlet;
+        const double over = afterOne(window, base, s.outlet);
+        EXPECT_LE(ulpsApart(over, static_cast<double>(1 / size)), 1.0)
+            << "1 " << base << " gives " << std::setprecision(17) << over << " " << s.outlet;
     }
 }
 
-// Reference tables, one unit after another.
 // clang-format off
-TEST(ExactSizes, Length)
-{
-    expectSizes<LenghtObject>({
-        {"MillimetersField", "0.001"}, {"CentimetersField", "0.01"}, {"DecimeterField", "0.1"},
+// Reference tables, one unit after another.
+const std::pair<const char*, std::vector<Size>> kSizes[] = {
+    {"length", {{"MillimetersField", "0.001"}, {"CentimetersField", "0.01"}, {"DecimeterField", "0.1"},
         {"DekameterField", "1e+1"}, {"HectometerField", "1e+2"}, {"KilometersField", "1e+3"},
         {"InchesField", "0.0254"}, {"FeetField", "0.3048"}, {"YardsField", "0.9144"}, {"RodField", "5.0292"},
         {"ChainField", "20.1168"}, {"FurlongField", "201.168"}, {"MilesField", "1609.344"},
         {"LeagueField", "4828.032"}, {"NauticalMileField", "1852"}, {"ParsecField", "30856775814913672.78913938"},
-        {"LightYearField", "9.4607304725808e+15"}, {"AstroUnitField", "1.495978707e+11"},
-    });
-}
-
-TEST(ExactSizes, Area)
-{
-    expectSizes<AreaObject>({
-        {"SqMillimeter", "0.000001"}, {"SqCentimeter", "0.0001"}, {"SqAre", "1e+2"}, {"SqHectare", "1e+4"},
+        {"LightYearField", "9.4607304725808e+15"}, {"AstroUnitField", "1.495978707e+11"}}},
+    {"area", {{"SqMillimeter", "0.000001"}, {"SqCentimeter", "0.0001"}, {"SqAre", "1e+2"}, {"SqHectare", "1e+4"},
         {"SqKilometer", "1e+6"}, {"SqInch", "0.00064516"}, {"SqFoot", "0.09290304"}, {"SqYard", "0.83612736"},
         {"SqRod", "25.29285264"}, {"SqRood", "1011.7141056"}, {"SqAcre", "4046.8564224"},
-        {"SqMileArea", "2589988.110336"},
-    });
-}
-
-TEST(ExactSizes, Velocity)
-{
-    expectSizes<VelocityObject>({
-        {"MeterSecField", "3.6"}, {"MeterMinField", "0.06"}, {"MeterHourField", "0.001"}, {"KiloSecField", "3.6e+3"},
+        {"SqMileArea", "2589988.110336"}}},
+    {"velocity", {{"MeterSecField", "3.6"}, {"MeterMinField", "0.06"}, {"MeterHourField", "0.001"}, {"KiloSecField", "3.6e+3"},
         {"KiloMinField", "6e+1"}, {"FeetSecField", "1.09728"}, {"FeetMinField", "0.018288"},
         {"FeetHourField", "0.0003048"}, {"MileSecField", "5793.6384"}, {"MileMinField", "96.56064"},
         {"MileHourField", "1.609344"}, {"KnotsField", "1.852"}, {"MachField", "1225.0584"},
-        {"LightSpeedField", "1079252848.8"},
-    });
-}
-
-TEST(ExactSizes, Pressure)
-{
-    expectSizes<PressureObject>({
-        {"PascalField", "0.001"}, {"MegapascalField", "1e+3"}, {"MillibarField", "0.1"}, {"BarField", "1e+2"},
+        {"LightSpeedField", "1079252848.8"}}},
+    {"pressure", {{"PascalField", "0.001"}, {"MegapascalField", "1e+3"}, {"MillibarField", "0.1"}, {"BarField", "1e+2"},
         {"MiliMerc", "0.133322387415"}, {"CentiMerc", "1.33322387415"}, {"InchMerc", "3.386388640341"},
         {"NewtonSQmeter", "0.001"}, {"Atmosphere", "101.325"}, {"PoundSQinch", "6.894757293168361336722673"},
         {"PoundSQfoot", "0.04788025898033584261612968"}, {"InchWater", "0.24908891"}, {"FootWater", "2.98906692"},
-        {"Torr", "0.1333223684210526315789474"},
-    });
-}
-
-TEST(ExactSizes, Temperature)
-{
-    expectSizes<TempObject>({
-        {"FahrenheitField", "-17.22222222222222222222222"}, {"KelvinField", "-272.15"},
-        {"RankineField", "-272.5944444444444444444444"},
-    }, false);
-}
-
-TEST(ExactSizes, Time)
-{
-    expectSizes<TimeObject>({
-        {"PicoSecondField", "2.777777777777777777777778e-16"}, {"NanoSecondField", "2.777777777777777777777778e-13"},
+        {"Torr", "0.1333223684210526315789474"}}},
+    {"temperature", {{"FahrenheitField", "-17.22222222222222222222222"}, {"KelvinField", "-272.15"},
+        {"RankineField", "-272.5944444444444444444444"}}},
+    {"time", {{"PicoSecondField", "2.777777777777777777777778e-16"}, {"NanoSecondField", "2.777777777777777777777778e-13"},
         {"MicroSecondField", "2.777777777777777777777778e-10"}, {"MilliSecondField", "2.777777777777777777777778e-7"},
         {"SecondField", "0.0002777777777777777777777778"}, {"MinuteField", "0.01666666666666666666666667"},
         {"DayField", "24"}, {"WeekField", "168"}, {"YearField", "8766"}, {"DecadeField", "8.766e+4"},
-        {"CenturyField", "8.766e+5"},
-    });
-}
-
-TEST(ExactSizes, Volume)
-{
-    expectSizes<VolumeObject>({
-        {"Mmilliiter", "0.001"}, {"Mcentiliter", "0.01"}, {"Mdeciliter", "0.1"}, {"Mdekaliter", "1e+1"},
+        {"CenturyField", "8.766e+5"}}},
+    {"volume", {{"Mmilliiter", "0.001"}, {"Mcentiliter", "0.01"}, {"Mdeciliter", "0.1"}, {"Mdekaliter", "1e+1"},
         {"Mhectoliter", "1e+2"}, {"Mkiloliter", "1e+3"}, {"MDcmillimeter", "0.000001"}, {"MDccentimeter", "0.001"},
         {"MDcmeter", "1e+3"}, {"MDckilometer", "1e+12"}, {"Ipint", "0.56826125"}, {"Iquart", "1.1365225"},
         {"Igallon", "4.54609"}, {"Iminim", "0.00005919388020833333333333333"}, {"Igill", "0.1420653125"},
@@ -150,14 +113,8 @@ TEST(ExactSizes, Volume)
         {"USpint", "0.473176473"}, {"USquart", "0.946352946"}, {"USgallon", "3.785411784"},
         {"USbarrel", "119.240471196"}, {"USbarrelofoil", "158.987294928"}, {"USminim", "0.000061611519921875"},
         {"Mcookteaspoon", "0.005"}, {"Mcooktablespoon", "0.015"}, {"Mcookcup", "0.25"},
-        {"Icookteaspoon", "0.00492892159375"}, {"Icooktablespoon", "0.01478676478125"}, {"Icookcup", "0.2365882365"},
-    });
-}
-
-TEST(ExactSizes, Weight)
-{
-    expectSizes<WeightObject>({
-        {"Mcarat", "0.2"}, {"Mnewton", "101.9716212977928242570093"}, {"Mmilligram", "0.001"}, {"Mcentigram", "0.01"},
+        {"Icookteaspoon", "0.00492892159375"}, {"Icooktablespoon", "0.01478676478125"}, {"Icookcup", "0.2365882365"}}},
+    {"weight", {{"Mcarat", "0.2"}, {"Mnewton", "101.9716212977928242570093"}, {"Mmilligram", "0.001"}, {"Mcentigram", "0.01"},
         {"Mdecigram", "0.1"}, {"Mdekagram", "1e+1"}, {"Mhectogram", "1e+2"}, {"Mkilogram", "1e+3"},
         {"Mhundredweight", "1e+5"}, {"Mton", "1e+6"}, {"Mkiloton", "1e+9"}, {"AVgrain", "0.06479891"},
         {"AVdram", "1.7718451953125"}, {"AVounce", "28.349523125"}, {"AVpound", "453.59237"},
@@ -165,14 +122,8 @@ TEST(ExactSizes, Weight)
         {"AVlhundredweight", "50802.34544"}, {"AVshortton", "907184.74"}, {"AVlongton", "1016046.9088"},
         {"APgrain", "0.06479891"}, {"APscruple", "1.2959782"}, {"APdram", "3.8879346"}, {"APounce", "31.1034768"},
         {"APpound", "373.2417216"}, {"Tgrain", "0.06479891"}, {"Tdyne", "0.001019716212977928242570093"},
-        {"Tcarat", "0.25919564"}, {"Tpennyweight", "1.55517384"}, {"Tounce", "31.1034768"}, {"Tpound", "373.2417216"},
-    });
-}
-
-TEST(ExactSizes, PowerEnergy)
-{
-    expectSizes<PowerEnergyObject>({
-        {"Pkilowatt", "1e+3"}, {"Pmegawatt", "1e+6"}, {"Pbtupersecond", "1055.05585262"},
+        {"Tcarat", "0.25919564"}, {"Tpennyweight", "1.55517384"}, {"Tounce", "31.1034768"}, {"Tpound", "373.2417216"}}},
+    {"power-energy", {{"Pkilowatt", "1e+3"}, {"Pmegawatt", "1e+6"}, {"Pbtupersecond", "1055.05585262"},
         {"Pbtuperhour", "0.2930710701722222222222222"}, {"PfootPFpersecond", "1.3558179483314004"},
         {"Prefigerationton", "3516.852842066666666666667"}, {"Phorsepower550", "745.69987158227022"},
         {"PhorsepowerMetric", "735.49875"}, {"PhorsepowerElectric", "746"}, {"PhorsepowerWater", "746.043"},
@@ -180,66 +131,52 @@ TEST(ExactSizes, PowerEnergy)
         {"Ewatthour", "3.6e+3"}, {"Ekilowatthour", "3.6e+6"}, {"EcaloriePhysics", "4.184"},
         {"EcalorieNutrition", "4184"}, {"EnewtonMeter", "1"}, {"Ebtu", "1055.05585262"}, {"EtermUS", "1.054804e+8"},
         {"EtermEurope", "1.05506e+8"}, {"EhorsepowerHour", "2684519.537696172792"},
-        {"Efootpoundforce", "1.3558179483314004"},
-    });
-}
-
-TEST(ExactSizes, FuelLight)
-{
-    expectSizes<MiscObject>({
-        {"MileGallonField", "0.4251437074302720034011497"}, {"Litersper100km", "1e+2"},
+        {"Efootpoundforce", "1.3558179483314004"}}},
+    {"fuel-light", {{"MileGallonField", "0.4251437074302720034011497"}, {"Litersper100km", "1e+2"},
         {"Gallonsper100miles", "42.51437074302720034011497"}, {"LumenSqMeter", "1"},
         {"LumenSqFootField", "10.76391041670972230833351"}, {"FootCandleField", "10.76391041670972230833351"},
         {"CandSqInchField", "1550.003100006200012400025"}, {"FootlambertField", "3.426259099635390526916746"},
-        {"LambertField", "3183.098861837906715377675"},
-    });
-}
+        {"LambertField", "3183.098861837906715377675"}}},
+};
 // clang-format on
+
+TEST(ExactSizes, EveryUnitWithinAUnitInTheLastPlace)
+{
+    for (const auto& [window, sizes] : kSizes)
+        expectSizes(window, sizes);
+}
 
 std::string run(std::vector<std::string> args)
 {
-    std::ostringstream out, err;
-    runCli(args, out, err);
-    return out.str() + err.str();
+    const ambrel::testing::CliRun r = ambrel::testing::run(std::move(args));
+    return r.out + r.err;
 }
 
-// Results that are exact in decimal show exactly, as stored and as printed.
+// Results that are exact in decimal show exactly, as stored and as printed;
+// the classic tables are what they were.
 TEST(ExactCommandLine, ExactDecimalsPrintExactly)
 {
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"--exact", "1", "lb", "kg"}, "0.45359237 kg\n"},
-        {{"--exact", "0", "C", "K"}, "273.15 K\n"},
-        {{"--exact", "1", "mi", "ft"}, "5280 ft\n"},
-        {{"--exact", "1", "impgal", "imppt"}, "8 imppt\n"},
-        {{"--exact", "1", "nmi", "m"}, "1852 m\n"},
-        {{"--exact", "1", "au", "km"}, "149597870.7 km\n"},
-        {{"--exact", "30", "mpg", "l/100km"}, "7.84048611111 l/100km\n"},
-        {{"--exact", "-40", "C", "F"}, "-40 F\n"},
-        {{"--exact", "1", "gal", "l"}, "3.785411784 l\n"},
-        // The classic tables are what they were.
-        {{"1", "lb", "kg"}, "0.454 kg\n"},
-        {{"1", "mi", "ft"}, "5280.257664 ft\n"},
-    };
-    for (const auto& [args, want] : cases)
-        EXPECT_EQ(run(args), want) << args[1] << ' ' << args[2];
-
+    // clang-format off
+    ambrel::testing::expectRuns({
+        {{"--exact", "1", "lb", "kg"}, 0, "0.45359237 kg\n"},      {{"--exact", "0", "C", "K"}, 0, "273.15 K\n"},
+        {{"--exact", "1", "mi", "ft"}, 0, "5280 ft\n"},            {{"--exact", "1", "impgal", "imppt"}, 0, "8 imppt\n"},
+        {{"--exact", "1", "nmi", "m"}, 0, "1852 m\n"},             {{"--exact", "1", "au", "km"}, 0, "149597870.7 km\n"},
+        {{"--exact", "-40", "C", "F"}, 0, "-40 F\n"},              {{"--exact", "1", "gal", "l"}, 0, "3.785411784 l\n"},
+        {{"--exact", "30", "mpg", "l/100km"}, 0, "7.84048611111 l/100km\n"},
+        {{"1", "lb", "kg"}, 0, "0.454 kg\n"},                      {{"1", "mi", "ft"}, 0, "5280.257664 ft\n"},
+    });
+    // clang-format on
     const std::string tsv = run({"run", "--exact", "--tsv", "length", "MilesField=1"});
     EXPECT_NE(tsv.find("FeetField\t5280\t"), std::string::npos) << tsv;
     EXPECT_NE(tsv.find("FurlongField\t8\t"), std::string::npos) << tsv;
     EXPECT_NE(run({"run", "--exact", "--tsv", "volume", "Igallon=1"}).find("Ipint\t8\t"), std::string::npos);
     EXPECT_NE(run({"run", "--tsv", "--exact", "weight", "AVpound=1"}).find("Mkilogram\t0.45359237\t"),
               std::string::npos);
-}
-
-TEST(ExactCommandLine, TheEnvironmentAsksForExactDefinitionsToo)
-{
     ::setenv("AMBREL_EXACT", "1", 1);
-    const std::string exact = run({"1", "nmi", "m"});
+    EXPECT_EQ(run({"1", "nmi", "m"}), "1852 m\n");
     ::setenv("AMBREL_EXACT", "0", 1);
-    const std::string classic = run({"1", "nmi", "m"});
+    EXPECT_EQ(run({"1", "nmi", "m"}), "1851.66 m\n");
     ::unsetenv("AMBREL_EXACT");
-    EXPECT_EQ(exact, "1852 m\n");
-    EXPECT_EQ(classic, "1851.66 m\n");
 }
 
 TEST(ExactCommandLine, UnitsListTheDefinitions)
@@ -256,9 +193,7 @@ TEST(ExactCommandLine, UnitsListTheDefinitions)
 TEST(ExactWindows, TemperatureOffsets)
 {
     const struct {
-        const char* typed;
-        const char* text;
-        const char* outlet;
+        const char *typed, *text, *outlet;
         double want;
     } cases[] = {
         {"CelsiusField", "0", "KelvinField", 273.15},     {"CelsiusField", "100", "FahrenheitField", 212},
@@ -376,10 +311,9 @@ TEST(ExactMenu, TheSwitchReachesOpenWindowsAndIsKept)
 // Line speeds count k = 1000 under exact definitions.
 TEST(ExactWindows, FileTransferLineSpeedsAreDecimal)
 {
-    EXPECT_EQ(FileTransferCalc::lineSpeed(6), 1310720);
-    EXPECT_EQ(FileTransferCalc::lineSpeed(6, true), 1250000);
-    EXPECT_EQ(FileTransferCalc::lineSpeed(0, true), 1800);
-    EXPECT_EQ(FileTransferCalc::lineSpeed(4, true), 193000);
+    EXPECT_EQ(std::vector({FileTransferCalc::lineSpeed(6), FileTransferCalc::lineSpeed(6, true),
+                           FileTransferCalc::lineSpeed(0, true), FileTransferCalc::lineSpeed(4, true)}),
+              std::vector({1310720.0, 1250000.0, 1800.0, 193000.0}));
 }
 
 // The texts a person meets first never call the program exact: the classic

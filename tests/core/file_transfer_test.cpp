@@ -88,13 +88,13 @@ TEST(FileTransferExamples, GiveTheExactTime)
         int unit, speed;
         double hours, minutes, seconds;
     };
+    // clang-format off
     const Example examples[] = {
-        {"FileSize1MB:", 0, 0, 0, 0, 9, 28.888888888888914},
-        {"FileSize10MB:", 0, 0, 0, 1, 34, 48.88888888888869},
-        {nullptr, 1024, 1, 0, 0, 9, 28.888888888888914},
+        {"FileSize1MB:", 0, 0, 0, 0, 9, 28.888888888888914}, {"FileSize10MB:", 0, 0, 0, 1, 34, 48.88888888888869},
+        {nullptr, 1024, 1, 0, 0, 9, 28.888888888888914}, {nullptr, 700, 2, 1, 56, 53, 20.000000000009095},
         {nullptr, 6635520, 0, 0, 1, 0, 0},  // exactly sixty minutes is an hour
-        {nullptr, 700, 2, 1, 56, 53, 20.000000000009095},
     };
+    // clang-format on
     for (const Example& e : examples) {
         TransferRig w;
         if (e.preset) {
@@ -109,9 +109,9 @@ TEST(FileTransferExamples, GiveTheExactTime)
         w.clear();
         ASSERT_TRUE(w.window.perform("Calc:"));
         EXPECT_EQ(w.writes(), (std::vector<std::string>{"TimeHour", "TimeMinutes", "TimeSeconds"}));
-        EXPECT_EQ(w.value("TimeHour"), e.hours) << e.size;
-        EXPECT_EQ(w.value("TimeMinutes"), e.minutes) << e.size;
-        EXPECT_EQ(w.value("TimeSeconds"), e.seconds) << e.size;
+        EXPECT_EQ((std::vector{w.value("TimeHour"), w.value("TimeMinutes"), w.value("TimeSeconds")}),
+                  (std::vector{e.hours, e.minutes, e.seconds}))
+            << e.size;
     }
 }
 
@@ -147,9 +147,7 @@ TEST(FileTransferCalc, EndlessAndMeaninglessSizesAnswerAtOnce)
 {
     TransferRig w;
     Duration d = w.run(1e308, 2, 0);  // overflows to infinitely many bytes
-    EXPECT_EQ(d.hours, kInf);
-    EXPECT_EQ(d.minutes, kInf);
-    EXPECT_EQ(d.seconds, kInf);
+    EXPECT_EQ((std::vector{d.hours, d.minutes, d.seconds}), std::vector(3, kInf));
     EXPECT_EQ(w.cell("TimeHour").shown(), "inf");
     d = w.run(kNaN, 0, 0);
     EXPECT_EQ(d.minutes, 0);

@@ -18,26 +18,6 @@ using namespace ambrel;
 
 namespace {
 
-// A converter that records what the menu sends it.
-class RecordingConverter : public ConverterWindow {
-public:
-    RecordingConverter(Platform& p, const ConverterDef& def, std::vector<std::string>& journal, std::string name)
-        : ConverterWindow(p, def), journal_(journal), name_(std::move(name))
-    {}
-    void accuracyChange(int digits) override
-    {
-        journal_.push_back(name_ + " accuracy " + std::to_string(digits));
-        ConverterWindow::accuracyChange(digits);
-    }
-
-private:
-    std::vector<std::string>& journal_;
-    std::string name_;
-};
-
-constexpr BoxDef kBoxes[] = {{"FieldBox", "Units", "Calc:", "BaseField"}};
-constexpr UnitRow kRows[] = {{.box = 0, .outlet = "BaseField", .unit = "base"}};
-
 struct Launch {
     HeadlessPlatform platform;
     Application app{platform};
@@ -45,6 +25,25 @@ struct Launch {
 
     int field() { return menu.parts().accuracyField->intValue(); }
     int slider() { return menu.parts().accuracySlider->intValue(); }
+
+    // The converters an accuracy reached since the last look, in order, by
+    // the cells each formatted.
+    std::vector<std::string> reached()
+    {
+        std::vector<std::string> order;
+        for (const Event& e : platform.events().ofKind("format"))
+            for (const WindowEntry& w : windowRegistry()) {
+                const std::string seen =
+                    std::string(w.className) + " accuracy " + std::to_string(static_cast<int>(e.value));
+                if (w.def &&
+                    std::any_of(w.def->rows.begin(), w.def->rows.end(),
+                                [&](const UnitRow& r) { return e.target == r.outlet; }) &&
+                    (order.empty() || order.back() != seen))
+                    order.push_back(seen);
+            }
+        platform.events().clear();
+        return order;
+    }
 };
 
 TEST(Launch, FirstRunShowsTheWarrantyWindowAndSetsOnlyTheSlider)
@@ -93,8 +92,10 @@ TEST(Launch, LaterRunRestoresTheStoredAccuracyAndTellsNoConverter)
     } cases[] = {
         {false, 0, 99},  // absent
         {true, 0, 0},    // a chosen 0 survives
-        {true, -2, 99},  // outside the controls' range, as on every platform: as if unset
-        {true, 100, 99}, {true, std::numeric_limits<long long>::max(), 99},  // no int holds it: as if unset
+        // Outside the controls' range, as on every platform, or beyond an int: as if unset.
+        {true, -2, 99},
+        {true, 100, 99},
+        {true, std::numeric_limits<long long>::max(), 99},
     };
     for (const Case& c : cases) {
         Launch l;
@@ -116,29 +117,12 @@ TEST(Launch, LaterRunRestoresTheStoredAccuracyAndTellsNoConverter)
 
 TEST(AccuracyPreference, ReachesOpenedConvertersInTheFixedOrderThenIsStored)
 {
-    HeadlessPlatform platform;
-    MenuObject menu(platform);
-    std::vector<std::string> journal;
-    const ConverterDef def = {.identity = {.openAction = "OpenX:"},
-                              .windowOutlet = "XWindow",
-                              .title = "X",
-                              .notebookAction = "ShowNotebook:",
-                              .notebook = "X",
-                              .boxes = kBoxes,
-                              .rows = kRows,
-                              .openBox = 0,
-                              .openTag = 0};
-    std::vector<std::unique_ptr<RecordingConverter>> converters;
-    for (const WindowEntry& entry : windowRegistry()) {
-        if (!entry.takesAccuracy())
-            continue;
-        converters.push_back(std::make_unique<RecordingConverter>(platform, def, journal, entry.className));
-        menu.connect(entry.className, converters.back().get());
-    }
-
+    Launch l;
+    HeadlessPlatform& platform = l.platform;
+    MenuObject& menu = l.menu;
     menu.parts().accuracyField->setIntValue(6);
     menu.SetAccuracyPref();  // nothing opened yet
-    EXPECT_TRUE(journal.empty());
+    EXPECT_TRUE(l.reached().empty());
     EXPECT_EQ(platform.defaults().integerForKey("AmbrelAccuracy"), 6);
     EXPECT_TRUE(platform.defaults().boolForKey("UsePreferences"));
 
@@ -147,16 +131,15 @@ TEST(AccuracyPreference, ReachesOpenedConvertersInTheFixedOrderThenIsStored)
     menu.perform("OpenTempWindow:");
     menu.perform("OpenVolumeWindow:");
     menu.perform("OpenLenghtWindow:");
-    EXPECT_EQ(journal,
+    EXPECT_EQ(l.reached(),
               (std::vector<std::string>{"TimeObject accuracy 6", "TempObject accuracy 6", "VolumeObject accuracy 6",
                                         "LenghtObject accuracy 6"}));
-    journal.clear();
     EXPECT_TRUE(menu.opened("TimeObject"));
     EXPECT_FALSE(menu.opened("AreaObject"));
 
     platform.intControl("AccuracyField")->userSets(2);
     menu.perform("SetAccuracyPref:");
-    EXPECT_EQ(journal,
+    EXPECT_EQ(l.reached(),
               (std::vector<std::string>{"TempObject accuracy 2", "LenghtObject accuracy 2", "TimeObject accuracy 2",
                                         "VolumeObject accuracy 2"}));
     EXPECT_EQ(platform.defaults().integerForKey("AmbrelAccuracy"), 2);

@@ -14,60 +14,30 @@ using namespace ambrel;
 TEST(FormatShown, FollowsTheDisplayRuleAtItsBoundaries)
 {
     constexpr double inf = std::numeric_limits<double>::infinity();
-    struct Case {
-        double value;
-        int digits;
-        const char* shown;
-    } cases[] = {
+    // clang-format off
+    const struct { double value; int digits; const char* shown; } cases[] = {
         // Full precision: the shortest round-trip form, nothing padded.
-        {0.3048, 99, "0.3048"},
-        {11.999976, 99, "11.999976"},
-        {12, 17, "12"},
-        {-40, 99, "-40"},
-        {0, 99, "0"},
-        {-0.0, 99, "0"},
-        {3.086e22, 99, "3.086e+22"},
-        {9.876863253402463e-18, 99, "9.876863253402463e-18"},
-        {999999999999999.9, 99, "999999999999999.9"},
-        {1e15, 99, "1e+15"},
-        {1e-6, 99, "0.000001"},
-        {9.99e-7, 99, "9.99e-07"},
+        {0.3048, 99, "0.3048"}, {11.999976, 99, "11.999976"}, {12, 17, "12"}, {-40, 99, "-40"}, {0, 99, "0"},
+        {-0.0, 99, "0"}, {3.086e22, 99, "3.086e+22"}, {9.876863253402463e-18, 99, "9.876863253402463e-18"},
+        {999999999999999.9, 99, "999999999999999.9"}, {1e15, 99, "1e+15"}, {1e-6, 99, "0.000001"},
+        {9.99e-7, 99, "9.99e-07"}, {1e300, 99, "1e+300"}, {std::numeric_limits<double>::denorm_min(), 99, "5e-324"},
         {0.1, 20, "0.1"},  // never binary noise
-        {1e300, 99, "1e+300"},
-        {std::numeric_limits<double>::denorm_min(), 99, "5e-324"},
         // Fixed decimals, half away from zero on the shortest form.
-        {11.999976, 4, "12.0000"},
-        {11.999976, 16, "11.9999760000000000"},
-        {0.15, 1, "0.2"},
-        {0.125, 2, "0.13"},
-        {-0.125, 2, "-0.13"},
-        {-2.5, 0, "-3"},
-        {999.96, 1, "1000.0"},
-        {-0.006, 2, "-0.01"},
-        {0.00005, 4, "0.0001"},
-        {-0.0, 4, "0.0000"},
-        {0, 0, "0"},
-        {999999999999999.9, 0, "1000000000000000"},
+        {11.999976, 4, "12.0000"}, {11.999976, 16, "11.9999760000000000"}, {0.15, 1, "0.2"}, {0.125, 2, "0.13"},
+        {-0.125, 2, "-0.13"}, {-2.5, 0, "-3"}, {999.96, 1, "1000.0"}, {-0.006, 2, "-0.01"}, {0.00005, 4, "0.0001"},
+        {-0.0, 4, "0.0000"}, {0, 0, "0"}, {999999999999999.9, 0, "1000000000000000"},
         // Large, or nonzero but all zeros in fixed form: scientific.
-        {1e15, 4, "1.0000e+15"},
-        {3.086e22, 4, "3.0860e+22"},
-        {3.086e22, 0, "3e+22"},
-        {9.876863253402463e-18, 4, "9.8769e-18"},
-        {-0.00001, 2, "-1.00e-05"},
-        {0.00004, 4, "4.0000e-05"},
-        {0.4, 0, "4e-01"},
-        {9.99995e22, 4, "1.0000e+23"},
-        {1.2345678901234567e20, 16, "1.2345678901234567e+20"},
+        {1e15, 4, "1.0000e+15"}, {3.086e22, 4, "3.0860e+22"}, {3.086e22, 0, "3e+22"},
+        {9.876863253402463e-18, 4, "9.8769e-18"}, {-0.00001, 2, "-1.00e-05"}, {0.00004, 4, "4.0000e-05"},
+        {0.4, 0, "4e-01"}, {9.99995e22, 4, "1.0000e+23"}, {1.2345678901234567e20, 16, "1.2345678901234567e+20"},
         {std::numeric_limits<double>::max(), 0, "2e+308"},
         {std::numeric_limits<double>::denorm_min(), 4, "5.0000e-324"},
         // Accuracies beyond the range count as its ends; non-finite values.
-        {1.0 / 3.0, -5, "3e-01"},
-        {0.3048, std::numeric_limits<int>::max(), "0.3048"},
-        {-inf, 4, "-inf"},
-        {inf, 99, "inf"},
-        {std::nan(""), 4, "nan"},
+        {1.0 / 3.0, -5, "3e-01"}, {0.3048, std::numeric_limits<int>::max(), "0.3048"}, {-inf, 4, "-inf"},
+        {inf, 99, "inf"}, {std::nan(""), 4, "nan"},
     };
-    for (const Case& c : cases)
+    // clang-format on
+    for (const auto& c : cases)
         EXPECT_EQ(formatShown(c.value, c.digits), c.shown) << c.value << " at " << c.digits;
     EXPECT_EQ(formatShown(-1.5, 4, ','), "-1,5000");
     EXPECT_EQ(formatShown(3.086e22, 99, ','), "3,086e+22");
@@ -107,45 +77,31 @@ TEST(FormatExact, ReadsBackToTheSameDouble)
 
 TEST(ReadNumber, AcceptsWhatPeopleTypeAndRefusesTheRest)
 {
-    struct Case {
-        const char* text;
-        double value;
-    } good[] = {
-        {"  2.5  ", 2.5},
-        {"+3", 3},
-        {"1E-3", 0.001},
-        {".5", 0.5},
-        {"5.", 5},
-        {"", 0},
-        {"\xE2\x88\x92"
-         "7",
-         -7},
-    };
-    for (const Case& c : good) {
-        const NumberReading r = readNumber(c.text);
-        EXPECT_TRUE(r.ok()) << c.text;
-        EXPECT_EQ(r.value, c.value) << c.text;
+    const std::pair<const char*, double> good[] = {{"  2.5  ", 2.5}, {"+3", 3}, {"1E-3", 0.001}, {".5", 0.5},
+                                                   {"5.", 5},        {"", 0},   {"\u22127", -7}};
+    for (const auto& [text, value] : good) {
+        const NumberReading r = readNumber(text);
+        EXPECT_TRUE(r.ok()) << text;
+        EXPECT_EQ(r.value, value) << text;
     }
-    struct Bad {
-        const char* text;
-        NumberError error;
-    } bad[] = {
-        {"nan", NumberError::NotANumber},
-        {"inf", NumberError::NotANumber},
-        {"12abc", NumberError::NotANumber},
-        {"1 2", NumberError::NotANumber},
-        {"0x1A", NumberError::NotANumber},
-        {"--1", NumberError::NotANumber},
-        {"1e", NumberError::NotANumber},
-        {"1,5", NumberError::NotANumber},
+    constexpr NumberError NaN = NumberError::NotANumber;
+    const std::pair<const char*, NumberError> bad[] = {
+        {"nan", NaN},
+        {"inf", NaN},
+        {"12abc", NaN},
+        {"1 2", NaN},
+        {"0x1A", NaN},
+        {"--1", NaN},
+        {"1e", NaN},
+        {"1,5", NaN},
         {"1e309", NumberError::TooLarge},
         {"1e-400", NumberError::TooSmall},
         {"1e99999999999999999999999", NumberError::TooLarge},
     };
-    for (const Bad& c : bad) {
-        const NumberReading r = readNumber(c.text);
-        EXPECT_EQ(r.error, c.error) << c.text;
-        EXPECT_EQ(r.value, 0) << c.text;
+    for (const auto& [text, error] : bad) {
+        const NumberReading r = readNumber(text);
+        EXPECT_EQ(r.error, error) << text;
+        EXPECT_EQ(r.value, 0) << text;
     }
     // A long number is read up to a point, and refused for its length beyond it.
     EXPECT_EQ(readNumber("1." + std::string(998, '0')).value, 1);

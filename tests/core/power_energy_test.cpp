@@ -18,35 +18,22 @@ namespace {
 // clang-format off
 AMBREL_ENTRY_TABLE(
     PowerEnergyEntries, PowerEnergyObject,
-    EntryCase{"Pkilowatt",
-              "1",
-              {{"Pwatt", 1000}, {"Ejoule", 1000}, {"Ekilojoule", 1}, {"Ewatthour", 0.2777777777777778},
-               {"Phorsepower550", 1.341022038490283}, {"Pbtuperhour", 3412.141285851795},
-               {"Prefigerationton", 0.2843453658813996}, {"PfootPFpersecond", 737.5621211696555}}},
-    EntryCase{"PhorsepowerElectric",
-              "1",
-              {{"Pwatt", 746}, {"Ejoule", 746}, {"PhorsepowerMetric", 1.014277381750349},
-               {"PhorsepowerWater", 0.9999423625715944}}},
-    EntryCase{"EhorsepowerHour",
-              "1",
-              {{"Pwatt", 2684520}, {"Ejoule", 2684520}, {"Ewatthour", 745.7}, {"Phorsepower550", 3600.000482767934}}});
+    EntryCase{"Pkilowatt", "1", {{"Pwatt", 1000}, {"Ejoule", 1000}, {"Ekilojoule", 1}, {"Ewatthour", 0.2777777777777778}, {"Phorsepower550", 1.341022038490283}, {"Pbtuperhour", 3412.141285851795}, {"Prefigerationton", 0.2843453658813996}, {"PfootPFpersecond", 737.5621211696555}}},
+    EntryCase{"PhorsepowerElectric", "1", {{"Pwatt", 746}, {"Ejoule", 746}, {"PhorsepowerMetric", 1.014277381750349}, {"PhorsepowerWater", 0.9999423625715944}}},
+    EntryCase{"EhorsepowerHour", "1", {{"Pwatt", 2684520}, {"Ejoule", 2684520}, {"Ewatthour", 745.7}, {"Phorsepower550", 3600.000482767934}}});
 // clang-format on
 
 // The edited box's base is written first, then copied to the other base.
 TEST(PowerEnergyWindow, EachEntryLinksTheBasesFirst)
 {
-    struct Case {
-        const char* typed;
-        std::vector<const char*> first;
-    };
-    for (const Case& c :
-         {Case{"Pkilowatt", {"Pwatt", "Ejoule", "Pmegawatt"}}, Case{"Ejoule", {"Pwatt", "Pkilowatt"}}}) {
+    const std::pair<const char*, std::vector<std::string>> cases[] = {{"Pkilowatt", {"Pwatt", "Ejoule", "Pmegawatt"}},
+                                                                      {"Ejoule", {"Pwatt", "Pkilowatt"}}};
+    for (const auto& [typed, first] : cases) {
         Rig<PowerEnergyObject> rig;
-        ASSERT_TRUE(rig.type(c.typed, "3"));
+        ASSERT_TRUE(rig.type(typed, "3"));
         const auto writes = rig.writes();
-        ASSERT_EQ(writes.size(), 25u) << c.typed;
-        for (std::size_t i = 0; i < c.first.size(); ++i)
-            EXPECT_EQ(writes[i], c.first[i]) << c.typed << " write " << i;
+        ASSERT_EQ(writes.size(), 25u) << typed;
+        EXPECT_EQ(std::vector(writes.begin(), writes.begin() + first.size()), first) << typed;
         EXPECT_EQ(writes.back(), "Efootpoundforce");
     }
 }
@@ -60,8 +47,7 @@ TEST(PowerEnergyWindow, UnnamedFieldsAndBoxes)
         double watt, joule;
         std::size_t writes;
     };
-    const Case cases[] = {{2, 0, 5, 7, 24}, {-1, 0, 5, 7, 24}, {0, 12, 5, 5, 25}, {1, 14, 7, 7, 25}};
-    for (const Case& c : cases) {
+    for (const Case& c : {Case{2, 0, 5, 7, 24}, {-1, 0, 5, 7, 24}, {0, 12, 5, 5, 25}, {1, 14, 7, 7, 25}}) {
         Rig<PowerEnergyObject> rig;
         rig.set("Pwatt", 5);
         rig.set("Ejoule", 7);
@@ -69,10 +55,11 @@ TEST(PowerEnergyWindow, UnnamedFieldsAndBoxes)
             rig.select(c.box, c.tag);
         rig.clear();
         rig.window.Calc(c.box);
-        EXPECT_EQ(rig.value("Pwatt"), c.watt) << c.box << "/" << c.tag;
-        EXPECT_EQ(rig.value("Ejoule"), c.joule) << c.box << "/" << c.tag;
-        EXPECT_EQ(rig.value("Pkilowatt"), c.watt / 1000) << c.box << "/" << c.tag;
-        EXPECT_EQ(rig.value("Ekilojoule"), c.joule / 1000) << c.box << "/" << c.tag;
+        const std::vector<double> want = {c.watt, c.joule, c.watt / 1000, c.joule / 1000};
+        EXPECT_EQ((std::vector{rig.value("Pwatt"), rig.value("Ejoule"), rig.value("Pkilowatt"),
+                               rig.value("Ekilojoule")}),
+                  want)
+            << c.box << "/" << c.tag;
         EXPECT_EQ(rig.writes().size(), c.writes) << c.box << "/" << c.tag;
     }
 }

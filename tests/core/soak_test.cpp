@@ -26,30 +26,12 @@ namespace {
 constexpr int kStepsPerWindow = 1500;
 constexpr std::size_t kLongestTyped = 3000;
 
+// clang-format off
 const char* const kOddTexts[] = {
-    "",
-    " ",
-    "nan",
-    "-inf",
-    "1e309",
-    "1e-400",
-    "12abc",
-    "0x1A",
-    "1.2.3",
-    "--1",
-    "\u0661\u0662",
-    "1,5",
-    "\xff\xfe",
-    "\u22122.5",
-    "FF",
-    "777",
-    "1010",
-    "-2147483649",
-    "4294967296",
-    "0b101",
-    "0o17",
-    "1e9223372036854775807",
+    "", " ", "nan", "-inf", "1e309", "1e-400", "12abc", "0x1A", "1.2.3", "--1", "\u0661\u0662", "1,5", "\xff\xfe",
+    "\u22122.5", "FF", "777", "1010", "-2147483649", "4294967296", "0b101", "0o17", "1e9223372036854775807",
 };
+// clang-format on
 
 void useAtRandom(const WindowEntry& entry, std::uint64_t seed)
 {

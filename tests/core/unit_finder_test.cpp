@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 using namespace ambrel;
@@ -33,20 +34,16 @@ TEST_P(FinderMatches, TheBestMatchIsTheUnitMeant)
     EXPECT_EQ(found[0].text, c.text) << c.typed;
 }
 
-INSTANTIATE_TEST_SUITE_P(ByNameSymbolAliasAndBeginning, FinderMatches,
-                         ::testing::Values(FirstMatch{"furlong", "length", "FurlongField", "furlong \u2014 Length"},
-                                           FirstMatch{"slug", "weight", "AVslug", "slug \u2014 Weight"},
-                                           // A symbol, letter for letter.
-                                           FirstMatch{"ft", "length", "FeetField", "foot \u2014 Length"},
-                                           FirstMatch{"kg", "weight", "Mkilogram", "kilogram \u2014 Weight"},
-                                           // An alias, and a plural of the name.
-                                           FirstMatch{"perch", "length", "RodField", "rod \u2014 Length"},
-                                           FirstMatch{"Furlongs", "length", "FurlongField", "furlong \u2014 Length"},
-                                           // The beginning of a name, while it is being typed.
-                                           FirstMatch{"furl", "length", "FurlongField", "furlong \u2014 Length"},
-                                           // A unit that needs the window's other setting.
-                                           FirstMatch{"kilobyte", "computing", "KilobyteField",
-                                                      "kilobyte \u2014 Computing"}));
+// By name, by symbol letter for letter, by alias and plural, by the
+// beginning of a name while it is being typed, and a unit that needs the
+// window's other setting.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(ByNameSymbolAliasAndBeginning, FinderMatches, ::testing::Values(
+    FirstMatch{"furlong", "length", "FurlongField", "furlong \u2014 Length"}, FirstMatch{"slug", "weight", "AVslug", "slug \u2014 Weight"},
+    FirstMatch{"ft", "length", "FeetField", "foot \u2014 Length"}, FirstMatch{"kg", "weight", "Mkilogram", "kilogram \u2014 Weight"},
+    FirstMatch{"perch", "length", "RodField", "rod \u2014 Length"}, FirstMatch{"Furlongs", "length", "FurlongField", "furlong \u2014 Length"},
+    FirstMatch{"furl", "length", "FurlongField", "furlong \u2014 Length"}, FirstMatch{"kilobyte", "computing", "KilobyteField", "kilobyte \u2014 Computing"}));
+// clang-format on
 
 TEST(Finder, ExactMatchesComeBeforeNamesThatMerelyBeginSo)
 {
@@ -54,39 +51,27 @@ TEST(Finder, ExactMatchesComeBeforeNamesThatMerelyBeginSo)
     const std::vector<UnitMatch> found = findUnits("mile");
     ASSERT_GE(found.size(), 2u);
     EXPECT_STREQ(found[0].unit->outlet, "MilesField");
-    bool nautical = false;
-    for (const UnitMatch& m : found)
-        nautical = nautical || std::string(m.unit->outlet) == "NauticalMileField";
-    EXPECT_TRUE(nautical);
+    EXPECT_TRUE(std::any_of(found.begin(), found.end(),
+                            [](const UnitMatch& m) { return std::string(m.unit->outlet) == "NauticalMileField"; }));
 }
 
 TEST(Finder, TextThatNamesNoUnitFindsNothing)
 {
-    EXPECT_TRUE(findUnits("").empty());
-    EXPECT_TRUE(findUnits("   ").empty());
-    EXPECT_TRUE(findUnits("zzzq").empty());
-    EXPECT_TRUE(findUnits(std::string(5000, 'm')).empty());
+    for (const std::string& text : {std::string(), std::string("   "), std::string("zzzq"), std::string(5000, 'm')})
+        EXPECT_TRUE(findUnits(text).empty()) << text.substr(0, 10);
     EXPECT_LE(findUnits("m", 5).size(), 5u);
 }
 
 TEST(Finder, AQuantitySplitsIntoItsNumberAndUnit)
 {
-    struct Case {
-        const char* typed;
-        char separator;
-        const char* number;
-        const char* unit;
-    } cases[] = {
-        {"3 furlong", '.', "3", "furlong"},
-        {"  2.5   ft ", '.', "2.5", "ft"},
-        {"2,5 ft", ',', "2,5", "ft"},
-        {"1e3 m", '.', "1e3", "m"},
-        {"furlong", '.', "", "furlong"},
-        {"3", '.', "", "3"},
-        {"square foot", '.', "", "square foot"},
-        {"nan ft", '.', "", "nan ft"},
+    // clang-format off
+    const struct { const char* typed; char separator; const char *number, *unit; } cases[] = {
+        {"3 furlong", '.', "3", "furlong"}, {"  2.5   ft ", '.', "2.5", "ft"}, {"2,5 ft", ',', "2,5", "ft"},
+        {"1e3 m", '.', "1e3", "m"}, {"furlong", '.', "", "furlong"}, {"3", '.', "", "3"},
+        {"square foot", '.', "", "square foot"}, {"nan ft", '.', "", "nan ft"},
     };
-    for (const Case& c : cases) {
+    // clang-format on
+    for (const auto& c : cases) {
         const FinderQuery q = splitQuery(c.typed, c.separator);
         EXPECT_EQ(q.number, c.number) << c.typed;
         EXPECT_EQ(q.unit, c.unit) << c.typed;
@@ -100,27 +85,19 @@ struct Menu {
     Menu() { menu.parts().accuracyField->setIntValue(4); }
 };
 
+// Opening a match shows its window with the unit selected in its box; a
+// typed number is entered there and converted as an entry would be.
 TEST(Finder, OpeningAMatchOpensItsWindowAtThatField)
-{
-    Menu m;
-    const UnitMatch match = findUnits("furlong")[0];
-    EXPECT_TRUE(m.menu.openUnit(*match.unit).accepted);
-    WindowController& length = *m.app.controller("LenghtObject");
-    EXPECT_TRUE(length.parts().window->isVisible());
-    EXPECT_TRUE(m.menu.opened("LenghtObject"));
-    // The imperial box has the furlong selected.
-    const FieldPlan& field = length.plan().fields[length.fieldIndex("FurlongField")];
-    EXPECT_EQ(length.parts().boxes[field.box]->selectedTag(), field.tag);
-}
-
-TEST(Finder, ATypedQuantityIsEnteredIntoTheField)
 {
     Menu m;
     const FinderQuery q = splitQuery("3 furlong");
     EXPECT_TRUE(m.menu.openUnit(*findUnits(q.unit)[0].unit, q.number).accepted);
     WindowController& length = *m.app.controller("LenghtObject");
+    EXPECT_TRUE(length.parts().window->isVisible());
+    EXPECT_TRUE(m.menu.opened("LenghtObject"));
+    const FieldPlan& field = length.plan().fields[length.fieldIndex("FurlongField")];
+    EXPECT_EQ(length.parts().boxes[field.box]->selectedTag(), field.tag);
     EXPECT_EQ(length.field("FurlongField")->doubleValue(), 3);
-    // Converted as an entry there would be: 3 × 201.168 metres.
     EXPECT_EQ(length.field("MetersField")->doubleValue(), 3 * 201.168);
 }
 
