@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on the desktop and what can go wrong with it.
-#include "app/application.h"
-#include "qt/qt_platform.h"
+#include "gui_support.h"
 
-#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -19,23 +18,17 @@
 #include <unistd.h>
 
 using namespace ambrel;
+using namespace ambrel::testing;
 
 namespace {
 
 // The launch's information panel timer would outlive a test's platform; the
 // test keeps it from the event loop and only counts it.
-class Desktop : public QtPlatform {
+class QuietPlatform : public QtPlatform {
 public:
     void scheduleTimer(double, std::function<void()>) override { ++timers; }
     int timers = 0;
 };
-
-QStringList gMessages;
-
-void collectMessage(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    gMessages.append(message);
-}
 
 // A private configuration folder for one case, where QSettings and
 // QStandardPaths look while it lives.
@@ -173,10 +166,10 @@ TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
         GTEST_SKIP() << "file modes do not apply to this process";
     const std::string before = config.state();
 
-    gMessages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(collectMessage);
+    LogCapture log;
+    const QStringList& messages = log.lines();
     {
-        Desktop platform;
+        QuietPlatform platform;
         Application app(platform);
         MenuObject& menu = app.menu();
         menu.applicationDidFinishLaunching();
@@ -192,17 +185,16 @@ TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
         ASSERT_NE(field, nullptr);
         field->setValue(kNewAccuracy);
     }
-    qInstallMessageHandler(previous);
-    const int unsaved = static_cast<int>(gMessages.filter(QStringLiteral("Could not save the settings")).size());
+    const int unsaved = static_cast<int>(messages.filter(QStringLiteral("Could not save the settings")).size());
     if (!fault.saves) {
-        EXPECT_EQ(unsaved, 1) << gMessages.join('\n').toStdString();
+        EXPECT_EQ(unsaved, 1) << messages.join('\n').toStdString();
         EXPECT_EQ(config.state(), before) << "what stood in the file's place was changed";
         return;
     }
-    EXPECT_EQ(unsaved, 0) << gMessages.join('\n').toStdString();
+    EXPECT_EQ(unsaved, 0) << messages.join('\n').toStdString();
     const QString kept = config.path() + QStringLiteral(".bad");
     EXPECT_EQ(QFile::exists(kept), fault.kept);
-    EXPECT_EQ(gMessages.filter(kept).size(), fault.kept ? 1 : 0) << gMessages.join('\n').toStdString();
+    EXPECT_EQ(messages.filter(kept).size(), fault.kept ? 1 : 0) << messages.join('\n').toStdString();
     if (fault.kept) {
         QFile old(kept);
         ASSERT_TRUE(old.open(QIODevice::ReadOnly));
@@ -217,37 +209,57 @@ TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
     EXPECT_EQ(saved.value(QStringLiteral("UsePreferences")).toString(), QStringLiteral("true"));
 }
 
-// What a person chose comes back on the next launch, and what a damaged file
-// still holds is not lost when the first-run window is confirmed.
-TEST(Settings, AChosenAccuracyAndAReadableValueSurviveARestart)
+// What a person chose comes back on the next launch, the exact switch reaches
+// the windows already open, and what a damaged file still holds is not lost
+// when the first-run window is confirmed.
+TEST(Settings, ChoicesAndAReadableValueSurviveARestart)
 {
     ConfigFolder config;
-    const auto launch = [](const std::function<void(Desktop&, MenuObject&)>& use) {
-        Desktop platform;
+    const auto launch = [](const std::function<void(QuietPlatform&, Application&, QCheckBox*)>& use) {
+        QuietPlatform platform;
         Application app(platform);
         app.menu().applicationDidFinishLaunching();
-        use(platform, app.menu());
+        use(platform, app, platform.mainMenuWidget()->findChild<QCheckBox*>(QStringLiteral("ExactDefinitions")));
     };
-    launch([](Desktop&, MenuObject& menu) { menu.ButtonFromFirstRunWindow(); });
-    launch([](Desktop& platform, MenuObject& menu) {
-        EXPECT_EQ(menu.parts().accuracyField->intValue(), 99);  // never chosen
+    const auto length = [](Application& app) {
+        app.menu().OpenLenghtWindow();
+        return topOf(*app.controller("LenghtObject"));
+    };
+    launch([](QuietPlatform&, Application& app, QCheckBox*) { app.menu().ButtonFromFirstRunWindow(); });
+    launch([&](QuietPlatform& platform, Application& app, QCheckBox* exact) {
+        EXPECT_EQ(app.menu().parts().accuracyField->intValue(), 99);  // never chosen
         platform.mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField"))->setValue(0);
+        QWidget* top = length(app);
+        typeInto(top, "MilesField", "1");
+        EXPECT_EQ(cellOf(top, "FeetField")->doubleValue(), 5280.257664000001);
+        ASSERT_NE(exact, nullptr);
+        EXPECT_FALSE(exact->isChecked());
+        exact->click();
+        EXPECT_EQ(cellOf(top, "FeetField")->doubleValue(), 5280);
+        EXPECT_EQ(top->windowTitle(),
+                  QStringLiteral("Length") + QString::fromUtf8(WindowController::kExactTitleSuffix));
     });
-    launch([](Desktop&, MenuObject& menu) {
-        EXPECT_EQ(menu.parts().accuracyField->intValue(), 0);
-        EXPECT_EQ(menu.parts().accuracySlider->intValue(), 0);
+    launch([&](QuietPlatform&, Application& app, QCheckBox* exact) {
+        EXPECT_EQ(app.menu().parts().accuracyField->intValue(), 0);
+        EXPECT_EQ(app.menu().parts().accuracySlider->intValue(), 0);
+        EXPECT_TRUE(exact->isChecked());
+        QWidget* top = length(app);
+        typeInto(top, "NauticalMileField", "1");
+        EXPECT_EQ(cellOf(top, "MetersField")->doubleValue(), 1852);
+        exact->click();
+        EXPECT_EQ(cellOf(top, "MetersField")->doubleValue(), 1851.66);
     });
 
     config.write("\xEF\xBB\xBF"
                  "AmbrelAccuracy=7\n[Junk\n");
-    launch([](Desktop&, MenuObject& menu) {
-        ASSERT_NE(menu.firstRunWindow(), nullptr);
-        EXPECT_TRUE(menu.firstRunWindow()->isVisible());
-        menu.ButtonFromFirstRunWindow();
+    launch([](QuietPlatform&, Application& app, QCheckBox*) {
+        ASSERT_NE(app.menu().firstRunWindow(), nullptr);
+        EXPECT_TRUE(app.menu().firstRunWindow()->isVisible());
+        app.menu().ButtonFromFirstRunWindow();
     });
-    launch([](Desktop&, MenuObject& menu) {
-        EXPECT_EQ(menu.firstRunWindow(), nullptr);
-        EXPECT_EQ(menu.parts().accuracyField->intValue(), 7);
+    launch([](QuietPlatform&, Application& app, QCheckBox*) {
+        EXPECT_EQ(app.menu().firstRunWindow(), nullptr);
+        EXPECT_EQ(app.menu().parts().accuracyField->intValue(), 7);
     });
 }
 

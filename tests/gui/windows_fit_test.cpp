@@ -1,92 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Windows fit the screen, open where they were left, and answer the keys
 // a person expects in every window.
-#include "app/application.h"
-#include "app/window_registry.h"
+#include "gui_support.h"
 #include "qt/form_window.h"
 #include "qt/menu_windows.h"
-#include "qt/qt_cells.h"
-#include "qt/qt_platform.h"
 #include "qt/window_placement.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
-#include <gtest/gtest.h>
 
 #include <string>
 
 using namespace ambrel;
+using namespace ambrel::testing;
 
 namespace {
 
-QWidget* topOf(WindowController& window)
-{
-    return static_cast<QtWindow*>(window.parts().window)->widget();
-}
-
-struct Desktop {
-    QtPlatform platform;
-    Application app{platform};
-    MenuObject& menu = app.menu();
-
-    Desktop()
-    {
-        menu.parts().accuracyField->setIntValue(4);
-        menu.CloseInfoPanel();
-    }
-    ~Desktop()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            w->hide();
-    }
-    QWidget* open(const WindowEntry& entry)
-    {
-        WindowController& window = *app.controller(entry.className);
-        if (entry.takesAccuracy())
-            menu.perform(entry.openAction);
-        else
-            window.perform(entry.openAction);
-        QWidget* top = topOf(window);
-        top->activateWindow();
-        QApplication::processEvents();
-        return top;
-    }
-};
-
-TEST(WindowsFit, NoWindowNeedsMoreThanASmallScreenAndEachFitsItsScreen)
+// Every window fits a small screen as it comes and, on a 1280x720 area,
+// reflows its boxes instead of scrolling sideways.
+TEST(WindowsFit, EveryWindowFitsASmallScreen)
 {
     Desktop d;
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    for (const WindowEntry& entry : windowRegistry()) {
-        QWidget* top = d.open(entry);
-        EXPECT_LE(top->minimumSizeHint().width(), 1366) << entry.cliName;
-        EXPECT_LE(top->minimumSizeHint().height(), 768) << entry.cliName;
-        EXPECT_LE(top->minimumWidth(), 1366) << entry.cliName;
-        EXPECT_LE(top->minimumHeight(), 768) << entry.cliName;
-        // Opened on this screen, it lies within its free area.
-        EXPECT_TRUE(screen.contains(top->geometry())) << entry.cliName;
-        top->close();
-    }
-}
-
-TEST(WindowsFit, OnA1280By720AreaTheBoxesReflowInsteadOfScrollingSideways)
-{
-    Desktop d;
     const QRect area(0, 0, 1280, 720);
     for (const WindowEntry& entry : windowRegistry()) {
+        SCOPED_TRACE(entry.cliName);
         QWidget* top = d.open(entry);
+        EXPECT_LE(top->sizeHint().width(), 1366);
+        EXPECT_LE(top->sizeHint().height(), 700);
+        EXPECT_LE(top->minimumSizeHint().width(), 1366);
+        EXPECT_LE(top->minimumSizeHint().height(), 768);
+        EXPECT_LE(top->minimumWidth(), 1366);
+        EXPECT_LE(top->minimumHeight(), 768);
+        // Opened on this screen, it lies within its free area.
+        EXPECT_TRUE(screen.contains(top->geometry()));
         fitWindowTo(top, area);
         QApplication::processEvents();
-        EXPECT_LE(top->width(), area.width()) << entry.cliName;
-        EXPECT_LE(top->height(), area.height()) << entry.cliName;
+        EXPECT_LE(top->width(), area.width());
+        EXPECT_LE(top->height(), area.height());
         if (auto* form = dynamic_cast<FormWindow*>(top)) {
-            EXPECT_TRUE(form->boxesFitWidth()) << entry.cliName;
+            EXPECT_TRUE(form->boxesFitWidth());
         }
         top->close();
     }
@@ -95,27 +49,26 @@ TEST(WindowsFit, OnA1280By720AreaTheBoxesReflowInsteadOfScrollingSideways)
 TEST(WindowPlacement, AWindowReopensWhereItWasLeftAndNotOffEveryScreen)
 {
     Desktop d;
-    const WindowEntry& temperature = *findWindow("temperature");
-    const std::string name = d.app.controller(temperature.className)->plan().outlet;
+    const std::string key = "Windows/" + d.app.controller("TempObject")->plan().outlet;
     UserDefaults& defaults = d.platform.defaults();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-
-    defaults.setInteger("Windows/" + name + "/x", screen.left() + 40);
-    defaults.setInteger("Windows/" + name + "/y", screen.top() + 50);
-    QWidget* top = d.open(temperature);
+    const auto place = [&](int x, int y) {
+        defaults.setInteger(key + "/x", x);
+        defaults.setInteger(key + "/y", y);
+        return d.open("temperature");
+    };
+    QWidget* top = place(screen.left() + 40, screen.top() + 50);
     EXPECT_EQ(top->pos(), screen.topLeft() + QPoint(40, 50));
 
     // Where the person leaves it is where it comes back.
     top->move(screen.topLeft() + QPoint(60, 70));
     top->close();
-    EXPECT_EQ(defaults.integerForKey("Windows/" + name + "/x"), screen.left() + 60);
-    EXPECT_EQ(defaults.integerForKey("Windows/" + name + "/y"), screen.top() + 70);
+    EXPECT_EQ(defaults.integerForKey(key + "/x"), screen.left() + 60);
+    EXPECT_EQ(defaults.integerForKey(key + "/y"), screen.top() + 70);
 
     // A screen that is gone: the window comes up on one that is there.
     for (const QPoint gone : {QPoint(-5000, -5000), QPoint(screen.right() + 4000, 10), QPoint(10, -400)}) {
-        defaults.setInteger("Windows/" + name + "/x", gone.x());
-        defaults.setInteger("Windows/" + name + "/y", gone.y());
-        top = d.open(temperature);
+        top = place(gone.x(), gone.y());
         EXPECT_TRUE(screen.contains(top->geometry())) << gone.x() << "," << gone.y();
         top->close();
     }
@@ -127,7 +80,7 @@ TEST(WindowPlacement, AWindowNeverShownOpensBesideTheMainMenuNotOverIt)
     QWidget* menu = d.platform.mainMenuWidget();
     // The menu where a person may keep it: in a corner, room beside it.
     menu->move(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
-    QWidget* temperature = d.open(*findWindow("temperature"));
+    QWidget* temperature = d.open("temperature");
     EXPECT_NE(temperature->pos(), menu->pos());
     EXPECT_TRUE(temperature->x() > menu->x() || temperature->y() > menu->y());
     EXPECT_FALSE(temperature->geometry().contains(menu->geometry().center()));
@@ -136,9 +89,8 @@ TEST(WindowPlacement, AWindowNeverShownOpensBesideTheMainMenuNotOverIt)
 TEST(Keyboard, CtrlQFromAConverterQuits)
 {
     Desktop d;
-    QWidget* length = d.open(*findWindow("length"));
-    QWidget* focus = length->focusWidget() ? length->focusWidget() : length;
-    QTest::keyClick(focus, Qt::Key_Q, Qt::ControlModifier);
+    QWidget* length = d.open("length");
+    QTest::keyClick(length->focusWidget() ? length->focusWidget() : length, Qt::Key_Q, Qt::ControlModifier);
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString() << " " << w->metaObject()->className();
 }
@@ -146,9 +98,8 @@ TEST(Keyboard, CtrlQFromAConverterQuits)
 TEST(Keyboard, ReturnOnAFocusedButtonPressesIt)
 {
     Desktop d;
-    QWidget* length = d.open(*findWindow("length"));
     QPushButton* notebook = nullptr;
-    for (QPushButton* b : length->findChildren<QPushButton*>())
+    for (QPushButton* b : d.open("length")->findChildren<QPushButton*>())
         if (b->text() == QLatin1String("Notebook"))
             notebook = b;
     ASSERT_NE(notebook, nullptr);
@@ -179,7 +130,9 @@ TEST(Keyboard, TheInformationPanelGoesOnAClickEscapeOrReturn)
     }
 }
 
-TEST(Finder, TypingAQuantityInTheMenuOpensItsWindowWithTheNumberEntered)
+// The menu's finder, reached by Ctrl+F or by typing a letter anywhere in the
+// menu, opens the window of a match with the number entered in its cell.
+TEST(Finder, ReturnOrAClickOnAMatchOpensItsWindowWithTheNumberEntered)
 {
     Desktop d;
     QWidget* menu = d.platform.mainMenuWidget();
@@ -187,7 +140,6 @@ TEST(Finder, TypingAQuantityInTheMenuOpensItsWindowWithTheNumberEntered)
     auto* matches = menu->findChild<QListWidget*>(QStringLiteral("UnitMatches"));
     ASSERT_NE(finder, nullptr);
     ASSERT_NE(matches, nullptr);
-    // Ctrl+F reaches the finder from anywhere in the menu.
     menu->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
     QTest::keyClick(menu, Qt::Key_F, Qt::ControlModifier);
@@ -197,57 +149,25 @@ TEST(Finder, TypingAQuantityInTheMenuOpensItsWindowWithTheNumberEntered)
     EXPECT_EQ(matches->item(0)->text(), QStringLiteral("3 furlong \u2014 Length"));
     EXPECT_TRUE(matches->isVisible());
     QTest::keyClick(finder, Qt::Key_Return);
-
     QWidget* length = topOf(*d.app.controller("LenghtObject"));
     EXPECT_TRUE(length->isVisible());
-    auto* furlong = length->findChild<QtField*>(QStringLiteral("FurlongField"));
+    QtField* furlong = cellOf(length, "FurlongField");
     EXPECT_EQ(furlong->doubleValue(), 3);
     EXPECT_EQ(length->focusWidget(), furlong);
     EXPECT_EQ(furlong->selectedText(), furlong->text());
     // The search is over: the menu shows its buttons again.
     EXPECT_TRUE(finder->text().isEmpty());
     EXPECT_FALSE(matches->isVisible());
-}
 
-TEST(Finder, AClickOnAMatchOpensItsWindow)
-{
-    Desktop d;
-    QWidget* menu = d.platform.mainMenuWidget();
-    auto* finder = menu->findChild<QLineEdit*>(QStringLiteral("UnitFinder"));
-    auto* matches = menu->findChild<QListWidget*>(QStringLiteral("UnitMatches"));
-    // Typing a letter anywhere in the menu starts a search.
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
     QTest::keyClicks(menu, QStringLiteral("slug"));
     EXPECT_EQ(finder->text(), QStringLiteral("slug"));
     ASSERT_GE(matches->count(), 1);
-    const QRect row = matches->visualItemRect(matches->item(0));
-    QTest::mouseClick(matches->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseClick(matches->viewport(), Qt::LeftButton, {}, matches->visualItemRect(matches->item(0)).center());
     QWidget* weight = topOf(*d.app.controller("WeightObject"));
     EXPECT_TRUE(weight->isVisible());
-    EXPECT_EQ(weight->focusWidget(), weight->findChild<QtField*>(QStringLiteral("AVslug")));
-}
-
-TEST(Keyboard, TheContextMenusCopyWorksWheneverCtrlCWould)
-{
-    Desktop d;
-    QWidget* length = d.open(*findWindow("length"));
-    auto* foot = length->findChild<QtField*>(QStringLiteral("FeetField"));
-    foot->setFocus();
-    foot->deselect();
-    ASSERT_FALSE(foot->hasSelectedText());
-    QTest::keyClick(foot, Qt::Key_F10, Qt::ShiftModifier);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    QAction* copy = nullptr;
-    for (QAction* a : menu->actions())
-        if (a->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Copy"))
-            copy = a;
-    ASSERT_NE(copy, nullptr);
-    EXPECT_TRUE(copy->isEnabled());
-    QGuiApplication::clipboard()->clear();
-    copy->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), foot->shownText());
-    menu->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(weight->focusWidget(), cellOf(weight, "AVslug"));
 }
 
 TEST(Printing, TheMenusPrintIsForTheWindowUsedBeforeIt)
@@ -257,7 +177,7 @@ TEST(Printing, TheMenusPrintIsForTheWindowUsedBeforeIt)
     menu->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
     EXPECT_EQ(menu->printTarget(), nullptr);
-    QWidget* length = d.open(*findWindow("length"));
+    QWidget* length = d.open("length");
     ASSERT_TRUE(QTest::qWaitForWindowActive(length));
     menu->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
