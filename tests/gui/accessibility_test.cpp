@@ -3,17 +3,6 @@
 // the keyboard, the mouse and an assistive tool.
 #include "gui_support.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QClipboard>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QRadioButton>
-
-#include <string>
-#include <vector>
-
 using namespace ambrel;
 using namespace ambrel::testing;
 
@@ -78,8 +67,8 @@ TEST(Accessibility, ARefusalDescribesTheCellUntilCorrected)
     reader->setText(QAccessible::Value, QStringLiteral("abc"));
     QTest::keyClick(foot, Qt::Key_Return);
     EXPECT_EQ(foot->text(), QStringLiteral("abc"));
-    EXPECT_TRUE(foot->accessibleDescription().contains(QStringLiteral("not a number")))
-        << foot->accessibleDescription().toStdString();
+    EXPECT_TRUE(foot->accessibleDescription().contains(QStringLiteral("not a number")));
+    EXPECT_TRUE(statusOf(top)->text().contains(QStringLiteral("not a number")));
 
     // Corrected, the cell describes its full value again; so do the others.
     typeInto(top, "FeetField", "1");

@@ -4,17 +4,8 @@
 #include "framework/converter_window.h"
 #include "gui_support.h"
 
-#include <QClipboard>
-#include <QLabel>
-#include <QLocale>
-#include <QSpinBox>
-#include <QToolTip>
-
 #include <limits>
 #include <memory>
-#include <string>
-#include <utility>
-#include <vector>
 
 using namespace ambrel;
 using namespace ambrel::testing;
@@ -25,15 +16,6 @@ ConverterWindow& converter(Desktop& d, const char* className)
 {
     return *dynamic_cast<ConverterWindow*>(d.app.controller(className));
 }
-
-class WithLocale {
-public:
-    explicit WithLocale(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~WithLocale() { QLocale::setDefault(previous_); }
-
-private:
-    QLocale previous_;
-};
 
 QString toolTipOf(QWidget* widget)
 {
@@ -60,30 +42,22 @@ std::vector<std::string> storedValues(WindowController& window)
 
 }  // namespace
 
-TEST(Typing, EnterConvertsKeepsTheFocusAndARefusalKeepsTheText)
+TEST(Typing, EnterConvertsKeepsTheFocusAndAReopenedWindowShowsTheMenusAccuracy)
 {
     Desktop d;
     QWidget* top = d.open("length");
     typeInto(top, "FeetField", "1");
     EXPECT_EQ(cellOf(top, "InchesField")->text(), QStringLiteral("12.0000"));
     EXPECT_EQ(cellOf(top, "InchesField")->doubleValue(), 11.999976);
-    EXPECT_EQ(cellOf(top, "FeetField")->text(), QStringLiteral("1.0000"));
     // The edited cell keeps the focus, ready for the next number.
     EXPECT_EQ(top->focusWidget(), cellOf(top, "FeetField"));
-
-    typeInto(top, "YardsField", "12abc");
-    EXPECT_EQ(cellOf(top, "YardsField")->text(), QStringLiteral("12abc"));
-    EXPECT_EQ(cellOf(top, "MetersField")->text(), QStringLiteral("0.3048"));
-    EXPECT_TRUE(statusOf(top)->text().contains(QStringLiteral("not a number"))) << statusOf(top)->text().toStdString();
 
     // A window's own accuracy reformats without converting; opened again
     // through the menu it shows the menu's, and still converts.
     converter(d, "LenghtObject").accuracyChange(2);
-    EXPECT_EQ(cellOf(top, "MetersField")->text(), QStringLiteral("0.30"));
+    EXPECT_EQ(cellOf(top, "InchesField")->text(), QStringLiteral("12.00"));
     top->close();
-    QApplication::processEvents();
     ASSERT_EQ(d.open("length"), top);
-    EXPECT_TRUE(top->isVisible());
     EXPECT_EQ(cellOf(top, "MetersField")->text(), QStringLiteral("0.3048"));
     typeInto(top, "MilesField", "1");
     EXPECT_EQ(cellOf(top, "MetersField")->text(), QStringLiteral("1609.3440"));
@@ -95,29 +69,30 @@ class LocaleRoundTrip : public ::testing::TestWithParam<QLocale::Language> {};
 // locale's separator, at fixed decimals and in scientific notation.
 TEST_P(LocaleRoundTrip, WhatACellShowsReadsBackWhenTyped)
 {
-    const WithLocale locale{
-        QLocale(GetParam(), GetParam() == QLocale::German ? QLocale::Germany : QLocale::AnyTerritory)};
-    const QString sep = QLocale().decimalPoint();
-    const auto shown = [&](const char* text) { return QString::fromLatin1(text).replace(QLatin1Char('.'), sep); };
+    const QLocale previous;
+    QLocale::setDefault(QLocale(GetParam(), GetParam() == QLocale::German ? QLocale::Germany : QLocale::AnyTerritory));
+    const auto shown = [](const char* text) {
+        return QString::fromLatin1(text).replace(QLatin1Char('.'), QLocale().decimalPoint());
+    };
     Desktop d;
     QWidget* top = d.open("length");
-    ConverterWindow& length = converter(d, "LenghtObject");
-
-    length.accuracyChange(3);
+    const auto typeBack = [&](const char* outlet, double stored) {
+        typeInto(cellOf(top, outlet), cellOf(top, outlet)->text());
+        EXPECT_TRUE(statusOf(top)->text().isEmpty()) << statusOf(top)->text().toStdString();
+        EXPECT_EQ(cellOf(top, outlet)->doubleValue(), stored);
+    };
+    converter(d, "LenghtObject").accuracyChange(3);
     typeInto(cellOf(top, "FeetField"), shown("1.5"));
     EXPECT_EQ(cellOf(top, "FeetField")->text(), shown("1.500"));  // "1.500" reads as a thousands group in German
     EXPECT_EQ(cellOf(top, "MetersField")->text(), shown("0.457"));
-    typeInto(cellOf(top, "FeetField"), cellOf(top, "FeetField")->text());
-    EXPECT_FALSE(cellOf(top, "FeetField")->holdsRefusedText()) << statusOf(top)->text().toStdString();
-    EXPECT_EQ(cellOf(top, "FeetField")->doubleValue(), 1.5);
+    typeBack("FeetField", 1.5);
 
-    length.accuracyChange(99);
+    converter(d, "LenghtObject").accuracyChange(99);
     typeInto(top, "ParsecField", "1000000");
     EXPECT_EQ(cellOf(top, "MetersField")->text(), shown("3.086e+22"));
     EXPECT_EQ(cellOf(top, "FeetField")->text(), shown("1.0125166e+23"));
-    typeInto(cellOf(top, "MetersField"), cellOf(top, "MetersField")->text());
-    EXPECT_TRUE(statusOf(top)->text().isEmpty()) << statusOf(top)->text().toStdString();
-    EXPECT_EQ(cellOf(top, "MetersField")->doubleValue(), 3.086e22);
+    typeBack("MetersField", 3.086e22);
+    QLocale::setDefault(previous);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, LocaleRoundTrip, ::testing::Values(QLocale::C, QLocale::German),
@@ -127,31 +102,27 @@ INSTANTIATE_TEST_SUITE_P(Locales, LocaleRoundTrip, ::testing::Values(QLocale::C,
 // feed the rounded display back in: at 0 decimals a foot shows as "0".
 TEST(Typing, EnterOnCellsNobodyTypedIntoKeepsEveryStoredValue)
 {
-    for (int accuracy : {0, 4}) {
+    for (int accuracy : {0, 4})
         for (const WindowEntry& entry : windowRegistry()) {
             SCOPED_TRACE(std::string(entry.cliName) + " at " + std::to_string(accuracy));
             QtPlatform platform;
             std::unique_ptr<WindowController> window = openWindow(entry, platform, accuracy);
-            std::vector<QtField*> editable;
-            for (Field* f : window->parts().fields)
-                if (auto* cell = static_cast<QtField*>(f); !cell->isReadOnly())
-                    editable.push_back(cell);
-            ASSERT_FALSE(editable.empty());
-            // An entry that leaves the other cells with long fractions.
-            for (QtField* cell : editable)
-                if (!cell->isTextCell()) {
-                    typeInto(cell, QStringLiteral("3"));
-                    break;
-                }
+            // First an entry that leaves the other cells with long fractions.
+            const auto& fields = window->parts().fields;
+            const auto typed = std::find_if(fields.begin(), fields.end(), [](Field* f) {
+                return !static_cast<QtField*>(f)->isTextCell() && !static_cast<QtField*>(f)->isReadOnly();
+            });
+            ASSERT_NE(typed, fields.end());
+            typeInto(static_cast<QtField*>(*typed), QStringLiteral("3"));
             const std::vector<std::string> before = storedValues(*window);
-            for (QtField* cell : editable) {
+            for (Field* f : fields) {
+                auto* cell = static_cast<QtField*>(f);
                 cell->setFocus();
                 QTest::keyClick(cell, Qt::Key_Return);
                 EXPECT_EQ(storedValues(*window), before) << "after Enter on " << cell->objectName().toStdString();
             }
             topOf(*window)->close();
         }
-    }
 }
 
 // A refused entry far wider than the window, typed or pasted, leaves the
@@ -161,53 +132,47 @@ TEST(Typing, ALongRefusalOrPasteLeavesTheWindowAsItWas)
     Desktop d;
     QWidget* top = d.open("length");
     StatusLine* note = statusOf(top);
-    const QSize size = top->size();
-    const QPoint place = top->pos();
+    const QRect place = top->geometry();
     const int noteHeight = note->height();
-
     QtField* feet = cellOf(top, "FeetField");
     feet->setText(QString(5000, QLatin1Char('7')));
     feet->setModified(true);
     QTest::keyClick(feet, Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_TRUE(feet->holdsRefusedText());
-    EXPECT_TRUE(note->text().contains(QStringLiteral("too long"))) << note->text().left(200).toStdString();
-    EXPECT_TRUE(note->text().contains(QStringLiteral("5000 characters")));
-    EXPECT_EQ(top->size(), size);
-    EXPECT_EQ(top->pos(), place);
+    EXPECT_TRUE(note->text().contains(QStringLiteral("5000 characters)\u201D: too long")))
+        << note->text().toStdString();
+    EXPECT_EQ(top->geometry(), place);
     EXPECT_EQ(note->height(), noteHeight);
-    EXPECT_LE(top->minimumSizeHint().width(), size.width());
 
     // A paste longer than a cell takes is refused whole, never cut and read,
-    // by the key and by the context menu alike.
+    // by the key and by the context menu alike; a short one goes in.
     QtField* meters = cellOf(top, "MetersField");
     const QString before = meters->text();
-    QGuiApplication::clipboard()->setText(QString(40000, QLatin1Char('A')));
-    meters->setFocus();
-    QTest::keySequence(meters, QKeySequence::Paste);
-    EXPECT_EQ(meters->text(), before);
-    EXPECT_TRUE(note->text().contains(QStringLiteral("40000 characters"))) << note->text().toStdString();
-    note->clear();
-    QMenu* menu = contextMenuBy(meters, Qt::Key_Menu);
-    ASSERT_NE(menu, nullptr);
-    QAction* paste = actionNamed(menu, QLineEdit::tr("&Paste"));
-    ASSERT_NE(paste, nullptr);
-    paste->trigger();
-    menu->close();
-    EXPECT_EQ(meters->text(), before);
-    EXPECT_TRUE(note->text().contains(QStringLiteral("40000 characters"))) << note->text().toStdString();
+    for (const bool byMenu : {false, true}) {
+        note->clear();
+        QGuiApplication::clipboard()->setText(QString(40000, QLatin1Char('A')));
+        if (QMenu* menu = byMenu ? contextMenuBy(meters, Qt::Key_Menu) : nullptr) {
+            actionNamed(menu, QLineEdit::tr("&Paste"))->trigger();
+            menu->close();
+        } else {
+            meters->setFocus();
+            QTest::keySequence(meters, QKeySequence::Paste);
+        }
+        EXPECT_EQ(meters->text(), before);
+        EXPECT_TRUE(note->text().contains(QStringLiteral("40000 characters"))) << byMenu;
+    }
     QGuiApplication::clipboard()->setText(QStringLiteral("2"));
     meters->selectAll();
     QTest::keySequence(meters, QKeySequence::Paste);
     EXPECT_EQ(meters->text(), QStringLiteral("2"));
-    QApplication::processEvents();
-    EXPECT_EQ(top->size(), size);
 
     // A note too wide for the window shows its beginning, the whole in its tooltip.
     note->setText(QString(300, QLatin1Char('x')));
     EXPECT_TRUE(note->isElided());
     EXPECT_EQ(toolTipOf(note), QString(300, QLatin1Char('x')));
-    EXPECT_EQ(top->size(), size);
+    QApplication::processEvents();
+    EXPECT_EQ(top->geometry(), place);
 }
 
 // A cell narrower than its text shows the text's beginning and an ellipsis
@@ -216,23 +181,22 @@ TEST(Typing, ALongRefusalOrPasteLeavesTheWindowAsItWas)
 TEST(Typing, ACellNarrowerThanItsTextShowsItsBeginningAndTheWholeInItsTooltip)
 {
     Desktop d;
-    const double widest[] = {-123456789012345.6, -std::numeric_limits<double>::max(), -1.2345678901234567e-6};
     int elided = 0;
     for (const WindowEntry& entry : windowRegistry())
         for (Field* field : d.app.controller(entry.className)->parts().fields) {
-            auto* cell = dynamic_cast<QtField*>(field);
-            if (!cell || cell->isTextCell())
+            auto* cell = static_cast<QtField*>(field);
+            if (cell->isTextCell())
                 continue;
             for (const int accuracy : {0, 4, 16, 99})
-                for (const double value : widest) {
+                for (const double v :
+                     {-123456789012345.6, -std::numeric_limits<double>::max(), -1.2345678901234567e-6}) {
                     cell->setFloatingPointFormat(false, 0, accuracy);
-                    cell->setDoubleValue(value);
+                    cell->setDoubleValue(v);
                     EXPECT_EQ(cell->cursorPosition(), 0) << entry.cliName;
                     const QString tip = toolTipOf(cell);
-                    if (cell->isElided()) {
-                        ++elided;
-                        EXPECT_TRUE(tip.startsWith(cell->text())) << entry.cliName << " " << tip.toStdString();
-                    }
+                    elided += cell->isElided();
+                    EXPECT_TRUE(!cell->isElided() || tip.startsWith(cell->text()))
+                        << entry.cliName << " " << tip.toStdString();
                 }
         }
     EXPECT_GT(elided, 0);  // the widest texts at 16 decimals are wider than any cell
@@ -243,8 +207,7 @@ TEST(Typing, ACellNarrowerThanItsTextShowsItsBeginningAndTheWholeInItsTooltip)
     converter(d, "LenghtObject").accuracyChange(99);
     typeInto(length, "FeetField", "1");
     for (const char* outlet : {"HectometerField", "ParsecField", "LightYearField"})
-        EXPECT_FALSE(cellOf(length, outlet)->isElided())
-            << outlet << " " << cellOf(length, outlet)->text().toStdString();
+        EXPECT_FALSE(cellOf(length, outlet)->isElided()) << outlet;
     QWidget* computing = d.open("computing");
     typeInto(computing, "DecimalField", "-1");
     EXPECT_EQ(cellOf(computing, "BinaryField")->shownText(), QString(32, QLatin1Char('1')));
@@ -285,12 +248,12 @@ TEST(Typing, AResultThatIsNoNumberShowsADashAndWhy)
 TEST(Typing, TheMenuNamesFullPrecision)
 {
     Desktop d;
-    QWidget* menu = d.platform.mainMenuWidget();
-    auto* name = menu->findChild<QLabel*>(QStringLiteral("AccuracyName"));
-    ASSERT_NE(name, nullptr);
-    menu->findChild<QSpinBox*>(QStringLiteral("AccuracyField"))->setValue(16);
+    auto* name = d.platform.mainMenuWidget()->findChild<QLabel*>(QStringLiteral("AccuracyName"));
+    auto* field = d.platform.mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField"));
+    ASSERT_TRUE(name && field);
+    field->setValue(16);
     EXPECT_EQ(name->text(), QString());
-    menu->findChild<QSpinBox*>(QStringLiteral("AccuracyField"))->setValue(17);
+    field->setValue(17);
     EXPECT_EQ(name->text(), QStringLiteral("Full precision"));
     d.menu.parts().accuracySlider->setIntValue(4);
     EXPECT_EQ(name->text(), QString());

@@ -9,12 +9,13 @@
 #include "qt/qt_platform.h"
 #include "qt/status_line.h"
 
-#include <QApplication>
-#include <QMenu>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace ambrel::testing {
 
@@ -32,6 +33,15 @@ inline QtField* cellOf(QWidget* top, const char* outlet)
 inline StatusLine* statusOf(QWidget* top)
 {
     return top->findChild<StatusLine*>(QStringLiteral("StatusLine"));
+}
+
+// The shown top-level window of that name, or null.
+inline QWidget* shownWindow(const QString& name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    return nullptr;
 }
 
 // Types `text` over what the cell holds and presses Enter.
@@ -84,8 +94,9 @@ struct DesktopOn {
     }
 
     // Opens a window the way its menu button does and makes it the active one.
-    QWidget* open(const WindowEntry& entry)
+    QWidget* open(std::string_view cliName)
     {
+        const WindowEntry& entry = *findWindow(cliName);
         WindowController& window = *app.controller(entry.className);
         if (entry.takesAccuracy())
             menu.perform(entry.openAction);
@@ -96,8 +107,6 @@ struct DesktopOn {
         QApplication::processEvents();
         return top;
     }
-    QWidget* open(std::string_view cliName) { return open(*findWindow(cliName)); }
-    Field* field(const char* className, const char* outlet) { return app.controller(className)->field(outlet); }
 };
 using Desktop = DesktopOn<>;
 

@@ -3,14 +3,8 @@
 #include "gui_support.h"
 #include "qt/printing.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTextBrowser>
 
 using namespace ambrel;
 using namespace ambrel::testing;
@@ -23,14 +17,6 @@ public:
     void beep() override { ++beeps; }
     int beeps = 0;
 };
-
-QWidget* shownWindow(const QString& name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible())
-            return w;
-    return nullptr;
-}
 
 // Points the program at a copy of its resources, less `missing`.
 struct ResourceCopy {

@@ -2,14 +2,6 @@
 // The settings file on the desktop and what can go wrong with it.
 #include "gui_support.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QSpinBox>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <linux/capability.h>
 #include <string_view>
@@ -167,7 +159,7 @@ TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
     const std::string before = config.state();
 
     LogCapture log;
-    const QStringList& messages = log.lines();
+    const QStringList& messages = LogCapture::lines();
     {
         QuietPlatform platform;
         Application app(platform);
@@ -178,12 +170,8 @@ TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
         EXPECT_EQ(firstRun, fault.shown == kFirstRun);
         EXPECT_EQ(platform.timers, firstRun ? 0 : 1);
         EXPECT_EQ(menu.parts().accuracySlider->intValue(), firstRun ? MenuObject::kFirstRunSlider : fault.shown);
-        if (!firstRun) {
-            EXPECT_EQ(menu.parts().accuracyField->intValue(), fault.shown);
-        }
-        auto* field = platform.mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField"));
-        ASSERT_NE(field, nullptr);
-        field->setValue(kNewAccuracy);
+        EXPECT_TRUE(firstRun || menu.parts().accuracyField->intValue() == fault.shown);
+        platform.mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField"))->setValue(kNewAccuracy);
     }
     const int unsaved = static_cast<int>(messages.filter(QStringLiteral("Could not save the settings")).size());
     if (!fault.saves) {
@@ -229,20 +217,17 @@ TEST(Settings, ChoicesAndAReadableValueSurviveARestart)
     launch([&](QuietPlatform& platform, Application& app, QCheckBox* exact) {
         EXPECT_EQ(app.menu().parts().accuracyField->intValue(), 99);  // never chosen
         platform.mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField"))->setValue(0);
+        // The switch reaches a window already open.
         QWidget* top = length(app);
         typeInto(top, "MilesField", "1");
-        EXPECT_EQ(cellOf(top, "FeetField")->doubleValue(), 5280.257664000001);
-        ASSERT_NE(exact, nullptr);
-        EXPECT_FALSE(exact->isChecked());
+        ASSERT_FALSE(exact->isChecked());
         exact->click();
         EXPECT_EQ(cellOf(top, "FeetField")->doubleValue(), 5280);
-        EXPECT_EQ(top->windowTitle(),
-                  QStringLiteral("Length") + QString::fromUtf8(WindowController::kExactTitleSuffix));
     });
     launch([&](QuietPlatform&, Application& app, QCheckBox* exact) {
         EXPECT_EQ(app.menu().parts().accuracyField->intValue(), 0);
         EXPECT_EQ(app.menu().parts().accuracySlider->intValue(), 0);
-        EXPECT_TRUE(exact->isChecked());
+        ASSERT_TRUE(exact->isChecked());
         QWidget* top = length(app);
         typeInto(top, "NauticalMileField", "1");
         EXPECT_EQ(cellOf(top, "MetersField")->doubleValue(), 1852);
