@@ -19,37 +19,30 @@ std::vector<std::string> shownCells(QWidget* top)
 
 }  // namespace
 
+// What a screen reader announces: every window as a window, every cell,
+// list, box and button by a name without a trailing colon.
 TEST(Accessibility, EveryWindowIsAWindowAndEveryControlIsNamedWithoutAColon)
 {
     Desktop d;
-    for (QWidget* other :
-         {d.platform.mainMenuWidget(), static_cast<QtWindow*>(d.platform.notebookWindow())->widget()}) {
-        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(other);
-        ASSERT_NE(frame, nullptr);
-        EXPECT_EQ(frame->role(), QAccessible::Window) << other->objectName().toStdString();
-    }
-    for (const WindowEntry& entry : windowRegistry()) {
-        const char* window = entry.cliName;
-        QWidget* top = topOf(*d.app.controller(entry.className));
-        EXPECT_FALSE(top->windowTitle().isEmpty()) << window;
-        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(top);
-        ASSERT_NE(frame, nullptr);
-        EXPECT_EQ(frame->role(), QAccessible::Window) << window;
-        for (QLineEdit* field : top->findChildren<QLineEdit*>()) {
-            const QString name = field->accessibleName();
-            EXPECT_FALSE(name.isEmpty()) << window << ": " << field->objectName().toStdString();
-            EXPECT_FALSE(name.endsWith(QLatin1Char(':'))) << window << ": " << name.toStdString();
+    std::vector<QWidget*> tops{d.platform.mainMenuWidget(),
+                               static_cast<QtWindow*>(d.platform.notebookWindow())->widget()};
+    for (const WindowEntry& entry : windowRegistry())
+        tops.push_back(topOf(*d.app.controller(entry.className)));
+    for (QWidget* top : tops) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(top)->role(), QAccessible::Window)
+            << top->objectName().toStdString();
+        if (top == tops[0] || top == tops[1])
+            continue;  // their controls are Qt's own
+        EXPECT_FALSE(top->windowTitle().isEmpty()) << top->objectName().toStdString();
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w) && !qobject_cast<QAbstractButton*>(w) &&
+                !qobject_cast<QGroupBox*>(w))
+                continue;
+            const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            EXPECT_FALSE(name.isEmpty() || name.endsWith(QLatin1Char(':')))
+                << top->objectName().toStdString() << ": " << w->objectName().toStdString() << " '"
+                << name.toStdString() << "'";
         }
-        for (QComboBox* list : top->findChildren<QComboBox*>()) {
-            bool labelled = false;
-            for (QLabel* label : top->findChildren<QLabel*>())
-                labelled = labelled || label->buddy() == list;
-            EXPECT_TRUE(labelled) << window << ": " << list->objectName().toStdString();
-        }
-        for (QGroupBox* box : top->findChildren<QGroupBox*>())
-            EXPECT_FALSE(box->title().isEmpty()) << window << ": " << box->objectName().toStdString();
-        for (QAbstractButton* button : top->findChildren<QAbstractButton*>())
-            EXPECT_FALSE(button->text().isEmpty()) << window << ": " << button->objectName().toStdString();
     }
 }
 
@@ -82,25 +75,18 @@ TEST(Accessibility, ARefusalDescribesTheCellUntilCorrected)
 // must all give the same cells.
 TEST(Accessibility, EveryWayOfCheckingARadioButtonGivesTheSameCells)
 {
-    struct Case {
-        const char* window;
-        const char* radio;
-        const char* entryCell;
-        const char* entry;
-    };
-    for (const Case& c : {Case{"computing", "BaseRadioSelection", "ByteField", "1000"},
-                          Case{"file-transfer", "TransferSpeed", "FileSize", "5"}}) {
-        SCOPED_TRACE(c.window);
+    for (const auto& [window, radio, entryCell, entry] :
+         {std::tuple{"computing", "BaseRadioSelection", "ByteField", "1000"},
+          std::tuple{"file-transfer", "TransferSpeed", "FileSize", "5"}}) {
+        SCOPED_TRACE(window);
         enum Way { Click, SetChecked, ToggleAction };
         Desktop desktops[3];
         QWidget* tops[3];
         QList<QRadioButton*> buttons[3];
         for (int way : {Click, SetChecked, ToggleAction}) {
-            tops[way] = desktops[way].open(c.window);
-            typeInto(tops[way], c.entryCell, c.entry);
-            auto* group = tops[way]->findChild<QGroupBox*>(QString::fromLatin1(c.radio));
-            ASSERT_NE(group, nullptr);
-            buttons[way] = group->findChildren<QRadioButton*>();
+            tops[way] = desktops[way].open(window);
+            typeInto(tops[way], entryCell, entry);
+            buttons[way] = tops[way]->findChild<QGroupBox*>(QString::fromLatin1(radio))->findChildren<QRadioButton*>();
         }
         ASSERT_GE(buttons[Click].size(), 2);
         // Every button in turn, then the first again.
@@ -108,10 +94,9 @@ TEST(Accessibility, EveryWayOfCheckingARadioButtonGivesTheSameCells)
             const qsizetype i = n % buttons[Click].size();
             buttons[Click][i]->click();
             buttons[SetChecked][i]->setChecked(true);
-            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(buttons[ToggleAction][i]);
-            ASSERT_NE(reader, nullptr);
-            ASSERT_NE(reader->actionInterface(), nullptr);
-            reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            QAccessible::queryAccessibleInterface(buttons[ToggleAction][i])
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::toggleAction());
             const std::vector<std::string> clicked = shownCells(tops[Click]);
             EXPECT_EQ(shownCells(tops[SetChecked]), clicked) << buttons[Click][i]->text().toStdString();
             EXPECT_EQ(shownCells(tops[ToggleAction]), clicked) << buttons[Click][i]->text().toStdString();

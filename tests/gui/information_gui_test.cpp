@@ -81,9 +81,6 @@ TEST(InformationGui, InformationWindowsLoadAndShowTheVersionAndTheNotebookItsDoc
     for (QTextBrowser* t : about->findChildren<QTextBrowser*>())
         text += t->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("9.8.7"))) << text.toStdString();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->testAttribute(Qt::WA_DeleteOnClose))
-            w->close();
 
     d.menu.ShowSummary();
     QWidget* notebook = shownWindow(QStringLiteral("NotebookWindow"));

@@ -108,30 +108,30 @@ struct Fault {
 
 #define LATER(line) "[General]\nUsePreferences=true\n" line "\n"
 const Fault kFaults[] = {
-    {"no folder", Stand::NoFolder, {}, 0644, kFirstRun, true},
-    {"a later run", Stand::File, LATER("AmbrelAccuracy=7"), 0644, 7, true},
-    {"stored 0", Stand::File, LATER("AmbrelAccuracy=0"), 0644, 0, true},
-    {"no accuracy", Stand::File, "[General]\nUsePreferences=true\n", 0644, 99, true},
-    {"accuracy text", Stand::File, LATER("AmbrelAccuracy=12abc"), 0644, 99, true},
-    {"accuracy beyond int", Stand::File, LATER("AmbrelAccuracy=2147483648"), 0644, 99, true},
-    {"accuracy negative", Stand::File, LATER("AmbrelAccuracy=-3"), 0644, 99, true},
-    {"first run flag yes", Stand::File, "[General]\nUsePreferences=yes\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
-    {"corrupt", Stand::File, "[General]\nUsePreferences=true\nAmbrelAccuracy=7\nnot a setting\n[Junk\nx=\xff\x01", 0644,
+    {"NoFolder", Stand::NoFolder, {}, 0644, kFirstRun, true},
+    {"ALaterRun", Stand::File, LATER("AmbrelAccuracy=7"), 0644, 7, true},
+    {"Stored0", Stand::File, LATER("AmbrelAccuracy=0"), 0644, 0, true},
+    {"NoAccuracy", Stand::File, "[General]\nUsePreferences=true\n", 0644, 99, true},
+    {"AccuracyText", Stand::File, LATER("AmbrelAccuracy=12abc"), 0644, 99, true},
+    {"AccuracyBeyondInt", Stand::File, LATER("AmbrelAccuracy=2147483648"), 0644, 99, true},
+    {"AccuracyNegative", Stand::File, LATER("AmbrelAccuracy=-3"), 0644, 99, true},
+    {"FirstRunFlagYes", Stand::File, "[General]\nUsePreferences=yes\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
+    {"Corrupt", Stand::File, "[General]\nUsePreferences=true\nAmbrelAccuracy=7\nnot a setting\n[Junk\nx=\xff\x01", 0644,
      7, true, true},
-    {"byte order mark", Stand::File, "\xEF\xBB\xBF" LATER("AmbrelAccuracy=7"), 0644, 7, true, true},
-    {"merge conflict", Stand::File,
+    {"ByteOrderMark", Stand::File, "\xEF\xBB\xBF" LATER("AmbrelAccuracy=7"), 0644, 7, true, true},
+    {"MergeConflict", Stand::File,
      "<<<<<<< HEAD\n" LATER("AmbrelAccuracy=7") "=======\n[General]\nUsePreferences=true\n>>>>>>> other\n", 0644, 7,
      true, true},
-    {"NUL bytes", Stand::File, LATER("AmbrelAccuracy=7") "\0\0\0\nUsePref\0erences=false\n"sv, 0644, 7, true, true},
-    {"unclosed section", Stand::File, "[General\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, 7, true, true},
-    {"other section", Stand::File, "[Junk]\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
-    {"damaged other section", Stand::File, "[Junk]\nUsePreferences=true\n[Junk\nAmbrelAccuracy=7\n", 0644, kFirstRun,
+    {"NulBytes", Stand::File, LATER("AmbrelAccuracy=7") "\0\0\0\nUsePref\0erences=false\n"sv, 0644, 7, true, true},
+    {"UnclosedSection", Stand::File, "[General\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, 7, true, true},
+    {"OtherSection", Stand::File, "[Junk]\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
+    {"DamagedOtherSection", Stand::File, "[Junk]\nUsePreferences=true\n[Junk\nAmbrelAccuracy=7\n", 0644, kFirstRun,
      true, true},
-    {"a directory in the way", Stand::Directory, {}, 0644, kFirstRun, false},
-    {"a pipe in the way", Stand::Pipe, {}, 0644, kFirstRun, false},
-    {"unreadable file", Stand::File, LATER("AmbrelAccuracy=7"), 0, kFirstRun, false},
-    {"read-only file", Stand::File, LATER("AmbrelAccuracy=7"), 0444, 7, false},
-    {"read-only folder", Stand::ReadOnlyFolder, LATER("AmbrelAccuracy=7"), 0644, 7, false},
+    {"ADirectoryInTheWay", Stand::Directory, {}, 0644, kFirstRun, false},
+    {"APipeInTheWay", Stand::Pipe, {}, 0644, kFirstRun, false},
+    {"UnreadableFile", Stand::File, LATER("AmbrelAccuracy=7"), 0, kFirstRun, false},
+    {"ReadOnlyFile", Stand::File, LATER("AmbrelAccuracy=7"), 0444, 7, false},
+    {"ReadOnlyFolder", Stand::ReadOnlyFolder, LATER("AmbrelAccuracy=7"), 0644, 7, false},
 };
 
 class SettingsFaults : public ::testing::TestWithParam<Fault> {};
@@ -249,11 +249,6 @@ TEST(Settings, ChoicesAndAReadableValueSurviveARestart)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaults, ::testing::ValuesIn(kFaults),
-                         [](const ::testing::TestParamInfo<Fault>& fault) {
-                             std::string name;
-                             for (const char* p = fault.param.name; *p; ++p)
-                                 name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return name;
-                         });
+                         [](const auto& p) { return p.param.name; });
 
 }  // namespace
