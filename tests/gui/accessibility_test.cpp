@@ -34,6 +34,11 @@ TEST(Accessibility, EveryWindowIsAWindowAndEveryControlIsNamedWithoutAColon)
         if (top == tops[0] || top == tops[1])
             continue;  // their controls are Qt's own
         EXPECT_FALSE(top->windowTitle().isEmpty()) << top->objectName().toStdString();
+        // A list's own name would be its current item; its label names it.
+        for (QComboBox* list : top->findChildren<QComboBox*>())
+            EXPECT_TRUE(std::ranges::any_of(top->findChildren<QLabel*>(), [&](QLabel* l) {
+                return l->buddy() == list;
+            })) << list->objectName().toStdString();
         for (QWidget* w : top->findChildren<QWidget*>()) {
             if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w) && !qobject_cast<QAbstractButton*>(w) &&
                 !qobject_cast<QGroupBox*>(w))
