@@ -17,7 +17,6 @@
 
 namespace ambrel::testing {
 
-// One controller of type T on its own headless platform, opened at accuracy 4.
 // The outlets `log` saw written, in order.
 inline std::vector<std::string> writtenOutlets(const EventLog& log)
 {
@@ -28,6 +27,7 @@ inline std::vector<std::string> writtenOutlets(const EventLog& log)
     return out;
 }
 
+// One controller of type T on its own headless platform, opened at accuracy 4.
 template <class T>
 struct Rig {
     HeadlessPlatform platform;
@@ -46,9 +46,7 @@ struct Rig {
     {
         const int index = window.fieldIndex(outlet);
         EXPECT_GE(index, 0) << "no field " << outlet;
-        if (index < 0)
-            return false;
-        return typeAndConfirm(platform, window, index, text).accepted;
+        return index >= 0 && typeAndConfirm(platform, window, index, text).accepted;
     }
 
     double value(const std::string& outlet)
@@ -69,11 +67,7 @@ struct Rig {
     // Outlets written by the controller since the last clear, in order.
     std::vector<std::string> writes() const { return writtenOutlets(platform.events()); }
     // How many times `outlet` was written since the last clear.
-    long wrote(const std::string& outlet) const
-    {
-        const auto w = writes();
-        return std::count(w.begin(), w.end(), outlet);
-    }
+    long wrote(const std::string& outlet) const { return std::ranges::count(writes(), outlet); }
     void clear() { platform.events().clear(); }
 };
 

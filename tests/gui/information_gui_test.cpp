@@ -1,22 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Interface files, notebooks and printing on the desktop platform.
-#include "app/application.h"
-#include "framework/entry.h"
+#include "gui_support.h"
 #include "qt/printing.h"
-#include "qt/qt_platform.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTextBrowser>
-#include <gtest/gtest.h>
 
 using namespace ambrel;
+using namespace ambrel::testing;
 
 namespace {
 
@@ -26,21 +17,6 @@ public:
     void beep() override { ++beeps; }
     int beeps = 0;
 };
-
-QStringList logged;
-
-void captureLog(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    logged << message;
-}
-
-QWidget* topLevel(const QString& name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible())
-            return w;
-    return nullptr;
-}
 
 // Points the program at a copy of its resources, less `missing`.
 struct ResourceCopy {
@@ -60,31 +36,44 @@ struct ResourceCopy {
     ~ResourceCopy() { qputenv("AMBREL_RESOURCES", saved); }
 };
 
+// The text of `window` printed to a PDF, as pdftotext reads it.
+QString printedText(QWidget* window)
+{
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.path() + QStringLiteral("/printed.pdf"));
+    if (!window || !printWindowTo(window, printer))
+        return {};
+    QProcess extract;
+    extract.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), printer.outputFileName(), QStringLiteral("-")});
+    if (!extract.waitForFinished(30000) || extract.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(extract.readAllStandardOutput());
+}
+
 }  // namespace
 
 TEST(InformationGui, MissingInterfaceFileIsLoggedWithABeep)
 {
     ResourceCopy resources(QStringLiteral("HelpIntro.ui"));
-    CountingPlatform platform;
-    Application app(platform);
-    logged.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(captureLog);
-    app.menu().IntroAndHelp();
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(logged, QStringList{QStringLiteral("Failed to load HelpIntro.nib")});
-    EXPECT_EQ(platform.beeps, 1);
-    EXPECT_EQ(topLevel(QStringLiteral("HelpIntroWindow")), nullptr);
+    DesktopOn<CountingPlatform> d;
+    LogCapture log;
+    d.menu.IntroAndHelp();
+    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("Failed to load HelpIntro.nib")});
+    EXPECT_EQ(d.platform.beeps, 1);
+    EXPECT_EQ(shownWindow(QStringLiteral("HelpIntroWindow")), nullptr);
 }
 
 TEST(InformationGui, InformationWindowsLoadAndShowTheVersionAndTheNotebookItsDocument)
 {
     QApplication::setApplicationVersion(QStringLiteral("9.8.7"));
-    CountingPlatform platform;
-    Application app(platform);
+    DesktopOn<CountingPlatform> d;
     for (const char* action : {"IntroAndHelp:", "MoreInfo:", "OpenSIPrefixes:", "WarrantyInfo:"})
-        app.menu().perform(action);
-    EXPECT_EQ(platform.beeps, 0);
-    QWidget* about = topLevel(QStringLiteral("MoreInfoWindow"));
+        d.menu.perform(action);
+    EXPECT_EQ(d.platform.beeps, 0);
+    QWidget* about = shownWindow(QStringLiteral("MoreInfoWindow"));
     ASSERT_NE(about, nullptr);
     QString text;
     for (QLabel* l : about->findChildren<QLabel*>())
@@ -92,69 +81,34 @@ TEST(InformationGui, InformationWindowsLoadAndShowTheVersionAndTheNotebookItsDoc
     for (QTextBrowser* t : about->findChildren<QTextBrowser*>())
         text += t->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("9.8.7"))) << text.toStdString();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->testAttribute(Qt::WA_DeleteOnClose))
-            w->close();
 
-    app.menu().ShowSummary();
-    QWidget* notebook = topLevel(QStringLiteral("NotebookWindow"));
+    d.menu.ShowSummary();
+    QWidget* notebook = shownWindow(QStringLiteral("NotebookWindow"));
     ASSERT_NE(notebook, nullptr);
     EXPECT_EQ(notebook->windowTitle(), QStringLiteral("Summary \u2014 Notes"));
     auto* document = notebook->findChild<QTextBrowser*>();
     ASSERT_NE(document, nullptr);
     EXPECT_GT(document->toPlainText().size(), 200);
     EXPECT_FALSE(document->toPlainText().contains(QStringLiteral("/notebooks/")));
+
+    // Notes print as their document, without the window's buttons.
+    const QString printed = printedText(notebook);
+    EXPECT_TRUE(printed.contains(QStringLiteral("Proportion"))) << printed.toStdString();
+    EXPECT_FALSE(printed.contains(QStringLiteral("Print")));
 }
 
-// The text of a PDF, as pdftotext reads it.
-static QString pdfText(const QString& path)
-{
-    QProcess extract;
-    extract.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!extract.waitForFinished(30000) || extract.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(extract.readAllStandardOutput());
-}
-
+// A converter prints as a document, not a picture: its heading, the accuracy
+// and the table set, each unit with the value it shows, and none of the buttons.
 TEST(InformationGui, PrintingAConverterPrintsItsUnitsAndValuesAsText)
 {
-    CountingPlatform platform;
-    Application app(platform);
-    app.menu().parts().accuracyField->setIntValue(4);
-    app.menu().OpenLenghtWindow();
-    WindowController* length = app.controller("LenghtObject");
-    typeAndConfirm(platform, *length, length->fieldIndex("FeetField"), "1");
-    QTemporaryDir dir;
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.path() + QStringLiteral("/length.pdf"));
-    ASSERT_TRUE(printWindowTo(topLevel(QStringLiteral("LenghtWindow")), printer));
-    const QString text = pdfText(printer.outputFileName());
-    ASSERT_FALSE(text.isEmpty()) << "pdftotext read nothing";
-    // A document, not a picture: its heading, the accuracy and the table
-    // set, each unit with the value it shows, and none of the buttons.
-    EXPECT_TRUE(text.contains(QStringLiteral("Length"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Accuracy: 4 decimals"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Classic tables"))) << text.toStdString();
-    const QRegularExpression inch(QStringLiteral("\\binch\\s+12\\.0000"));
-    EXPECT_TRUE(inch.match(text).hasMatch()) << text.toStdString();
-    const QRegularExpression meter(QStringLiteral("\\bmeter\\s+0\\.3048"));
-    EXPECT_TRUE(meter.match(text).hasMatch()) << text.toStdString();
+    Desktop d;
+    typeInto(d.open("length"), "FeetField", "1");
+    const QString text = printedText(shownWindow(QStringLiteral("LenghtWindow")));
+    ASSERT_FALSE(text.isEmpty()) << "nothing printed, or pdftotext read nothing";
+    for (const char* line : {"Length", "Accuracy: 4 decimals", "Classic tables"})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(line))) << line << " in " << text.toStdString();
+    for (const char* row : {"\\binch\\s+12\\.0000", "\\bmeter\\s+0\\.3048"})
+        EXPECT_TRUE(QRegularExpression(QString::fromLatin1(row)).match(text).hasMatch()) << row;
     EXPECT_FALSE(text.contains(QStringLiteral("Notebook")));
     EXPECT_FALSE(text.contains(QStringLiteral("Close")));
-}
-
-TEST(InformationGui, NotesPrintAsTheirDocument)
-{
-    CountingPlatform platform;
-    Application app(platform);
-    app.menu().ShowSummary();
-    QTemporaryDir dir;
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.path() + QStringLiteral("/notes.pdf"));
-    ASSERT_TRUE(printWindowTo(topLevel(QStringLiteral("NotebookWindow")), printer));
-    const QString text = pdfText(printer.outputFileName());
-    EXPECT_TRUE(text.contains(QStringLiteral("Proportion"))) << text.toStdString();
-    EXPECT_FALSE(text.contains(QStringLiteral("Print")));
 }

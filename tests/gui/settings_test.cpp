@@ -1,15 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on the desktop and what can go wrong with it.
-#include "app/application.h"
-#include "qt/qt_platform.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QSpinBox>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "gui_support.h"
 
 #include <functional>
 #include <linux/capability.h>
@@ -19,23 +10,17 @@
 #include <unistd.h>
 
 using namespace ambrel;
+using namespace ambrel::testing;
 
 namespace {
 
 // The launch's information panel timer would outlive a test's platform; the
 // test keeps it from the event loop and only counts it.
-class Desktop : public QtPlatform {
+class QuietPlatform : public QtPlatform {
 public:
     void scheduleTimer(double, std::function<void()>) override { ++timers; }
     int timers = 0;
 };
-
-QStringList gMessages;
-
-void collectMessage(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    gMessages.append(message);
-}
 
 // A private configuration folder for one case, where QSettings and
 // QStandardPaths look while it lives.
@@ -123,30 +108,30 @@ struct Fault {
 
 #define LATER(line) "[General]\nUsePreferences=true\n" line "\n"
 const Fault kFaults[] = {
-    {"no folder", Stand::NoFolder, {}, 0644, kFirstRun, true},
-    {"a later run", Stand::File, LATER("AmbrelAccuracy=7"), 0644, 7, true},
-    {"stored 0", Stand::File, LATER("AmbrelAccuracy=0"), 0644, 0, true},
-    {"no accuracy", Stand::File, "[General]\nUsePreferences=true\n", 0644, 99, true},
-    {"accuracy text", Stand::File, LATER("AmbrelAccuracy=12abc"), 0644, 99, true},
-    {"accuracy beyond int", Stand::File, LATER("AmbrelAccuracy=2147483648"), 0644, 99, true},
-    {"accuracy negative", Stand::File, LATER("AmbrelAccuracy=-3"), 0644, 99, true},
-    {"first run flag yes", Stand::File, "[General]\nUsePreferences=yes\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
-    {"corrupt", Stand::File, "[General]\nUsePreferences=true\nAmbrelAccuracy=7\nnot a setting\n[Junk\nx=\xff\x01", 0644,
+    {"NoFolder", Stand::NoFolder, {}, 0644, kFirstRun, true},
+    {"ALaterRun", Stand::File, LATER("AmbrelAccuracy=7"), 0644, 7, true},
+    {"Stored0", Stand::File, LATER("AmbrelAccuracy=0"), 0644, 0, true},
+    {"NoAccuracy", Stand::File, "[General]\nUsePreferences=true\n", 0644, 99, true},
+    {"AccuracyText", Stand::File, LATER("AmbrelAccuracy=12abc"), 0644, 99, true},
+    {"AccuracyBeyondInt", Stand::File, LATER("AmbrelAccuracy=2147483648"), 0644, 99, true},
+    {"AccuracyNegative", Stand::File, LATER("AmbrelAccuracy=-3"), 0644, 99, true},
+    {"FirstRunFlagYes", Stand::File, "[General]\nUsePreferences=yes\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
+    {"Corrupt", Stand::File, "[General]\nUsePreferences=true\nAmbrelAccuracy=7\nnot a setting\n[Junk\nx=\xff\x01", 0644,
      7, true, true},
-    {"byte order mark", Stand::File, "\xEF\xBB\xBF" LATER("AmbrelAccuracy=7"), 0644, 7, true, true},
-    {"merge conflict", Stand::File,
+    {"ByteOrderMark", Stand::File, "\xEF\xBB\xBF" LATER("AmbrelAccuracy=7"), 0644, 7, true, true},
+    {"MergeConflict", Stand::File,
      "<<<<<<< HEAD\n" LATER("AmbrelAccuracy=7") "=======\n[General]\nUsePreferences=true\n>>>>>>> other\n", 0644, 7,
      true, true},
-    {"NUL bytes", Stand::File, LATER("AmbrelAccuracy=7") "\0\0\0\nUsePref\0erences=false\n"sv, 0644, 7, true, true},
-    {"unclosed section", Stand::File, "[General\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, 7, true, true},
-    {"other section", Stand::File, "[Junk]\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
-    {"damaged other section", Stand::File, "[Junk]\nUsePreferences=true\n[Junk\nAmbrelAccuracy=7\n", 0644, kFirstRun,
+    {"NulBytes", Stand::File, LATER("AmbrelAccuracy=7") "\0\0\0\nUsePref\0erences=false\n"sv, 0644, 7, true, true},
+    {"UnclosedSection", Stand::File, "[General\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, 7, true, true},
+    {"OtherSection", Stand::File, "[Junk]\nUsePreferences=true\nAmbrelAccuracy=7\n", 0644, kFirstRun, true},
+    {"DamagedOtherSection", Stand::File, "[Junk]\nUsePreferences=true\n[Junk\nAmbrelAccuracy=7\n", 0644, kFirstRun,
      true, true},
-    {"a directory in the way", Stand::Directory, {}, 0644, kFirstRun, false},
-    {"a pipe in the way", Stand::Pipe, {}, 0644, kFirstRun, false},
-    {"unreadable file", Stand::File, LATER("AmbrelAccuracy=7"), 0, kFirstRun, false},
-    {"read-only file", Stand::File, LATER("AmbrelAccuracy=7"), 0444, 7, false},
-    {"read-only folder", Stand::ReadOnlyFolder, LATER("AmbrelAccuracy=7"), 0644, 7, false},
+    {"ADirectoryInTheWay", Stand::Directory, {}, 0644, kFirstRun, false},
+    {"APipeInTheWay", Stand::Pipe, {}, 0644, kFirstRun, false},
+    {"UnreadableFile", Stand::File, LATER("AmbrelAccuracy=7"), 0, kFirstRun, false},
+    {"ReadOnlyFile", Stand::File, LATER("AmbrelAccuracy=7"), 0444, 7, false},
+    {"ReadOnlyFolder", Stand::ReadOnlyFolder, LATER("AmbrelAccuracy=7"), 0644, 7, false},
 };
 
 class SettingsFaults : public ::testing::TestWithParam<Fault> {};
@@ -173,10 +158,10 @@ TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
         GTEST_SKIP() << "file modes do not apply to this process";
     const std::string before = config.state();
 
-    gMessages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(collectMessage);
+    LogCapture log;
+    const QStringList& messages = LogCapture::lines();
     {
-        Desktop platform;
+        QuietPlatform platform;
         Application app(platform);
         MenuObject& menu = app.menu();
         menu.applicationDidFinishLaunching();
@@ -185,24 +170,19 @@ TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
         EXPECT_EQ(firstRun, fault.shown == kFirstRun);
         EXPECT_EQ(platform.timers, firstRun ? 0 : 1);
         EXPECT_EQ(menu.parts().accuracySlider->intValue(), firstRun ? MenuObject::kFirstRunSlider : fault.shown);
-        if (!firstRun) {
-            EXPECT_EQ(menu.parts().accuracyField->intValue(), fault.shown);
-        }
-        auto* field = platform.mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField"));
-        ASSERT_NE(field, nullptr);
-        field->setValue(kNewAccuracy);
+        EXPECT_TRUE(firstRun || menu.parts().accuracyField->intValue() == fault.shown);
+        platform.mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField"))->setValue(kNewAccuracy);
     }
-    qInstallMessageHandler(previous);
-    const int unsaved = static_cast<int>(gMessages.filter(QStringLiteral("Could not save the settings")).size());
+    const int unsaved = static_cast<int>(messages.filter(QStringLiteral("Could not save the settings")).size());
     if (!fault.saves) {
-        EXPECT_EQ(unsaved, 1) << gMessages.join('\n').toStdString();
+        EXPECT_EQ(unsaved, 1) << messages.join('\n').toStdString();
         EXPECT_EQ(config.state(), before) << "what stood in the file's place was changed";
         return;
     }
-    EXPECT_EQ(unsaved, 0) << gMessages.join('\n').toStdString();
+    EXPECT_EQ(unsaved, 0) << messages.join('\n').toStdString();
     const QString kept = config.path() + QStringLiteral(".bad");
     EXPECT_EQ(QFile::exists(kept), fault.kept);
-    EXPECT_EQ(gMessages.filter(kept).size(), fault.kept ? 1 : 0) << gMessages.join('\n').toStdString();
+    EXPECT_EQ(messages.filter(kept).size(), fault.kept ? 1 : 0) << messages.join('\n').toStdString();
     if (fault.kept) {
         QFile old(kept);
         ASSERT_TRUE(old.open(QIODevice::ReadOnly));
@@ -217,46 +197,58 @@ TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
     EXPECT_EQ(saved.value(QStringLiteral("UsePreferences")).toString(), QStringLiteral("true"));
 }
 
-// What a person chose comes back on the next launch, and what a damaged file
-// still holds is not lost when the first-run window is confirmed.
-TEST(Settings, AChosenAccuracyAndAReadableValueSurviveARestart)
+// What a person chose comes back on the next launch, the exact switch reaches
+// the windows already open, and what a damaged file still holds is not lost
+// when the first-run window is confirmed.
+TEST(Settings, ChoicesAndAReadableValueSurviveARestart)
 {
     ConfigFolder config;
-    const auto launch = [](const std::function<void(Desktop&, MenuObject&)>& use) {
-        Desktop platform;
+    const auto launch = [](const std::function<void(QuietPlatform&, Application&, QCheckBox*)>& use) {
+        QuietPlatform platform;
         Application app(platform);
         app.menu().applicationDidFinishLaunching();
-        use(platform, app.menu());
+        use(platform, app, platform.mainMenuWidget()->findChild<QCheckBox*>(QStringLiteral("ExactDefinitions")));
     };
-    launch([](Desktop&, MenuObject& menu) { menu.ButtonFromFirstRunWindow(); });
-    launch([](Desktop& platform, MenuObject& menu) {
-        EXPECT_EQ(menu.parts().accuracyField->intValue(), 99);  // never chosen
+    const auto length = [](Application& app) {
+        app.menu().OpenLenghtWindow();
+        return topOf(*app.controller("LenghtObject"));
+    };
+    launch([](QuietPlatform&, Application& app, QCheckBox*) { app.menu().ButtonFromFirstRunWindow(); });
+    launch([&](QuietPlatform& platform, Application& app, QCheckBox* exact) {
+        EXPECT_EQ(app.menu().parts().accuracyField->intValue(), 99);  // never chosen
         platform.mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField"))->setValue(0);
+        // The switch reaches a window already open.
+        QWidget* top = length(app);
+        typeInto(top, "MilesField", "1");
+        ASSERT_FALSE(exact->isChecked());
+        exact->click();
+        EXPECT_EQ(cellOf(top, "FeetField")->doubleValue(), 5280);
     });
-    launch([](Desktop&, MenuObject& menu) {
-        EXPECT_EQ(menu.parts().accuracyField->intValue(), 0);
-        EXPECT_EQ(menu.parts().accuracySlider->intValue(), 0);
+    launch([&](QuietPlatform&, Application& app, QCheckBox* exact) {
+        EXPECT_EQ(app.menu().parts().accuracyField->intValue(), 0);
+        EXPECT_EQ(app.menu().parts().accuracySlider->intValue(), 0);
+        ASSERT_TRUE(exact->isChecked());
+        QWidget* top = length(app);
+        typeInto(top, "NauticalMileField", "1");
+        EXPECT_EQ(cellOf(top, "MetersField")->doubleValue(), 1852);
+        exact->click();
+        EXPECT_EQ(cellOf(top, "MetersField")->doubleValue(), 1851.66);
     });
 
     config.write("\xEF\xBB\xBF"
                  "AmbrelAccuracy=7\n[Junk\n");
-    launch([](Desktop&, MenuObject& menu) {
-        ASSERT_NE(menu.firstRunWindow(), nullptr);
-        EXPECT_TRUE(menu.firstRunWindow()->isVisible());
-        menu.ButtonFromFirstRunWindow();
+    launch([](QuietPlatform&, Application& app, QCheckBox*) {
+        ASSERT_NE(app.menu().firstRunWindow(), nullptr);
+        EXPECT_TRUE(app.menu().firstRunWindow()->isVisible());
+        app.menu().ButtonFromFirstRunWindow();
     });
-    launch([](Desktop&, MenuObject& menu) {
-        EXPECT_EQ(menu.firstRunWindow(), nullptr);
-        EXPECT_EQ(menu.parts().accuracyField->intValue(), 7);
+    launch([](QuietPlatform&, Application& app, QCheckBox*) {
+        EXPECT_EQ(app.menu().firstRunWindow(), nullptr);
+        EXPECT_EQ(app.menu().parts().accuracyField->intValue(), 7);
     });
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaults, ::testing::ValuesIn(kFaults),
-                         [](const ::testing::TestParamInfo<Fault>& fault) {
-                             std::string name;
-                             for (const char* p = fault.param.name; *p; ++p)
-                                 name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return name;
-                         });
+                         [](const auto& p) { return p.param.name; });
 
 }  // namespace

@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Typing into cells on the desktop: what they show reads back when typed, is
+// never cut off unseen, and no refusal, paste or message resizes a window.
+#include "framework/converter_window.h"
+#include "gui_support.h"
+
+#include <limits>
+#include <memory>
+
+using namespace ambrel;
+using namespace ambrel::testing;
+
+namespace {
+
+ConverterWindow& converter(Desktop& d, const char* className)
+{
+    return *dynamic_cast<ConverterWindow*>(d.app.controller(className));
+}
+
+QString toolTipOf(QWidget* widget)
+{
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(widget, &hover);
+    const QString tip = QToolTip::text();
+    QToolTip::hideText();
+    return tip;
+}
+
+// What every cell of a window holds: the double and its full text, or the
+// text of a text cell.
+std::vector<std::string> storedValues(WindowController& window)
+{
+    std::vector<std::string> values;
+    for (Field* f : window.parts().fields) {
+        auto* cell = static_cast<QtField*>(f);
+        values.push_back(cell->isTextCell()
+                             ? cell->stringValue()
+                             : std::to_string(cell->doubleValue()) + " " + cell->fullValueText().toStdString());
+    }
+    return values;
+}
+
+}  // namespace
+
+class LocaleRoundTrip : public ::testing::TestWithParam<QLocale::Language> {};
+
+// What a cell shows, typed back, is taken as the same number: with the
+// locale's separator, at fixed decimals and in scientific notation. The
+// edited cell keeps the focus; a window's own accuracy lasts until the menu
+// opens it again.
+TEST_P(LocaleRoundTrip, WhatACellShowsReadsBackWhenTyped)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(GetParam(), GetParam() == QLocale::German ? QLocale::Germany : QLocale::AnyTerritory));
+    const auto shown = [](const char* text) {
+        return QString::fromLatin1(text).replace(QLatin1Char('.'), QLocale().decimalPoint());
+    };
+    Desktop d;
+    QWidget* top = d.open("length");
+    const auto typeBack = [&](const char* outlet, double stored) {
+        typeInto(cellOf(top, outlet), cellOf(top, outlet)->text());
+        EXPECT_TRUE(statusOf(top)->text().isEmpty()) << statusOf(top)->text().toStdString();
+        EXPECT_EQ(cellOf(top, outlet)->doubleValue(), stored);
+    };
+    converter(d, "LenghtObject").accuracyChange(3);
+    typeInto(cellOf(top, "FeetField"), shown("1.5"));
+    EXPECT_EQ(cellOf(top, "FeetField")->text(), shown("1.500"));  // "1.500" reads as a thousands group in German
+    EXPECT_EQ(cellOf(top, "MetersField")->text(), shown("0.457"));
+    EXPECT_EQ(top->focusWidget(), cellOf(top, "FeetField"));
+    typeBack("FeetField", 1.5);
+
+    converter(d, "LenghtObject").accuracyChange(99);
+    typeInto(top, "ParsecField", "1000000");
+    EXPECT_EQ(cellOf(top, "MetersField")->text(), shown("3.086e+22"));
+    EXPECT_EQ(cellOf(top, "FeetField")->text(), shown("1.0125166e+23"));
+    typeBack("MetersField", 3.086e22);
+    top->close();
+    ASSERT_EQ(d.open("length"), top);
+    EXPECT_EQ(cellOf(top, "MetersField")->text(), shown("3.0860e+22"));
+    typeInto(top, "MilesField", "1");
+    EXPECT_EQ(cellOf(top, "MetersField")->text(), shown("1609.3440"));
+    QLocale::setDefault(previous);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, LocaleRoundTrip, ::testing::Values(QLocale::C, QLocale::German),
+                         [](const auto& p) { return QLocale::languageToCode(p.param).toStdString(); });
+
+// Tabbing through a window and pressing Enter to hear each value must not
+// feed the rounded display back in: at 0 decimals a foot shows as "0".
+TEST(Typing, EnterOnCellsNobodyTypedIntoKeepsEveryStoredValue)
+{
+    for (int accuracy : {0, 4})
+        for (const WindowEntry& entry : windowRegistry()) {
+            SCOPED_TRACE(std::string(entry.cliName) + " at " + std::to_string(accuracy));
+            QtPlatform platform;
+            std::unique_ptr<WindowController> window = openWindow(entry, platform, accuracy);
+            // First an entry that leaves the other cells with long fractions.
+            const auto& fields = window->parts().fields;
+            const auto typed = std::find_if(fields.begin(), fields.end(), [](Field* f) {
+                return !static_cast<QtField*>(f)->isTextCell() && !static_cast<QtField*>(f)->isReadOnly();
+            });
+            ASSERT_NE(typed, fields.end());
+            typeInto(static_cast<QtField*>(*typed), QStringLiteral("3"));
+            const std::vector<std::string> before = storedValues(*window);
+            for (Field* f : fields) {
+                auto* cell = static_cast<QtField*>(f);
+                cell->setFocus();
+                QTest::keyClick(cell, Qt::Key_Return);
+                EXPECT_EQ(storedValues(*window), before) << "after Enter on " << cell->objectName().toStdString();
+            }
+            topOf(*window)->close();
+        }
+}
+
+// A refused entry far wider than the window, typed or pasted, leaves the
+// window as it was; the note shows its beginning and keeps the rest.
+TEST(Typing, ALongRefusalOrPasteLeavesTheWindowAsItWas)
+{
+    Desktop d;
+    QWidget* top = d.open("length");
+    StatusLine* note = statusOf(top);
+    const QRect place = top->geometry();
+    const int noteHeight = note->height();
+    QtField* feet = cellOf(top, "FeetField");
+    feet->setText(QString(5000, QLatin1Char('7')));
+    feet->setModified(true);
+    QTest::keyClick(feet, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_TRUE(feet->holdsRefusedText());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("5000 characters)\u201D: too long")))
+        << note->text().toStdString();
+    EXPECT_EQ(top->geometry(), place);
+    EXPECT_EQ(note->height(), noteHeight);
+
+    // A paste longer than a cell takes is refused whole, never cut and read,
+    // by the key and by the context menu alike; a short one goes in.
+    QtField* meters = cellOf(top, "MetersField");
+    const QString before = meters->text();
+    for (const bool byMenu : {false, true}) {
+        note->clear();
+        QGuiApplication::clipboard()->setText(QString(40000, QLatin1Char('A')));
+        if (QMenu* menu = byMenu ? contextMenuBy(meters, Qt::Key_Menu) : nullptr) {
+            actionNamed(menu, QLineEdit::tr("&Paste"))->trigger();
+            menu->close();
+        } else {
+            meters->setFocus();
+            QTest::keySequence(meters, QKeySequence::Paste);
+        }
+        EXPECT_EQ(meters->text(), before);
+        EXPECT_TRUE(note->text().contains(QStringLiteral("40000 characters"))) << byMenu;
+    }
+    QGuiApplication::clipboard()->setText(QStringLiteral("2"));
+    meters->selectAll();
+    QTest::keySequence(meters, QKeySequence::Paste);
+    EXPECT_EQ(meters->text(), QStringLiteral("2"));
+
+    // A note too wide for the window shows its beginning, the whole in its tooltip.
+    note->setText(QString(300, QLatin1Char('x')));
+    EXPECT_TRUE(note->isElided());
+    EXPECT_EQ(toolTipOf(note), QString(300, QLatin1Char('x')));
+    QApplication::processEvents();
+    EXPECT_EQ(top->geometry(), place);
+}
+
+// A cell narrower than its text shows the text's beginning and an ellipsis
+// and holds the whole text in its tooltip, in every window, at every
+// accuracy, for the widest numbers there are.
+TEST(Typing, ACellNarrowerThanItsTextShowsItsBeginningAndTheWholeInItsTooltip)
+{
+    Desktop d;
+    int elided = 0;
+    for (const WindowEntry& entry : windowRegistry())
+        for (Field* field : d.app.controller(entry.className)->parts().fields) {
+            auto* cell = static_cast<QtField*>(field);
+            if (cell->isTextCell())
+                continue;
+            for (const int accuracy : {0, 4, 16, 99})
+                for (const double v :
+                     {-123456789012345.6, -std::numeric_limits<double>::max(), -1.2345678901234567e-6}) {
+                    cell->setFloatingPointFormat(false, 0, accuracy);
+                    cell->setDoubleValue(v);
+                    EXPECT_EQ(cell->cursorPosition(), 0) << entry.cliName;
+                    const QString tip = toolTipOf(cell);
+                    elided += cell->isElided();
+                    EXPECT_TRUE(!cell->isElided() || tip.startsWith(cell->text()))
+                        << entry.cliName << " " << tip.toStdString();
+                }
+        }
+    EXPECT_GT(elided, 0);  // the widest texts at 16 decimals are wider than any cell
+
+    // At full precision the numbers a window commonly shows fit, and the
+    // binary cell shows all 32 digits.
+    QWidget* length = d.open("length");
+    converter(d, "LenghtObject").accuracyChange(99);
+    typeInto(length, "FeetField", "1");
+    for (const char* outlet : {"HectometerField", "ParsecField", "LightYearField"})
+        EXPECT_FALSE(cellOf(length, outlet)->isElided()) << outlet;
+    QWidget* computing = d.open("computing");
+    typeInto(computing, "DecimalField", "-1");
+    EXPECT_EQ(cellOf(computing, "BinaryField")->shownText(), QString(32, QLatin1Char('1')));
+    EXPECT_FALSE(cellOf(computing, "BinaryField")->isElided());
+}
+
+// A result that is no number shows a dash and the note says why; the next
+// result takes both away.
+TEST(Typing, AResultThatIsNoNumberShowsADashAndWhy)
+{
+    struct Blank {
+        const char* window;
+        std::vector<std::pair<const char*, const char*>> entries;
+        const char* result;
+        const char* reason;
+    };
+    const Blank cases[] = {
+        {"proportion", {{"formA", "2"}, {"formB", "0"}, {"formC", "3"}}, "formx", "B is 0"},
+        {"interpolation", {{"formA", "1"}, {"formC", "1"}, {"formB", "2"}}, "formx", "A and C are equal"},
+        {"power-weight", {{"Horsepower", "300"}, {"Weight", "0"}}, "Ratio", "the weight is 0"},
+    };
+    Desktop d;
+    for (const Blank& c : cases) {
+        SCOPED_TRACE(c.window);
+        QWidget* top = d.open(c.window);
+        for (const auto& [outlet, text] : c.entries)
+            typeInto(top, outlet, text);
+        EXPECT_EQ(cellOf(top, c.result)->shownText(), QStringLiteral("\u2014"));
+        EXPECT_TRUE(statusOf(top)->text().contains(QString::fromLatin1(c.reason)))
+            << statusOf(top)->text().toStdString();
+        typeInto(top, c.entries[1].first, "5");
+        EXPECT_NE(cellOf(top, c.result)->shownText(), QStringLiteral("\u2014"));
+        EXPECT_TRUE(statusOf(top)->text().isEmpty());
+    }
+}

@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Windows open from the menu's buttons, fit the screen, open where they were
+// left and answer the keys a person expects.
+#include "framework/window_controller.h"
+#include "gui_support.h"
+#include "qt/form_window.h"
+#include "qt/menu_windows.h"
+#include "qt/window_placement.h"
+
+#include <functional>
+
+using namespace ambrel;
+using namespace ambrel::testing;
+
+namespace {
+
+// Clicks the live button sending `action` in a shown window; false if none.
+bool clickButton(const char* action)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* button = w->isVisible() ? w->findChild<QPushButton*>(QString::fromLatin1(action)) : nullptr)
+            if (button->isEnabled()) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                return true;
+            }
+    return false;
+}
+
+// Every window from its button (calculators from the window of further
+// calculators), every notebook and every information window, opened and
+// closed ten times: after the first round has built what is built once, the
+// widget count stays put.
+TEST(Menu, EveryWindowOpensFromItsButtonAgainAndAgainLeavingNoWidgetsBehind)
+{
+    Desktop d;
+    const auto closeAll = [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != d.platform.mainMenuWidget())
+                w->close();
+        // Windows loaded from interface files delete themselves once closed.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    const auto round = [&] {
+        for (const WindowEntry& entry : windowRegistry()) {
+            SCOPED_TRACE(entry.cliName);
+            ASSERT_TRUE(entry.takesAccuracy() || clickButton("OpenBonusCalcsWindow:"));
+            ASSERT_TRUE(clickButton(entry.openAction)) << "no live button";
+            QWidget* top = topOf(*d.app.controller(entry.className));
+            EXPECT_TRUE(top->isVisible());
+            // Opened ready for typing, but for the fuel and light window,
+            // whose three boxes have no first among them.
+            EXPECT_TRUE(dynamic_cast<QtField*>(top->focusWidget()) || entry.cliName == std::string_view("fuel-light"));
+            closeAll();
+        }
+        for (const auto& controller : d.app.controllers()) {
+            ASSERT_TRUE(controller->perform("ShowNotebook:") || controller->perform("ShowNoteBook:"));
+            closeAll();
+        }
+        for (const char* action :
+             {"ShowNotebook:", "ShowSummary:", "IntroAndHelp:", "MoreInfo:", "WarrantyInfo:", "OpenSIPrefixes:"}) {
+            ASSERT_TRUE(d.menu.perform(action)) << action;
+            closeAll();
+        }
+    };
+    round();
+    ASSERT_FALSE(::testing::Test::HasFailure());
+    const qsizetype widgets = QApplication::allWidgets().size();
+    const qsizetype topLevel = QApplication::topLevelWidgets().size();
+    for (int i = 1; i < 10; ++i)
+        round();
+    EXPECT_EQ(QApplication::allWidgets().size(), widgets) << "widgets left behind";
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), topLevel);
+}
+
+class Answering : public WindowController {
+public:
+    Answering(Platform& platform, WindowPlan plan) : WindowController(platform, std::move(plan))
+    {
+        addAction("Calc:", [] {});
+        addAction("Known:", [] {});
+    }
+};
+
+TEST(Menu, AControlNamingNoActionIsReportedAndDisabled)
+{
+    QtPlatform platform;
+    WindowPlan plan;
+    plan.outlet = "TestWindow";
+    plan.title = "Test";
+    plan.boxes = {{"Box", "Units", "Calc:"}};
+    plan.fields = {{"AField", "a", 0, 0}};
+    plan.buttons = {{"Known", "Known:"}, {"Typo", "Knwon:"}};
+    Answering owner(platform, plan);
+    LogCapture log;
+    FormWindow window(plan, owner, platform);
+    EXPECT_EQ(log.lines().filter(QStringLiteral("Knwon:")).size(), 1) << log.lines().join('\n').toStdString();
+    EXPECT_EQ(log.lines().filter(QStringLiteral("Known:")).size(), 0);
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        EXPECT_EQ(button->isEnabled(), button->text() != QLatin1String("Typo")) << button->text().toStdString();
+}
+
+// Every window fits a small screen as it comes and, on a 1280x720 area,
+// reflows its boxes instead of scrolling sideways.
+TEST(WindowsFit, EveryWindowFitsASmallScreen)
+{
+    Desktop d;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect area(0, 0, 1280, 720);
+    for (const WindowEntry& entry : windowRegistry()) {
+        SCOPED_TRACE(entry.cliName);
+        QWidget* top = d.open(entry.cliName);
+        EXPECT_TRUE(QRect(0, 0, 1366, 700).contains(QRect(QPoint(), top->sizeHint().expandedTo(top->minimumSize()))));
+        // Opened on this screen, it lies within its free area.
+        EXPECT_TRUE(screen.contains(top->geometry()));
+        fitWindowTo(top, area);
+        QApplication::processEvents();
+        EXPECT_TRUE(area.contains(QRect(QPoint(), top->size())));
+        EXPECT_TRUE(!dynamic_cast<FormWindow*>(top) || static_cast<FormWindow*>(top)->boxesFitWidth());
+        top->close();
+    }
+}
+
+TEST(WindowPlacement, AWindowReopensWhereItWasLeftAndNotOffEveryScreen)
+{
+    Desktop d;
+    const std::string key = "Windows/" + d.app.controller("TempObject")->plan().outlet;
+    UserDefaults& defaults = d.platform.defaults();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto place = [&](QPoint at) {
+        defaults.setInteger(key + "/x", at.x());
+        defaults.setInteger(key + "/y", at.y());
+        return d.open("temperature");
+    };
+    QWidget* top = place(screen.topLeft() + QPoint(40, 50));
+    EXPECT_EQ(top->pos(), screen.topLeft() + QPoint(40, 50));
+    // Where the person leaves it is where it comes back.
+    top->move(screen.topLeft() + QPoint(60, 70));
+    top->close();
+    EXPECT_EQ(defaults.integerForKey(key + "/x"), screen.left() + 60);
+    EXPECT_EQ(defaults.integerForKey(key + "/y"), screen.top() + 70);
+    // A screen that is gone: the window comes up on one that is there.
+    for (const QPoint gone : {QPoint(-5000, -5000), QPoint(screen.right() + 4000, 10), QPoint(10, -400)}) {
+        top = place(gone);
+        EXPECT_TRUE(screen.contains(top->geometry())) << gone.x() << "," << gone.y();
+        top->close();
+    }
+}
+
+TEST(WindowPlacement, AWindowNeverShownOpensBesideTheMainMenuNotOverIt)
+{
+    Desktop d;
+    QWidget* menu = d.platform.mainMenuWidget();
+    // The menu where a person may keep it: in a corner, room beside it.
+    menu->move(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    QWidget* temperature = d.open("temperature");
+    EXPECT_TRUE(temperature->x() > menu->x() || temperature->y() > menu->y());
+    EXPECT_FALSE(temperature->geometry().contains(menu->geometry().center()));
+}
+
+TEST(Keyboard, ReturnPressesTheFocusedButtonAndCtrlQQuits)
+{
+    Desktop d;
+    QWidget* length = d.open("length");
+    for (QPushButton* notebook : length->findChildren<QPushButton*>())
+        if (notebook->text() == QLatin1String("Notebook")) {
+            notebook->setFocus();
+            QTest::keyClick(notebook, Qt::Key_Return);
+            QTest::qWait(200);  // the click is animated
+        }
+    EXPECT_TRUE(d.platform.notebookWindow()->isVisible());
+    QTest::keyClick(cellOf(length, "FeetField"), Qt::Key_Q, Qt::ControlModifier);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString() << " " << w->metaObject()->className();
+}
+
+TEST(Keyboard, TheInformationPanelGoesOnAClickEscapeOrReturn)
+{
+    const std::function<void(QWidget*)> gestures[] = {
+        [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); },
+        [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); },
+        [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); },
+    };
+    for (const auto& gesture : gestures) {
+        QtPlatform platform;
+        platform.defaults().setBool(MenuObject::kUsePreferences, true);
+        Application app(platform);
+        app.menu().applicationDidFinishLaunching();
+        QWidget* panel = static_cast<QtWindow*>(app.menu().parts().infoPanel)->widget();
+        ASSERT_TRUE(panel->isVisible());
+        gesture(panel);
+        EXPECT_FALSE(panel->isVisible());
+        EXPECT_TRUE(platform.mainMenuWidget()->isVisible());
+        platform.mainMenuWidget()->hide();
+    }
+}
+
+// The menu's finder, reached by Ctrl+F or by typing a letter anywhere in the
+// menu, opens the window of a match with the number entered in its cell.
+TEST(Finder, ReturnOrAClickOnAMatchOpensItsWindowWithTheNumberEntered)
+{
+    Desktop d;
+    QWidget* menu = d.platform.mainMenuWidget();
+    auto* finder = menu->findChild<QLineEdit*>(QStringLiteral("UnitFinder"));
+    auto* matches = menu->findChild<QListWidget*>(QStringLiteral("UnitMatches"));
+    ASSERT_TRUE(finder && matches);
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    QTest::keyClick(menu, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), finder);
+    QTest::keyClicks(finder, QStringLiteral("3 furlong"));
+    ASSERT_GE(matches->count(), 1);
+    EXPECT_EQ(matches->item(0)->text(), QStringLiteral("3 furlong \u2014 Length"));
+    EXPECT_TRUE(matches->isVisible());
+    QTest::keyClick(finder, Qt::Key_Return);
+    QWidget* length = topOf(*d.app.controller("LenghtObject"));
+    QtField* furlong = cellOf(length, "FurlongField");
+    EXPECT_EQ(furlong->doubleValue(), 3);
+    EXPECT_EQ(length->focusWidget(), furlong);
+    EXPECT_EQ(furlong->selectedText(), furlong->text());
+    // The search is over: the menu shows its buttons again.
+    EXPECT_TRUE(finder->text().isEmpty());
+    EXPECT_FALSE(matches->isVisible());
+
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    QTest::keyClicks(menu, QStringLiteral("slug"));
+    EXPECT_EQ(finder->text(), QStringLiteral("slug"));
+    ASSERT_GE(matches->count(), 1);
+    QTest::mouseClick(matches->viewport(), Qt::LeftButton, {}, matches->visualItemRect(matches->item(0)).center());
+    QWidget* weight = topOf(*d.app.controller("WeightObject"));
+    EXPECT_EQ(weight->focusWidget(), cellOf(weight, "AVslug"));
+}
+
+TEST(Printing, TheMenusPrintIsForTheWindowUsedBeforeIt)
+{
+    Desktop d;
+    auto* menu = static_cast<MainMenuWindow*>(d.platform.mainMenuWidget());
+    const auto activate = [](QWidget* w) {
+        w->activateWindow();
+        return QTest::qWaitForWindowActive(w);
+    };
+    ASSERT_TRUE(activate(menu));
+    EXPECT_EQ(menu->printTarget(), nullptr);
+    QWidget* length = d.open("length");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(length));
+    ASSERT_TRUE(activate(menu));
+    EXPECT_EQ(menu->printTarget(), length);
+    length->close();
+    EXPECT_EQ(menu->printTarget(), nullptr);
+}
+
+}  // namespace
