@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QToolButton>
 
 namespace ambrel {
 
@@ -27,7 +28,14 @@ UnitFinderField::UnitFinderField(MenuObject& menu, QListWidget* list, std::funct
     // the icon themes that would otherwise hold up the first window: it is
     // made with the first text.
     connect(
-        this, &QLineEdit::textChanged, this, [this] { setClearButtonEnabled(true); }, Qt::SingleShotConnection);
+        this, &QLineEdit::textChanged, this,
+        [this] {
+            setClearButtonEnabled(true);
+            // Qt's button has no name a screen reader could say.
+            if (auto* clear = findChild<QToolButton*>())
+                clear->setAccessibleName(tr("Clear the search"));
+        },
+        Qt::SingleShotConnection);
     list_->setObjectName(QStringLiteral("UnitMatches"));
     list_->setAccessibleName(tr("Matching units"));
     connect(this, &QLineEdit::textChanged, this, [this] { refresh(); });
