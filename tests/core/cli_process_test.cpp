@@ -184,23 +184,20 @@ public:
     {
         ASSERT_EQ(write(fd_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
     }
-    // Reads until `text` shows (or a few seconds pass, to fail rather than hang).
-    std::string readUntil(const std::string& text)
+    // What the program wrote before its next prompt (or within a few
+    // seconds, to fail rather than hang).
+    std::string untilPrompt()
     {
-        for (int waits = 0; screen_.find(text, seen_) == std::string::npos && waits < 100; ++waits) {
+        const std::string prompt = "ambrel> ";
+        std::size_t at;
+        for (int waits = 0; (at = screen_.find(prompt)) == std::string::npos && waits < 100; ++waits) {
             pollfd p{fd_, POLLIN, 0};
-            if (poll(&p, 1, 50) > 0) {
-                char buf[4096];
-                const ssize_t n = read(fd_, buf, sizeof buf);
-                if (n <= 0)
-                    break;
-                screen_.append(buf, static_cast<std::size_t>(n));
-            }
+            char buf[4096];
+            const ssize_t n = poll(&p, 1, 50) > 0 ? read(fd_, buf, sizeof buf) : 0;
+            screen_.append(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
         }
-        const std::size_t at = screen_.find(text, seen_);
-        const std::string got =
-            screen_.substr(seen_, at == std::string::npos ? std::string::npos : at + text.size() - seen_);
-        seen_ = at == std::string::npos ? screen_.size() : at + text.size();
+        const std::string got = screen_.substr(0, at);
+        screen_.erase(0, at == std::string::npos ? at : at + prompt.size());
         return got;
     }
     int wait()
@@ -216,7 +213,6 @@ private:
     pid_t pid_ = -1;
     bool exited_ = false;
     std::string screen_;
-    std::size_t seen_ = 0;
 };
 
 TEST(Interactive, APromptOnATerminalConvertsEditsAndRecalls)
@@ -224,18 +220,17 @@ TEST(Interactive, APromptOnATerminalConvertsEditsAndRecalls)
     Terminal t;
     if (!t.opened())
         GTEST_SKIP() << "no pseudo-terminal here: " << std::strerror(errno);
-    EXPECT_NE(t.readUntil("ambrel> ").find("'quit' to leave"), std::string::npos);
-    t.type("5 ft 3 in cm\r");
-    EXPECT_NE(t.readUntil("ambrel> ").find("160.02 cm"), std::string::npos);
-    // The previous line back (up arrow), its end rubbed out and retyped.
-    t.type("\x1b[A\b\bmm\r");
-    EXPECT_NE(t.readUntil("ambrel> ").find("1600.2 mm"), std::string::npos);
-    t.type("?\r");
-    EXPECT_NE(t.readUntil("ambrel> ").find("power-energy"), std::string::npos);
-    t.type("? temperature\r");
-    EXPECT_NE(t.readUntil("ambrel> ").find("KelvinField"), std::string::npos);
-    t.type("3 parsnips\r");
-    EXPECT_NE(t.readUntil("ambrel> ").find("no unit \"parsnips\""), std::string::npos);
+    // clang-format off
+    const std::pair<const char*, const char*> session[] = {
+        {"", "'quit' to leave"}, {"5 ft 3 in cm\r", "160.02 cm"},
+        {"\x1b[A\b\bmm\r", "1600.2 mm"},  // the previous line back (up arrow), its end rubbed out and retyped
+        {"?\r", "power-energy"}, {"? temperature\r", "KelvinField"}, {"3 parsnips\r", "no unit \"parsnips\""},
+    };
+    // clang-format on
+    for (const auto& [keys, shown] : session) {
+        t.type(keys);
+        EXPECT_NE(t.untilPrompt().find(shown), std::string::npos) << keys;
+    }
     t.type("quit\r");
     EXPECT_EQ(t.wait(), 0);
 }
