@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,28 +17,21 @@ using namespace ambrel;
 
 namespace {
 
-std::string slurp(std::FILE* f)
+// Runs stream mode on `input`, its output and messages kept in memory.
+ambrel::testing::CliRun batch(std::vector<std::string> args, std::string input)
 {
-    std::fflush(f);
-    std::rewind(f);
-    std::string text;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
-        text.append(buf, n);
-    std::fclose(f);
-    return text;
-}
-
-ambrel::testing::CliRun batch(std::vector<std::string> args, const std::string& input)
-{
-    std::FILE* in = std::tmpfile();
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    std::fwrite(input.data(), 1, input.size(), in);
-    std::rewind(in);
-    const int status = runBatch(args, in, out, err);
-    std::fclose(in);
-    return {status, slurp(out), slurp(err)};
+    char *out = nullptr, *err = nullptr;
+    std::size_t outSize = 0, errSize = 0;
+    std::FILE* in = fmemopen(input.data(), input.size(), "r");
+    std::FILE* outFile = open_memstream(&out, &outSize);
+    std::FILE* errFile = open_memstream(&err, &errSize);
+    const int status = runBatch(args, in, outFile, errFile);
+    for (std::FILE* f : {in, outFile, errFile})
+        std::fclose(f);
+    ambrel::testing::CliRun r{status, std::string(out, outSize), std::string(err, errSize)};
+    std::free(out);
+    std::free(err);
+    return r;
 }
 
 TEST(Batch, OneLinePerInputInOutletsOrUnits)

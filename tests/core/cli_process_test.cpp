@@ -8,7 +8,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <poll.h>
@@ -40,23 +39,26 @@ std::string tempPath(const char* name)
     return std::string(dir ? dir : "/tmp") + "/ambrel-test-" + std::to_string(getpid()) + "-" + name;
 }
 
-// Runs the program through the shell with `arguments` as a shell writes
-// them, `input` on stdin and stdout into `outPath` (a file of ours when
-// empty), without a display.
-Process runShell(const std::string& arguments, const std::string& input = "", std::string outPath = "")
+// Runs `command` through the shell with `input` on stdin and stdout into
+// `outPath` (a file of ours when empty).
+Process shell(const std::string& command, const std::string& input = "", std::string outPath = "")
 {
     const std::string inPath = tempPath("in"), errPath = tempPath("err");
     const bool ownOut = outPath.empty();
     if (ownOut)
         outPath = tempPath("out");
     std::ofstream(inPath, std::ios::binary) << input;
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " AMBREL_BINARY " " + arguments + " < " + inPath +
-        " > " + outPath + " 2> " + errPath;
-    const int status = std::system(command.c_str());
+    const int status = std::system((command + " < " + inPath + " > " + outPath + " 2> " + errPath).c_str());
     Process p{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ownOut ? slurp(outPath) : "", slurp(errPath)};
     for (const std::string& path : {inPath, errPath, ownOut ? outPath : std::string()})
         unlink(path.c_str());
     return p;
+}
+
+// The program with `arguments` as a shell writes them, without a display.
+Process runShell(const std::string& arguments, const std::string& input = "", std::string outPath = "")
+{
+    return shell("env -u DISPLAY -u WAYLAND_DISPLAY " AMBREL_BINARY " " + arguments, input, std::move(outPath));
 }
 
 Process runProgram(const std::vector<std::string>& args, const std::string& input = "", std::string outPath = "")
@@ -143,37 +145,14 @@ TEST(ProgramOutput, AWriteThatFailsIsReportedWithStatusOne)
     }
 }
 
+// Like `| head -c 16`: the run ends by the signal, with no message, even
+// when the parent ignores SIGPIPE.
 TEST(ProgramOutput, AReaderThatGoesAwayEndsTheRunQuietly)
 {
-    int pipeFds[2];
-    ASSERT_EQ(pipe(pipeFds), 0);
-    const std::string inPath = tempPath("seq"), errPath = tempPath("pipe-err");
-    {
-        std::ofstream in(inPath);
-        for (int i = 1; i <= 200000; ++i)
-            in << i << '\n';
-    }
-    const pid_t pid = fork();
-    if (pid == 0) {
-        // Even a parent that ignores SIGPIPE must not turn this into an error.
-        std::signal(SIGPIPE, SIG_IGN);
-        close(pipeFds[0]);
-        dup2(open(inPath.c_str(), O_RDONLY), 0);
-        dup2(pipeFds[1], 1);
-        dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-        execl(AMBREL_BINARY, AMBREL_BINARY, "batch", "m", "km", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(pipeFds[1]);
-    char head[16];
-    ASSERT_GT(read(pipeFds[0], head, sizeof head), 0);
-    close(pipeFds[0]);  // like `| head -c 16`
-    int status = 0;
-    waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
-    EXPECT_EQ(slurp(errPath), "");
-    unlink(inPath.c_str());
-    unlink(errPath.c_str());
+    const Process p = shell("bash -c 'trap \"\" PIPE; seq 200000 2>/dev/null | " AMBREL_BINARY
+                            " batch m km | head -c 16 >/dev/null; echo ${PIPESTATUS[1]}'");
+    EXPECT_EQ(p.out, "141\n");  // 128 + SIGPIPE
+    EXPECT_EQ(p.err, "");
 }
 
 // A pseudo-terminal session with the interactive mode.
@@ -205,23 +184,20 @@ public:
     {
         ASSERT_EQ(write(fd_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
     }
-    // Reads until `text` shows (or a few seconds pass, to fail rather than hang).
-    std::string readUntil(const std::string& text)
+    // What the program wrote before its next prompt (or within a few
+    // seconds, to fail rather than hang).
+    std::string untilPrompt()
     {
-        for (int waits = 0; screen_.find(text, seen_) == std::string::npos && waits < 100; ++waits) {
+        const std::string prompt = "ambrel> ";
+        std::size_t at;
+        for (int waits = 0; (at = screen_.find(prompt)) == std::string::npos && waits < 100; ++waits) {
             pollfd p{fd_, POLLIN, 0};
-            if (poll(&p, 1, 50) > 0) {
-                char buf[4096];
-                const ssize_t n = read(fd_, buf, sizeof buf);
-                if (n <= 0)
-                    break;
-                screen_.append(buf, static_cast<std::size_t>(n));
-            }
+            char buf[4096];
+            const ssize_t n = poll(&p, 1, 50) > 0 ? read(fd_, buf, sizeof buf) : 0;
+            screen_.append(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
         }
-        const std::size_t at = screen_.find(text, seen_);
-        const std::string got =
-            screen_.substr(seen_, at == std::string::npos ? std::string::npos : at + text.size() - seen_);
-        seen_ = at == std::string::npos ? screen_.size() : at + text.size();
+        const std::string got = screen_.substr(0, at);
+        screen_.erase(0, at == std::string::npos ? at : at + prompt.size());
         return got;
     }
     int wait()
@@ -237,7 +213,6 @@ private:
     pid_t pid_ = -1;
     bool exited_ = false;
     std::string screen_;
-    std::size_t seen_ = 0;
 };
 
 TEST(Interactive, APromptOnATerminalConvertsEditsAndRecalls)
@@ -245,18 +220,17 @@ TEST(Interactive, APromptOnATerminalConvertsEditsAndRecalls)
     Terminal t;
     if (!t.opened())
         GTEST_SKIP() << "no pseudo-terminal here: " << std::strerror(errno);
-    EXPECT_NE(t.readUntil("ambrel> ").find("'quit' to leave"), std::string::npos);
-    t.type("5 ft 3 in cm\r");
-    EXPECT_NE(t.readUntil("ambrel> ").find("160.02 cm"), std::string::npos);
-    // The previous line back (up arrow), its end rubbed out and retyped.
-    t.type("\x1b[A\b\bmm\r");
-    EXPECT_NE(t.readUntil("ambrel> ").find("1600.2 mm"), std::string::npos);
-    t.type("?\r");
-    EXPECT_NE(t.readUntil("ambrel> ").find("power-energy"), std::string::npos);
-    t.type("? temperature\r");
-    EXPECT_NE(t.readUntil("ambrel> ").find("KelvinField"), std::string::npos);
-    t.type("3 parsnips\r");
-    EXPECT_NE(t.readUntil("ambrel> ").find("no unit \"parsnips\""), std::string::npos);
+    // clang-format off
+    const std::pair<const char*, const char*> session[] = {
+        {"", "'quit' to leave"}, {"5 ft 3 in cm\r", "160.02 cm"},
+        {"\x1b[A\b\bmm\r", "1600.2 mm"},  // the previous line back (up arrow), its end rubbed out and retyped
+        {"?\r", "power-energy"}, {"? temperature\r", "KelvinField"}, {"3 parsnips\r", "no unit \"parsnips\""},
+    };
+    // clang-format on
+    for (const auto& [keys, shown] : session) {
+        t.type(keys);
+        EXPECT_NE(t.untilPrompt().find(shown), std::string::npos) << keys;
+    }
     t.type("quit\r");
     EXPECT_EQ(t.wait(), 0);
 }
@@ -274,13 +248,10 @@ std::string complete(const std::string& words)
                           << "COMP_CWORD=$((${#COMP_WORDS[@]} - 1))\n"
                           << "_ambrel\n"
                           << "printf '%s\\n' \"${COMPREPLY[@]}\"\n";
-    const std::string outPath = tempPath("complete.out");
-    const std::string command = "bash " + script + " > " + outPath + " 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0);
-    const std::string offered = slurp(outPath);
+    const Process p = shell("bash " + script);
     unlink(script.c_str());
-    unlink(outPath.c_str());
-    return offered;
+    EXPECT_EQ(p.status, 0) << p.err;
+    return p.out + p.err;
 }
 
 TEST(Completion, UnitNamesCompleteAfterTheQuantity)

@@ -179,58 +179,43 @@ TEST(EveryConverter, AccuracyChangesOnlyTheFormat)
     });
 }
 
-// A box's last tag names its last unit, so an entry there reaches the base;
-// one past it names none, and neither does a box number outside the window:
-// then no base is written.
-TEST(EveryConverter, BoxesHoldTheirUnitsAndNoMore)
-{
-    eachConverter([](const WindowEntry& e) {
-        Converter probe(e);
-        for (int box = 0; box < probe.window.boxCount(); ++box) {
-            const int rows = probe.window.boxRowCount(box);
-            const char* base = probe.window.def().boxes[box].base;
-            for (const int tag : {rows - 1, rows}) {
-                Converter c(e);
-                c.window.parts().boxes[box]->selectCellWithTag(tag);
-                c.platform.events().clear();
-                ASSERT_TRUE(c.window.perform(c.window.def().boxes[box].action));
-                const bool named = tag < rows;
-                const char* last = c.window.def().rows[c.window.boxFirstRow(box) + rows - 1].outlet;
-                EXPECT_EQ(c.writesTo(base) > 0, named && std::string_view(last) != base)
-                    << e.cliName << " box " << box << " tag " << tag;
-            }
-        }
-        for (const int box : {-1, probe.window.boxCount()}) {
-            Converter c(e);
-            c.window.calc(box);
-            for (const BoxDef& each : c.window.def().boxes)
-                EXPECT_EQ(c.writesTo(each.base), 0) << e.cliName << " box " << box;
-        }
-    });
-}
-
-// A selection past a box's last unit names no edited field: the box is
-// converted as if its base had just been confirmed, every field but the base
-// rewritten from it, the one that last took an entry included.
-TEST(EveryConverter, NoEditedFieldConvertsFromTheBase)
+// A box's last tag names its last unit, so its action there reaches the
+// base. One past it names no edited field: the box is converted as if its
+// base had just been confirmed, every field but the base rewritten from it,
+// the one that last took an entry included. A box number outside the window
+// writes no base.
+TEST(EveryConverter, BoxesHoldTheirUnitsAndConvertFromTheBaseWhenNoneIsEdited)
 {
     eachConverter([](const WindowEntry& e) {
         Converter probe(e);
         for (int box = 0; box < probe.window.boxCount(); ++box) {
             SCOPED_TRACE(std::string(e.cliName) + " box " + std::to_string(box));
+            const int rows = probe.window.boxRowCount(box);
             const char* base = probe.window.def().boxes[box].base;
+            Converter atLast(e);
+            atLast.window.parts().boxes[box]->selectCellWithTag(rows - 1);
+            ASSERT_TRUE(atLast.window.perform(atLast.window.def().boxes[box].action));
+            const char* last = probe.window.def().rows[probe.window.boxFirstRow(box) + rows - 1].outlet;
+            EXPECT_EQ(atLast.writesTo(base) > 0, std::string_view(last) != base);
+
             Converter confirmed(e, true);
             const int baseIndex = confirmed.window.fieldIndex(base);
             ASSERT_TRUE(typeAndConfirm(confirmed.platform, confirmed.window, baseIndex,
                                        formatExact(confirmed.window.field(base)->doubleValue()))
                             .accepted);
             Converter unnamed(e, true);
-            unnamed.window.parts().boxes[box]->selectCellWithTag(unnamed.window.boxRowCount(box));
+            unnamed.window.parts().boxes[box]->selectCellWithTag(rows);
             unnamed.platform.events().clear();
             unnamed.window.calc(box);
             EXPECT_EQ(unnamed.writesTo(base), 0);
             EXPECT_EQ(unnamed.writes(), confirmed.writes());
             EXPECT_EQ(unnamed.values(), confirmed.values());
+        }
+        for (const int box : {-1, probe.window.boxCount()}) {
+            Converter c(e);
+            c.window.calc(box);
+            for (const BoxDef& each : c.window.def().boxes)
+                EXPECT_EQ(c.writesTo(each.base), 0) << e.cliName << " box " << box;
         }
     });
 }

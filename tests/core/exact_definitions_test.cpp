@@ -8,8 +8,6 @@
 #include "calculators/file_transfer.h"
 #include "cli_support.h"
 #include "converters/fuel_light.h"
-#include "converters/power_energy.h"
-#include "converters/temperature.h"
 #include "converters/velocity.h"
 #include "converters/volume.h"
 #include "support.h"
@@ -189,25 +187,34 @@ TEST(ExactCommandLine, UnitsListTheDefinitions)
     EXPECT_EQ(run({"units", "volume"}).find("231 * in3"), std::string::npos);
 }
 
-// Offsets go in exactly, with one rounding: no 273.15000000000001.
-TEST(ExactWindows, TemperatureOffsets)
+// Exact results of entries whose departures keep working under the exact
+// set: temperature offsets go in with one rounding (no 273.15000000000001),
+// power and energy share the entry, the warp keeps its formula (warp 1 is c)
+// and its cap.
+TEST(ExactWindows, DeparturesGiveExactResults)
 {
-    const struct {
-        const char *typed, *text, *outlet;
-        double want;
-    } cases[] = {
-        {"CelsiusField", "0", "KelvinField", 273.15},     {"CelsiusField", "100", "FahrenheitField", 212},
-        {"CelsiusField", "-40", "FahrenheitField", -40},  {"KelvinField", "0", "RankineField", 0},
-        {"FahrenheitField", "0", "RankineField", 459.67}, {"FahrenheitField", "212", "CelsiusField", 100},
-        {"KelvinField", "373.15", "CelsiusField", 100},   {"FahrenheitField", "98.6", "CelsiusField", 37},
+    // clang-format off
+    const struct { const char *window, *typed, *text; std::vector<std::pair<const char*, double>> want; } cases[] = {
+        {"temperature", "CelsiusField", "0", {{"KelvinField", 273.15}, {"CelsiusField", 0}}},
+        {"temperature", "CelsiusField", "100", {{"FahrenheitField", 212}}},
+        {"temperature", "CelsiusField", "-40", {{"FahrenheitField", -40}}},
+        {"temperature", "KelvinField", "0", {{"RankineField", 0}}},
+        {"temperature", "FahrenheitField", "0", {{"RankineField", 459.67}}},
+        {"temperature", "FahrenheitField", "212", {{"CelsiusField", 100}}},
+        {"temperature", "KelvinField", "373.15", {{"CelsiusField", 100}, {"KelvinField", 373.15}}},
+        {"temperature", "FahrenheitField", "98.6", {{"CelsiusField", 37}, {"FahrenheitField", 98.6}}},
+        {"power-energy", "Phorsepower550", "1", {{"Efootpoundforce", 550}, {"Phorsepower550", 1},
+                                                 {"Pwatt", 745.6998715822702}, {"Ejoule", 745.6998715822702}}},
+        {"velocity", "WarpSpeedField", "1", {{"LightSpeedField", 1}, {"KiloHourField", 1079252848.8}}},
+        {"velocity", "WarpSpeedField", "12", {{"WarpSpeedField", VelocityObject::kWarpCap}}},
     };
+    // clang-format on
     for (const auto& c : cases) {
-        Rig<TempObject> rig;
-        rig.window.setExactDefinitions(true);
-        ASSERT_TRUE(rig.type(c.typed, c.text));
-        EXPECT_EQ(rig.value(c.outlet), c.want) << c.typed << '=' << c.text << " -> " << c.outlet;
-        // The exact set leaves the field typed into as typed.
-        EXPECT_EQ(rig.value(c.typed), std::strtod(c.text, nullptr));
+        HeadlessPlatform platform;
+        const auto w = openWindow(*findWindow(c.window), platform, 4, true);
+        ASSERT_TRUE(typeAndConfirm(platform, *w, w->fieldIndex(c.typed), c.text).accepted) << c.typed;
+        for (const auto& [outlet, want] : c.want)
+            EXPECT_EQ(w->field(outlet)->doubleValue(), want) << c.typed << '=' << c.text << " -> " << outlet;
     }
 }
 
@@ -240,28 +247,6 @@ TEST(ExactWindows, EachBoxOfTheFuelAndLightWindowKeepsItsEntry)
     EXPECT_EQ(rig.value("MileGallonField"), 30);
     EXPECT_NEAR(rig.value("Litersper100km"), 7.840486111111111, 1e-15);
     EXPECT_EQ(rig.value("LuxField"), 1 / 0.09290304);
-}
-
-TEST(ExactWindows, PowerAndEnergyShareTheEntry)
-{
-    Rig<PowerEnergyObject> rig;
-    rig.window.setExactDefinitions(true);
-    ASSERT_TRUE(rig.type("Phorsepower550", "1"));
-    EXPECT_EQ(rig.value("Pwatt"), rig.value("Ejoule"));
-    EXPECT_EQ(rig.value("Efootpoundforce"), 550);
-    EXPECT_EQ(rig.value("Phorsepower550"), 1);
-}
-
-// The warp factor keeps its formula: warp 1 is c, whatever the set.
-TEST(ExactWindows, WarpKeepsItsFormula)
-{
-    Rig<VelocityObject> rig;
-    rig.window.setExactDefinitions(true);
-    ASSERT_TRUE(rig.type("WarpSpeedField", "1"));
-    EXPECT_EQ(rig.value("LightSpeedField"), 1);
-    EXPECT_EQ(rig.value("KiloHourField"), 1079252848.8);
-    ASSERT_TRUE(rig.type("WarpSpeedField", "12"));
-    EXPECT_EQ(rig.value("WarpSpeedField"), VelocityObject::kWarpCap);
 }
 
 // The menu's check box reaches every window, is stored, and holds after a

@@ -77,27 +77,20 @@ TEST(FormatExact, ReadsBackToTheSameDouble)
 
 TEST(ReadNumber, AcceptsWhatPeopleTypeAndRefusesTheRest)
 {
-    const std::pair<const char*, double> good[] = {{"  2.5  ", 2.5}, {"+3", 3}, {"1E-3", 0.001}, {".5", 0.5},
-                                                   {"5.", 5},        {"", 0},   {"\u22127", -7}};
+    // clang-format off
+    const std::pair<const char*, double> good[] = {
+        {"  2.5  ", 2.5}, {"+3", 3}, {"1E-3", 0.001}, {".5", 0.5}, {"5.", 5}, {"", 0}, {"\u22127", -7}};
+    constexpr NumberError NaN = NumberError::NotANumber;
+    const std::pair<const char*, NumberError> bad[] = {
+        {"nan", NaN}, {"inf", NaN}, {"12abc", NaN}, {"1 2", NaN}, {"0x1A", NaN}, {"--1", NaN}, {"1e", NaN},
+        {"1,5", NaN}, {"1e309", NumberError::TooLarge}, {"1e-400", NumberError::TooSmall},
+        {"1e99999999999999999999999", NumberError::TooLarge}};
+    // clang-format on
     for (const auto& [text, value] : good) {
         const NumberReading r = readNumber(text);
         EXPECT_TRUE(r.ok()) << text;
         EXPECT_EQ(r.value, value) << text;
     }
-    constexpr NumberError NaN = NumberError::NotANumber;
-    const std::pair<const char*, NumberError> bad[] = {
-        {"nan", NaN},
-        {"inf", NaN},
-        {"12abc", NaN},
-        {"1 2", NaN},
-        {"0x1A", NaN},
-        {"--1", NaN},
-        {"1e", NaN},
-        {"1,5", NaN},
-        {"1e309", NumberError::TooLarge},
-        {"1e-400", NumberError::TooSmall},
-        {"1e99999999999999999999999", NumberError::TooLarge},
-    };
     for (const auto& [text, error] : bad) {
         const NumberReading r = readNumber(text);
         EXPECT_EQ(r.error, error) << text;
