@@ -6,33 +6,17 @@
 using namespace ambrel;
 using namespace ambrel::testing;
 
-namespace {
-
-// What a person sees of a window's cells: each label and each shown text.
-std::vector<std::string> shownCells(QWidget* top)
-{
-    std::vector<std::string> shown;
-    for (QtField* cell : top->findChildren<QtField*>())
-        shown.push_back(cell->accessibleName().toStdString() + "=" + cell->fullValueText().toStdString());
-    return shown;
-}
-
-}  // namespace
-
 // What a screen reader announces: every window as a window, every cell,
 // list, box and button by a name without a trailing colon.
 TEST(Accessibility, EveryWindowIsAWindowAndEveryControlIsNamedWithoutAColon)
 {
     Desktop d;
-    std::vector<QWidget*> tops{d.platform.mainMenuWidget(),
-                               static_cast<QtWindow*>(d.platform.notebookWindow())->widget()};
-    for (const WindowEntry& entry : windowRegistry())
-        tops.push_back(topOf(*d.app.controller(entry.className)));
-    for (QWidget* top : tops) {
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(top)->role(), QAccessible::Window)
-            << top->objectName().toStdString();
-        if (top == tops[0] || top == tops[1])
-            continue;  // their controls are Qt's own
+    // The menu's and the notebook's controls are Qt's own.
+    for (QWidget* top : {d.platform.mainMenuWidget(), static_cast<QtWindow*>(d.platform.notebookWindow())->widget()})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(top)->role(), QAccessible::Window);
+    for (const WindowEntry& entry : windowRegistry()) {
+        QWidget* top = d.top(entry.className);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(top)->role(), QAccessible::Window) << entry.cliName;
         EXPECT_FALSE(top->windowTitle().isEmpty()) << top->objectName().toStdString();
         // A list's own name would be its current item; its label names it.
         for (QComboBox* list : top->findChildren<QComboBox*>())
@@ -59,14 +43,11 @@ TEST(Accessibility, ARefusalDescribesTheCellUntilCorrected)
     QWidget* top = d.open("length");
     QtField* foot = cellOf(top, "FeetField");
     // An assistive tool sets the text rather than typing it; that is an entry too.
-    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(foot);
-    ASSERT_NE(reader, nullptr);
     foot->setFocus();
-    reader->setText(QAccessible::Value, QStringLiteral("abc"));
+    QAccessible::queryAccessibleInterface(foot)->setText(QAccessible::Value, QStringLiteral("abc"));
     QTest::keyClick(foot, Qt::Key_Return);
     EXPECT_EQ(foot->text(), QStringLiteral("abc"));
     EXPECT_TRUE(foot->accessibleDescription().contains(QStringLiteral("not a number")));
-    EXPECT_TRUE(statusOf(top)->text().contains(QStringLiteral("not a number")));
 
     // Corrected, the cell describes its full value again; so do the others.
     typeInto(top, "FeetField", "1");
@@ -75,37 +56,32 @@ TEST(Accessibility, ARefusalDescribesTheCellUntilCorrected)
 }
 
 // The prefix choice of the computing window relabels its cells and
-// converts; the line speed of the file transfer window recalculates. A
-// click (as the arrow keys give), setChecked and an assistive tool's toggle
-// must all give the same cells.
+// converts. A click (as the arrow keys give), setChecked and an assistive
+// tool's toggle must all give the same cells.
 TEST(Accessibility, EveryWayOfCheckingARadioButtonGivesTheSameCells)
 {
-    for (const auto& [window, radio, entryCell, entry] :
-         {std::tuple{"computing", "BaseRadioSelection", "ByteField", "1000"},
-          std::tuple{"file-transfer", "TransferSpeed", "FileSize", "5"}}) {
-        SCOPED_TRACE(window);
-        enum Way { Click, SetChecked, ToggleAction };
-        Desktop desktops[3];
-        QWidget* tops[3];
-        QList<QRadioButton*> buttons[3];
-        for (int way : {Click, SetChecked, ToggleAction}) {
-            tops[way] = desktops[way].open(window);
-            typeInto(tops[way], entryCell, entry);
-            buttons[way] = tops[way]->findChild<QGroupBox*>(QString::fromLatin1(radio))->findChildren<QRadioButton*>();
-        }
-        ASSERT_GE(buttons[Click].size(), 2);
-        // Every button in turn, then the first again.
-        for (qsizetype n = 1; n <= buttons[Click].size(); ++n) {
-            const qsizetype i = n % buttons[Click].size();
-            buttons[Click][i]->click();
-            buttons[SetChecked][i]->setChecked(true);
-            QAccessible::queryAccessibleInterface(buttons[ToggleAction][i])
-                ->actionInterface()
-                ->doAction(QAccessibleActionInterface::toggleAction());
-            const std::vector<std::string> clicked = shownCells(tops[Click]);
-            EXPECT_EQ(shownCells(tops[SetChecked]), clicked) << buttons[Click][i]->text().toStdString();
-            EXPECT_EQ(shownCells(tops[ToggleAction]), clicked) << buttons[Click][i]->text().toStdString();
-        }
+    enum Way { Click, SetChecked, ToggleAction };
+    Desktop desktops[3];
+    QWidget* tops[3];
+    QList<QRadioButton*> buttons[3];
+    for (int way : {Click, SetChecked, ToggleAction}) {
+        tops[way] = desktops[way].open("computing");
+        typeInto(tops[way], "ByteField", "1000");
+        buttons[way] =
+            tops[way]->findChild<QGroupBox*>(QStringLiteral("BaseRadioSelection"))->findChildren<QRadioButton*>();
+    }
+    ASSERT_GE(buttons[Click].size(), 2);
+    // Every button in turn, then the first again.
+    for (qsizetype n = 1; n <= buttons[Click].size(); ++n) {
+        const qsizetype i = n % buttons[Click].size();
+        buttons[Click][i]->click();
+        buttons[SetChecked][i]->setChecked(true);
+        QAccessible::queryAccessibleInterface(buttons[ToggleAction][i])
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        const std::vector<std::string> clicked = shownCells(tops[Click]);
+        EXPECT_EQ(shownCells(tops[SetChecked]), clicked) << buttons[Click][i]->text().toStdString();
+        EXPECT_EQ(shownCells(tops[ToggleAction]), clicked) << buttons[Click][i]->text().toStdString();
     }
 }
 
@@ -139,10 +115,8 @@ TEST(Keyboard, TheContextMenuOpensFromTheKeyboardAndCopiesTheShownNumber)
         foot->deselect();
         QMenu* menu = contextMenuBy(foot, key, modifiers);
         ASSERT_NE(menu, nullptr) << "key " << key;
-        EXPECT_NE(actionNamed(menu, QStringLiteral("Copy &Full Value")), nullptr);
         QAction* copy = actionNamed(menu, QLineEdit::tr("&Copy"));
-        ASSERT_NE(copy, nullptr);
-        EXPECT_TRUE(copy->isEnabled());
+        ASSERT_TRUE(copy && copy->isEnabled());
         QGuiApplication::clipboard()->clear();
         copy->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), foot->shownText());

@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "app/window_registry.h"
+#include "framework/converter_window.h"
 #include "qt/qt_cells.h"
 #include "qt/qt_platform.h"
 #include "qt/status_line.h"
@@ -19,21 +20,10 @@
 
 namespace ambrel::testing {
 
-inline QWidget* topOf(WindowController& window)
-{
-    return static_cast<QtWindow*>(window.parts().window)->widget();
-}
-
-inline QtField* cellOf(QWidget* top, const char* outlet)
-{
-    return top->findChild<QtField*>(QString::fromLatin1(outlet));
-}
-
-// The note under a window's cells.
-inline StatusLine* statusOf(QWidget* top)
-{
-    return top->findChild<StatusLine*>(QStringLiteral("StatusLine"));
-}
+// A controller's window, one of its cells, and the note under its cells.
+inline const auto topOf = [](WindowController& w) { return static_cast<QtWindow*>(w.parts().window)->widget(); };
+inline const auto cellOf = [](QWidget* top, const char* outlet) { return top->findChild<QtField*>(outlet); };
+inline const auto statusOf = [](QWidget* top) { return top->findChild<StatusLine*>(QStringLiteral("StatusLine")); };
 
 // The shown top-level window of that name, or null.
 inline QWidget* shownWindow(const QString& name)
@@ -42,6 +32,15 @@ inline QWidget* shownWindow(const QString& name)
         if (w->objectName() == name && w->isVisible())
             return w;
     return nullptr;
+}
+
+// What a person is told of a window's cells: each name and full value.
+inline std::vector<std::string> shownCells(QWidget* top)
+{
+    std::vector<std::string> shown;
+    for (QtField* cell : top->findChildren<QtField*>())
+        shown.push_back(cell->accessibleName().toStdString() + "=" + cell->fullValueText().toStdString());
+    return shown;
 }
 
 // Types `text` over what the cell holds and presses Enter.
@@ -93,6 +92,9 @@ struct DesktopOn {
             w->hide();
     }
 
+    QWidget* top(std::string_view className) { return topOf(*app.controller(className)); }
+    ConverterWindow& converter(std::string_view name) { return dynamic_cast<ConverterWindow&>(*app.controller(name)); }
+
     // Opens a window the way its menu button does and makes it the active one.
     QWidget* open(std::string_view cliName)
     {
@@ -110,20 +112,26 @@ struct DesktopOn {
 };
 using Desktop = DesktopOn<>;
 
-// Collects what Qt logs while it lives.
-class LogCapture {
-public:
-    LogCapture() : previous_(qInstallMessageHandler(record)) { lines().clear(); }
-    ~LogCapture() { qInstallMessageHandler(previous_); }
-    static QStringList& lines()
-    {
-        static QStringList collected;
-        return collected;
-    }
+// The program launched from the desktop, as a first or a later run. The
+// information panel's timer would outlive the platform; it is only counted.
+struct Launch : QtPlatform {
+    int timers = 0;
+    Application app{*this};
+    MenuObject& menu = app.menu();
+    Launch() { menu.applicationDidFinishLaunching(); }
+    void scheduleTimer(double, std::function<void()>) override { ++timers; }
+    QSpinBox* accuracy() { return mainMenuWidget()->findChild<QSpinBox*>(QStringLiteral("AccuracyField")); }
+    QCheckBox* exact() { return mainMenuWidget()->findChild<QCheckBox*>(QStringLiteral("ExactDefinitions")); }
+};
 
-private:
-    static void record(QtMsgType, const QMessageLogContext&, const QString& message) { lines() << message; }
-    QtMessageHandler previous_;
+// Collects what Qt logs while it lives.
+struct LogCapture {
+    static inline QStringList lines;
+    QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& line) { lines << line; });
+    LogCapture() { lines.clear(); }
+    ~LogCapture() { qInstallMessageHandler(previous); }
+    std::string all() const { return lines.join('\n').toStdString(); }
 };
 
 }  // namespace ambrel::testing

@@ -12,28 +12,9 @@ using namespace ambrel::testing;
 namespace {
 
 // The desktop platform with the alert sound counted instead of played.
-class CountingPlatform : public QtPlatform {
-public:
+struct CountingPlatform : QtPlatform {
     void beep() override { ++beeps; }
     int beeps = 0;
-};
-
-// Points the program at a copy of its resources, less `missing`.
-struct ResourceCopy {
-    QTemporaryDir dir;
-    const QByteArray saved = qgetenv("AMBREL_RESOURCES");
-    explicit ResourceCopy(const QString& missing)
-    {
-        for (const char* sub : {"ui", "notebooks"}) {
-            const QString from = QString::fromLocal8Bit(saved) + "/" + sub, to = dir.path() + "/" + sub;
-            QDir().mkpath(to);
-            for (const QString& f : QDir(from).entryList(QDir::Files))
-                if (f != missing)
-                    QFile::copy(from + "/" + f, to + "/" + f);
-        }
-        qputenv("AMBREL_RESOURCES", dir.path().toLocal8Bit());
-    }
-    ~ResourceCopy() { qputenv("AMBREL_RESOURCES", saved); }
 };
 
 // The text of `window` printed to a PDF, as pdftotext reads it.
@@ -57,13 +38,17 @@ QString printedText(QWidget* window)
 
 TEST(InformationGui, MissingInterfaceFileIsLoggedWithABeep)
 {
-    ResourceCopy resources(QStringLiteral("HelpIntro.ui"));
+    // Resources that are not there.
+    const QByteArray resources = qgetenv("AMBREL_RESOURCES");
+    QTemporaryDir empty;
+    qputenv("AMBREL_RESOURCES", empty.path().toLocal8Bit());
     DesktopOn<CountingPlatform> d;
     LogCapture log;
     d.menu.IntroAndHelp();
-    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("Failed to load HelpIntro.nib")});
+    EXPECT_EQ(log.lines, QStringList{QStringLiteral("Failed to load HelpIntro.nib")});
     EXPECT_EQ(d.platform.beeps, 1);
     EXPECT_EQ(shownWindow(QStringLiteral("HelpIntroWindow")), nullptr);
+    qputenv("AMBREL_RESOURCES", resources);
 }
 
 TEST(InformationGui, InformationWindowsLoadAndShowTheVersionAndTheNotebookItsDocument)
@@ -75,20 +60,14 @@ TEST(InformationGui, InformationWindowsLoadAndShowTheVersionAndTheNotebookItsDoc
     EXPECT_EQ(d.platform.beeps, 0);
     QWidget* about = shownWindow(QStringLiteral("MoreInfoWindow"));
     ASSERT_NE(about, nullptr);
-    QString text;
-    for (QLabel* l : about->findChildren<QLabel*>())
-        text += l->text();
-    for (QTextBrowser* t : about->findChildren<QTextBrowser*>())
-        text += t->toPlainText();
-    EXPECT_TRUE(text.contains(QStringLiteral("9.8.7"))) << text.toStdString();
+    EXPECT_TRUE(std::ranges::any_of(about->findChildren<QLabel*>(),
+                                    [](QLabel* l) { return l->text().contains(QStringLiteral("Version 9.8.7")); }));
 
     d.menu.ShowSummary();
     QWidget* notebook = shownWindow(QStringLiteral("NotebookWindow"));
     ASSERT_NE(notebook, nullptr);
-    EXPECT_EQ(notebook->windowTitle(), QStringLiteral("Summary \u2014 Notes"));
     auto* document = notebook->findChild<QTextBrowser*>();
-    ASSERT_NE(document, nullptr);
-    EXPECT_GT(document->toPlainText().size(), 200);
+    ASSERT_TRUE(document && document->toPlainText().size() > 200);
     EXPECT_FALSE(document->toPlainText().contains(QStringLiteral("/notebooks/")));
 
     // Notes print as their document, without the window's buttons.
