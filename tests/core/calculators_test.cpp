@@ -37,13 +37,15 @@ void expectSame(double actual, double expected)
 
 TEST(Proportion, XIsTheProductOverB)
 {
+    // A result with no number comes with the reason the note line shows.
     const struct {
         const char *a, *b, *c;
         double x;
+        const char* note;
     } cases[] = {
-        {"0.1", "0.3", "3", 1.0000000000000002},  // 0.1 × (3 ÷ 0.3) would give exactly 1
-        {"1e200", "1e200", "1e200", kInf},        // the product overflows before the division
-        {"0", "0", "1", kNaN},
+        {"0.1", "0.3", "3", 1.0000000000000002, ""},                       // 0.1 × (3 ÷ 0.3) would give exactly 1
+        {"1e200", "1e200", "1e200", kInf, "x is too large for a number"},  // the product overflows first
+        {"0", "0", "1", kNaN, "B is 0, and x = A × C ÷ B divides by it"},
     };
     for (const auto& p : cases) {
         Rig<FindXcalc> rig;
@@ -51,6 +53,7 @@ TEST(Proportion, XIsTheProductOverB)
         ASSERT_TRUE(rig.type("formB", p.b));
         ASSERT_TRUE(rig.type("formC", p.c));
         expectSame(rig.value("formx"), p.x);
+        EXPECT_EQ(std::isfinite(p.x) ? "" : rig.window.resultNote(), p.note);
     }
 }
 
@@ -67,6 +70,9 @@ TEST(Interpolation, XLiesOnTheLineThroughBothPoints)
             rig.set(std::string("form") + "ABCDE"[i], p[i]);
         ASSERT_TRUE(rig.window.perform("Calc:"));
         expectSame(rig.value("formx"), p[5]);
+        if (!std::isfinite(p[5])) {  // A and C are both 1
+            EXPECT_EQ(rig.window.resultNote(), "A and C are equal: two known points at one place give no line");
+        }
     }
 }
 
@@ -102,6 +108,8 @@ TEST(PowerWeight, OpensFormattedAndShowsTheRatioToThreeDecimals)
     ASSERT_TRUE(rig.type("Weight", "3"));
     EXPECT_EQ(rig.value("Ratio"), 0.3333333333333333);
     EXPECT_EQ(rig.cell("Ratio").shown(), "0.333");
+    ASSERT_TRUE(rig.type("Weight", "0"));
+    EXPECT_EQ(rig.window.resultNote(), "the weight is 0, and the ratio divides by it");
 }
 
 // The buttons of the window of further calculators send these through the
