@@ -295,6 +295,9 @@ QWidget* makeBonusCalcsWindow(Controller& menu, const std::vector<MenuButton>& c
     QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QWidget::close);
     layout->addWidget(buttons);
     new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);
+    // Wide enough for the title bar to show the title beside the window
+    // manager's icon and buttons.
+    window->setMinimumWidth(window->fontMetrics().horizontalAdvance(window->windowTitle()) + 120);
     return window;
 }
 
