@@ -59,31 +59,27 @@ TEST(ComputingSizes, GiveTheDoublesOfTheListedOperations)
     }
 }
 
-TEST(ComputingPrefixes, TitlesFollowTheChosenSystem)
+// Switching retitles the cells and converts again around the edited field.
+TEST(ComputingPrefixes, SwitchingRetitlesAndRecomputes)
 {
     const std::vector<std::string> binary = {"bit",      "kibibit",  "mebibit",  "byte",
                                              "kibibyte", "mebibyte", "gibibyte", "tebibyte"};
     Rig<ComputingObject> rig;
     EXPECT_EQ(rig.window.choice("BaseRadioSelection")->selectedTag(), kBinary);
     EXPECT_EQ(titles(rig), binary);
+    ASSERT_TRUE(rig.type("KilobyteField", "1"));
+    rig.clear();
     choosePrefixes(rig, kDecimal);
     EXPECT_EQ(titles(rig),
               (std::vector<std::string>{"bit", "kilobit", "megabit", "byte", "kilobyte", "megabyte", "gigabyte",
                                         "terabyte"}));
-    choosePrefixes(rig, kBinary);
-    EXPECT_EQ(titles(rig), binary);
-}
-
-TEST(ComputingPrefixes, SwitchingRecomputesAroundTheEditedField)
-{
-    Rig<ComputingObject> rig;
-    ASSERT_TRUE(rig.type("KilobyteField", "1"));
-    rig.clear();
-    choosePrefixes(rig, kDecimal);
     EXPECT_EQ(rig.value("KilobyteField"), 1);
     EXPECT_EQ(rig.value("BitField"), 8000);
     EXPECT_EQ(rig.wrote("KilobyteField"), 0);
     EXPECT_EQ(rig.window.parts().boxes[0]->selectedTag(), 4);
+    choosePrefixes(rig, kBinary);
+    EXPECT_EQ(titles(rig), binary);
+    EXPECT_EQ(rig.value("BitField"), 8192);
 }
 
 TEST(ComputingPrefixes, WithoutASystemNothingIsConvertedOrRetitled)

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The length window: the table's irregular factors, what its cells show,
-// and its notebook.
+// The length window: the table's irregular factors and its notebook.
 #include "converters/length.h"
 #include "support.h"
 
@@ -24,19 +23,6 @@ AMBREL_ENTRY_TABLE(
     EntryCase{"FeetField", "1", {{"FeetField", 1}, {"MetersField", 0.3048}}},
     EntryCase{"MetersField", "1", {{"InchesField", 39.37}, {"MilesField", 0.0006213711922373339}}});
 // clang-format on
-
-// What a cell shows follows the accuracy; tiny values keep their digits.
-TEST(LengthWindow, CellsShowTheirNumbersAtTheAccuracy)
-{
-    Rig<LenghtObject> rig;
-    ASSERT_TRUE(rig.type("MetersField", "1"));
-    EXPECT_EQ(rig.cell("ParsecField").shown(), "3.2404e-17");
-    ASSERT_TRUE(rig.type("FeetField", "1"));
-    for (const auto& [digits, shown] : {std::pair{0, "12"}, {6, "11.999976"}, {-3, "12"}}) {
-        rig.window.accuracyChange(digits);
-        EXPECT_EQ(rig.cell("InchesField").shown(), shown) << digits;
-    }
-}
 
 TEST(LengthWindow, NotebookShowsTheDocumentOrNothing)
 {

@@ -58,31 +58,12 @@ TEST(VelocityWindow, CapsWarpAndLightSpeed)
     }
 }
 
-// A light-speed cap comes just before the warp; a warp cap is written first
-// and no warp step follows.
-TEST(VelocityWindow, CapsAreWrittenInTheirPlace)
-{
-    Rig<VelocityObject> rig;
-    ASSERT_TRUE(rig.type("LightSpeedField", "3000"));
-    auto writes = rig.writes();
-    ASSERT_GE(writes.size(), 3u);
-    EXPECT_EQ(std::vector(writes.end() - 2, writes.end()),
-              (std::vector<std::string>{"LightSpeedField", "WarpSpeedField"}));
-    rig.clear();
-    ASSERT_TRUE(rig.type("WarpSpeedField", "20"));
-    writes = rig.writes();
-    ASSERT_EQ(writes.size(), 16u);
-    EXPECT_EQ(std::vector(writes.begin(), writes.begin() + 2),
-              (std::vector<std::string>{"WarpSpeedField", "KiloHourField"}));
-    EXPECT_EQ(writes.back(), "LightSpeedField");
-}
-
 // Where the power is taken of a negative number, the result is not a number.
 TEST(VelocityWindow, NegativeSpeedsGiveNotANumberWhereThePowerIsTaken)
 {
     Rig<VelocityObject> rig;
     ASSERT_TRUE(rig.type("LightSpeedField", "-1"));
-    EXPECT_EQ(rig.cell("WarpSpeedField").shown(), "nan");
+    EXPECT_TRUE(std::isnan(rig.value("WarpSpeedField")));
     ASSERT_TRUE(rig.type("WarpSpeedField", "-1"));
     EXPECT_TRUE(std::isnan(rig.value("KiloHourField")));
     EXPECT_TRUE(std::isnan(rig.value("MachField")));
