@@ -180,7 +180,7 @@ TEST(EveryConverter, AccuracyChangesOnlyTheFormat)
 }
 
 // A box's last tag names its last unit, so its action there reaches the
-// base. One past it names no edited field: the box is converted as if its
+// base. One past it, or a negative tag, names no edited field: the box is converted as if its
 // base had just been confirmed, every field but the base rewritten from it,
 // the one that last took an entry included. A box number outside the window
 // writes no base.
@@ -203,13 +203,15 @@ TEST(EveryConverter, BoxesHoldTheirUnitsAndConvertFromTheBaseWhenNoneIsEdited)
             ASSERT_TRUE(typeAndConfirm(confirmed.platform, confirmed.window, baseIndex,
                                        formatExact(confirmed.window.field(base)->doubleValue()))
                             .accepted);
-            Converter unnamed(e, true);
-            unnamed.window.parts().boxes[box]->selectCellWithTag(rows);
-            unnamed.platform.events().clear();
-            unnamed.window.calc(box);
-            EXPECT_EQ(unnamed.writesTo(base), 0);
-            EXPECT_EQ(unnamed.writes(), confirmed.writes());
-            EXPECT_EQ(unnamed.values(), confirmed.values());
+            for (const int tag : {rows, -1}) {
+                Converter unnamed(e, true);
+                unnamed.window.parts().boxes[box]->selectCellWithTag(tag);
+                unnamed.platform.events().clear();
+                unnamed.window.calc(box);
+                EXPECT_EQ(unnamed.writesTo(base), 0) << "tag " << tag;
+                EXPECT_EQ(unnamed.writes(), confirmed.writes()) << "tag " << tag;
+                EXPECT_EQ(unnamed.values(), confirmed.values()) << "tag " << tag;
+            }
         }
         for (const int box : {-1, probe.window.boxCount()}) {
             Converter c(e);
