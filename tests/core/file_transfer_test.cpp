@@ -150,4 +150,3 @@ TEST(FileTransferCalc, EndlessAndMeaninglessSizesAnswerAtOnce)
     EXPECT_EQ(d[0], std::floor(d[0]));
     EXPECT_TRUE(d[1] >= 0 && d[1] < 60 && d[2] >= 0 && d[2] < 60);
 }
-
