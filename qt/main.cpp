@@ -4,9 +4,9 @@
 #include "app/display.h"
 #include "qt/qt_platform.h"
 #include "qt/quit_when_shown.h"
+#include "qt/window_icon.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -22,10 +22,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(true);
     // Ties the windows to the launcher entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orlune.Ambrel"));
-    // Launchers take the icon from the desktop file through the icon theme.
-    // The windows carry the built-in copy: looking it up in the themes would
-    // cost start-up a search through every theme folder.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.orlune.Ambrel.svg")));
+    QApplication::setWindowIcon(ambrel::windowIcon());
 
     ambrel::QuitWhenShown quitWhenShown;
     if (qEnvironmentVariableIsSet("AMBREL_EXIT_WHEN_SHOWN"))
