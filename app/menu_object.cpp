@@ -95,6 +95,9 @@ void MenuObject::connectOutlet(std::string_view name, Window* window)
 
 void MenuObject::applicationDidFinishLaunching()
 {
+    const bool firstRun = !platform_.defaults().boolForKey(kUsePreferences);
+    if (firstRun)
+        platform_.prepareInterface("Warranty");
     platform_.activateIgnoringOtherApps();
     // The box starts unchecked, as the classic tables are the default.
     if (platform_.defaults().boolForKey(kExactKey)) {
@@ -103,7 +106,7 @@ void MenuObject::applicationDidFinishLaunching()
             box->setIntValue(1);
         applyTableSet();
     }
-    if (!platform_.defaults().boolForKey(kUsePreferences)) {
+    if (firstRun) {
         parts().accuracySlider->setIntValue(kFirstRunSlider);
         if (!platform_.loadInterface("Warranty", *this) || !firstRunWindow_) {
             platform_.log("Failed to load Warranty.nib");

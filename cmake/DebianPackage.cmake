@@ -36,10 +36,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${AMBREL_HOMEPAGE})
-# Depends comes from the binaries themselves (dpkg-shlibdeps). Qt loads the
-# X11/Wayland platform and the SVG icon engine as plugins, which it cannot see:
-# without a platform the desktop program cannot start, without the icon engine
-# it only lacks its icon.
+# Depends comes from the binaries themselves (dpkg-shlibdeps), the on-demand
+# module's included. Qt loads the X11/Wayland platform and the SVG icon engine
+# as plugins, which it cannot see: without a platform the desktop program
+# cannot start, without the icon engine it only lacks the theme's SVG icons.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # The interactive mode loads Readline when it starts, so dpkg-shlibdeps does

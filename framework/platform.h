@@ -149,6 +149,9 @@ public:
     // buttons are sent to `owner`. The platform owns what it returns.
     virtual BuiltWindow buildWindow(const WindowPlan& plan, WindowController& owner) = 0;
     virtual MenuParts buildMenu(Controller& owner, const MenuPlan& plan) = 0;
+    // Says that the named interface file is about to be loaded, so that a
+    // platform may start on the work it needs meanwhile.
+    virtual void prepareInterface(std::string_view /*name*/) {}
     // Loads a named interface file with `owner` as its owner; false on failure.
     virtual bool loadInterface(std::string_view name, Controller& owner) = 0;
 

@@ -20,8 +20,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>

@@ -3,10 +3,12 @@
 
 #include "qt/form_window.h"
 #include "qt/menu_windows.h"
+#include "qt/on_demand.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -14,15 +16,16 @@ namespace ambrel {
 
 namespace {
 
-bool printPicture(QWidget* widget, QPrinter& printer)
+bool printPicture(QWidget* widget, QPagedPaintDevice& printer)
 {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     // Fit the window on the page, never enlarging it beyond its screen size.
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const int resolution = printer.logicalDpiX();
+    const QRectF page = printer.pageLayout().paintRectPixels(resolution);
     const double scale =
-        std::min({page.width() / widget->width(), page.height() / widget->height(), printer.resolution() / 96.0});
+        std::min({page.width() / widget->width(), page.height() / widget->height(), resolution / 96.0});
     painter.scale(scale, scale);
     widget->render(&painter);
     return painter.end();
@@ -30,7 +33,7 @@ bool printPicture(QWidget* widget, QPrinter& printer)
 
 }  // namespace
 
-bool printWindowTo(QWidget* window, QPrinter& printer)
+bool printWindowTo(QWidget* window, QPagedPaintDevice& printer)
 {
     if (!window)
         return false;
@@ -51,11 +54,14 @@ void printWindow(QWidget* window)
 {
     if (!window)
         return;
-    QPrinter printer;
-    printer.setDocName(window->windowTitle());
-    QPrintDialog dialog(&printer, window);
-    if (dialog.exec() == QDialog::Accepted)
-        printWindowTo(window, printer);
+    const OnDemandApi* onDemandParts = onDemand();
+    if (!onDemandParts) {
+        QApplication::beep();
+        QMessageBox::warning(window, QApplication::translate("Ambrel", "Print"),
+                             QApplication::translate("Ambrel", "Printing is not available: %1").arg(onDemandError()));
+        return;
+    }
+    onDemandParts->askAndPrint(window, [window](QPagedPaintDevice& printer) { return printWindowTo(window, printer); });
 }
 
 }  // namespace ambrel

@@ -3,14 +3,15 @@
 // a picture of the window.
 #pragma once
 
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace ambrel {
 
 // Asks for a printer, then prints `window` on it.
 void printWindow(QWidget* window);
-// Prints `window` on `printer`; false if nothing was printed.
-bool printWindowTo(QWidget* window, QPrinter& printer);
+// Prints `window` on `printer` (a printer, or a PDF writer); false if nothing
+// was printed.
+bool printWindowTo(QWidget* window, QPagedPaintDevice& printer);
 
 }  // namespace ambrel

@@ -6,6 +6,7 @@
 #include "framework/number_text.h"
 #include "qt/form_window.h"
 #include "qt/menu_windows.h"
+#include "qt/on_demand.h"
 #include "qt/printing.h"
 #include "qt/qt_cells.h"
 #include "qt/qt_text.h"
@@ -20,13 +21,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QUiLoader>
 #include <QUrl>
 #include <algorithm>
 #include <cstdio>
@@ -232,6 +230,13 @@ MenuParts QtPlatform::buildMenu(Controller& owner, const MenuPlan& plan)
     return parts;
 }
 
+void QtPlatform::prepareInterface(std::string_view)
+{
+    // Interface files are made by the on-demand module: its libraries load
+    // on another core while this one builds the rest.
+    preloadOnDemand();
+}
+
 bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
 {
     if (!isPlainName(name))
@@ -239,15 +244,12 @@ bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
     QFile file(resourceDir() + QStringLiteral("/ui/") + toQString(name) + QStringLiteral(".ui"));
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // Our interface files use Qt's own widgets only, but a loader loads every
-    // installed Designer plugin as it is made (Qt Quick's among them), which
-    // costs more than the window itself: it is made with no plugin paths.
-    const QStringList libraryPaths = QCoreApplication::libraryPaths();
-    QCoreApplication::setLibraryPaths({});
-    QUiLoader loader;
-    QCoreApplication::setLibraryPaths(libraryPaths);
-    loader.clearPluginPaths();
-    QWidget* top = loader.load(&file);
+    const OnDemandApi* onDemandParts = onDemand();
+    if (!onDemandParts) {
+        log("Cannot load interface files: " + onDemandError().toStdString());
+        return false;
+    }
+    QWidget* top = onDemandParts->loadForm(file);
     if (!top)
         return false;
     top->setAttribute(Qt::WA_DeleteOnClose);

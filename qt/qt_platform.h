@@ -13,7 +13,6 @@
 #include <QString>
 #include <QWidget>
 
-class QPrinter;
 #include <functional>
 #include <map>
 #include <memory>
@@ -62,6 +61,7 @@ public:
     void activateIgnoringOtherApps() override;
     BuiltWindow buildWindow(const WindowPlan& plan, WindowController& owner) override;
     MenuParts buildMenu(Controller& owner, const MenuPlan& plan) override;
+    void prepareInterface(std::string_view name) override;
     bool loadInterface(std::string_view name, Controller& owner) override;
     std::optional<std::string> pathForResource(std::string_view name, std::string_view type) override;
     Window* notebookWindow() override;

@@ -5,6 +5,7 @@
 #include "gui_support.h"
 #include "qt/form_window.h"
 #include "qt/menu_windows.h"
+#include "qt/window_icon.h"
 #include "qt/window_placement.h"
 
 using namespace ambrel;
@@ -229,6 +230,24 @@ TEST(Printing, TheMenusPrintIsForTheWindowUsedBeforeIt)
     EXPECT_EQ(menu->printTarget(), length);
     length->close();
     EXPECT_EQ(menu->printTarget(), nullptr);
+}
+
+// The icon is rendered from its SVG file at build time: a render that went
+// wrong (no picture, wrong byte order) shows here.
+TEST(WindowIcon, HoldsTheAmberRulerAtTheWindowManagersSizes)
+{
+    const QIcon icon = windowIcon();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {128, 128}}));
+    const QImage image = icon.pixmap(QSize(128, 128)).toImage();
+    ASSERT_EQ(image.size(), QSize(128, 128));
+    EXPECT_EQ(qAlpha(image.pixel(1, 1)), 0);  // outside the rounded square
+    // The amber square at the top, between the arrows' ends.
+    const QColor amber = image.pixelColor(64, 14);
+    EXPECT_EQ(amber.alpha(), 255);
+    EXPECT_GT(amber.red(), 200);
+    EXPECT_LT(amber.blue(), 120);
+    // The ruler's light face.
+    EXPECT_GT(image.pixelColor(60, 100).lightness(), 230);
 }
 
 }  // namespace
