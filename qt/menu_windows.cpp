@@ -27,6 +27,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <utility>
 
 namespace ambrel {
 
@@ -216,6 +217,30 @@ int QtCheckControl::intValue() const
 void QtCheckControl::setIntValue(int value)
 {
     box_->setChecked(value != 0);
+}
+
+int MenuControl::intValue() const
+{
+    if (!control_ && given_)
+        return *given_;
+    if (!control_)
+        makeMenu_();
+    return control_ ? control_->intValue() : 0;
+}
+
+void MenuControl::setIntValue(int value)
+{
+    if (control_)
+        control_->setIntValue(value);
+    else
+        given_ = value;
+}
+
+void MenuControl::attach(std::unique_ptr<IntControl> control)
+{
+    control_ = std::move(control);
+    if (given_)
+        control_->setIntValue(*std::exchange(given_, std::nullopt));
 }
 
 namespace {

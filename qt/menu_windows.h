@@ -9,6 +9,9 @@
 #include <QPointer>
 #include <QTextBrowser>
 #include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -52,6 +55,23 @@ public:
 
 private:
     QCheckBox* box_;
+};
+
+// A control of the main menu, which is made when first needed: until then
+// the control keeps the value it is given, and hands it on when the menu is
+// made. Reading a value never given makes the menu.
+class MenuControl : public IntControl {
+public:
+    explicit MenuControl(std::function<void()> makeMenu) : makeMenu_(std::move(makeMenu)) {}
+    int intValue() const override;
+    void setIntValue(int value) override;
+    // Takes on the control of the menu just made.
+    void attach(std::unique_ptr<IntControl> control);
+
+private:
+    std::function<void()> makeMenu_;
+    std::unique_ptr<IntControl> control_;
+    std::optional<int> given_;
 };
 
 // Closes on a click, Escape, Return or Space, or when its time is up.

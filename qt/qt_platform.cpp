@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <utility>
 
@@ -213,21 +214,37 @@ BuiltWindow QtPlatform::buildWindow(const WindowPlan& plan, WindowController& ow
 
 MenuParts QtPlatform::buildMenu(Controller& owner, const MenuPlan& plan)
 {
-    auto* menu = new MainMenuWindow(owner, plan.converters);
-    mainMenu_ = menu;
-    placer_.setMainMenu(menu);
+    // The main menu is made when it is first shown or asked about: a start
+    // shows the information panel or the licence first, which the person reads
+    // before the menu appears. Its controls keep what they are given until then.
+    std::array<MenuControl*, 3> controls{};
+    for (MenuControl*& control : controls) {
+        auto made = std::make_unique<MenuControl>([this] { mainMenuWidget(); });
+        control = made.get();
+        controls_.push_back(std::move(made));
+    }
+    mainMenuWindow_ = wrapLater([this, &owner, converters = plan.converters, controls] {
+        auto* menu = new MainMenuWindow(owner, converters);
+        placer_.setMainMenu(menu);
+        controls[0]->attach(std::make_unique<QtSpinControl>(menu->accuracyField()));
+        controls[1]->attach(std::make_unique<QtSliderControl>(menu->accuracySlider()));
+        controls[2]->attach(std::make_unique<QtCheckControl>(menu->exactDefinitions()));
+        return menu;
+    });
     MenuParts parts;
-    parts.mainMenuWindow = wrap(menu);
-    controls_.push_back(std::make_unique<QtSpinControl>(menu->accuracyField()));
-    parts.accuracyField = controls_.back().get();
-    controls_.push_back(std::make_unique<QtSliderControl>(menu->accuracySlider()));
-    parts.accuracySlider = controls_.back().get();
-    controls_.push_back(std::make_unique<QtCheckControl>(menu->exactDefinitions()));
-    parts.exactDefinitions = controls_.back().get();
+    parts.mainMenuWindow = mainMenuWindow_;
+    parts.accuracyField = controls[0];
+    parts.accuracySlider = controls[1];
+    parts.exactDefinitions = controls[2];
     parts.infoPanel = wrap(makeInfoPanel(owner));
     parts.bonusCalcsWindow =
         wrapLater([&owner, calculators = plan.calculators] { return makeBonusCalcsWindow(owner, calculators); });
     return parts;
+}
+
+QWidget* QtPlatform::mainMenuWidget()
+{
+    return mainMenuWindow_ ? mainMenuWindow_->built() : nullptr;
 }
 
 void QtPlatform::prepareInterface(std::string_view)

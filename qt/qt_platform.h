@@ -39,11 +39,10 @@ public:
     bool isVisible() const override;
     void print() override;
     QWidget* widget() const { return widget_; }
-
-private:
     // The widget, made now if it is still to be made.
     QWidget* built();
 
+private:
     QPointer<QWidget> widget_;
     std::function<QWidget*()> make_;
     WindowPlacer* placer_;
@@ -72,8 +71,8 @@ public:
     // Where interface files and notebooks live: the installed data folder,
     // or the source tree when running from a build.
     static QString resourceDir();
-    // The main menu window, once built.
-    QWidget* mainMenuWidget() const { return mainMenu_; }
+    // The main menu window, made now if it is still to be made.
+    QWidget* mainMenuWidget();
     WindowPlacer& placer() { return placer_; }
 
 private:
@@ -100,7 +99,7 @@ private:
     std::vector<std::unique_ptr<IntControl>> controls_;
     QtNotebookWindow* notebook_ = nullptr;
     QtWindow* notebookWindow_ = nullptr;
-    QPointer<QWidget> mainMenu_;
+    QtWindow* mainMenuWindow_ = nullptr;
 };
 
 }  // namespace ambrel

@@ -157,6 +157,10 @@ TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
         EXPECT_EQ(l.timers, firstRun ? 0 : 1);
         EXPECT_EQ(l.menu.parts().accuracySlider->intValue(), firstRun ? MenuObject::kFirstRunSlider : fault.shown);
         EXPECT_TRUE(firstRun || l.menu.parts().accuracyField->intValue() == fault.shown);
+        // The menu is made after the launch set them: the values reach it.
+        EXPECT_EQ(l.mainMenuWidget()->findChild<QSlider*>()->value(),
+                  firstRun ? MenuObject::kFirstRunSlider : fault.shown);
+        EXPECT_TRUE(firstRun || l.accuracy()->value() == fault.shown);
         l.accuracy()->setValue(8);
     }
     const qsizetype unsaved = log.lines.filter(QStringLiteral("Could not save the settings")).size();
@@ -196,6 +200,7 @@ TEST(Settings, ChoicesAndAReadableValueSurviveARestart)
     {
         Launch l;
         EXPECT_EQ(l.menu.parts().accuracyField->intValue(), 0);
+        EXPECT_EQ(l.accuracy()->value(), 0);
         ASSERT_TRUE(l.exact()->isChecked());
         l.menu.OpenLenghtWindow();
         QWidget* top = topOf(*l.app.controller("LenghtObject"));
