@@ -249,14 +249,17 @@ int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, 
             why = "a blank line";
         else if (acrossSettings) {
             const QuantityReading r = readAmount(line);
-            if (r.ok())
-                convertIn(session, *from, r.terms.front().value, *target);
-            else
+            if (!r.ok())
                 why = describe(r);
+            else if (const std::optional<ExactValue> value = convertIn(session, *from, r.terms.front().exact, *target))
+                result = value->toDouble();
+            else
+                why = "the result is " + describe(NumberError::TooLarge);
         } else {
+            ExactValue number;
             if (oneCell)
-                if (const NumberReading plain = readNumber(line); plain.ok())
-                    result = session.controller->convertedValue(fromIndex, targetIndex, plain.value);
+                if (const NumberReading plain = readNumber(line, '.', &number); plain.ok())
+                    result = session.controller->convertedValue(fromIndex, targetIndex, number);
             if (!result)
                 if (const EntryResult typed = typeAndConfirm(session.platform, *session.controller, fromIndex, line);
                     !typed.accepted)

@@ -454,12 +454,6 @@ std::vector<std::string> splitWords(std::string_view text)
     return words;
 }
 
-void warnIfNotFinite(double value, std::ostream& err)
-{
-    if (!std::isfinite(value))
-        err << "ambrel: warning: result overflows a double\n";
-}
-
 // A quantity (arithmetic, or amounts in units of one window added up) and
 // the words naming its unit and the unit to convert into.
 int convertQuantity(std::span<const std::string> words, const WindowEntry* window, const Friendly& opt,
@@ -512,16 +506,31 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
     // One window does it all: each conversion enters its amount afresh, so
     // none depends on the one before.
     Session session(*from.window, kDefaultCliAccuracy, opt.exact);
-    double total = 0;
+    ExactValue sum;
     for (std::size_t i = 0; i < terms.size(); ++i) {
-        const double value = convertIn(session, units[i], terms[i].value, sumUnit);
-        total = i == 0 ? value : total + value;
+        const std::optional<ExactValue> value = convertIn(session, units[i], terms[i].exact, sumUnit);
+        if (!value) {
+            err << "ambrel: " << quoted(text) << " refused: the result is " << describe(NumberError::TooLarge) << "\n";
+            return kExitRefused;
+        }
+        sum = i == 0 ? *value : sum + *value;
+    }
+    const double total = sum.toDouble();
+    if (!std::isfinite(total) || (total == 0 && !sum.isZero())) {
+        err << "ambrel: " << quoted(text) << " refused: the result is "
+            << describe(std::isfinite(total) ? NumberError::TooSmall : NumberError::TooLarge) << "\n";
+        return kExitRefused;
     }
     const int index = session.controller->fieldIndex(sumUnit.outlet);
     if (terms.size() > 1 || !last.to) {
         // The window shows the sum (the table form prints every cell).
         applySetting(session, sumUnit.setting);
-        carry(session, index, total * sumUnit.multiply / sumUnit.divide);
+        ExactValue inRow = sum;
+        if (sumUnit.multiply != 1)
+            inRow = inRow * ExactValue::ofDouble(sumUnit.multiply);
+        if (sumUnit.divide != 1)
+            inRow = inRow / ExactValue::ofDouble(sumUnit.divide);
+        carry(session, index, inRow);
     }
     if (!last.to) {
         if (opt.json)
@@ -538,7 +547,6 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
     } else {
         out << friendlyNumber(total, opt.digits) << ' ' << last.to->typed << '\n';
     }
-    warnIfNotFinite(total, err);
     return 0;
 }
 

@@ -3,8 +3,11 @@
 
 #include "app/unit_names.h"
 
+#include "framework/exact_conversions.h"
+
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 namespace ambrel {
@@ -88,22 +91,75 @@ void carry(Session& s, int index, double value)
     s.controller->perform(s.controller->plan().boxes[f.box].action);
 }
 
-// `value` in unit `from`, converted by the window into unit `to`; the
-// session is left showing the conversion.
-double convertIn(Session& s, const UnitPick& from, double value, const UnitPick& to)
+void carry(Session& s, int index, const ExactValue& value)
 {
+    s.controller->noteTypedValue(index, value);
+    carry(s, index, value.toDouble());
+}
+
+namespace {
+
+// The table row a unit pick names: under its setting, the row of the table
+// for that setting.
+const UnitRow* rowOf(const Session& s, const UnitPick& unit)
+{
+    if (!s.entry.def)
+        return nullptr;
+    for (const std::span<const UnitRow> rows : {s.entry.def->rows, s.entry.def->altRows})
+        for (const UnitRow& row : rows)
+            if (unit.outlet == row.outlet && (!unit.setting || !row.setting || sameSetting(unit.setting, row.setting)))
+                return &row;
+    return nullptr;
+}
+
+ExactValue scaled(ExactValue value, double multiply, double divide)
+{
+    if (multiply != 1)
+        value = value * ExactValue::ofDouble(multiply);
+    if (divide != 1)
+        value = value / ExactValue::ofDouble(divide);
+    return value;
+}
+
+// The exact conversion between two units of one base.
+std::optional<ExactValue> exactlyIn(const Session& s, const UnitPick& from, const ExactValue& value, const UnitPick& to)
+{
+    const UnitRow* a = rowOf(s, from);
+    const UnitRow* b = rowOf(s, to);
+    if (!a || !b || std::strcmp(s.entry.def->boxes[a->box].base, s.entry.def->boxes[b->box].base) != 0)
+        return std::nullopt;
+    return convertExactly(*a, *b, value);
+}
+
+}  // namespace
+
+std::optional<ExactValue> convertIn(Session& s, const UnitPick& from, const ExactValue& value, const UnitPick& to)
+{
+    const ExactValue inRow = scaled(value, from.multiply, from.divide);
     applySetting(s, from.setting);
-    carry(s, s.controller->fieldIndex(from.outlet), value * from.multiply / from.divide);
+    carry(s, s.controller->fieldIndex(from.outlet), inRow);
+    const bool exact = s.controller->exactDefinitions();
     const UnitName* meeting = meetingUnit(from.window->cliName);
     if (!sameSetting(from.setting, to.setting) && meeting) {
         // The data sizes convert under one prefix system at a time: carry the
         // number over in a unit that needs none.
         const int at = s.controller->fieldIndex(meeting->outlet);
-        const double carried = s.cell(at).doubleValue();
+        const UnitPick meetingPick{from.window, meeting->outlet, nullptr, meeting->name};
+        const std::optional<ExactValue> carried = exact ? exactlyIn(s, from, inRow, meetingPick) : std::nullopt;
+        const double held = s.cell(at).doubleValue();
         applySetting(s, to.setting);
-        carry(s, at, carried);
+        if (carried)
+            carry(s, at, *carried);
+        else
+            carry(s, at, held);
     }
-    return s.cell(s.controller->fieldIndex(to.outlet)).doubleValue() * to.divide / to.multiply;
+    if (exact)
+        if (const std::optional<ExactValue> result = exactlyIn(s, from, inRow, to))
+            return scaled(*result, to.divide, to.multiply);
+    const double result = s.cell(s.controller->fieldIndex(to.outlet)).doubleValue() * to.divide / to.multiply;
+    if (!std::isfinite(result))
+        return std::nullopt;
+    return ExactValue::ofDouble(result);
 }
 
 }  // namespace ambrel

@@ -50,8 +50,12 @@ void applySetting(Session& s, const char* setting);
 // Enters a number the window itself produced into field `index`, as if
 // typed: no reading of text, so an infinite value carries over too.
 void carry(Session& s, int index, double value);
-// `value` in unit `from`, converted by the window into unit `to`; the
-// session is left showing the conversion.
-double convertIn(Session& s, const UnitPick& from, double value, const UnitPick& to);
+// The same with a number known exactly, which the window converts from.
+void carry(Session& s, int index, const ExactValue& value);
+// `value` in unit `from`, converted into unit `to`: exactly under exact
+// definitions, where both units have exact sizes, else by the window's
+// tables. None when the result is beyond the double range. The session is
+// left showing the conversion.
+std::optional<ExactValue> convertIn(Session& s, const UnitPick& from, const ExactValue& value, const UnitPick& to);
 
 }  // namespace ambrel

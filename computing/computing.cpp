@@ -14,6 +14,7 @@ constexpr BoxDef kBoxes[] = {
 };
 // clang-format on
 
+// Exact sizes in bytes, under either prefix system and either table set.
 // The units under each prefix system need its choice first. Shared words:
 // KB names nothing, as the kilobyte is kB (1000 bytes) and the kibibyte KiB
 // (1024); mb neither, as the megabit is Mb and the megabyte MB. The bit and
@@ -26,22 +27,29 @@ constexpr const char* kDecimal = "BaseRadioSelection=1";
 // clang-format off
 constexpr UnitRow kBinaryRows[] = {
     {.box = 0, .outlet = "BitField", .unit = "bit", .symbols = "b",
-     .into = v.mul(0.125), .out = b.mul(8)},
+     .into = v.mul(0.125), .out = b.mul(8),
+     .exact = AMBREL_SIZE(1_x / 8)},
     {.box = 0, .outlet = "KilobitField", .unit = "kibibit", .symbols = "Kib|Kibit",
      .setting = kBinary,
-     .into = v.mul(0.125).mul(1024), .out = b.mul(8).mul(0.0009765625)},
+     .into = v.mul(0.125).mul(1024), .out = b.mul(8).mul(0.0009765625),
+     .exact = AMBREL_SIZE(1024_x / 8)},
     {.box = 0, .outlet = "MegabitField", .unit = "mebibit", .symbols = "Mib|Mibit",
      .setting = kBinary,
-     .into = v.mul(0.125).mul(1024).mul(1024), .out = b.mul(8).mul(0.0009765625).mul(0.0009765625)},
-    {.box = 0, .outlet = "ByteField", .unit = "byte", .symbols = "B", .aliases = "octet"},
+     .into = v.mul(0.125).mul(1024).mul(1024), .out = b.mul(8).mul(0.0009765625).mul(0.0009765625),
+     .exact = AMBREL_SIZE(1024_x * 1024 / 8)},
+    {.box = 0, .outlet = "ByteField", .unit = "byte", .symbols = "B", .aliases = "octet", .exact = AMBREL_SIZE(1_x)},
     {.box = 0, .outlet = "KilobyteField", .unit = "kibibyte", .symbols = "KiB", .setting = kBinary,
-     .into = v.mul(1024), .out = b.mul(0.0009765625)},
+     .into = v.mul(1024), .out = b.mul(0.0009765625),
+     .exact = AMBREL_SIZE(1024_x)},
     {.box = 0, .outlet = "MegabyteField", .unit = "mebibyte", .symbols = "MiB", .setting = kBinary,
-     .into = v.mul(1048576), .out = b.mul(0.00000095367431640625)},
+     .into = v.mul(1048576), .out = b.mul(0.00000095367431640625),
+     .exact = AMBREL_SIZE(1024_x * 1024)},
     {.box = 0, .outlet = "GigaByteField", .unit = "gibibyte", .symbols = "GiB", .setting = kBinary,
-     .into = v.mul(1073741824), .out = b.mul(0.000000000931322574615478515625)},
+     .into = v.mul(1073741824), .out = b.mul(0.000000000931322574615478515625),
+     .exact = AMBREL_SIZE(1024_x * 1024 * 1024)},
     {.box = 0, .outlet = "TerabyteField", .unit = "tebibyte", .symbols = "TiB", .setting = kBinary,
-     .into = v.mul(1099511627776), .out = b.mul(0.0000000000009094947017729282379150390625)},
+     .into = v.mul(1099511627776), .out = b.mul(0.0000000000009094947017729282379150390625),
+     .exact = AMBREL_SIZE(1024_x * 1024 * 1024 * 1024)},
 };
 // clang-format on
 
@@ -50,22 +58,29 @@ constexpr UnitRow kBinaryRows[] = {
 // clang-format off
 constexpr UnitRow kDecimalRows[] = {
     {.box = 0, .outlet = "BitField", .unit = "bit",
-     .into = v.mul(0.125), .out = b.mul(8)},
+     .into = v.mul(0.125), .out = b.mul(8),
+     .exact = AMBREL_SIZE(1_x / 8)},
     {.box = 0, .outlet = "KilobitField", .unit = "kilobit", .symbols = "kb|kbit",
      .setting = kDecimal,
-     .into = v.mul(0.125).mul(1000), .out = b.mul(8).div(1000)},
+     .into = v.mul(0.125).mul(1000), .out = b.mul(8).div(1000),
+     .exact = AMBREL_SIZE(1000_x / 8)},
     {.box = 0, .outlet = "MegabitField", .unit = "megabit", .symbols = "Mb|Mbit",
      .setting = kDecimal,
-     .into = v.mul(0.125).mul(1000).mul(1000), .out = b.mul(8).div(1000).div(1000)},
-    {.box = 0, .outlet = "ByteField", .unit = "byte"},
+     .into = v.mul(0.125).mul(1000).mul(1000), .out = b.mul(8).div(1000).div(1000),
+     .exact = AMBREL_SIZE(1000000_x / 8)},
+    {.box = 0, .outlet = "ByteField", .unit = "byte", .exact = AMBREL_SIZE(1_x)},
     {.box = 0, .outlet = "KilobyteField", .unit = "kilobyte", .symbols = "kB", .setting = kDecimal,
-     .into = v.mul(1000), .out = b.div(1000)},
+     .into = v.mul(1000), .out = b.div(1000),
+     .exact = AMBREL_SIZE(1000_x)},
     {.box = 0, .outlet = "MegabyteField", .unit = "megabyte", .symbols = "MB", .setting = kDecimal,
-     .into = v.mul(1000000), .out = b.div(1000000)},
+     .into = v.mul(1000000), .out = b.div(1000000),
+     .exact = AMBREL_SIZE(1000000_x)},
     {.box = 0, .outlet = "GigaByteField", .unit = "gigabyte", .symbols = "GB", .setting = kDecimal,
-     .into = v.mul(1000000000), .out = b.div(1000000000)},
+     .into = v.mul(1000000000), .out = b.div(1000000000),
+     .exact = AMBREL_SIZE(1000000000_x)},
     {.box = 0, .outlet = "TerabyteField", .unit = "terabyte", .symbols = "TB", .setting = kDecimal,
-     .into = v.mul(1000000000000), .out = b.div(1000000000000)},
+     .into = v.mul(1000000000000), .out = b.div(1000000000000),
+     .exact = AMBREL_SIZE(1000000000000_x)},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kBinaryRows));
@@ -150,6 +165,15 @@ void ComputingObject::convert(int boxNumber)
         return;
     useTable(kDataSizeTables[system]);
     ConverterWindow::convert(boxNumber);
+}
+
+void ComputingObject::convertExact(int boxNumber)
+{
+    const int system = prefixSystem();
+    if (system < 0)
+        return;
+    useTable(kDataSizeTables[system]);
+    ConverterWindow::convertExact(boxNumber);
 }
 
 void ComputingObject::BaseAction()

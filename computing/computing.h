@@ -33,7 +33,8 @@ protected:
     // Converts with the table of the selected prefix system, or not at all
     // while none is selected.
     void convert(int boxNumber) override;
-    std::optional<double> convertedValue(int, int, double) override { return std::nullopt; }
+    void convertExact(int boxNumber) override;
+    std::optional<double> convertedValue(int, int, const ExactValue&) override { return std::nullopt; }
 
 private:
     // The prefix system's table index, or -1 when none is selected.

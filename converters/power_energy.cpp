@@ -140,17 +140,16 @@ void PowerEnergyObject::convertExact(int boxNumber)
 {
     const int edited = editedRow(boxNumber);
     if (boxNumber != kPowerBox && boxNumber != kEnergyBox) {
-        writeExactRange(0, rowCount(), edited, -1, 0);
+        writeExactRange(0, rowCount(), edited, -1);
         return;
     }
     const int own = baseRowOf(boxFirstRow(boxNumber));
     const int other = baseRowOf(boxFirstRow(1 - boxNumber));
     const int from = edited >= 0 ? edited : own;
-    const double value = read(from);
     if (from != own)
-        writeExact(from, value, own);
-    write(other, read(own));
-    writeExactRange(0, rowCount(), edited, from, value);
+        writeExact(from, own);
+    writeExact(from, other);
+    writeExactRange(0, rowCount(), edited, from);
 }
 
 }  // namespace ambrel

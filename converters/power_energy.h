@@ -27,7 +27,7 @@ protected:
     void convert(int boxNumber) override;
     void convertExact(int boxNumber) override;
     // An entry in one box converts the other box too, through the linked bases.
-    std::optional<double> convertedValue(int, int, double) override { return std::nullopt; }
+    std::optional<double> convertedValue(int, int, const ExactValue&) override { return std::nullopt; }
 };
 
 }  // namespace ambrel

@@ -78,9 +78,11 @@ void TempObject::convert(int boxNumber)
     } else if (edited >= 0 && !isBaseRow(edited)) {
         writeBaseFrom(edited);
     }
-    if (Field* cell = fahrenheitCell())
+    // The edited field keeps what was typed: written back from the base it
+    // would only show the rounding of the way there and back.
+    if (Field* cell = fahrenheitCell(); cell && edited != kFahrenheitRow)
         cell->setDoubleValue(def().rows[kFahrenheitRow].out.apply(read(kCelsiusRow)));
-    writeRange(kFahrenheitRow + 1, rowCount(), -1);
+    writeRange(kFahrenheitRow + 1, rowCount(), edited);
 }
 
 void TempObject::showNotebook()

@@ -24,7 +24,7 @@ protected:
     // Every scale but Celsius is rewritten after each entry, the one typed
     // into included.
     void convert(int boxNumber) override;
-    std::optional<double> convertedValue(int, int, double) override { return std::nullopt; }
+    std::optional<double> convertedValue(int, int, const ExactValue&) override { return std::nullopt; }
 
 private:
     // The Fahrenheit cell, reached through the box by position.

@@ -143,9 +143,9 @@ void VelocityObject::convertExact(int boxNumber)
 {
     const int edited = editedRow(boxNumber);
     if (edited == warpRow_) {
-        const double light = warpEntry();
-        writeExact(lightRow_, light, baseRowOf(lightRow_));
-        writeExactRange(0, warpRow_, -1, lightRow_, light);
+        write(lightRow_, warpEntry());
+        writeExact(lightRow_, baseRowOf(lightRow_));
+        writeExactRange(0, warpRow_, lightRow_, lightRow_);
         return;
     }
     convertExactWithin(edited, 0, warpRow_);

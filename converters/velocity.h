@@ -33,7 +33,7 @@ protected:
     void convert(int boxNumber) override;
     void convertExact(int boxNumber) override;
     // The warp field follows the light-speed field, not the table.
-    std::optional<double> convertedValue(int, int, double) override { return std::nullopt; }
+    std::optional<double> convertedValue(int, int, const ExactValue&) override { return std::nullopt; }
 
 private:
     // The warp entry, capped; its light-speed multiple.

@@ -3,6 +3,7 @@
 
 #include "framework/exact_conversions.h"
 
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -63,6 +64,7 @@ ConverterWindow::ConverterWindow(Platform& platform, const ConverterDef& def, Wi
 
     lastTags_.assign(boxes, -1);
     lastValues_.assign(boxes, 0);
+    lastExact_.assign(boxes, ExactValue());
     for (int box = 0; box < boxes; ++box)
         addAction(def_.boxes[box].action, [this, box] { boxAction(box); });
     addAction(def_.identity.openAction, [this] { open(); });
@@ -85,6 +87,7 @@ void ConverterWindow::calc(int boxNumber)
         lastBox_ = boxNumber;
         lastTags_[boxNumber] = edited - boxFirstRow(boxNumber);
         lastValues_[boxNumber] = read(edited);
+        lastExact_[boxNumber] = heldValue(edited);
     }
     if (exactDefinitions())
         convertExact(boxNumber);
@@ -136,32 +139,32 @@ void ConverterWindow::convert(int boxNumber)
     writeRange(0, rowCount(), edited);
 }
 
-void ConverterWindow::writeExact(int from, double value, int row)
+void ConverterWindow::writeExact(int from, int row)
 {
-    write(row, exactConversions(def_).convert(from, row, value));
+    const ExactConversions& conversions = exactConversions(rows_);
+    const double held = read(from);
+    // A cell can hold infinity after an overflow: it carries over as it
+    // would through the factors.
+    write(row,
+          std::isfinite(held) ? conversions.convert(from, row, heldValue(from))
+                              : conversions.convertNonFinite(from, row, held));
 }
 
-void ConverterWindow::writeExactRange(int first, int last, int edited, int from, double value)
+void ConverterWindow::writeExactRange(int first, int last, int edited, int from)
 {
-    for (int row = first; row < last; ++row) {
-        if (row == edited || isBaseRow(row))
-            continue;
-        if (from >= 0)
-            writeExact(from, value, row);
-        else
-            writeExact(baseRowOf(row), read(baseRowOf(row)), row);
-    }
+    for (int row = first; row < last; ++row)
+        if (row != edited && !isBaseRow(row))
+            writeExact(from >= 0 ? from : baseRowOf(row), row);
 }
 
 void ConverterWindow::convertExactWithin(int edited, int first, int last)
 {
     if (edited < 0 || isBaseRow(edited)) {
-        writeExactRange(first, last, edited, -1, 0);
+        writeExactRange(first, last, edited, -1);
         return;
     }
-    const double value = read(edited);
-    writeExact(edited, value, baseRowOf(edited));
-    writeExactRange(first, last, edited, edited, value);
+    writeExact(edited, baseRowOf(edited));
+    writeExactRange(first, last, edited, edited);
 }
 
 void ConverterWindow::convertExact(int boxNumber)
@@ -191,6 +194,8 @@ void ConverterWindow::repeatEntry(int box)
         return;
     const int tag = lastTags_[box];
     write(boxFirstRow(box) + tag, lastValues_[box]);
+    if (std::isfinite(lastValues_[box]))
+        noteTypedValue(boxFirstRow(box) + tag, lastExact_[box]);
     Box& b = boxAt(box);
     const int selected = b.selectedTag();
     b.selectCellWithTag(tag);
@@ -258,7 +263,7 @@ bool namesRow(const UnitRow& row, std::string_view typed)
 
 }  // namespace
 
-std::optional<double> ConverterWindow::amountIn(int fieldIndex, std::string_view unit, double amount)
+std::optional<ExactValue> ConverterWindow::amountIn(int fieldIndex, std::string_view unit, const ExactValue& amount)
 {
     SpeltUnit spelt;
     if (speller_) {
@@ -268,20 +273,38 @@ std::optional<double> ConverterWindow::amountIn(int fieldIndex, std::string_view
             if (namesRow(rows_[row], unit))
                 spelt.row = row;
     }
-    // The table's own conversion even where the window departs from it:
-    // the amounts of one sum share a base.
-    return ConverterWindow::convertedValue(spelt.row, fieldIndex, amount * spelt.multiply / spelt.divide);
+    const int from = spelt.row;
+    if (from < 0 || from >= rowCount() || fieldIndex < 0 || fieldIndex >= rowCount() ||
+        baseRowOf(from) != baseRowOf(fieldIndex))
+        return std::nullopt;
+    ExactValue inRow = amount;
+    if (spelt.multiply != 1)
+        inRow = inRow * ExactValue::ofDouble(spelt.multiply);
+    if (spelt.divide != 1)
+        inRow = inRow / ExactValue::ofDouble(spelt.divide);
+    if (from == fieldIndex)
+        return inRow;
+    const ExactConversions& conversions = exactConversions(rows_);
+    if (conversions.hasSize(from) && conversions.hasSize(fieldIndex))
+        return conversions.convertExactly(from, fieldIndex, inRow);
+    // A unit that is no scale (the warp factor) goes by its formulas.
+    const double base = isBaseRow(from) ? inRow.toDouble() : rows_[from].into.apply(inRow.toDouble());
+    const double value = isBaseRow(fieldIndex) ? base : rows_[fieldIndex].out.apply(base);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return ExactValue::ofDouble(value);
 }
 
-std::optional<double> ConverterWindow::convertedValue(int from, int to, double amount)
+std::optional<double> ConverterWindow::convertedValue(int from, int to, const ExactValue& amount)
 {
     if (from < 0 || from >= rowCount() || to < 0 || to >= rowCount() || baseRowOf(from) != baseRowOf(to))
         return std::nullopt;
     if (from == to)
-        return amount;
+        return amount.toDouble();
     if (exactDefinitions())
-        return exactConversions(def_).convert(from, to, amount);
-    const double base = isBaseRow(from) ? amount : rows_[from].into.apply(amount);
+        return exactConversions(rows_).convert(from, to, amount);
+    const double value = amount.toDouble();
+    const double base = isBaseRow(from) ? value : rows_[from].into.apply(value);
     return isBaseRow(to) ? base : rows_[to].out.apply(base);
 }
 

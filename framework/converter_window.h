@@ -38,11 +38,13 @@ public:
     // its name (or, without one, by its symbol, its name in any case with a
     // plural "s", or its outlet), converted as the table set in use
     // converts it.
-    std::optional<double> amountIn(int fieldIndex, std::string_view unit, double amount) override;
+    // Amounts of a sum meet exactly, in either table set: 5 ft 3 in is
+    // 5.25 ft.
+    std::optional<ExactValue> amountIn(int fieldIndex, std::string_view unit, const ExactValue& amount) override;
     // The table's conversion between two cells of one base, as convert()
     // and convertExact() write it. A window whose cells depend on more than
     // that overrides this to answer none.
-    std::optional<double> convertedValue(int from, int to, double amount) override;
+    std::optional<double> convertedValue(int from, int to, const ExactValue& amount) override;
 
     // How the window reads a unit's name: the row it names and its scale
     // (the amount in the row's unit is amount × multiply / divide).
@@ -89,12 +91,12 @@ protected:
     // table's shape (same boxes and outlets) and outlive the window.
     void useTable(std::span<const UnitRow> rows);
 
-    // Under exact definitions: row `row` from `value`, a number in row
-    // `from`'s unit.
-    void writeExact(int from, double value, int row);
-    // Rows [first, last) except bases and `edited`, each from `value` in
-    // row `from`; with from < 0 each from a fresh read of its own base.
-    void writeExactRange(int first, int last, int edited, int from, double value);
+    // Under exact definitions: row `row` from what row `from` holds (what
+    // was typed there, while it still holds that).
+    void writeExact(int from, int row);
+    // Rows [first, last) except bases and `edited`, each from row `from`;
+    // with from < 0 each from its own base.
+    void writeExactRange(int first, int last, int edited, int from);
     // The exact conversion of an entry in `edited` (or none, -1) for the
     // rows [first, last): the base first, then the rest in table order.
     void convertExactWithin(int edited, int first, int last);
@@ -106,9 +108,11 @@ private:
     std::span<const UnitRow> rows_;
     std::vector<int> baseOfRow_;
     std::vector<int> boxFirst_;
-    // The last entry in each box: its tag (-1: none yet) and its number.
+    // The last entry in each box: its tag (-1: none yet) and its number, as
+    // the cell held it and exactly.
     std::vector<int> lastTags_;
     std::vector<double> lastValues_;
+    std::vector<ExactValue> lastExact_;
     int lastBox_ = -1;
     UnitSpeller speller_ = nullptr;
 };

@@ -31,32 +31,36 @@ std::string describe(const QuantityReading& reading)
     return reading.message + " at character " + std::to_string(reading.position);
 }
 
-// The amounts of `reading` added up in the unit of cell `fieldIndex`.
+// The amounts of `reading` added up, exactly, in the unit of cell
+// `fieldIndex`.
 static QuantityReading sumInto(WindowController& window, int fieldIndex, QuantityReading reading)
 {
-    // From the first amount on, so that "-0" stays a negative zero.
-    double total = 0;
+    ExactValue total;
     bool first = true;
     for (const QuantityTerm& term : reading.terms) {
-        double value = term.value;
+        ExactValue value = term.exact;
         if (!term.unit.empty()) {
-            const std::optional<double> in = window.amountIn(fieldIndex, term.unit, term.value);
+            std::optional<ExactValue> in = window.amountIn(fieldIndex, term.unit, term.exact);
             if (!in) {
                 reading.message = "not a number: no unit '" + term.unit + "' here";
                 reading.position = term.unitAt;
                 break;
             }
-            value = *in;
+            value = std::move(*in);
         }
-        total = first ? value : total + value;
+        // From the first amount on, so that "-0" stays a negative zero.
+        total = first ? std::move(value) : total + value;
         first = false;
     }
-    if (reading.ok() && !std::isfinite(total)) {
+    const double rounded = total.toDouble();
+    if (reading.ok() && !std::isfinite(rounded))
         reading.error = NumberError::TooLarge;
+    else if (reading.ok() && rounded == 0 && !total.isZero())
+        reading.error = NumberError::TooSmall;
+    if (reading.error != NumberError::None)
         reading.message = describe(reading.error);
-    }
     if (reading.ok())
-        reading.terms = {{total, {}, 0}};
+        reading.terms = {{rounded, std::move(total), {}, 0}};
     else
         reading.terms.clear();
     return reading;
@@ -70,10 +74,10 @@ QuantityReading confirmEntry(Platform& platform, Field& field, std::string_view 
 QuantityReading confirmReading(Platform& platform, Field& field, std::string_view text, const QuantityReading& reading)
 {
     if (reading.ok()) {
-        double value = reading.terms.front().value;
+        ExactValue value = reading.terms.front().exact;
         for (std::size_t i = 1; i < reading.terms.size(); ++i)
-            value += reading.terms[i].value;
-        field.acceptEntry(value);
+            value = value + reading.terms[i].exact;
+        field.acceptEntry(value.toDouble());
     } else {
         field.keepRefusedText(text);
         platform.beep();
@@ -91,14 +95,17 @@ EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fie
     if (plan.kind == FieldKind::Number) {
         // Most entries are a plain number, which the quantity reader would
         // read the same way at several times the cost (batch reads millions).
-        if (const NumberReading plain = readNumber(text, decimalSeparator); plain.ok()) {
+        ExactValue typed;
+        if (const NumberReading plain = readNumber(text, decimalSeparator, &typed); plain.ok()) {
             cell.acceptEntry(plain.value);
         } else {
             const QuantityReading reading =
                 confirmReading(platform, cell, text, sumInto(window, fieldIndex, readQuantity(text, decimalSeparator)));
             if (!reading.ok())
                 return {false, describe(reading)};
+            typed = reading.terms.front().exact;
         }
+        window.noteTypedValue(fieldIndex, typed);
     } else {
         cell.setStringValue(text);
     }

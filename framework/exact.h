@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Unit sizes as their definitions read: 0.3048_x * 5280 for the mile. A size
-// stays an exact fraction while it is one; one that is not (a π, or a
-// fraction too large to hold) is carried in long double.
+// is an exact fraction, times a power of π for the few units defined through
+// a circle (the parsec, the lambert); one too large to hold fails to build.
 #pragma once
 
 #include <cstdint>
-#include <numbers>
 
 namespace ambrel {
 
@@ -13,7 +12,7 @@ class ExactNumber {
 public:
     __extension__ using Int = __int128;
 
-    constexpr ExactNumber(long long n = 0) : num_(n), den_(1), approx_(static_cast<long double>(n)) {}
+    constexpr ExactNumber(long long n = 0) : num_(n), den_(1) {}
 
     // n / d, reduced; d must not be zero.
     static constexpr ExactNumber fraction(Int n, Int d)
@@ -28,59 +27,64 @@ public:
         ExactNumber e;
         e.num_ = n / g;
         e.den_ = d / g;
-        e.approx_ = static_cast<long double>(e.num_) / static_cast<long double>(e.den_);
         return e;
     }
-    static constexpr ExactNumber real(long double x)
+    static constexpr ExactNumber pi()
     {
-        ExactNumber e;
-        e.num_ = 0;
-        e.den_ = 0;
-        e.approx_ = x;
+        ExactNumber e(1);
+        e.piPower_ = 1;
         return e;
     }
-    static constexpr ExactNumber pi() { return real(std::numbers::pi_v<long double>); }
 
-    constexpr bool isRational() const { return den_ != 0; }
     constexpr Int num() const { return num_; }
     constexpr Int den() const { return den_; }
-    constexpr long double approx() const { return approx_; }
-    constexpr bool isZero() const { return isRational() ? num_ == 0 : approx_ == 0; }
+    // The number is num / den × π^piPower.
+    constexpr int piPower() const { return piPower_; }
+    constexpr bool isZero() const { return num_ == 0; }
 
     friend constexpr ExactNumber operator*(ExactNumber a, ExactNumber b)
     {
-        if (a.isRational() && b.isRational()) {
-            const Int g1 = gcd(abs(a.num_), b.den_), g2 = gcd(abs(b.num_), a.den_);
-            Int n = 0, d = 0;
-            if (!__builtin_mul_overflow(a.num_ / g1, b.num_ / g2, &n) &&
-                !__builtin_mul_overflow(a.den_ / g2, b.den_ / g1, &d))
-                return fraction(n, d);
-        }
-        return real(a.approx_ * b.approx_);
+        const Int g1 = gcd(abs(a.num_), b.den_), g2 = gcd(abs(b.num_), a.den_);
+        Int n = 0, d = 0;
+        if (__builtin_mul_overflow(a.num_ / g1, b.num_ / g2, &n) ||
+            __builtin_mul_overflow(a.den_ / g2, b.den_ / g1, &d))
+            throw "a unit size too large to hold exactly";
+        ExactNumber e = fraction(n, d);
+        e.piPower_ = e.isZero() ? 0 : a.piPower_ + b.piPower_;
+        return e;
     }
     friend constexpr ExactNumber operator/(ExactNumber a, ExactNumber b) { return a * b.reciprocal(); }
     friend constexpr ExactNumber operator+(ExactNumber a, ExactNumber b)
     {
-        if (a.isRational() && b.isRational()) {
-            Int x = 0, y = 0, n = 0, d = 0;
-            if (!__builtin_mul_overflow(a.num_, b.den_, &x) && !__builtin_mul_overflow(b.num_, a.den_, &y) &&
-                !__builtin_add_overflow(x, y, &n) && !__builtin_mul_overflow(a.den_, b.den_, &d))
-                return fraction(n, d);
-        }
-        return real(a.approx_ + b.approx_);
+        if (a.isZero())
+            return b;
+        if (b.isZero())
+            return a;
+        if (a.piPower_ != b.piPower_)
+            throw "a sum of a size with π and one without";
+        Int x = 0, y = 0, n = 0, d = 0;
+        if (__builtin_mul_overflow(a.num_, b.den_, &x) || __builtin_mul_overflow(b.num_, a.den_, &y) ||
+            __builtin_add_overflow(x, y, &n) || __builtin_mul_overflow(a.den_, b.den_, &d))
+            throw "a unit size too large to hold exactly";
+        ExactNumber e = fraction(n, d);
+        e.piPower_ = e.isZero() ? 0 : a.piPower_;
+        return e;
     }
-    friend constexpr ExactNumber operator-(ExactNumber a) { return ExactNumber(0) + a * ExactNumber(-1); }
+    friend constexpr ExactNumber operator-(ExactNumber a)
+    {
+        a.num_ = -a.num_;
+        return a;
+    }
     friend constexpr ExactNumber operator-(ExactNumber a, ExactNumber b) { return a + -b; }
 
     constexpr ExactNumber reciprocal() const
     {
-        if (isRational())
-            return fraction(den_, num_);
-        return real(1 / approx_);
+        ExactNumber e = fraction(den_, num_);
+        e.piPower_ = -piPower_;
+        return e;
     }
 
-    // The double nearest to this number (ties to even) when it is a
-    // fraction; the long double rounded to double otherwise.
+    // The double nearest to this number, ties to even.
     double toDouble() const;
 
 private:
@@ -96,8 +100,8 @@ private:
     }
 
     Int num_;
-    Int den_;  // 0: not a fraction, only approx_ counts
-    long double approx_;
+    Int den_;
+    int piPower_ = 0;
 };
 
 // A decimal literal read digit for digit: 0.45359237_x is exactly

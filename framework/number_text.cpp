@@ -218,16 +218,58 @@ long long decimalExponent(std::string_view s)
     return position + exponent;
 }
 
+// The number a checked text writes (a sign, digits, at most one point and
+// an exponent), exactly.
+ExactValue exactOfText(std::string_view s)
+{
+    bool negative = false;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
+        negative = s[i++] == '-';
+    std::string digits;
+    long exponent = 0;
+    bool point = false;
+    for (; i < s.size() && s[i] != 'e' && s[i] != 'E'; ++i) {
+        if (s[i] == '.') {
+            point = true;
+        } else if (!(digits.empty() && s[i] == '0')) {
+            digits += s[i];
+            exponent -= point ? 1 : 0;
+        } else if (point) {
+            --exponent;
+        }
+    }
+    if (i + 1 < s.size()) {
+        long written = 0;
+        const char* from = s.data() + i + 1 + (s[i + 1] == '+' ? 1 : 0);
+        const auto res = std::from_chars(from, s.data() + s.size(), written);
+        // The text was read as a double, so its exponent is a modest one
+        // unless it is made up for by many digits: capped for the sum below.
+        if (res.ec != std::errc())
+            written = written < 0 ? -1'000'000 : 1'000'000;
+        exponent += std::clamp(written, -1'000'000L, 1'000'000L);
+    }
+    return ExactValue::ofDecimalDigits(negative, digits, exponent);
+}
+
 }  // namespace
 
 NumberReading readNumber(std::string_view text, char decimalSeparator)
+{
+    return readNumber(text, decimalSeparator, nullptr);
+}
+
+NumberReading readNumber(std::string_view text, char decimalSeparator, ExactValue* exact)
 {
     while (!text.empty() && isSpace(static_cast<unsigned char>(text.front())))
         text.remove_prefix(1);
     while (!text.empty() && isSpace(static_cast<unsigned char>(text.back())))
         text.remove_suffix(1);
-    if (text.empty())
+    if (text.empty()) {
+        if (exact)
+            *exact = ExactValue();
         return {0.0, NumberError::None};
+    }
     if (text.size() > kLongestNumberText)
         return {0.0, NumberError::TooLong};
 
@@ -279,6 +321,8 @@ NumberReading readNumber(std::string_view text, char decimalSeparator)
                     : NumberError::TooLarge};
     if (!std::isfinite(value))
         return {0.0, NumberError::TooLarge};
+    if (exact)
+        *exact = exactOfText(std::string_view(first, static_cast<std::size_t>(last - first)));
     return {value, NumberError::None};
 }
 

@@ -3,6 +3,8 @@
 // form the command line prints, and the strict reader for what a person types.
 #pragma once
 
+#include "framework/exact_value.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -61,6 +63,9 @@ struct NumberReading {
 // locale separator; "." is accepted as well unless it would look like a
 // thousands group in a comma locale. Group separators are never accepted.
 NumberReading readNumber(std::string_view text, char decimalSeparator = '.');
+// The same, and when the text is read, `exact` is set to the number as
+// written, digit for digit.
+NumberReading readNumber(std::string_view text, char decimalSeparator, ExactValue* exact);
 
 // A short message for a refusal, for the status line and the command line.
 std::string describe(NumberError error);

@@ -50,7 +50,7 @@ public:
                 skipSpace();
             }
             QuantityTerm term;
-            term.value = sum(0);
+            term.exact = sum(0);
             if (failed())
                 break;
             skipSpace();
@@ -70,10 +70,12 @@ public:
                 break;
             }
             if (first)
-                negativeStart = term.value < 0 || (term.value == 0 && std::signbit(term.value));
+                negativeStart = term.exact.isNegative();
             else if (!explicitSign && negativeStart)
                 sign = -1;
-            term.value *= sign;
+            if (sign < 0)
+                term.exact = -term.exact;
+            term.value = term.exact.toDouble();
             if (!first && term.unit.empty()) {
                 fail(pos_, "a sum of amounts needs a unit after each");
                 break;
@@ -109,14 +111,25 @@ private:
         return n;
     }
 
-    double fail(std::size_t byte, std::string why, NumberError error = NumberError::None)
+    ExactValue fail(std::size_t byte, std::string why, NumberError error = NumberError::None)
     {
         if (failed())
-            return 0;
+            return {};
         result_.position = characterAt(byte);
         result_.error = error;
         result_.message = std::move(why);
-        return 0;
+        return {};
+    }
+
+    // A result of arithmetic obeys the range a typed number does.
+    ExactValue checked(ExactValue value, std::size_t at)
+    {
+        const double rounded = value.toDouble();
+        if (!std::isfinite(rounded))
+            return fail(at, describe(NumberError::TooLarge), NumberError::TooLarge);
+        if (rounded == 0 && !value.isZero())
+            return fail(at, describe(NumberError::TooSmall), NumberError::TooSmall);
+        return value;
     }
 
     bool startsNumber() const
@@ -195,9 +208,9 @@ private:
         return unit;
     }
 
-    double sum(int depth)
+    ExactValue sum(int depth)
     {
-        double value = product(depth);
+        ExactValue value = product(depth);
         for (;;) {
             skipSpace();
             if (failed() || !(peek('+') || peek('-') || peekMinus()))
@@ -205,16 +218,16 @@ private:
             const bool minus = !peek('+');
             const std::size_t at = pos_;
             advanceOperator();
-            const double rhs = product(depth);
-            value = minus ? value - rhs : value + rhs;
-            if (!std::isfinite(value))
-                return fail(at, describe(NumberError::TooLarge), NumberError::TooLarge);
+            const ExactValue rhs = product(depth);
+            if (failed())
+                return {};
+            value = checked(minus ? value - rhs : value + rhs, at);
         }
     }
 
-    double product(int depth)
+    ExactValue product(int depth)
     {
-        double value = factor(depth);
+        ExactValue value = factor(depth);
         for (;;) {
             skipSpace();
             if (failed() || !(peek('*') || peek('/')))
@@ -222,22 +235,20 @@ private:
             const bool divide = peek('/');
             const std::size_t at = pos_;
             ++pos_;
-            const double rhs = factor(depth);
+            const ExactValue rhs = factor(depth);
             if (failed())
-                return 0;
-            if (divide && rhs == 0)
+                return {};
+            if (divide && rhs.isZero())
                 return fail(at, "division by zero");
-            value = divide ? value / rhs : value * rhs;
-            if (!std::isfinite(value))
-                return fail(at, describe(NumberError::TooLarge), NumberError::TooLarge);
+            value = checked(divide ? value / rhs : value * rhs, at);
         }
     }
 
-    double factor(int depth)
+    ExactValue factor(int depth)
     {
         skipSpace();
         if (failed())
-            return 0;
+            return {};
         if (atEnd())
             return fail(pos_, "expected a number");
         if (peek('+') || peek('-') || peekMinus()) {
@@ -245,7 +256,7 @@ private:
             advanceOperator();
             if (depth > kDeepestParentheses * 2)
                 return fail(pos_, "too deeply nested");
-            const double v = factor(depth + 1);
+            const ExactValue v = factor(depth + 1);
             return minus ? -v : v;
         }
         if (peek('(')) {
@@ -253,10 +264,10 @@ private:
             if (depth >= kDeepestParentheses)
                 return fail(open, "too deeply nested");
             ++pos_;
-            const double v = sum(depth + 1);
+            const ExactValue v = sum(depth + 1);
             skipSpace();
             if (failed())
-                return 0;
+                return {};
             if (!peek(')'))
                 return fail(atEnd() ? open : pos_, atEnd() ? "unclosed parenthesis" : "expected ')'");
             ++pos_;
@@ -271,7 +282,7 @@ private:
     }
 
     // Digits, a decimal point and an exponent; readNumber judges them.
-    double number()
+    ExactValue number()
     {
         const std::size_t start = pos_;
         auto digits = [&] {
@@ -299,10 +310,11 @@ private:
             ++pos_;
             digits();
         }
-        const NumberReading r = readNumber(text_.substr(start, pos_ - start), separator_);
+        ExactValue exact;
+        const NumberReading r = readNumber(text_.substr(start, pos_ - start), separator_, &exact);
         if (!r.ok())
             return fail(start, describe(r.error), r.error);
-        return r.value;
+        return exact;
     }
 
     std::string_view text_;

@@ -16,7 +16,8 @@ namespace ambrel {
 // One amount of a quantity: its value and the unit it is in, as typed
 // (words single-spaced; empty when the amount has no unit).
 struct QuantityTerm {
-    double value = 0;
+    double value = 0;  // the nearest double to `exact`
+    ExactValue exact;  // the amount as written, worked out exactly
     std::string unit;
     std::size_t unitAt = 0;  // character position of the unit, from 1
 };
@@ -42,9 +43,11 @@ inline constexpr int kDeepestParentheses = 64;
 // one or more words starting with something other than a digit, a point or an
 // operator; a word keeps "-" and "/" that join letters ("km/hr",
 // "light-year"). Amounts after a negative first amount, with no sign between,
-// take its sign: "-1 h 30 min" is an hour and a half back. Numbers longer than
-// kLongestNumberText, control characters, a division by zero and a result
-// beyond the double range are refused, with the character where it went wrong.
+// take its sign: "-1 h 30 min" is an hour and a half back. Arithmetic is
+// exact; a result beyond the double range, or one too small to tell from
+// zero, is refused at the operation that made it, as a typed number would
+// be. Numbers longer than kLongestNumberText, control characters and a
+// division by zero are refused too, with the character where it went wrong.
 // The time taken grows with the text's length, never faster.
 QuantityReading readQuantity(std::string_view text, char decimalSeparator = '.');
 

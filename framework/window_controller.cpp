@@ -3,6 +3,8 @@
 
 #include "framework/notebook.h"
 
+#include <cmath>
+#include <cstring>
 #include <string>
 
 namespace ambrel {
@@ -21,14 +23,30 @@ BuiltWindow& WindowController::parts()
     return parts_;
 }
 
-std::optional<double> WindowController::amountIn(int, std::string_view, double)
+std::optional<ExactValue> WindowController::amountIn(int, std::string_view, const ExactValue&)
 {
     return std::nullopt;
 }
 
-std::optional<double> WindowController::convertedValue(int, int, double)
+std::optional<double> WindowController::convertedValue(int, int, const ExactValue&)
 {
     return std::nullopt;
+}
+
+void WindowController::noteTypedValue(int fieldIndex, const ExactValue& value)
+{
+    typedField_ = fieldIndex;
+    typedDouble_ = value.toDouble();
+    typedValue_ = value;
+}
+
+ExactValue WindowController::heldValue(int index)
+{
+    const double held = fieldAt(index).doubleValue();
+    // Compared bit for bit, so that a 0 written over a typed -0 counts.
+    if (index == typedField_ && std::memcmp(&held, &typedDouble_, sizeof held) == 0)
+        return typedValue_;
+    return std::isfinite(held) ? ExactValue::ofDouble(held) : ExactValue();
 }
 
 int WindowController::fieldIndex(std::string_view outlet) const

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/controller.h"
+#include "framework/exact_value.h"
 #include "framework/platform.h"
 #include "framework/window_plan.h"
 
@@ -35,13 +36,18 @@ public:
     static constexpr const char* kExactTitleSuffix = " — exact definitions";
 
     // `amount` of the unit a person named `unit`, in the unit of cell
-    // `fieldIndex`; none when the window has no such unit for that cell.
-    virtual std::optional<double> amountIn(int fieldIndex, std::string_view unit, double amount);
+    // `fieldIndex`, exact where both units have exact sizes; none when the
+    // window has no such unit for that cell.
+    virtual std::optional<ExactValue> amountIn(int fieldIndex, std::string_view unit, const ExactValue& amount);
     // What cell `to` would show after `amount` is entered into cell `from`,
     // worked out without touching the cells; none when only the whole
     // window's conversion can tell. A batch of many numbers into one field
     // uses it.
-    virtual std::optional<double> convertedValue(int from, int to, double amount);
+    virtual std::optional<double> convertedValue(int from, int to, const ExactValue& amount);
+
+    // A number a person typed into cell `fieldIndex`, as written; the cell
+    // holds the double nearest to it.
+    void noteTypedValue(int fieldIndex, const ExactValue& value);
 
     // Why a result shows no number (it is infinite or not a number), in a
     // person's words, for the note line; empty when every result has one.
@@ -64,6 +70,9 @@ protected:
     // `box` (nothing when box is negative).
     void openWindow(int box, int tag);
     void setRefusalMessage(std::string message) { refusal_ = std::move(message); }
+    // What cell `index` holds, exactly: the number typed into it while the
+    // cell still holds that, otherwise the cell's double.
+    ExactValue heldValue(int index);
     // Called once the window is built, to show the table set in use.
     virtual void showTableSet();
 
@@ -74,6 +83,9 @@ private:
     bool built_ = false;
     bool exact_ = false;
     std::string refusal_;
+    int typedField_ = -1;
+    double typedDouble_ = 0;
+    ExactValue typedValue_;
 };
 
 }  // namespace ambrel

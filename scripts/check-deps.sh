@@ -45,7 +45,7 @@ closure=$(dpkg-query -W -f='${db:Status-Abbrev}\t${Package}\t${Depends}, ${Pre-D
     }')
 
 # The package configuration files CMake loaded: those behind the cache's *_DIR
-# entries. (Libraries that find modules merely noticed, such as FindOpenGL's
+# entries, and the files of its own AMBREL_* lookups. (Libraries that find modules merely noticed, such as FindOpenGL's
 # optional EGL and GLU, are left out: the build works without them.)
 files=()
 while IFS= read -r value; do
@@ -56,6 +56,11 @@ while IFS= read -r value; do
   fi
 done < <(grep -E '^[A-Za-z0-9_]+_DIR:PATH=/' "$cache" |
   grep -vE '^CMAKE_' | sed 's/^[^=]*=//')
+
+# Libraries and headers found one by one (find_library, find_file).
+while IFS= read -r value; do
+  [ -f "$value" ] && files+=("$value")
+done < <(grep -E '^AMBREL_[A-Za-z0-9_]+:FILEPATH=/' "$cache" | sed 's/^[^=]*=//')
 
 status=0
 checked=0

@@ -40,7 +40,7 @@ TEST(Cli, EachFormGivesItsOutputAndStatus)
         {{"1", "Gbit", "MB"}, 0, "125 MB\n"}, {{"1", "kwh", "kJ"}, 0, "3600 kJ\n"},
         {{"--digits", "3", "3", "mi", "km"}, 0, "4.83 km\n"},
         {{"--digits=17", "1", "ft", "m"}, 0, "0.30480000000000002 m\n"},
-        {{"1e308", "km", "mm"}, 0, "inf mm\n", "ambrel: warning: result overflows a double\n"},
+        {{"1e308", "km", "mm"}, 2, "", "refused: the result is too large"},
         // Refusals name the place and the reason, and print no result.
         {{"5", "ft", "3"}, kExitRefused, "", "a sum of amounts needs a unit after each at character 7"},
         {{"1/0", "m", "ft"}, kExitRefused, "", "division by zero at character 2"},

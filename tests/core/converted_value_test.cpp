@@ -15,7 +15,7 @@ using namespace ambrel;
 
 TEST(ConvertedValue, EveryAnswerIsWhatTheWholeWindowShows)
 {
-    const double amounts[] = {1, 0.3, -17.25, 1e-300, 6.02214076e23};
+    const char* const amounts[] = {"1", "0.3", "-17.25", "1e-300", "6.02214076e23", "123456789.123456789123"};
     int answered = 0;
     for (const WindowEntry& entry : windowRegistry()) {
         for (const bool exact : {false, true}) {
@@ -25,12 +25,14 @@ TEST(ConvertedValue, EveryAnswerIsWhatTheWholeWindowShows)
                 if (plans[from].kind != FieldKind::Number || plans[from].readOnly)
                     continue;
                 for (int to = 0; to < static_cast<int>(plans.size()); ++to) {
-                    for (const double amount : amounts) {
-                        const std::optional<double> alone = s.controller->convertedValue(from, to, amount);
+                    for (const char* amount : amounts) {
+                        ExactValue typed;
+                        ASSERT_TRUE(readNumber(amount, '.', &typed).ok());
+                        const std::optional<double> alone = s.controller->convertedValue(from, to, typed);
                         if (!alone)
                             continue;
                         ++answered;
-                        ASSERT_TRUE(typeAndConfirm(s.platform, *s.controller, from, formatExact(amount)).accepted);
+                        ASSERT_TRUE(typeAndConfirm(s.platform, *s.controller, from, amount).accepted);
                         const double shown = s.cell(to).doubleValue();
                         EXPECT_EQ(std::bit_cast<std::uint64_t>(*alone), std::bit_cast<std::uint64_t>(shown))
                             << entry.cliName << (exact ? " exact " : " ") << plans[from].outlet << " -> "
@@ -48,7 +50,8 @@ TEST(ConvertedValue, CellsOutsideTheTableGetNoAnswer)
 {
     Session length(*findWindow("length"), 4, false);
     const int feet = length.controller->fieldIndex("FeetField");
-    EXPECT_EQ(length.controller->convertedValue(feet, feet, 2.5), 2.5);
-    EXPECT_FALSE(length.controller->convertedValue(feet, -1, 1));
-    EXPECT_FALSE(length.controller->convertedValue(10'000, feet, 1));
+    const ExactValue one = ExactValue::ofDouble(1);
+    EXPECT_EQ(length.controller->convertedValue(feet, feet, ExactValue::ofDouble(2.5)), 2.5);
+    EXPECT_FALSE(length.controller->convertedValue(feet, -1, one));
+    EXPECT_FALSE(length.controller->convertedValue(10'000, feet, one));
 }

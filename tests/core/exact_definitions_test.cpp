@@ -207,6 +207,18 @@ TEST(ExactWindows, DeparturesGiveExactResults)
                                                  {"Pwatt", 745.6998715822702}, {"Ejoule", 745.6998715822702}}},
         {"velocity", "WarpSpeedField", "1", {{"LightSpeedField", 1}, {"KiloHourField", 1079252848.8}}},
         {"velocity", "WarpSpeedField", "12", {{"WarpSpeedField", VelocityObject::kWarpCap}}},
+        // Offsets are exact: absolute zero on one scale is absolute zero on
+        // the other, and the typed field keeps what was typed.
+        {"temperature", "RankineField", "491.67", {{"CelsiusField", 0}, {"KelvinField", 273.15}}},
+        {"temperature", "FahrenheitField", "-459.67", {{"KelvinField", 0}, {"RankineField", 0}}},
+        {"temperature", "FahrenheitField", "0", {{"FahrenheitField", 0}, {"RankineField", 459.67}}},
+        // Data sizes, which once had no exact size and came out unchanged.
+        {"computing", "GigaByteField", "1", {{"MegabyteField", 1024}, {"ByteField", 1073741824},
+                                              {"BitField", 8589934592}, {"TerabyteField", 0.0009765625}}},
+        {"computing", "BitField", "1", {{"ByteField", 0.125}, {"KilobitField", 0.0009765625}}},
+        // One rounding from the typed decimal: 3 mm is 3e-5 hm, not a
+        // rounded ratio times a rounded 3.
+        {"length", "MillimetersField", "3", {{"HectometerField", 3e-5}}},
     };
     // clang-format on
     for (const auto& c : cases) {
