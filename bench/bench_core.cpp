@@ -30,12 +30,14 @@ void BM_LengthCalc(benchmark::State& state)
 }
 BENCHMARK(BM_LengthCalc);
 
-// One Calc of the forty-field volume window after an entry in the gallon.
+// One Calc of the forty-field volume window after an entry in the gallon,
+// with the classic tables (0) or exact definitions (1).
 void BM_VolumeCalc(benchmark::State& state)
 {
     HeadlessPlatform platform;
     platform.events().setRecording(false);
     VolumeObject volume(platform);
+    volume.setExactDefinitions(state.range(0) != 0);
     volume.accuracyChange(4);
     volume.parts().boxes[2]->selectCellWithTag(2);
     volume.field("Igallon")->acceptEntry(1);
@@ -44,7 +46,7 @@ void BM_VolumeCalc(benchmark::State& state)
         benchmark::DoNotOptimize(volume.field("Mliter")->doubleValue());
     }
 }
-BENCHMARK(BM_VolumeCalc);
+BENCHMARK(BM_VolumeCalc)->Arg(0)->Arg(1);
 
 // The floor: the same forty formulas on an array of doubles, no cells.
 void BM_VolumeBareArithmetic(benchmark::State& state)
