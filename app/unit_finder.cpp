@@ -35,16 +35,19 @@ std::string_view trimmed(std::string_view s)
 
 enum Rank { Exact, Beginning, Word, None };
 
-Rank rankOf(const UnitName& u, std::string_view raw, const std::string& wanted)
+// `meant` is the unit the command line reads the text as: a symbol in
+// another case counts only through it, so "KM" finds the kilometer while
+// "mw" (MW or mW?) and "mW" (a thousandth of a watt) find no row.
+Rank rankOf(const UnitName& u, std::string_view raw, const std::string& wanted, const UnitSpelling& meant)
 {
     Rank best = None;
     const auto better = [&best](Rank r) { best = std::min(best, r); };
     eachName(u.symbols, [&](std::string_view s) {
         if (s == raw)
             better(Exact);
-        else if (normalizeUnitName(s) == wanted)
-            better(Beginning);
     });
+    if (meant.unit == &u && meant.multiply == 1 && meant.divide == 1)
+        better(Beginning);
     const auto byName = [&](std::string_view written) {
         const std::string name = normalizeUnitName(written);
         if (name == wanted)
@@ -84,9 +87,10 @@ std::vector<UnitMatch> findUnits(std::string_view typed, std::size_t limit)
     // A long text names no unit; it is not worth comparing.
     if (wanted.empty() || wanted.size() > 60)
         return {};
+    const UnitSpelling meant = matchUnit(raw);
     std::vector<std::pair<Rank, const UnitName*>> ranked;
     for (const UnitName& u : unitNames())
-        if (const Rank r = rankOf(u, raw, wanted); r != None)
+        if (const Rank r = rankOf(u, raw, wanted, meant); r != None)
             ranked.emplace_back(r, &u);
     std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<UnitMatch> matches;

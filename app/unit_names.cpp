@@ -75,9 +75,8 @@ std::string pluralWord(std::string_view w)
     return word + "s";
 }
 
-bool namesMatch(std::string_view name, const std::string& typed)
+bool namesMatch(const std::string& n, const std::string& typed)
 {
-    const std::string n = normalizeUnitName(name);
     if (n == typed)
         return true;
     // A plural is at least as long as the name: skip the work otherwise.
@@ -167,13 +166,24 @@ const UnitName* findUnit(std::string_view typed, std::string_view window)
     const std::string wanted = normalizeUnitName(typed);
     if (wanted.empty())
         return nullptr;
-    for (const UnitName& u : allUnits()) {
-        if (!inWindow(u, window))
+    // Each unit's name and aliases as they are matched, made once: every
+    // text that is no symbol is looked for among them.
+    static const std::vector<std::vector<std::string>> normalNames = [] {
+        std::vector<std::vector<std::string>> all;
+        for (const UnitName& u : allUnits()) {
+            std::vector<std::string>& names = all.emplace_back();
+            names.push_back(normalizeUnitName(u.name));
+            eachName(u.aliases, [&](std::string_view a) { names.push_back(normalizeUnitName(a)); });
+        }
+        return all;
+    }();
+    const std::vector<UnitName>& units = allUnits();
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        if (!inWindow(units[i], window))
             continue;
-        bool named = namesMatch(u.name, wanted);
-        eachName(u.aliases, [&](std::string_view a) { named = named || namesMatch(a, wanted); });
-        if (named)
-            return &u;
+        for (const std::string& name : normalNames[i])
+            if (namesMatch(name, wanted))
+                return &units[i];
     }
     return nullptr;
 }
@@ -261,6 +271,8 @@ constexpr Prefix kSiPrefixes[] = {
 // The symbols of the metric units that take SI prefixes.
 constexpr const char* kMetricSymbols[] = {"m", "g", "l", "L", "s", "N", "W", "J", "Pa", "Wh", "bar", "lx"};
 
+constexpr const char* kBinaryNames[] = {"kibi", "mebi", "gibi", "tebi", "pebi", "exbi", "zebi", "yobi"};
+
 std::string lowerAscii(std::string_view s)
 {
     std::string out(s);
@@ -341,7 +353,6 @@ UnitSpelling dataSize(std::string_view typed, std::string_view window)
         return {};
     static constexpr const char* kDecimal = "kMGTPEZY";
     static constexpr const char* kDecimalNames[] = {"kilo", "mega", "giga", "tera", "peta", "exa", "zetta", "yotta"};
-    static constexpr const char* kBinaryNames[] = {"kibi", "mebi", "gibi", "tebi", "pebi", "exbi", "zebi", "yobi"};
     std::string t(typed);
     int power = 0;
     bool binary = false;
@@ -424,41 +435,10 @@ UnitSpelling siPrefixed(std::string_view typed, std::string_view window)
     return {};
 }
 
-// Symbols in another letter case, when that names one unit only.
-UnitSpelling anyCaseSymbol(std::string_view typed, std::string_view window)
+// The usual other ways of writing `typed`, which is first: powers written
+// out, a rate in words, "UK" or "British" for "imperial".
+std::vector<std::string> writtenForms(std::string_view typed)
 {
-    UnitSpelling m;
-    const std::string wanted = lowerAscii(typed);
-    std::vector<const UnitName*> found;
-    for (const UnitName& u : unitNames()) {
-        if (!window.empty() && window != u.window)
-            continue;
-        eachName(u.symbols, [&](std::string_view s) {
-            if (lowerAscii(s) == wanted && std::find(found.begin(), found.end(), &u) == found.end()) {
-                found.push_back(&u);
-                m.choices.push_back(std::string(s) + " (" + u.name + ")");
-            }
-        });
-    }
-    if (found.size() == 1) {
-        m.unit = found.front();
-        m.choices.clear();
-    } else if (found.size() < 2) {
-        m.choices.clear();
-    }
-    return m;
-}
-
-}  // namespace
-
-UnitSpelling matchUnit(std::string_view typed, std::string_view window)
-{
-    if (typed.empty() || typed.size() > 100)
-        return {};
-    if (const UnitName* u = findUnit(typed, window))
-        return scaled(u, 0);
-    // Other ways of writing one of the tables' own spellings; the text as
-    // typed comes first, and was tried above.
     std::vector<std::string> forms = {std::string(typed)};
     if (std::string powers = plainPowers(typed); powers != typed)
         forms.push_back(std::move(powers));
@@ -469,6 +449,16 @@ UnitSpelling matchUnit(std::string_view typed, std::string_view window)
         if (startsWith(n, region))
             for (const char* as : {"imperial ", "imp "})
                 forms.push_back(as + n.substr(std::strlen(region)));
+    return forms;
+}
+
+// The unit `typed` names with its symbols in the case they are written in
+// (names, as always, in any case).
+UnitSpelling asWritten(std::string_view typed, std::string_view window)
+{
+    if (const UnitName* u = findUnit(typed, window))
+        return scaled(u, 0);
+    const std::vector<std::string> forms = writtenForms(typed);
     for (std::size_t i = 1; i < forms.size(); ++i)
         if (const UnitName* u = findUnit(forms[i], window))
             return scaled(u, 0);
@@ -478,14 +468,102 @@ UnitSpelling matchUnit(std::string_view typed, std::string_view window)
         if (UnitSpelling m = siPrefixed(form, window); m.unit)
             return m;
     // A month is a twelfth of the year.
+    const std::string n = normalizeUnitName(typed);
     if (n == "month" || n == "months" || n == "mo")
         if (const UnitName* year = findUnit("year", window)) {
             UnitSpelling m = scaled(year, 0);
             m.divide = 12;
             return m;
         }
-    for (const std::string& form : forms)
-        if (UnitSpelling m = anyCaseSymbol(form, window); m.unit || !m.choices.empty())
+    return {};
+}
+
+// Every symbol a unit may be written with, letter for letter: the tables'
+// own, each SI prefix on each metric symbol, and the data sizes.
+struct Symbol {
+    std::string text;
+    std::string lower;  // the text in lower case, to compare with
+};
+
+const std::vector<Symbol>& everySymbol()
+{
+    static const std::vector<Symbol> symbols = [] {
+        std::vector<std::string> all;
+        for (const UnitName& u : allUnits())
+            eachName(u.symbols, [&](std::string_view s) { all.emplace_back(s); });
+        for (const Prefix& p : kSiPrefixes)
+            for (const char* symbol : kMetricSymbols)
+                all.push_back(std::string(p.symbol) + symbol);
+        for (const char prefix : std::string_view("kKMGTPEZY"))
+            for (const char* binary : {"", "i"})
+                for (const char* unit : {"B", "b", "bit", "bits"})
+                    all.push_back(prefix + std::string(binary) + unit);
+        // In that order, the order a refusal names them in. Some come twice
+        // ("km"); their readings are named once.
+        std::vector<Symbol> out;
+        for (std::string& text : all)
+            out.push_back({text, lowerAscii(text)});
+        return out;
+    }();
+    return symbols;
+}
+
+// The name of the unit a spelling reads as: its prefix's and its unit's,
+// "milliwatt", "mebibyte".
+std::string spelledName(const UnitSpelling& m)
+{
+    std::string prefix;
+    for (const Prefix& p : kSiPrefixes)
+        if (p.exponent != 0 && (p.exponent > 0 ? m.multiply : m.divide) == std::pow(10.0, std::abs(p.exponent)))
+            prefix = p.name;
+    for (int i = 0; i < 8; ++i)
+        if (m.divide == 1 && m.multiply == std::pow(1024.0, i + 1))
+            prefix = kBinaryNames[i];
+    return prefix + m.unit->name;
+}
+
+// A symbol in another letter case: read as the one unit the symbols it may
+// stand for name ("KM" can only be km), or refused with each of them named
+// when they name several ("mw": MW or mW). Never read as one of several.
+UnitSpelling inAnotherCase(std::string_view typed, std::string_view window)
+{
+    UnitSpelling m;
+    const std::string wanted = lowerAscii(typed);
+    std::vector<std::string> names;
+    for (const auto& [symbol, lower] : everySymbol()) {
+        if (lower != wanted || symbol == typed)
+            continue;
+        const UnitSpelling read = asWritten(symbol, window);
+        if (!read.unit)
+            continue;
+        std::string name = spelledName(read);
+        if (std::find(names.begin(), names.end(), name) != names.end())
+            continue;
+        if (names.empty()) {
+            m.unit = read.unit;
+            m.multiply = read.multiply;
+            m.divide = read.divide;
+        }
+        m.choices.push_back(symbol + " (" + name + ")");
+        names.push_back(std::move(name));
+    }
+    if (names.size() == 1)
+        m.choices.clear();
+    else
+        m.unit = nullptr;
+    return m;
+}
+
+}  // namespace
+
+UnitSpelling matchUnit(std::string_view typed, std::string_view window)
+{
+    if (typed.empty() || typed.size() > 100)
+        return {};
+    if (UnitSpelling m = asWritten(typed, window); m.unit)
+        return m;
+    for (const std::string& form : writtenForms(typed))
+        if (UnitSpelling m = inAnotherCase(form, window); m.unit || !m.choices.empty())
             return m;
     return {};
 }

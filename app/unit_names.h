@@ -64,9 +64,11 @@ struct UnitSpelling {
 // units: SI prefixes on the metric units ("nm", "µm", "um", "kN",
 // "gigawatt"), powers ("m^2", "ft³"), "per" and "/hr" ("km per hr"),
 // decimal and binary multiples of bytes and bits ("PB", "KB", "Gbit",
-// "TiB"), "month", "UK" and "imperial" before a unit, and symbols in any
-// letter case when that names one unit only. Null unit when none, or when
-// several fit (then `choices` lists them).
+// "TiB"), "month", "UK" and "imperial" before a unit. A symbol in another
+// letter case is read only when every symbol it may stand for, prefixed or
+// not, names one unit ("KM"); when they name several ("mw": MW or mW, "MM":
+// Mm or mm) the unit is null and `choices` lists them. Null unit and no
+// choices when nothing fits.
 UnitSpelling matchUnit(std::string_view typed, std::string_view window = {});
 
 // Up to `limit` names and symbols close to `typed` (another letter case, a

@@ -15,7 +15,7 @@ constexpr BoxDef kBoxes[] = {
     {"ImperialBox", "Imperial", "CalcImperial:", "Mliter"},
     {"USBox", "US", "CalcUS:", "Mliter"},
     {"McookBox", "Metric cooking", "CalcCookingMetric:", "Mliter"},
-    {"Icookbox", "Imperial cooking", "CalcCookingImperial:", "Mliter"},
+    {"Icookbox", "US cooking", "CalcCookingImperial:", "Mliter"},
 };
 // clang-format on
 
@@ -29,13 +29,14 @@ constexpr ExactNumber usfloz = usgal / 128;
 constexpr ExactNumber usdrypint = 33.6003125_x * in3;
 
 // Shared words: gal and gallon are the US gallon (imperial: impgal), and
-// pint, quart, gill and minim likewise the US ones; barrel and bbl the barrel
-// of oil, 42 US gallons; cup, tsp and tbsp the metric cooking measures; L the
-// liter (the lambert has no abbreviation); oz is the avoirdupois ounce, the
-// fluid ounce here is floz or fl oz.
+// pint, quart, gill and minim likewise the US ones, and so are cup, tsp and
+// tbsp (the metric ones: metric cup, metric tsp, ...); barrel and bbl the
+// barrel of oil, 42 US gallons; L the liter (the lambert has no
+// abbreviation); oz is the avoirdupois ounce, the fluid ounce here is floz or
+// fl oz. No unit here is an imperial cup: the US cooking box holds US measures.
 //
 // Most units are counted per liter (multiplied out of the base); the large
-// ones and the imperial cooking measures in liters per unit. The rounded
+// ones and the US cooking measures in liters per unit. The rounded
 // per-liter constants are kept with the digits they have: an imperial gallon
 // is 4.5460000000002045 liters here, not 4.54609.
 // clang-format off
@@ -121,23 +122,19 @@ constexpr UnitRow kRows[] = {
     {.box = 3, .outlet = "USminim", .unit = "US minim", .aliases = "minim",
      .into = v.div(16231.1313099), .out = b.mul(16231.1313099),
      .exact = AMBREL_SIZE(usfloz / 8 / 60)},
-    {.box = 4, .outlet = "Mcookteaspoon", .unit = "metric teaspoon", .aliases = "teaspoon|tsp",
+    {.box = 4, .outlet = "Mcookteaspoon", .unit = "metric teaspoon", .aliases = "metric tsp",
      .into = v.div(200), .out = b.mul(200), .exact = AMBREL_SIZE(5_x / 1000)},
-    {.box = 4, .outlet = "Mcooktablespoon", .unit = "metric tablespoon",
-     .aliases = "tablespoon|tbsp",
+    {.box = 4, .outlet = "Mcooktablespoon", .unit = "metric tablespoon", .aliases = "metric tbsp",
      .into = v.div(50), .out = b.mul(50), .exact = AMBREL_SIZE(15_x / 1000),
      .exactUnit = "metric tablespoon (15 mL)"},
-    {.box = 4, .outlet = "Mcookcup", .unit = "metric cup", .aliases = "cup",
+    {.box = 4, .outlet = "Mcookcup", .unit = "metric cup",
      .into = v.mul(0.25), .out = b.mul(4), .exact = AMBREL_SIZE(250_x / 1000)},
-    {.box = 5, .outlet = "Icookteaspoon", .unit = "imperial teaspoon",
-     .into = v.mul(0.00493), .out = b.div(0.00493), .exact = AMBREL_SIZE(usfloz / 6),
-     .exactUnit = "US teaspoon"},
-    {.box = 5, .outlet = "Icooktablespoon", .unit = "imperial tablespoon",
-     .into = v.mul(0.01479), .out = b.div(0.01479), .exact = AMBREL_SIZE(usfloz / 2),
-     .exactUnit = "US tablespoon"},
-    {.box = 5, .outlet = "Icookcup", .unit = "imperial cup",
-     .into = v.mul(0.236584), .out = b.div(0.236584), .exact = AMBREL_SIZE(8 * usfloz),
-     .exactUnit = "US cup"},
+    {.box = 5, .outlet = "Icookteaspoon", .unit = "US teaspoon", .aliases = "teaspoon|tsp|US tsp",
+     .into = v.mul(0.00493), .out = b.div(0.00493), .exact = AMBREL_SIZE(usfloz / 6)},
+    {.box = 5, .outlet = "Icooktablespoon", .unit = "US tablespoon", .aliases = "tablespoon|tbsp|US tbsp",
+     .into = v.mul(0.01479), .out = b.div(0.01479), .exact = AMBREL_SIZE(usfloz / 2)},
+    {.box = 5, .outlet = "Icookcup", .unit = "US cup", .aliases = "cup",
+     .into = v.mul(0.236584), .out = b.div(0.236584), .exact = AMBREL_SIZE(8 * usfloz)},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

@@ -28,7 +28,7 @@ TEST(Cli, EachFormGivesItsOutputAndStatus)
         {{"--", "-5", "ft", "m"}, 0, "-1.524 m\n"}, {{"--version"}, 0, "ambrel " AMBREL_VERSION "\n"},
         // Arithmetic, amounts side by side, spellings and digits.
         {{"5", "ft", "3", "in", "cm"}, 0, "160.02 cm\n"}, {{"5 ft 3 in", "cm"}, 0, "160.02 cm\n"},
-        {{"3*4", "m", "ft"}, 0, "39.372 ft\n"}, {{"1/2", "cup", "ml"}, 0, "125 ml\n"},
+        {{"3*4", "m", "ft"}, 0, "39.372 ft\n"}, {{"1/2", "cup", "ml"}, 0, "118.292 ml\n"},
         {{"(1+1)*3", "mi", "km"}, 0, "9.656064 km\n"}, {{"500", "nm", "m"}, 0, "5e-07 m\n"},
         {{"1", "kN", "N"}, 0, "1000 N\n"}, {{"1", "TB", "GiB"}, 0, "931.322574615 GiB\n"},
         {{"1", "h", "30", "min", "s"}, 0, "5400 s\n"}, {{"-1", "h", "30", "min", "min"}, 0, "-90 min\n"},

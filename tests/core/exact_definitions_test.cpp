@@ -182,7 +182,7 @@ TEST(ExactCommandLine, UnitsListTheDefinitions)
     const std::string units = run({"units", "volume", "--exact"});
     EXPECT_NE(units.find("usgal = 3.785411784 liter"), std::string::npos) << units;
     EXPECT_NE(units.find("impgal / 8 = 0.56826125 liter"), std::string::npos) << units;
-    EXPECT_NE(units.find("US teaspoon: usfloz / 6"), std::string::npos) << units;
+    EXPECT_NE(units.find("metric tablespoon (15 mL): 15 / 1000"), std::string::npos) << units;
     EXPECT_NE(run({"units", "velocity", "--exact"}).find("no exact size"), std::string::npos);
     EXPECT_EQ(run({"units", "volume"}).find("231 * in3"), std::string::npos);
 }
@@ -241,12 +241,12 @@ TEST(ExactWindows, SwitchingConvertsTheLastEntryAgain)
     rig.window.setExactDefinitions(true);
     EXPECT_EQ(rig.value("Ipint"), 8);
     EXPECT_EQ(rig.value("Igallon"), 1);
-    EXPECT_EQ(rig.cell("Icookteaspoon").title(), "US teaspoon");
+    EXPECT_EQ(rig.cell("Mcooktablespoon").title(), "metric tablespoon (15 mL)");
     EXPECT_EQ(rig.window.parts().window->title(), std::string("Volume") + WindowController::kExactTitleSuffix);
     rig.window.setExactDefinitions(false);
     EXPECT_EQ(rig.value("Ipint"), classicPints);
     EXPECT_EQ(rig.value("Icookteaspoon"), classicTeaspoons);
-    EXPECT_EQ(rig.cell("Icookteaspoon").title(), "imperial teaspoon");
+    EXPECT_EQ(rig.cell("Mcooktablespoon").title(), "metric tablespoon");
     EXPECT_EQ(rig.window.parts().window->title(), "Volume");
 }
 

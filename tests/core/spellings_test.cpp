@@ -49,7 +49,7 @@ const Spelling kCommon[] = {
     {"l", "liter"}, {"L", "liter"}, {"ml", "milliliter"}, {"mL", "milliliter"}, {"m^3", "cubic meter"},
     {"cm3", "cubic centimeter"}, {"cc", "cubic centimeter"}, {"ft^3", "cubic foot"}, {"gal", "US gallon"},
     {"UK gallon", "imperial gallon"}, {"imperial gallons", "imperial gallon"}, {"UK pint", "imperial pint"},
-    {"pint", "US pint"}, {"cups", "metric cup"}, {"tsp", "metric teaspoon"}, {"tbsp", "metric tablespoon"},
+    {"pint", "US pint"}, {"cups", "US cup"}, {"tsp", "US teaspoon"}, {"tbsp", "US tablespoon"},
     {"fl oz", "US fluid ounce"}, {"bbl", "barrel of oil"},
     // weight and force
     {"g", "gram"}, {"kg", "kilogram"}, {"mg", "milligram"}, {"\u00b5g", "gram", 1e-6}, {"t", "metric ton"},
@@ -108,6 +108,30 @@ TEST(Spellings, PrefixesStayOnMetricUnitsAndTablesComeFirst)
     // A window narrows the search.
     EXPECT_EQ(matchUnit("nm", "time").unit, nullptr);
     EXPECT_NE(matchUnit("nm", "length").unit, nullptr);
+}
+
+// Cup and spoons are the US measures, like gal and pint; the metric ones say
+// so. No row is an imperial cup (284 mL): the 237 mL row must not answer to it.
+TEST(Spellings, CookingMeasuresAreUSUnlessSaidOtherwise)
+{
+    // clang-format off
+    const std::pair<const char*, const char*> cases[] = {
+        {"cup", "Icookcup"}, {"cups", "Icookcup"}, {"US cup", "Icookcup"}, {"us cups", "Icookcup"},
+        {"tbsp", "Icooktablespoon"}, {"tablespoons", "Icooktablespoon"}, {"US tbsp", "Icooktablespoon"},
+        {"US tablespoon", "Icooktablespoon"}, {"tsp", "Icookteaspoon"}, {"teaspoon", "Icookteaspoon"},
+        {"US tsp", "Icookteaspoon"}, {"US teaspoons", "Icookteaspoon"},
+        {"metric cup", "Mcookcup"}, {"metric cups", "Mcookcup"}, {"metric tablespoon", "Mcooktablespoon"},
+        {"metric tbsp", "Mcooktablespoon"}, {"metric teaspoon", "Mcookteaspoon"}, {"metric tsp", "Mcookteaspoon"},
+        {"imperial cup", nullptr}, {"UK cup", nullptr}, {"imperial teaspoon", nullptr},
+        {"imperial tablespoon", nullptr},
+    };
+    // clang-format on
+    for (const auto& [typed, outlet] : cases)
+        for (const char* window : {"", "volume"}) {
+            const UnitSpelling m = matchUnit(typed, window);
+            EXPECT_EQ(std::string(m.unit ? m.unit->outlet : "(none)"), outlet ? outlet : "(none)") << typed;
+            EXPECT_EQ(std::pair(m.multiply, m.divide), std::pair(1.0, 1.0)) << typed;
+        }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 using namespace ambrel;
 
@@ -60,6 +61,31 @@ TEST(Finder, TextThatNamesNoUnitFindsNothing)
     for (const std::string& text : {std::string(), std::string("   "), std::string("zzzq"), std::string(5000, 'm')})
         EXPECT_TRUE(findUnits(text).empty()) << text.substr(0, 10);
     EXPECT_LE(findUnits("m", 5).size(), 5u);
+}
+
+// The finder opens a row only when the text means that row as the command
+// line reads it: a symbol in another case that may be several units, or a
+// prefixed symbol (a thousandth of a watt is no row), lists no row for it.
+TEST(Finder, SymbolsInAnotherCaseFindOnlyTheUnitTheyMean)
+{
+    // clang-format off
+    const struct { const char *typed, *first; std::vector<const char*> never; } cases[] = {
+        {"KM", "KilometersField", {}}, {"Kg", "Mkilogram", {}}, {"mm", "MillimetersField", {}},
+        {"mw", nullptr, {"Pmegawatt"}}, {"mW", nullptr, {"Pmegawatt"}}, {"MM", nullptr, {"MillimetersField"}},
+        {"nm", nullptr, {"NauticalMileField"}}, {"MS", nullptr, {"MilliSecondField"}},
+        {"mb", nullptr, {"MegabitField", "MegabyteField"}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const std::vector<UnitMatch> found = findUnits(c.typed);
+        if (c.first) {
+            ASSERT_FALSE(found.empty()) << c.typed;
+            EXPECT_STREQ(found[0].unit->outlet, c.first) << c.typed;
+        }
+        for (const UnitMatch& m : found)
+            for (const char* outlet : c.never)
+                EXPECT_STRNE(m.unit->outlet, outlet) << c.typed;
+    }
 }
 
 TEST(Finder, AQuantitySplitsIntoItsNumberAndUnit)
