@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/exact_conversions.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -63,8 +65,11 @@ std::optional<double> surelyRounded(DoubleDouble y, double bound)
     // Well inside the normal range, where every gap is a full ulp.
     if (!(magnitude > 0x1p-1000 && magnitude < 0x1p1000))
         return std::nullopt;
-    const double up = std::nextafter(magnitude, HUGE_VAL) - magnitude;
-    const double down = magnitude - std::nextafter(magnitude, 0.0);
+    // The gaps to the neighbours: for a positive double those are one step
+    // of its bit pattern away.
+    const auto pattern = std::bit_cast<std::uint64_t>(magnitude);
+    const double up = std::bit_cast<double>(pattern + 1) - magnitude;
+    const double down = magnitude - std::bit_cast<double>(pattern - 1);
     const bool outward = (y.lo > 0) == (y.hi > 0);
     const double same = 0.5 * (outward ? up : down) * (1 - 0x1p-20);
     const double other = 0.5 * (outward ? down : up) * (1 - 0x1p-20);

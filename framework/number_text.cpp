@@ -219,37 +219,57 @@ long long decimalExponent(std::string_view s)
 }
 
 // The number a checked text writes (a sign, digits, at most one point and
-// an exponent), exactly.
+// an exponent), exactly. Up to 19 significant digits are gathered in an
+// integer, as most numbers are; longer ones go as text.
 ExactValue exactOfText(std::string_view s)
 {
     bool negative = false;
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '-' || s[i] == '+'))
         negative = s[i++] == '-';
-    std::string digits;
+    const std::size_t start = i;
+    std::uint64_t mantissa = 0;
+    int significant = 0;
     long exponent = 0;
     bool point = false;
     for (; i < s.size() && s[i] != 'e' && s[i] != 'E'; ++i) {
         if (s[i] == '.') {
             point = true;
-        } else if (!(digits.empty() && s[i] == '0')) {
-            digits += s[i];
-            exponent -= point ? 1 : 0;
-        } else if (point) {
-            --exponent;
+            continue;
         }
+        if (significant == 0 && s[i] == '0') {
+            exponent -= point ? 1 : 0;
+            continue;
+        }
+        ++significant;
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(s[i] - '0');
+        exponent -= point ? 1 : 0;
     }
+    long written = 0;
     if (i + 1 < s.size()) {
-        long written = 0;
         const char* from = s.data() + i + 1 + (s[i + 1] == '+' ? 1 : 0);
         const auto res = std::from_chars(from, s.data() + s.size(), written);
         // The text was read as a double, so its exponent is a modest one
-        // unless it is made up for by many digits: capped for the sum below.
+        // unless it is made up for by many digits: capped for the sums below.
         if (res.ec != std::errc())
             written = written < 0 ? -1'000'000 : 1'000'000;
-        exponent += std::clamp(written, -1'000'000L, 1'000'000L);
+        written = std::clamp(written, -1'000'000L, 1'000'000L);
     }
-    return ExactValue::ofDecimalDigits(negative, digits, exponent);
+    if (significant <= 19)
+        return ExactValue::ofDecimal(negative, mantissa, exponent + written);
+    // Every digit as text, the point's place counted from the end.
+    std::string digits;
+    long decimals = 0;
+    point = false;
+    for (std::size_t k = start; k < i; ++k) {
+        if (s[k] == '.') {
+            point = true;
+            continue;
+        }
+        digits += s[k];
+        decimals += point ? 1 : 0;
+    }
+    return ExactValue::ofDecimalDigits(negative, digits, written - decimals);
 }
 
 }  // namespace
