@@ -32,6 +32,7 @@ ConverterWindow::SpeltUnit spellUnit(const ConverterDef& def, std::string_view t
 {
     ConverterWindow::SpeltUnit spelt;
     const UnitSpelling m = matchUnit(typed, def.identity.cliName);
+    spelt.choices = m.choices;
     if (!m.unit || m.unit->setting)
         return spelt;
     for (std::size_t row = 0; row < def.rows.size(); ++row)

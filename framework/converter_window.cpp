@@ -295,6 +295,17 @@ std::optional<ExactValue> ConverterWindow::amountIn(int fieldIndex, std::string_
     return ExactValue::ofDouble(value);
 }
 
+std::string ConverterWindow::unitRefusal(std::string_view unit)
+{
+    const std::vector<std::string> choices = speller_ ? speller_(def_, unit).choices : std::vector<std::string>();
+    if (choices.empty())
+        return WindowController::unitRefusal(unit);
+    std::string why = "'" + std::string(unit) + "' could be ";
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        why += (i == 0 ? "" : i + 1 == choices.size() ? " or " : ", ") + choices[i];
+    return why;
+}
+
 std::optional<double> ConverterWindow::convertedValue(int from, int to, const ExactValue& amount)
 {
     if (from < 0 || from >= rowCount() || to < 0 || to >= rowCount() || baseRowOf(from) != baseRowOf(to))

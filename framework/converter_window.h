@@ -8,6 +8,7 @@
 #include "framework/converter_def.h"
 #include "framework/window_controller.h"
 
+#include <string>
 #include <vector>
 
 namespace ambrel {
@@ -45,6 +46,7 @@ public:
     // and convertExact() write it. A window whose cells depend on more than
     // that overrides this to answer none.
     std::optional<double> convertedValue(int from, int to, const ExactValue& amount) override;
+    std::string unitRefusal(std::string_view unit) override;
 
     // How the window reads a unit's name: the row it names and its scale
     // (the amount in the row's unit is amount × multiply / divide).
@@ -52,6 +54,8 @@ public:
         int row = -1;
         double multiply = 1;
         double divide = 1;
+        // When the name fits several units: each, as "MW (megawatt)".
+        std::vector<std::string> choices;
     };
     using UnitSpeller = SpeltUnit (*)(const ConverterDef& def, std::string_view typed);
     void setUnitSpeller(UnitSpeller speller) { speller_ = speller; }

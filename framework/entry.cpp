@@ -42,7 +42,7 @@ static QuantityReading sumInto(WindowController& window, int fieldIndex, Quantit
         if (!term.unit.empty()) {
             std::optional<ExactValue> in = window.amountIn(fieldIndex, term.unit, term.exact);
             if (!in) {
-                reading.message = "not a number: no unit '" + term.unit + "' here";
+                reading.message = "not a number: " + window.unitRefusal(term.unit);
                 reading.position = term.unitAt;
                 break;
             }

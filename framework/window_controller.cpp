@@ -28,6 +28,11 @@ std::optional<ExactValue> WindowController::amountIn(int, std::string_view, cons
     return std::nullopt;
 }
 
+std::string WindowController::unitRefusal(std::string_view unit)
+{
+    return "no unit '" + std::string(unit) + "' here";
+}
+
 std::optional<double> WindowController::convertedValue(int, int, const ExactValue&)
 {
     return std::nullopt;

@@ -39,6 +39,8 @@ public:
     // `fieldIndex`, exact where both units have exact sizes; none when the
     // window has no such unit for that cell.
     virtual std::optional<ExactValue> amountIn(int fieldIndex, std::string_view unit, const ExactValue& amount);
+    // Why amountIn took no `unit`, in a person's words.
+    virtual std::string unitRefusal(std::string_view unit);
     // What cell `to` would show after `amount` is entered into cell `from`,
     // worked out without touching the cells; none when only the whole
     // window's conversion can tell. A batch of many numbers into one field

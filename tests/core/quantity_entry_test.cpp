@@ -72,6 +72,11 @@ TEST(QuantityEntry, RefusedQuantitiesChangeNothing)
     EXPECT_FALSE(temperature.type("CelsiusField", "3 ft").accepted);
     EXPECT_TRUE(temperature.type("CelsiusField", "(100 - 32) * 5/9").accepted);
     EXPECT_NEAR(temperature.value("CelsiusField"), 37.7778, 1e-4);
+    // A symbol in the wrong case names what it could be; nothing is read.
+    Window power("power-energy");
+    const EntryResult mw = power.type("Pwatt", "1 mw");
+    EXPECT_FALSE(mw.accepted);
+    EXPECT_NE(mw.message.find("'mw' could be MW (megawatt) or mW (milliwatt)"), std::string::npos) << mw.message;
 }
 
 }  // namespace
