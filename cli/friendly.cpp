@@ -1,0 +1,301 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The friendly forms: ambrel [WINDOW] QUANTITY UNIT [TO-UNIT].
+#include "app/unit_names.h"
+#include "app/window_registry.h"
+#include "cli/cli.h"
+#include "cli/commands.h"
+#include "cli/json.h"
+#include "cli/safe_text.h"
+#include "cli/session.h"
+#include "cli/window_output.h"
+#include "framework/entry.h"
+#include "framework/number_text.h"
+#include "framework/quantity_text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+namespace ambrel {
+
+namespace {
+
+std::string joinWords(std::span<const std::string> words)
+{
+    std::string joined;
+    for (const std::string& w : words)
+        joined += (joined.empty() ? "" : " ") + w;
+    return joined;
+}
+
+// The words after the number name one unit, or two: the first into the
+// second, with an optional "to" between them.
+struct UnitWords {
+    std::optional<UnitPick> from, to;
+    std::string unknown;  // the words that named nothing
+};
+
+// Two units take a dozen words at most; more is not worth trying to split.
+constexpr std::size_t kMostUnitWords = 12;
+
+UnitWords pickUnits(std::span<const std::string> words, const WindowEntry* window)
+{
+    UnitWords picked;
+    if ((picked.from = pickUnit(joinWords(words), window)))
+        return picked;
+    if (words.size() > kMostUnitWords) {
+        picked.unknown = joinWords(words);
+        return picked;
+    }
+    for (std::size_t k = 1; k < words.size(); ++k) {
+        std::span<const std::string> rest = words.subspan(k);
+        if (rest.size() > 1 && rest.front() == "to")
+            rest = rest.subspan(1);
+        auto from = pickUnit(joinWords(words.first(k)), window);
+        auto to = from ? pickUnit(joinWords(rest), window) : std::nullopt;
+        if (from && to) {
+            picked.from = std::move(from);
+            picked.to = std::move(to);
+            return picked;
+        }
+    }
+    // Name the part that failed: what follows the longest known start, or
+    // what precedes the longest known end.
+    picked.unknown = joinWords(words);
+    for (std::size_t k = words.size() - 1; k >= 1; --k) {
+        std::span<const std::string> rest = words.subspan(k);
+        if (rest.size() > 1 && rest.front() == "to")
+            rest = rest.subspan(1);
+        if (pickUnit(joinWords(words.first(k)), window)) {
+            picked.unknown = joinWords(rest);
+            return picked;
+        }
+    }
+    for (std::size_t k = 1; k < words.size(); ++k) {
+        if (pickUnit(joinWords(words.subspan(k)), window)) {
+            std::size_t end = k;
+            if (end > 1 && words[end - 1] == "to")
+                --end;
+            picked.unknown = joinWords(words.first(end));
+            return picked;
+        }
+    }
+    return picked;
+}
+
+int unknownUnit(std::ostream& err, const std::string& typed, const WindowEntry* window)
+{
+    const UnitSpelling spelling = matchUnit(typed, window ? window->cliName : "");
+    if (!spelling.choices.empty()) {
+        err << "ambrel: no unit " << quoted(typed)
+            << (window ? std::string(" in ") + window->cliName : " in any window") << "; it could be";
+        for (std::size_t i = 0; i < spelling.choices.size(); ++i)
+            err << (i == 0 ? " " : i + 1 == spelling.choices.size() ? " or " : ", ") << spelling.choices[i];
+        err << "\n";
+        return kExitUsage;
+    }
+    err << "ambrel: ";
+    if (window)
+        err << window->cliName << " has no unit " << quoted(typed);
+    else
+        err << "no unit " << quoted(typed) << " in any window";
+    const char* in = window ? window->cliName : "";
+    std::vector<std::string> close = closeUnitNames(typed, in);
+    // Nothing close to all the words: perhaps to each of them ("c f").
+    for (std::size_t start = 0; close.empty() && start < typed.size();) {
+        const std::size_t end = std::min(typed.find(' ', start), typed.size());
+        if (end > start && end - start < typed.size())
+            for (std::string& c : closeUnitNames(typed.substr(start, end - start), in, 3))
+                close.push_back(std::move(c));
+        start = end + 1;
+    }
+    if (!close.empty()) {
+        err << "; did you mean";
+        for (std::size_t i = 0; i < close.size(); ++i)
+            err << (i ? ", " : " ") << close[i];
+        err << '?';
+    }
+    err << "\nTry 'ambrel units" << (window ? std::string(" ") + window->cliName : std::string())
+        << "' for the units.\n";
+    return kExitUsage;
+}
+
+// Options of the friendly forms.
+struct Friendly {
+    bool json = false;
+    bool exact = false;
+    int digits = kDefaultFriendlyDigits;
+};
+
+std::vector<std::string> splitWords(std::string_view text)
+{
+    std::vector<std::string> words;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        if (end > start)
+            words.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
+void warnIfNotFinite(double value, std::ostream& err)
+{
+    if (!std::isfinite(value))
+        err << "ambrel: warning: result overflows a double\n";
+}
+
+// A quantity (arithmetic, or amounts in units of one window added up) and
+// the words naming its unit and the unit to convert into.
+int convertQuantity(std::span<const std::string> words, const WindowEntry* window, const Friendly& opt,
+                    std::ostream& out, std::ostream& err)
+{
+    const std::string text = joinWords(words);
+    const QuantityReading reading = readQuantity(text);
+    if (!reading.ok()) {
+        err << "ambrel: " << quoted(text) << " refused: " << describe(reading) << "\n";
+        return kExitRefused;
+    }
+    const std::vector<QuantityTerm>& terms = reading.terms;
+    if (terms.back().unit.empty())
+        return usageError(err, "give a unit after the number, e.g. 'ambrel 3 mi km'");
+
+    // The last amount's words name its unit and perhaps the target; every
+    // earlier amount's words name just its unit.
+    const UnitWords last = pickUnits(splitWords(terms.back().unit), window);
+    if (!last.from)
+        return unknownUnit(err, last.unknown, window);
+    std::vector<UnitPick> units;
+    for (std::size_t i = 0; i + 1 < terms.size(); ++i) {
+        // Looked up in the last amount's window first, then anywhere, to
+        // tell a unit of another window from no unit at all.
+        std::optional<UnitPick> unit = pickUnit(terms[i].unit, window ? window : last.from->window);
+        if (!unit && !window)
+            unit = pickUnit(terms[i].unit, nullptr);
+        if (!unit)
+            return unknownUnit(err, terms[i].unit, window);
+        units.push_back(std::move(*unit));
+    }
+    units.push_back(*last.from);
+    const UnitPick& from = units.front();
+    for (const UnitPick& u : units)
+        if (u.window != from.window)
+            return usageError(err,
+                              quoted(from.typed) + " is a unit of " + from.window->cliName + " and " + quoted(u.typed) +
+                                  " of " + u.window->cliName + "; they do not add up");
+    if (last.to && last.to->window != from.window)
+        return usageError(err,
+                          quoted(from.typed) + " is a unit of " + from.window->cliName + " and " +
+                              quoted(last.to->typed) + " of " + last.to->window->cliName +
+                              "; they do not convert into each other");
+
+    // Each amount is converted on its own and the results added up, in the
+    // target unit when there is one, else in the first amount's table unit.
+    UnitPick sumUnit = last.to ? *last.to : from;
+    if (!last.to)
+        sumUnit.multiply = sumUnit.divide = 1;
+    // One window does it all: each conversion enters its amount afresh, so
+    // none depends on the one before.
+    Session session(*from.window, kDefaultCliAccuracy, opt.exact);
+    double total = 0;
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        const double value = convertIn(session, units[i], terms[i].value, sumUnit);
+        total = i == 0 ? value : total + value;
+    }
+    const int index = session.controller->fieldIndex(sumUnit.outlet);
+    if (terms.size() > 1 || !last.to) {
+        // The window shows the sum (the table form prints every cell).
+        applySetting(session, sumUnit.setting);
+        carry(session, index, total * sumUnit.multiply / sumUnit.divide);
+    }
+    if (!last.to) {
+        if (opt.json)
+            printJson(session, out, {}, opt.digits);
+        else
+            printTable(session, out, index, opt.digits);
+    } else if (opt.json) {
+        const bool scaled = sumUnit.multiply != 1 || sumUnit.divide != 1;
+        out << "{\"window\":" << jsonString(from.window->cliName) << ",\"fields\":["
+            << jsonField(sumUnit.outlet, scaled ? sumUnit.typed : session.cell(index).title(), jsonNumber(total),
+                         friendlyNumber(total, opt.digits))
+            << "]}\n";
+    } else {
+        out << friendlyNumber(total, opt.digits) << ' ' << last.to->typed << '\n';
+    }
+    warnIfNotFinite(total, err);
+    return 0;
+}
+
+// Whether a word starts a quantity rather than a window or a command.
+bool startsLikeQuantity(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.front() == '-' || text.front() == '+' || text.front() == '('))
+        text.remove_prefix(1);
+    if (text.substr(0, 3) == "\xE2\x88\x92")
+        text.remove_prefix(3);
+    if (!text.empty() && text.front() == '.')
+        text.remove_prefix(1);
+    return !text.empty() && std::isdigit(static_cast<unsigned char>(text.front()));
+}
+
+bool parseDigits(std::string_view text, int& digits)
+{
+    return parseInt(text, digits) && digits >= 1 && digits <= kFullPrecisionDigits;
+}
+
+}  // namespace
+
+// ambrel [--json] [--digits N] [WINDOW] QUANTITY UNIT [TO-UNIT]
+int runFriendly(std::span<const std::string> args, bool exact, std::ostream& out, std::ostream& err)
+{
+    Friendly opt;
+    opt.exact = exact;
+    std::vector<std::string> words;
+    bool options = true;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (!options) {
+            words.push_back(a);
+        } else if (a == "--") {
+            options = false;  // what follows is words, even "-5"
+        } else if (a == "--json") {
+            opt.json = true;
+        } else if (a == "--exact") {
+            opt.exact = true;
+        } else if (a == "--digits" || a.rfind("--digits=", 0) == 0) {
+            const bool joined = a.size() > 8;
+            if ((!joined && ++i >= args.size()) ||
+                !parseDigits(joined ? std::string_view(a).substr(9) : std::string_view(args[i]), opt.digits))
+                return usageError(err, "--digits needs a whole number from 1 to 17");
+        } else if (a.rfind("--", 0) == 0) {
+            return usageError(err, "unknown option " + quoted(a));
+        } else {
+            words.push_back(a);
+        }
+    }
+    if (words.empty())
+        return usageError(err, "give a number and a unit, e.g. 'ambrel 3 mi km'");
+    const std::span<const std::string> w = words;
+    if (const WindowEntry* entry = findWindow(w[0])) {
+        if (w.size() < 3)
+            return usageError(err, "give a number and a unit, e.g. 'ambrel length 1 foot'");
+        return convertQuantity(w.subspan(1), entry, opt, out, err);
+    }
+    if (startsLikeQuantity(w[0])) {
+        if (w.size() < 2 && readAmount(w[0]).ok())
+            return usageError(err, "give a unit after the number, e.g. 'ambrel 3 mi km'");
+        return convertQuantity(w, nullptr, opt, out, err);
+    }
+    if (const UnitName* u = findUnit(w[0]))
+        return usageError(err,
+                          quoted(w[0]) + " is a unit of " + u->window + "; put the number first, e.g. 'ambrel 1 " +
+                              w[0] + "'");
+    return usageError(err, "unknown command or window " + quoted(w[0]));
+}
+
+}  // namespace ambrel
