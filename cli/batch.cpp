@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "cli/json.h"
 #include "cli/line_streams.h"
+#include "cli/options.h"
 #include "cli/safe_text.h"
 #include "cli/session.h"
 #include "framework/entry.h"
@@ -12,6 +13,7 @@
 #include "framework/quantity_text.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -23,8 +25,8 @@ namespace {
 int usage(std::FILE* err, const std::string& message)
 {
     std::fprintf(err,
-                 "ambrel: %s\nUsage: ambrel batch [--exact] [--json] FROM-UNIT TO-UNIT < numbers\n"
-                 "       ambrel batch [--exact] [--json] WINDOW OUTLET [--to OUTLET] < numbers\n",
+                 "ambrel: %s\nUsage: ambrel batch [--classic] [--json | --digits N] FROM-UNIT TO-UNIT < numbers\n"
+                 "       ambrel batch [--classic] [--json | --digits N] WINDOW OUTLET [--to OUTLET] < numbers\n",
                  message.c_str());
     return kExitUsage;
 }
@@ -45,8 +47,7 @@ bool isBlank(std::string_view text)
 // What the command line asks for: the options, and the window and units
 // as typed.
 struct Request {
-    bool exact = exactFromEnvironment();
-    bool json = false;
+    CommonOptions options;
     std::string to;                  // the field or unit to print, if any
     std::vector<std::string> words;  // WINDOW OUTLET [TO] or FROM-UNIT TO-UNIT
 };
@@ -56,19 +57,21 @@ int readRequest(std::span<const std::string> given, Request& r, std::FILE* err)
 {
     for (std::size_t i = 0; i < given.size(); ++i) {
         const std::string& a = given[i];
-        if (a == "--exact")
-            r.exact = true;
-        else if (a == "--json")
-            r.json = true;
-        else if (a == "--to" && i + 1 < given.size())
+        if (const OptionRead read = readCommonOption(given, i, r.options); read != OptionRead::Other) {
+            if (read == OptionRead::Bad)
+                return usage(err, kDigitsNeeded);
+        } else if (a == "--to" && i + 1 < given.size()) {
             r.to = given[++i];
-        else if (a.rfind("--", 0) == 0)
+        } else if (a.rfind("--", 0) == 0) {
             return usage(err, "unknown option " + quoted(a));
-        else
+        } else {
             r.words.push_back(a);
+        }
     }
     if (r.words.empty())
         return usage(err, "batch needs the unit the numbers are in and the unit to convert into");
+    if (r.options.json && r.options.digitsGiven)
+        return usage(err, "--json writes every digit; --digits is for the text output");
     return 0;
 }
 
@@ -119,13 +122,18 @@ int pickFields(Session& session, const Request& r, Units& u, std::FILE* err)
 // Converts line after line in one window and writes what each gives.
 class Converter {
 public:
-    Converter(Session& session, const Units& units, bool json, Output& output)
-        : s_(session), units_(units), json_(json), out_(output), fields_(session.controller->parts().fields),
-          plans_(session.controller->plan().fields), from_(session.controller->fieldIndex(units.from->outlet)),
+    Converter(Session& session, const Units& units, const CommonOptions& options, Output& output)
+        : s_(session), units_(units), json_(options.json), digits_(options.digitsGiven ? options.digits : 0),
+          out_(output), fields_(session.controller->parts().fields), plans_(session.controller->plan().fields),
+          from_(session.controller->fieldIndex(units.from->outlet)),
           target_(units.target ? session.controller->fieldIndex(units.target->outlet) : -1),
-          // Units that need different settings of the window (the two prefix
-          // systems of the data sizes) are converted number by number.
-          acrossSettings_(units.target && !sameSetting(units.from->setting, units.target->setting)),
+          // A unit the table holds as a multiple of a cell's ("nm" of the
+          // meter's), or two that need different settings of the window (the
+          // prefix systems of the data sizes): the number goes in and comes
+          // out through the units' scales rather than being typed.
+          byAmount_(
+              scaled(*units.from) ||
+              (units.target && (scaled(*units.target) || !sameSetting(units.from->setting, units.target->setting)))),
           // A plain number into one field, printed from one other: the window
           // works out that one cell alone when it can, as it would have shown it.
           oneCell_(target_ >= 0 && plans_[from_].kind == FieldKind::Number && !plans_[from_].readOnly)
@@ -136,25 +144,38 @@ public:
     // Converts one line: why it was refused, or empty.
     std::string convert(std::string_view line, bool tooLong)
     {
-        result_.reset();
+        worked_ = false;
         if (tooLong)
             return "longer than " + std::to_string(kLongestNumberText) + " characters";
         if (isBlank(line))
             return "a blank line";
-        if (acrossSettings_) {
+        if (byAmount_) {
             const QuantityReading r = readAmount(line);
             if (!r.ok())
                 return describe(r);
-            convertIn(s_, *units_.from, r.terms.front().value, *units_.target);
-            return {};
+            amount_ = r.terms.front().value;
+            if (units_.target) {
+                result_ = convertIn(s_, *units_.from, amount_, *units_.target);
+                worked_ = true;
+            } else {
+                carry(s_, from_, amount_ * units_.from->multiply / units_.from->divide);
+            }
+            return outOfRange();
         }
         if (oneCell_)
-            if (const NumberReading plain = readNumber(line); plain.ok())
-                result_ = s_.controller->convertedValue(from_, target_, plain.value);
-        if (!result_)
+            if (const NumberReading plain = readNumber(line); plain.ok()) {
+                amount_ = plain.value;
+                if (const std::optional<double> alone = s_.controller->convertedValue(from_, target_, plain.value)) {
+                    result_ = *alone;
+                    worked_ = true;
+                }
+            }
+        if (!worked_) {
             if (const EntryResult typed = typeAndConfirm(s_.platform, *s_.controller, from_, line); !typed.accepted)
                 return typed.message;
-        return {};
+            amount_ = fields_[from_]->doubleValue();
+        }
+        return outOfRange();
     }
 
     // The line's result: the target's value, or every field's.
@@ -173,7 +194,7 @@ public:
             out_.put(JsonObject()
                          .add("line", std::to_string(lineNumber))
                          .add("unit", jsonString(units_.target->typed))
-                         .add("value", result_ ? jsonNumber(*result_) : jsonValue(target_))
+                         .add("value", worked_ ? jsonNumber(result_) : jsonValue(target_))
                          .close());
         } else {
             JsonObject all;
@@ -193,6 +214,27 @@ public:
     }
 
 private:
+    static bool scaled(const UnitPick& unit) { return unit.multiply != 1 || unit.divide != 1; }
+
+    // Why the target's value cannot be given, or empty: beyond the double
+    // range, or a nonzero amount come to zero where zero does not go to zero
+    // too (273.15 K is 0 °C).
+    std::string outOfRange()
+    {
+        if (target_ < 0 || plans_[target_].kind == FieldKind::Text)
+            return {};
+        const double value = worked_ ? result_ : fields_[target_]->doubleValue();
+        if (!std::isfinite(value))
+            return amount_ == 0 ? "the result is infinite (a division by zero)" : "the result is too large";
+        if (value == 0 && amount_ != 0) {
+            if (convertIn(s_, *units_.from, 0, *units_.target) == 0)
+                return "the result is too small to tell from zero";
+            result_ = value;  // the window now shows zero's conversion
+            worked_ = true;
+        }
+        return {};
+    }
+
     std::string jsonValue(int i)
     {
         return plans_[i].kind == FieldKind::Text ? jsonString(fields_[i]->stringValue())
@@ -203,19 +245,29 @@ private:
         if (plans_[i].kind == FieldKind::Text)
             out_.put(fields_[i]->stringValue());
         else
-            out_.number(fields_[i]->doubleValue());
+            out_.number(fields_[i]->doubleValue(), digits_);
     }
-    void putTarget() { result_ ? out_.number(*result_) : putValue(target_); }
+    void putTarget()
+    {
+        if (worked_)
+            out_.number(result_, digits_);
+        else
+            putValue(target_);
+    }
 
     Session& s_;
     const Units& units_;
     const bool json_;
+    const int digits_;  // significant digits, or 0 for every digit
     Output& out_;
     const std::vector<Field*>& fields_;
     const std::vector<FieldPlan>& plans_;
     const int from_, target_;
-    const bool acrossSettings_, oneCell_;
-    std::optional<double> result_;  // the one cell's value, when worked out alone
+    const bool byAmount_, oneCell_;
+    // The one cell's value, when worked out alone.
+    bool worked_ = false;
+    double result_ = 0;
+    double amount_ = 0;  // the line's amount, in the unit the numbers are in
 };
 
 // The end of the run: output that was lost or input that could not be read
@@ -245,12 +297,12 @@ int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, 
         return status;
     if (const int status = readWindow(request, units, err))
         return status;
-    Session session(*units.window, kDefaultCliAccuracy, request.exact);
+    Session session(*units.window, kDefaultCliAccuracy, request.options.exact);
     if (const int status = pickFields(session, request, units, err))
         return status;
 
     Output output(out);
-    Converter converter(session, units, request.json, output);
+    Converter converter(session, units, request.options, output);
     int status = 0;
     long long lineNumber = 0;
     LineReader reader(in);

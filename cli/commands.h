@@ -18,11 +18,14 @@ int usageError(std::ostream& err, const std::string& message);
 // A whole number, with an optional "+", and nothing after it.
 bool parseInt(std::string_view text, int& value);
 
+// Each command reads its arguments with the options given before its word
+// in front (ambrel --classic run length ... runs "--classic length ...").
+
 // ambrel run [OPTIONS] WINDOW STEP...
-int runScript(std::span<const std::string> args, bool exact, std::ostream& out, std::ostream& err);
+int runScript(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 // ambrel units [WINDOW] [OPTIONS]
-int runUnits(std::span<const std::string> args, bool exact, std::ostream& out, std::ostream& err);
-// ambrel [OPTIONS] [WINDOW] QUANTITY UNIT [TO-UNIT]
-int runFriendly(std::span<const std::string> args, bool exact, std::ostream& out, std::ostream& err);
+int runUnits(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// ambrel [OPTIONS] [WINDOW] QUANTITY UNIT [TO-UNIT], options anywhere
+int runFriendly(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace ambrel

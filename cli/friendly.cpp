@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "cli/json.h"
+#include "cli/options.h"
 #include "cli/safe_text.h"
 #include "cli/session.h"
 #include "cli/window_output.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -31,15 +33,31 @@ std::string joinWords(std::span<const std::string> words)
     return joined;
 }
 
+// Words that may stand between the quantity and the unit it goes into:
+// "3 mi in km", "100 F to C". "in" and "as" are also units (the inch, the
+// attosecond), so a word here separates only with a unit on either side.
+bool isSeparator(std::string_view word)
+{
+    return word == "in" || word == "to" || word == "as" || word == "->" || word == "=";
+}
+
 // The words after the number name one unit, or two: the first into the
-// second, with an optional "to" between them.
+// second, perhaps with a separator between them.
 struct UnitWords {
     std::optional<UnitPick> from, to;
-    std::string unknown;  // the words that named nothing
+    std::string unknown;   // the words that named nothing
+    std::string dangling;  // a separator that ends the words after a unit
 };
 
 // Two units take a dozen words at most; more is not worth trying to split.
 constexpr std::size_t kMostUnitWords = 12;
+
+// The words that name the target after a split: a separator in front is
+// skipped when a unit follows it ("in km"); "in" alone is the inch.
+std::span<const std::string> targetWords(std::span<const std::string> rest)
+{
+    return rest.size() > 1 && isSeparator(rest.front()) ? rest.subspan(1) : rest;
+}
 
 UnitWords pickUnits(std::span<const std::string> words, const WindowEntry* window)
 {
@@ -50,13 +68,23 @@ UnitWords pickUnits(std::span<const std::string> words, const WindowEntry* windo
         picked.unknown = joinWords(words);
         return picked;
     }
+    // "3 mi in" may be miles into inches or a target left out: neither is
+    // guessed.
+    if (words.size() > 1 && isSeparator(words.back()) && pickUnit(joinWords(words.first(words.size() - 1)), window)) {
+        picked.dangling = words.back();
+        return picked;
+    }
     for (std::size_t k = 1; k < words.size(); ++k) {
-        std::span<const std::string> rest = words.subspan(k);
-        if (rest.size() > 1 && rest.front() == "to")
-            rest = rest.subspan(1);
         auto from = pickUnit(joinWords(words.first(k)), window);
-        auto to = from ? pickUnit(joinWords(rest), window) : std::nullopt;
-        if (from && to) {
+        if (!from)
+            continue;
+        const std::span<const std::string> rest = words.subspan(k), target = targetWords(rest);
+        // The separator reading first; then the words as they stand, for a
+        // target whose name starts with one ("in Hg").
+        auto to = pickUnit(joinWords(target), window);
+        if (!to && target.size() != rest.size())
+            to = pickUnit(joinWords(rest), window);
+        if (to) {
             picked.from = std::move(from);
             picked.to = std::move(to);
             return picked;
@@ -66,24 +94,43 @@ UnitWords pickUnits(std::span<const std::string> words, const WindowEntry* windo
     // what precedes the longest known end.
     picked.unknown = joinWords(words);
     for (std::size_t k = words.size() - 1; k >= 1; --k) {
-        std::span<const std::string> rest = words.subspan(k);
-        if (rest.size() > 1 && rest.front() == "to")
-            rest = rest.subspan(1);
         if (pickUnit(joinWords(words.first(k)), window)) {
-            picked.unknown = joinWords(rest);
+            picked.unknown = joinWords(targetWords(words.subspan(k)));
             return picked;
         }
     }
     for (std::size_t k = 1; k < words.size(); ++k) {
         if (pickUnit(joinWords(words.subspan(k)), window)) {
             std::size_t end = k;
-            if (end > 1 && words[end - 1] == "to")
+            if (end > 1 && isSeparator(words[end - 1]))
                 --end;
             picked.unknown = joinWords(words.first(end));
             return picked;
         }
     }
     return picked;
+}
+
+// A separator with no unit after it: "3 mi to" lacks the target; "3 mi in"
+// may mean inches too, so the refusal shows both ways of saying it.
+int danglingSeparator(std::ostream& err, std::string_view text, const std::string& word, const WindowEntry* window)
+{
+    std::string_view before = text;
+    while (!before.empty() && before.back() == ' ')
+        before.remove_suffix(1);
+    const std::string_view typed = before.substr(before.rfind(' ') + 1);  // "->" where the reading has "to"
+    before.remove_suffix(typed.size());
+    while (!before.empty() && before.back() == ' ')
+        before.remove_suffix(1);
+    const std::optional<UnitPick> unit = pickUnit(word, window);
+    if (!unit)
+        return usageError(err, "give the unit to convert into after " + quoted(typed));
+    const UnitSpelling spelling = matchUnit(word, unit->window->cliName);
+    const bool plain = spelling.unit && spelling.multiply == 1 && spelling.divide == 1;
+    const std::string name = plain ? spelling.unit->name : word;
+    return usageError(err,
+                      quoted(text) + " is unclear: for the unit " + quoted(word) + " write " +
+                          quoted(std::string(before) + " " + word + " " + name) + ", for every unit " + quoted(before));
 }
 
 int unknownUnit(std::ostream& err, const std::string& typed, const WindowEntry* window)
@@ -123,13 +170,6 @@ int unknownUnit(std::ostream& err, const std::string& typed, const WindowEntry* 
     return kExitUsage;
 }
 
-// Options of the friendly forms.
-struct Friendly {
-    bool json = false;
-    bool exact = false;
-    int digits = kDefaultFriendlyDigits;
-};
-
 std::vector<std::string> splitWords(std::string_view text)
 {
     std::vector<std::string> words;
@@ -142,19 +182,102 @@ std::vector<std::string> splitWords(std::string_view text)
     return words;
 }
 
-void warnIfNotFinite(double value, std::ostream& err)
+// Why a conversion's result cannot be given, or null: beyond the double
+// range, or a nonzero amount come to zero. A zero is right where the scale
+// puts it (273.15 K is 0 °C): only one that zero itself also goes to is
+// taken for an underflow. (The window is left showing either conversion.)
+const char* outOfRange(Session& s, const UnitPick& from, double amount, double result, const UnitPick& to)
 {
-    if (!std::isfinite(value))
-        err << "ambrel: warning: result overflows a double\n";
+    if (!std::isfinite(result))
+        return amount == 0 ? "the result is infinite (a division by zero)" : "the result is too large";
+    if (result == 0 && amount != 0 && convertIn(s, from, 0, to) == 0)
+        return "the result is too small to tell from zero";
+    return nullptr;
+}
+
+// The last value each cell got while the window took `amount` into cell
+// `index`, by cell.
+std::map<int, double> cellsWritten(Session& s, int index, double amount)
+{
+    EventLog& log = s.platform.events();
+    log.clear();
+    log.setRecording(true);
+    carry(s, index, amount);
+    log.setRecording(false);
+    std::map<int, double> written;
+    for (const Event& e : log.ofKind("write"))
+        written[s.controller->fieldIndex(e.target)] = e.value;
+    log.clear();
+    return written;
+}
+
+// Why the table of `amount` in cell `index` cannot be shown: the first
+// cell it puts out of range, by the rules of outOfRange; else empty. The
+// window is left showing the table.
+std::string tableOutOfRange(Session& s, int index, double amount)
+{
+    if (amount == 0)
+        return {};  // a cell that is infinite then is a division by zero, as the window shows it
+    const std::map<int, double> written = cellsWritten(s, index, amount);
+    std::vector<int> zero;
+    for (const auto& [cell, value] : written) {
+        if (!std::isfinite(value))
+            return "in " + s.cell(cell).title() + " the result is too large";
+        if (value == 0)
+            zero.push_back(cell);
+    }
+    if (zero.empty())
+        return {};
+    const std::map<int, double> fromZero = cellsWritten(s, index, 0);
+    carry(s, index, amount);
+    for (const int cell : zero)
+        if (const auto at = fromZero.find(cell); at != fromZero.end() && at->second == 0)
+            return "in " + s.cell(cell).title() + " the result is too small to tell from zero";
+    return {};
+}
+
+// The quantity as typed, without the unit it goes into: "1e308 ly" of
+// "1e308 ly in m".
+std::string_view withoutTarget(std::string_view text, const std::string& target)
+{
+    const auto trim = [&] {
+        while (!text.empty() && text.back() == ' ')
+            text.remove_suffix(1);
+    };
+    trim();
+    if (text.ends_with(target))
+        text.remove_suffix(target.size());
+    trim();
+    if (const std::size_t space = text.rfind(' ');
+        space != std::string_view::npos && isSeparator(text.substr(space + 1)))
+        text = text.substr(0, space);
+    trim();
+    return text;
+}
+
+int refuse(std::ostream& err, std::string_view text, std::string_view why)
+{
+    err << "ambrel: " << quoted(text) << " refused: " << why << "\n";
+    return kExitRefused;
+}
+
+// The arrow between a quantity and its target reads as "to": the quantity
+// reader takes its "-" for a minus. Same length, so places in messages hold.
+std::string arrowsAsTo(std::string text)
+{
+    for (std::size_t at = text.find("->"); at != std::string::npos; at = text.find("->", at + 2))
+        if ((at == 0 || text[at - 1] == ' ') && (at + 2 == text.size() || text[at + 2] == ' '))
+            text.replace(at, 2, "to");
+    return text;
 }
 
 // A quantity (arithmetic, or amounts in units of one window added up) and
 // the words naming its unit and the unit to convert into.
-int convertQuantity(std::span<const std::string> words, const WindowEntry* window, const Friendly& opt,
+int convertQuantity(std::span<const std::string> words, const WindowEntry* window, const CommonOptions& opt,
                     std::ostream& out, std::ostream& err)
 {
     const std::string text = joinWords(words);
-    const QuantityReading reading = readQuantity(text);
+    const QuantityReading reading = readQuantity(arrowsAsTo(text));
     if (!reading.ok()) {
         err << "ambrel: " << quoted(text) << " refused: " << describe(reading) << "\n";
         return kExitRefused;
@@ -166,6 +289,8 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
     // The last amount's words name its unit and perhaps the target; every
     // earlier amount's words name just its unit.
     const UnitWords last = pickUnits(splitWords(terms.back().unit), window);
+    if (!last.dangling.empty())
+        return danglingSeparator(err, text, last.dangling, window);
     if (!last.from)
         return unknownUnit(err, last.unknown, window);
     std::vector<UnitPick> units;
@@ -201,16 +326,24 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
     // none depends on the one before.
     Session session(*from.window, kDefaultCliAccuracy, opt.exact);
     double total = 0;
+    const std::string_view quantity = last.to ? withoutTarget(text, last.to->typed) : std::string_view(text);
     for (std::size_t i = 0; i < terms.size(); ++i) {
         const double value = convertIn(session, units[i], terms[i].value, sumUnit);
+        if (const char* why = outOfRange(session, units[i], terms[i].value, value, sumUnit))
+            return refuse(err, quantity, why);
         total = i == 0 ? value : total + value;
     }
+    if (!std::isfinite(total))
+        return refuse(err, quantity, "the result is too large");
     const int index = session.controller->fieldIndex(sumUnit.outlet);
     if (terms.size() > 1 || !last.to) {
         // The window shows the sum (the table form prints every cell).
         applySetting(session, sumUnit.setting);
         carry(session, index, total * sumUnit.multiply / sumUnit.divide);
     }
+    if (!last.to)
+        if (const std::string why = tableOutOfRange(session, index, total); !why.empty())
+            return refuse(err, quantity, why);
     if (!last.to) {
         if (opt.json)
             printJson(session, out, {}, opt.digits);
@@ -225,7 +358,6 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
     } else {
         out << friendlyNumber(total, opt.digits) << ' ' << last.to->typed << '\n';
     }
-    warnIfNotFinite(total, err);
     return 0;
 }
 
@@ -243,18 +375,12 @@ bool startsLikeQuantity(std::string_view text)
     return !text.empty() && std::isdigit(static_cast<unsigned char>(text.front()));
 }
 
-bool parseDigits(std::string_view text, int& digits)
-{
-    return parseInt(text, digits) && digits >= 1 && digits <= kFullPrecisionDigits;
-}
-
 }  // namespace
 
 // ambrel [--json] [--digits N] [WINDOW] QUANTITY UNIT [TO-UNIT]
-int runFriendly(std::span<const std::string> args, bool exact, std::ostream& out, std::ostream& err)
+int runFriendly(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
-    Friendly opt;
-    opt.exact = exact;
+    CommonOptions opt;
     std::vector<std::string> words;
     bool options = true;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -263,15 +389,9 @@ int runFriendly(std::span<const std::string> args, bool exact, std::ostream& out
             words.push_back(a);
         } else if (a == "--") {
             options = false;  // what follows is words, even "-5"
-        } else if (a == "--json") {
-            opt.json = true;
-        } else if (a == "--exact") {
-            opt.exact = true;
-        } else if (a == "--digits" || a.rfind("--digits=", 0) == 0) {
-            const bool joined = a.size() > 8;
-            if ((!joined && ++i >= args.size()) ||
-                !parseDigits(joined ? std::string_view(a).substr(9) : std::string_view(args[i]), opt.digits))
-                return usageError(err, "--digits needs a whole number from 1 to 17");
+        } else if (const OptionRead read = readCommonOption(args, i, opt); read != OptionRead::Other) {
+            if (read == OptionRead::Bad)
+                return usageError(err, kDigitsNeeded);
         } else if (a.rfind("--", 0) == 0) {
             return usageError(err, "unknown option " + quoted(a));
         } else {

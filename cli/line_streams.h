@@ -22,14 +22,17 @@ public:
     explicit Output(std::FILE* out) : out_(out) { buffer_.reserve(kBlock + 512); }
     void put(char c) { buffer_.push_back(c); }
     void put(std::string_view s) { buffer_.append(s); }
-    void number(double v)
+    // `v` in the shortest form that reads back as it, or to `digits`
+    // significant digits.
+    void number(double v, int digits = 0)
     {
         if (!std::isfinite(v)) {
             put(formatExact(v));
             return;
         }
         char buf[32];
-        const auto res = std::to_chars(buf, buf + sizeof buf, v);
+        const auto res = digits ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits)
+                                : std::to_chars(buf, buf + sizeof buf, v);
         buffer_.append(buf, static_cast<std::size_t>(res.ptr - buf));
     }
     void endLine()

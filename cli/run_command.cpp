@@ -2,6 +2,7 @@
 // ambrel run: a window driven step by step, as a script drives it.
 #include "cli/cli.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "cli/safe_text.h"
 #include "cli/session.h"
 #include "cli/window_output.h"
@@ -97,19 +98,19 @@ void printTsv(Session& s, std::ostream& out)
 // The friendly forms show twelve significant digits, so a tiny value is
 }  // namespace
 
-int runScript(std::span<const std::string> args, bool exact, std::ostream& out, std::ostream& err)
+int runScript(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
+    CommonOptions opt;
     int accuracy = kDefaultCliAccuracy;
-    bool tsv = false, json = false;
+    bool tsv = false;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--exact") {
-            exact = true;
+        if (const OptionRead read = readCommonOption(args, i, opt); read != OptionRead::Other) {
+            if (read == OptionRead::Bad)
+                return usageError(err, kDigitsNeeded);
         } else if (a == "--tsv") {
             tsv = true;
-        } else if (a == "--json") {
-            json = true;
         } else if (a == "--accuracy") {
             if (i + 1 >= args.size() || !parseInt(args[i + 1], accuracy))
                 return usageError(err, "--accuracy needs a whole number");
@@ -123,6 +124,9 @@ int runScript(std::span<const std::string> args, bool exact, std::ostream& out, 
             break;
         }
     }
+    const bool json = opt.json;
+    if (opt.digitsGiven)
+        return usageError(err, "--digits is for the converting forms; run shows --accuracy D decimals");
     if (tsv && json)
         return usageError(err, "choose one of --tsv and --json");
     if (i >= args.size())
@@ -131,7 +135,7 @@ int runScript(std::span<const std::string> args, bool exact, std::ostream& out, 
     if (!entry)
         return usageError(err, "unknown window " + quoted(args[i]) + "; windows: " + windowNames());
 
-    Session session(*entry, accuracy, exact);
+    Session session(*entry, accuracy, opt.exact);
     for (++i; i < args.size(); ++i) {
         switch (runStep(session, args[i], err)) {
         case StepResult::Done: break;

@@ -3,12 +3,14 @@
 #include "app/unit_names.h"
 #include "app/window_registry.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "cli/safe_text.h"
 #include "framework/converter_window.h"
 #include "framework/number_text.h"
 #include "headless/headless_platform.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <ostream>
 #include <vector>
@@ -36,6 +38,30 @@ void listWindows(std::ostream& out)
     }
 }
 
+// A definition as the table's code writes it, made readable: π for the
+// code's call, and numbers without the suffix that makes them exact
+// ("0.45359237_x" is 0.45359237).
+std::string readableDefinition(std::string_view code)
+{
+    static constexpr std::string_view kPi = "ExactNumber::pi()", kNumbers = "ExactNumber::";
+    std::string text;
+    while (!code.empty()) {
+        if (code.starts_with(kPi)) {
+            text += "π";
+            code.remove_prefix(kPi.size());
+        } else if (code.starts_with(kNumbers)) {
+            code.remove_prefix(kNumbers.size());
+        } else if (code.starts_with("_x") && !text.empty() &&
+                   (std::isdigit(static_cast<unsigned char>(text.back())) || text.back() == '.')) {
+            code.remove_prefix(2);
+        } else {
+            text += code.front();
+            code.remove_prefix(1);
+        }
+    }
+    return text;
+}
+
 // A unit's definition as its table writes it, and what that comes to in the
 // window's base unit: "ft / 12 = 0.0254 meter".
 std::string exactDefinition(const ConverterWindow& converter, int row)
@@ -44,14 +70,8 @@ std::string exactDefinition(const ConverterWindow& converter, int row)
     const ExactSize& size = unit.exact;
     if (size.kind == ExactSize::Kind::None || !size.text)
         return "no exact size: kept as the classic formula";
-    std::string text;
-    if (unit.exactUnit)
-        text = std::string(unit.exactUnit) + ": ";
-    for (std::string_view rest = size.text; !rest.empty();) {
-        const std::size_t mark = rest.find("_x");
-        text += rest.substr(0, mark);
-        rest.remove_prefix(mark == std::string_view::npos ? rest.size() : mark + 2);
-    }
+    std::string text = unit.exactUnit ? std::string(unit.exactUnit) + ": " : std::string();
+    text += readableDefinition(size.text);
     if (!size.offset.isZero())
         return text;
     const char* base = converter.def().rows[converter.baseRowOf(row)].unit;
@@ -62,7 +82,8 @@ std::string exactDefinition(const ConverterWindow& converter, int row)
 }
 
 // The units of one window by box: name, other names and symbols, outlet;
-// with `exact`, also each unit's exact definition. A window without unit
+// under exact definitions, also each unit's definition (the classic tables
+// keep their factors in the windows' notebooks). A window without unit
 // names (a calculator) lists its fields.
 void listUnits(const WindowEntry& entry, bool exact, std::ostream& out)
 {
@@ -146,19 +167,25 @@ void listNames(const WindowEntry* entry, std::ostream& out)
 
 }  // namespace
 
-int runUnits(std::span<const std::string> all, bool exact, std::ostream& out, std::ostream& err)
+int runUnits(std::span<const std::string> all, std::ostream& out, std::ostream& err)
 {
+    CommonOptions opt;
     std::vector<std::string> args;
     bool names = false;
-    for (const std::string& a : all) {
-        if (a == "--exact")
-            exact = true;
-        else if (a == "--names")
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const std::string& a = all[i];
+        if (const OptionRead read = readCommonOption(all, i, opt); read != OptionRead::Other) {
+            if (opt.json)
+                return usageError(err, "units has no JSON output; --json is for run, batch and the converting forms");
+            if (opt.digitsGiven)
+                return usageError(err, "--digits is for the converting forms, not for units");
+        } else if (a == "--names") {
             names = true;
-        else if (a.rfind("--", 0) == 0)
+        } else if (a.rfind("--", 0) == 0) {
             return usageError(err, "unknown option " + quoted(a));
-        else
+        } else {
             args.push_back(a);
+        }
     }
     if (args.size() > 1)
         return usageError(err, "units takes at most one window");
@@ -172,7 +199,7 @@ int runUnits(std::span<const std::string> all, bool exact, std::ostream& out, st
         return 0;
     }
     if (entry) {
-        listUnits(*entry, exact, out);
+        listUnits(*entry, opt.exact, out);
         return 0;
     }
     if (const UnitName* u = findUnit(args[0]))

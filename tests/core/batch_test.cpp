@@ -40,15 +40,15 @@ TEST(Batch, OneLinePerInputInOutletsOrUnits)
         std::vector<std::string> args;
         std::string input, out;
     } cases[] = {
-        {{"length", "FeetField", "--to", "InchesField"},
+        {{"--classic", "length", "FeetField", "--to", "InchesField"},
          "1\n2\r\n  3  \n1e3",
          "11.999976\n23.999952\n35.999928000000004\n11999.976\n"},
         {{"m", "km"}, "1\n\n2\n", "0.001\n\n0.002\n"},
-        {{"ft", "in"}, "1\n", "11.999976\n"},
+        {{"ft", "in", "--classic"}, "1\n", "11.999976\n"},
         {{"length", "feet", "--to", "m"}, "2*3\n", "1.8288000000000002\n"},  // 6 × 0.3048
         // Units under different prefix systems of the data sizes.
-        {{"TB", "GiB"}, "1\n", "931.3225746154785\n"},
-        {{"GiB", "TB"}, "1\n", "0.001073741824\n"},
+        {{"--classic", "TB", "GiB"}, "1\n", "931.3225746154785\n"},
+        {{"GiB", "--classic", "TB"}, "1\n", "0.001073741824\n"},
     };
     for (const auto& c : cases) {
         const auto r = batch(c.args, c.input);
