@@ -299,6 +299,11 @@ TEST(Completion, UnitNamesCompleteAfterTheQuantity)
     EXPECT_EQ(complete("units tempe"), "temperature\n");
     EXPECT_EQ(complete("batch TiB G"), "GiB\nGB\n");
     EXPECT_EQ(complete("batch length Fee"), "FeetField\n");
+    // Options before the command word leave it completing as without them.
+    EXPECT_EQ(complete("--cl"), "--classic\n");
+    EXPECT_EQ(complete("--classic units tempe"), "temperature\n");
+    EXPECT_EQ(complete("--digits 4 --json batch length Fee"), "FeetField\n");
+    EXPECT_EQ(complete("--classic 3 kilom"), "kilometer\n");
 }
 
 }  // namespace
