@@ -6,6 +6,7 @@
 #include "cli/json.h"
 #include "cli/line_streams.h"
 #include "cli/options.h"
+#include "cli/result_range.h"
 #include "cli/safe_text.h"
 #include "cli/session.h"
 #include "framework/entry.h"
@@ -13,7 +14,6 @@
 #include "framework/quantity_text.h"
 
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -216,22 +216,17 @@ public:
 private:
     static bool scaled(const UnitPick& unit) { return unit.multiply != 1 || unit.divide != 1; }
 
-    // Why the target's value cannot be given, or empty: beyond the double
-    // range, or a nonzero amount come to zero where zero does not go to zero
-    // too (273.15 K is 0 °C).
+    // Why the target's value cannot be given, or empty (result_range.h).
     std::string outOfRange()
     {
         if (target_ < 0 || plans_[target_].kind == FieldKind::Text)
             return {};
         const double value = worked_ ? result_ : fields_[target_]->doubleValue();
-        if (!std::isfinite(value))
-            return amount_ == 0 ? "the result is infinite (a division by zero)" : "the result is too large";
-        if (value == 0 && amount_ != 0) {
-            if (convertIn(s_, *units_.from, 0, *units_.target) == 0)
-                return "the result is too small to tell from zero";
-            result_ = value;  // the window now shows zero's conversion
-            worked_ = true;
-        }
+        if (const char* why = ambrel::outOfRange(s_, *units_.from, amount_, value, *units_.target))
+            return why;
+        // The check may have left the window showing another conversion.
+        result_ = value;
+        worked_ = true;
         return {};
     }
 

@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "cli/options.h"
+#include "cli/result_range.h"
 #include "cli/safe_text.h"
 #include "cli/session.h"
 #include "cli/window_output.h"
@@ -16,7 +17,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -180,60 +180,6 @@ std::vector<std::string> splitWords(std::string_view text)
         start = end + 1;
     }
     return words;
-}
-
-// Why a conversion's result cannot be given, or null: beyond the double
-// range, or a nonzero amount come to zero. A zero is right where the scale
-// puts it (273.15 K is 0 °C): only one that zero itself also goes to is
-// taken for an underflow. (The window is left showing either conversion.)
-const char* outOfRange(Session& s, const UnitPick& from, double amount, double result, const UnitPick& to)
-{
-    if (!std::isfinite(result))
-        return amount == 0 ? "the result is infinite (a division by zero)" : "the result is too large";
-    if (result == 0 && amount != 0 && convertIn(s, from, 0, to) == 0)
-        return "the result is too small to tell from zero";
-    return nullptr;
-}
-
-// The last value each cell got while the window took `amount` into cell
-// `index`, by cell.
-std::map<int, double> cellsWritten(Session& s, int index, double amount)
-{
-    EventLog& log = s.platform.events();
-    log.clear();
-    log.setRecording(true);
-    carry(s, index, amount);
-    log.setRecording(false);
-    std::map<int, double> written;
-    for (const Event& e : log.ofKind("write"))
-        written[s.controller->fieldIndex(e.target)] = e.value;
-    log.clear();
-    return written;
-}
-
-// Why the table of `amount` in cell `index` cannot be shown: the first
-// cell it puts out of range, by the rules of outOfRange; else empty. The
-// window is left showing the table.
-std::string tableOutOfRange(Session& s, int index, double amount)
-{
-    if (amount == 0)
-        return {};  // a cell that is infinite then is a division by zero, as the window shows it
-    const std::map<int, double> written = cellsWritten(s, index, amount);
-    std::vector<int> zero;
-    for (const auto& [cell, value] : written) {
-        if (!std::isfinite(value))
-            return "in " + s.cell(cell).title() + " the result is too large";
-        if (value == 0)
-            zero.push_back(cell);
-    }
-    if (zero.empty())
-        return {};
-    const std::map<int, double> fromZero = cellsWritten(s, index, 0);
-    carry(s, index, amount);
-    for (const int cell : zero)
-        if (const auto at = fromZero.find(cell); at != fromZero.end() && at->second == 0)
-            return "in " + s.cell(cell).title() + " the result is too small to tell from zero";
-    return {};
 }
 
 // The quantity as typed, without the unit it goes into: "1e308 ly" of
