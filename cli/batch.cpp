@@ -4,6 +4,9 @@
 #include "app/window_registry.h"
 #include "cli/cli.h"
 #include "cli/json.h"
+#include "cli/line_streams.h"
+#include "cli/options.h"
+#include "cli/result_range.h"
 #include "cli/safe_text.h"
 #include "cli/session.h"
 #include "framework/entry.h"
@@ -11,67 +14,19 @@
 #include "framework/quantity_text.h"
 
 #include <cerrno>
-#include <charconv>
-#include <cmath>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace ambrel {
 
 namespace {
 
-// Buffered output: one write call per large block, not per number. A write
-// that fails is remembered with its errno and nothing more is written.
-class Output {
-public:
-    explicit Output(std::FILE* out) : out_(out) { buffer_.reserve(kBlock + 512); }
-    void put(char c) { buffer_.push_back(c); }
-    void put(std::string_view s) { buffer_.append(s); }
-    void number(double v)
-    {
-        if (!std::isfinite(v)) {
-            put(formatExact(v));
-            return;
-        }
-        char buf[32];
-        const auto res = std::to_chars(buf, buf + sizeof buf, v);
-        buffer_.append(buf, static_cast<std::size_t>(res.ptr - buf));
-    }
-    void endLine()
-    {
-        buffer_.push_back('\n');
-        if (buffer_.size() >= kBlock)
-            flush();
-    }
-    bool flush()
-    {
-        if (!buffer_.empty() && !error_ && std::fwrite(buffer_.data(), 1, buffer_.size(), out_) != buffer_.size())
-            error_ = errno ? errno : EIO;
-        buffer_.clear();
-        return !error_;
-    }
-    // Flushes all the way to the file; false if any write failed.
-    bool finish()
-    {
-        if (flush() && std::fflush(out_) != 0)
-            error_ = errno ? errno : EIO;
-        return !error_;
-    }
-    bool failed() const { return error_ != 0; }
-    int error() const { return error_; }
-
-private:
-    static constexpr std::size_t kBlock = 1 << 16;
-    std::FILE* out_;
-    std::string buffer_;
-    int error_ = 0;
-};
-
 int usage(std::FILE* err, const std::string& message)
 {
     std::fprintf(err,
-                 "ambrel: %s\nUsage: ambrel batch [--exact] [--json] FROM-UNIT TO-UNIT < numbers\n"
-                 "       ambrel batch [--exact] [--json] WINDOW OUTLET [--to OUTLET] < numbers\n",
+                 "ambrel: %s\nUsage: ambrel batch [--classic] [--json | --digits N] FROM-UNIT TO-UNIT < numbers\n"
+                 "       ambrel batch [--classic] [--json | --digits N] WINDOW OUTLET [--to OUTLET] < numbers\n",
                  message.c_str());
     return kExitUsage;
 }
@@ -84,220 +39,241 @@ std::optional<UnitPick> pickField(Session& s, const std::string& typed)
     return pickUnit(typed, &s.entry);
 }
 
-// Reads lines of any length in linear time, holding at most
-// kLongestNumberText characters of one: the rest of a longer line is
-// skipped unread.
-class LineReader {
-public:
-    explicit LineReader(std::FILE* in) : in_(in), chunk_(1 << 16) {}
-
-    // The next line without its end, valid until the next call; false at
-    // the end of the input.
-    bool next(std::string_view& line, bool& tooLong)
-    {
-        tooLong = false;
-        // Most lines lie whole in the chunk read and are not copied.
-        if (const void* nl = std::memchr(chunk_.data() + pos_, '\n', size_ - pos_)) {
-            const char* start = chunk_.data() + pos_;
-            const std::size_t n = static_cast<std::size_t>(static_cast<const char*>(nl) - start);
-            pos_ += n + 1;
-            tooLong = n > kLongestNumberText;
-            line = trimmed({start, std::min(n, kLongestNumberText)});
-            return true;
-        }
-        held_.clear();
-        bool any = false;
-        for (;;) {
-            if (pos_ == size_) {
-                size_ = std::fread(chunk_.data(), 1, chunk_.size(), in_);
-                pos_ = 0;
-                if (size_ == 0) {
-                    if (!any)
-                        return false;
-                    break;  // the last line has no end
-                }
-            }
-            any = true;
-            const char* start = chunk_.data() + pos_;
-            const void* nl = std::memchr(start, '\n', size_ - pos_);
-            const std::size_t n = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - start) : size_ - pos_;
-            if (!tooLong) {
-                const std::size_t room = kLongestNumberText - held_.size();
-                held_.append(start, std::min(n, room));
-                tooLong = n > room;
-            }
-            pos_ += n;
-            if (nl) {
-                ++pos_;
-                break;
-            }
-        }
-        line = trimmed(held_);
-        return true;
-    }
-
-private:
-    // Without the carriage return of a DOS line end.
-    static std::string_view trimmed(std::string_view line)
-    {
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        return line;
-    }
-
-    std::FILE* in_;
-    std::vector<char> chunk_;
-    std::string held_;
-    std::size_t pos_ = 0, size_ = 0;
-};
-
 bool isBlank(std::string_view text)
 {
     return text.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
 }
 
-}  // namespace
+// What the command line asks for: the options, and the window and units
+// as typed.
+struct Request {
+    CommonOptions options;
+    std::string to;                  // the field or unit to print, if any
+    std::vector<std::string> words;  // WINDOW OUTLET [TO] or FROM-UNIT TO-UNIT
+};
 
-int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, std::FILE* err)
+// The options, anywhere among the words; 0, or the usage status.
+int readRequest(std::span<const std::string> given, Request& r, std::FILE* err)
 {
-    bool exact = exactFromEnvironment();
-    bool json = false;
-    std::string to;
-    std::vector<std::string> args;
     for (std::size_t i = 0; i < given.size(); ++i) {
         const std::string& a = given[i];
-        if (a == "--exact")
-            exact = true;
-        else if (a == "--json")
-            json = true;
-        else if (a == "--to" && i + 1 < given.size())
-            to = given[++i];
-        else if (a.rfind("--", 0) == 0)
+        if (const OptionRead read = readCommonOption(given, i, r.options); read != OptionRead::Other) {
+            if (read == OptionRead::Bad)
+                return usage(err, kDigitsNeeded);
+        } else if (a == "--to" && i + 1 < given.size()) {
+            r.to = given[++i];
+        } else if (a.rfind("--", 0) == 0) {
             return usage(err, "unknown option " + quoted(a));
-        else
-            args.push_back(a);
+        } else {
+            r.words.push_back(a);
+        }
     }
-    if (args.empty())
+    if (r.words.empty())
         return usage(err, "batch needs the unit the numbers are in and the unit to convert into");
+    if (r.options.json && r.options.digitsGiven)
+        return usage(err, "--json writes every digit; --digits is for the text output");
+    return 0;
+}
 
-    // The window and the two units: WINDOW FROM [TO] or FROM TO.
-    const WindowEntry* entry = findWindow(args[0]);
+// The window and its two units: WINDOW FROM [TO] or FROM TO.
+struct Units {
+    const WindowEntry* window = nullptr;
     std::optional<UnitPick> from, target;
-    if (!entry) {
-        if (args.size() != 2 || !to.empty())
+};
+
+// The window the request names; 0, or the usage status.
+int readWindow(Request& r, Units& u, std::FILE* err)
+{
+    const std::vector<std::string>& w = r.words;
+    u.window = findWindow(w[0]);
+    if (!u.window) {
+        if (w.size() != 2 || !r.to.empty())
             return usage(err, "give two units, or a window and its fields");
-        from = pickUnit(args[0], nullptr);
-        if (!from)
-            return usage(err, "no unit " + quoted(args[0]));
-        entry = from->window;
-        to = args[1];
-    } else {
-        if (args.size() < 2 || args.size() > 3 || (args.size() == 3 && !to.empty()))
-            return usage(err, "give a window, the field the numbers go into and perhaps the one to print");
-        if (args.size() == 3)
-            to = args[2];
+        u.from = pickUnit(w[0], nullptr);
+        if (!u.from)
+            return usage(err, "no unit " + quoted(w[0]));
+        u.window = u.from->window;
+        r.to = w[1];
+        return 0;
     }
+    if (w.size() < 2 || w.size() > 3 || (w.size() == 3 && !r.to.empty()))
+        return usage(err, "give a window, the field the numbers go into and perhaps the one to print");
+    if (w.size() == 3)
+        r.to = w[2];
+    return 0;
+}
 
-    Session session(*entry, kDefaultCliAccuracy, exact);
-    if (!from && !(from = pickField(session, args[1])))
-        return usage(err, "no field or unit " + quoted(args[1]) + " in " + entry->cliName);
-    if (!to.empty() && !(target = pickField(session, to))) {
-        if (const std::optional<UnitPick> elsewhere = pickUnit(to, nullptr))
+// The fields (or units) in the open window; 0, or the usage status.
+int pickFields(Session& session, const Request& r, Units& u, std::FILE* err)
+{
+    const char* window = u.window->cliName;
+    if (!u.from && !(u.from = pickField(session, r.words[1])))
+        return usage(err, "no field or unit " + quoted(r.words[1]) + " in " + window);
+    if (!r.to.empty() && !(u.target = pickField(session, r.to))) {
+        if (const std::optional<UnitPick> elsewhere = pickUnit(r.to, nullptr))
             return usage(err,
-                         quoted(from->typed) + " is a unit of " + entry->cliName + " and " + quoted(to) + " of " +
+                         quoted(u.from->typed) + " is a unit of " + window + " and " + quoted(r.to) + " of " +
                              elsewhere->window->cliName + "; they do not convert into each other");
-        return usage(err, "no field or unit " + quoted(to) + " in " + entry->cliName);
+        return usage(err, "no field or unit " + quoted(r.to) + " in " + window);
     }
-    const int fromIndex = session.controller->fieldIndex(from->outlet);
-    const int targetIndex = target ? session.controller->fieldIndex(target->outlet) : -1;
-    // Units that need different settings of the window (the two prefix
-    // systems of the data sizes) are converted number by number.
-    const bool acrossSettings = target && !sameSetting(from->setting, target->setting);
-    applySetting(session, from->setting);
+    return 0;
+}
 
-    const std::vector<Field*>& fields = session.controller->parts().fields;
-    const auto& plans = session.controller->plan().fields;
-    auto putNumber = [&](Output& o, double value) {
-        if (json)
-            o.put(jsonNumber(value));
-        else
-            o.number(value);
-    };
-    auto putValue = [&](Output& o, int i) {
-        if (plans[i].kind == FieldKind::Text)
-            o.put(json ? jsonString(fields[i]->stringValue()) : fields[i]->stringValue());
-        else
-            putNumber(o, fields[i]->doubleValue());
-    };
-    // A plain number into one field, printed from one other: the window
-    // works out that one cell alone when it can, as it would have shown it.
-    const bool oneCell = targetIndex >= 0 && plans[fromIndex].kind == FieldKind::Number && !plans[fromIndex].readOnly;
+// Converts line after line in one window and writes what each gives.
+class Converter {
+public:
+    Converter(Session& session, const Units& units, const CommonOptions& options, Output& output)
+        : s_(session), units_(units), json_(options.json), digits_(options.digitsGiven ? options.digits : 0),
+          out_(output), fields_(session.controller->parts().fields), plans_(session.controller->plan().fields),
+          from_(session.controller->fieldIndex(units.from->outlet)),
+          target_(units.target ? session.controller->fieldIndex(units.target->outlet) : -1),
+          // A unit the table holds as a multiple of a cell's ("nm" of the
+          // meter's), or two that need different settings of the window (the
+          // prefix systems of the data sizes): the number goes in and comes
+          // out through the units' scales rather than being typed.
+          byAmount_(
+              scaled(*units.from) ||
+              (units.target && (scaled(*units.target) || !sameSetting(units.from->setting, units.target->setting)))),
+          // A plain number into one field, printed from one other: the window
+          // works out that one cell alone when it can, as it would have shown it.
+          oneCell_(target_ >= 0 && plans_[from_].kind == FieldKind::Number && !plans_[from_].readOnly)
+    {
+        applySetting(s_, units.from->setting);
+    }
 
-    Output output(out);
-    int status = 0;
-    long long lineNumber = 0;
-    LineReader reader(in);
-    std::string_view line;
-    bool tooLong = false;
-    while (!output.failed() && reader.next(line, tooLong)) {
-        ++lineNumber;
-        std::string why;
-        std::optional<double> result;
+    // Converts one line: why it was refused, or empty.
+    std::string convert(std::string_view line, bool tooLong)
+    {
+        worked_ = false;
         if (tooLong)
-            why = "longer than " + std::to_string(kLongestNumberText) + " characters";
-        else if (isBlank(line))
-            why = "a blank line";
-        else if (acrossSettings) {
+            return "longer than " + std::to_string(kLongestNumberText) + " characters";
+        if (isBlank(line))
+            return "a blank line";
+        if (byAmount_) {
             const QuantityReading r = readAmount(line);
             if (!r.ok())
-                why = describe(r);
-            else if (const std::optional<ExactValue> value = convertIn(session, *from, r.terms.front().exact, *target))
-                result = value->toDouble();
-            else
-                why = "the result is " + describe(NumberError::TooLarge);
-        } else {
-            ExactValue number;
-            if (oneCell)
-                if (const NumberReading plain = readNumber(line, '.', &number); plain.ok())
-                    result = session.controller->convertedValue(fromIndex, targetIndex, number);
-            if (!result)
-                if (const EntryResult typed = typeAndConfirm(session.platform, *session.controller, fromIndex, line);
-                    !typed.accepted)
-                    why = typed.message;
+                return describe(r);
+            const ExactValue& amount = r.terms.front().exact;
+            amount_ = r.terms.front().value;
+            if (!units_.target) {
+                carry(s_, from_, inTableUnit(*units_.from, amount));
+                return outOfRange();
+            }
+            const std::optional<ExactValue> result = convertIn(s_, *units_.from, amount, *units_.target);
+            if (const char* why = ambrel::outOfRange(amount, result))
+                return why;
+            result_ = result->toDouble();
+            worked_ = true;
+            return {};
         }
-        if (!why.empty()) {
-            std::fprintf(err, "ambrel: line %lld: %s refused: %s\n", lineNumber, quoted(line).c_str(), why.c_str());
-            status = kExitRefused;
-            if (json)
-                output.put("{\"line\":" + std::to_string(lineNumber) + ",\"error\":" + jsonString(why) + "}");
-            output.endLine();
-            continue;
-        }
-        if (json) {
-            output.put("{\"line\":" + std::to_string(lineNumber) + ",");
-            if (targetIndex >= 0) {
-                output.put("\"unit\":" + jsonString(target->typed) + ",\"value\":");
-                result ? putNumber(output, *result) : putValue(output, targetIndex);
-            } else {
-                output.put("\"fields\":{");
-                for (std::size_t i = 0; i < fields.size(); ++i) {
-                    output.put((i ? "," : "") + jsonString(plans[i].outlet) + ":");
-                    putValue(output, static_cast<int>(i));
+        ExactValue number;
+        if (oneCell_)
+            if (const NumberReading plain = readNumber(line, '.', &number); plain.ok()) {
+                amount_ = plain.value;
+                if (const std::optional<double> alone = s_.controller->convertedValue(from_, target_, number)) {
+                    result_ = *alone;
+                    worked_ = true;
                 }
-                output.put('}');
             }
-            output.put('}');
-        } else if (targetIndex >= 0) {
-            result ? putNumber(output, *result) : putValue(output, targetIndex);
-        } else {
-            for (std::size_t i = 0; i < fields.size(); ++i) {
-                if (i)
-                    output.put('\t');
-                putValue(output, static_cast<int>(i));
-            }
+        if (!worked_) {
+            if (const EntryResult typed = typeAndConfirm(s_.platform, *s_.controller, from_, line); !typed.accepted)
+                return typed.message;
+            amount_ = fields_[from_]->doubleValue();
         }
-        output.endLine();
+        return outOfRange();
     }
+
+    // The line's result: the target's value, or every field's.
+    void writeResult(long long lineNumber)
+    {
+        if (!json_) {
+            if (target_ >= 0)
+                putTarget();
+            else
+                for (std::size_t i = 0; i < fields_.size(); ++i) {
+                    if (i)
+                        out_.put('\t');
+                    putValue(static_cast<int>(i));
+                }
+        } else if (target_ >= 0) {
+            out_.put(JsonObject()
+                         .add("line", std::to_string(lineNumber))
+                         .add("unit", jsonString(units_.target->typed))
+                         .add("value", worked_ ? jsonNumber(result_) : jsonValue(target_))
+                         .close());
+        } else {
+            JsonObject all;
+            for (std::size_t i = 0; i < fields_.size(); ++i)
+                all.add(plans_[i].outlet, jsonValue(static_cast<int>(i)));
+            out_.put(JsonObject().add("line", std::to_string(lineNumber)).add("fields", all.close()).close());
+        }
+        out_.endLine();
+    }
+
+    // An empty line (or one with the error, in JSON) keeps the alignment.
+    void writeRefusal(long long lineNumber, const std::string& why)
+    {
+        if (json_)
+            out_.put(JsonObject().add("line", std::to_string(lineNumber)).add("error", jsonString(why)).close());
+        out_.endLine();
+    }
+
+private:
+    static bool scaled(const UnitPick& unit) { return unit.multiply != 1 || unit.divide != 1; }
+
+    // Why the target's value cannot be given, or empty (result_range.h).
+    std::string outOfRange()
+    {
+        if (target_ < 0 || plans_[target_].kind == FieldKind::Text)
+            return {};
+        const double value = worked_ ? result_ : fields_[target_]->doubleValue();
+        if (const char* why = ambrel::outOfRange(s_, *units_.from, amount_, value, *units_.target))
+            return why;
+        // The check may have left the window showing another conversion.
+        result_ = value;
+        worked_ = true;
+        return {};
+    }
+
+    std::string jsonValue(int i)
+    {
+        return plans_[i].kind == FieldKind::Text ? jsonString(fields_[i]->stringValue())
+                                                 : jsonNumber(fields_[i]->doubleValue());
+    }
+    void putValue(int i)
+    {
+        if (plans_[i].kind == FieldKind::Text)
+            out_.put(fields_[i]->stringValue());
+        else
+            out_.number(fields_[i]->doubleValue(), digits_);
+    }
+    void putTarget()
+    {
+        if (worked_)
+            out_.number(result_, digits_);
+        else
+            putValue(target_);
+    }
+
+    Session& s_;
+    const Units& units_;
+    const bool json_;
+    const int digits_;  // significant digits, or 0 for every digit
+    Output& out_;
+    const std::vector<Field*>& fields_;
+    const std::vector<FieldPlan>& plans_;
+    const int from_, target_;
+    const bool byAmount_, oneCell_;
+    // The one cell's value, when worked out alone.
+    bool worked_ = false;
+    double result_ = 0;
+    double amount_ = 0;  // the line's amount, in the unit the numbers are in
+};
+
+// The end of the run: output that was lost or input that could not be read
+// is reported; else the status the lines gave.
+int finish(Output& output, std::FILE* in, std::FILE* err, int status)
+{
     if (!output.finish()) {
         // A reader that went away wants no more; anything else is a loss.
         if (output.error() != EPIPE)
@@ -309,6 +285,41 @@ int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, 
         return kExitWriteFailed;
     }
     return status;
+}
+
+}  // namespace
+
+int runBatch(std::span<const std::string> given, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    Request request;
+    Units units;
+    if (const int status = readRequest(given, request, err))
+        return status;
+    if (const int status = readWindow(request, units, err))
+        return status;
+    Session session(*units.window, kDefaultCliAccuracy, request.options.exact);
+    if (const int status = pickFields(session, request, units, err))
+        return status;
+
+    Output output(out);
+    Converter converter(session, units, request.options, output);
+    int status = 0;
+    long long lineNumber = 0;
+    LineReader reader(in);
+    std::string_view line;
+    bool tooLong = false;
+    while (!output.failed() && reader.next(line, tooLong)) {
+        ++lineNumber;
+        const std::string why = converter.convert(line, tooLong);
+        if (why.empty()) {
+            converter.writeResult(lineNumber);
+            continue;
+        }
+        std::fprintf(err, "ambrel: line %lld: %s refused: %s\n", lineNumber, quoted(line).c_str(), why.c_str());
+        status = kExitRefused;
+        converter.writeRefusal(lineNumber, why);
+    }
+    return finish(output, in, err, status);
 }
 
 }  // namespace ambrel

@@ -8,7 +8,7 @@
 
 namespace ambrel {
 
-// ambrel batch [--exact] [--json] FROM-UNIT TO-UNIT, or WINDOW OUTLET [--to
+// ambrel batch [--classic] [--json] FROM-UNIT TO-UNIT, or WINDOW OUTLET [--to
 // OUTLET]: types each line of `in` into the field of FROM-UNIT (or OUTLET)
 // and writes the TO-UNIT field's exact value, or every field's, tab-separated
 // (with --json, one object per line). A refused line (not a number, blank,

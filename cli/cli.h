@@ -17,7 +17,8 @@ inline constexpr int kDefaultCliAccuracy = 4;
 // Significant digits of the friendly forms (--digits).
 inline constexpr int kDefaultFriendlyDigits = 12;
 
-// Whether the environment asks for exact definitions (AMBREL_EXACT=1).
+// Whether the environment leaves the exact definitions on: it does unless
+// AMBREL_CLASSIC=1 asks for the classic tables.
 bool exactFromEnvironment();
 
 // Runs the command line `args` (without the program name).

@@ -4,6 +4,7 @@
 #include "app/unit_names.h"
 #include "app/window_registry.h"
 #include "cli/cli.h"
+#include "cli/options.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -93,7 +94,7 @@ bool isQuit(const std::string& line)
 }
 
 // Answers one line; false when the answer could not be written.
-bool answer(const std::string& line, bool exact, std::FILE* out, std::FILE* err)
+bool answer(const std::string& line, const CommonOptions& options, std::FILE* out, std::FILE* err)
 {
     std::vector<std::string> args = words(line);
     if (args.empty())
@@ -105,8 +106,11 @@ bool answer(const std::string& line, bool exact, std::FILE* out, std::FILE* err)
                        "'? WINDOW' lists a window's units; 'quit' leaves. The windows:\n",
                        out);
     }
-    if (exact)
-        args.insert(args.begin() + (args[0] == "units" ? 1 : 0), "--exact");
+    // The session's options go first, so that a line's own come later and count.
+    std::vector<std::string> given = {options.exact ? "--exact" : "--classic"};
+    if (options.digitsGiven && args[0] != "units" && args[0] != "run")
+        given.insert(given.end(), {"--digits", std::to_string(options.digits)});
+    args.insert(args.begin(), given.begin(), given.end());
     std::ostringstream o, e;
     runCli(args, o, e);
     std::fputs(o.str().c_str(), out);
@@ -124,8 +128,20 @@ int writeFailed(std::FILE* err)
 
 }  // namespace
 
-int runInteractive(bool exact, std::FILE* in, std::FILE* out, std::FILE* err)
+int runInteractive(std::span<const std::string> given, std::FILE* in, std::FILE* out, std::FILE* err)
 {
+    CommonOptions options;
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const OptionRead read = readCommonOption(given, i, options);
+        const char* wrong = read == OptionRead::Bad ? kDigitsNeeded
+            : options.json                          ? "--json is for the one-shot forms, not for -i"
+            : read == OptionRead::Other             ? "-i takes --classic, --exact and --digits N"
+                                                    : nullptr;
+        if (wrong) {
+            std::fprintf(err, "ambrel: %s\nTry 'ambrel --help' for more information.\n", wrong);
+            return kExitUsage;
+        }
+    }
     if (!isatty(fileno(in))) {
         std::string line;
         for (int c; (c = std::fgetc(in)) != EOF;) {
@@ -136,11 +152,11 @@ int runInteractive(bool exact, std::FILE* in, std::FILE* out, std::FILE* err)
             }
             if (isQuit(line))
                 return 0;
-            if (!answer(line, exact, out, err))
+            if (!answer(line, options, out, err))
                 return writeFailed(err);
             line.clear();
         }
-        if (!line.empty() && !isQuit(line) && !answer(line, exact, out, err))
+        if (!line.empty() && !isQuit(line) && !answer(line, options, out, err))
             return writeFailed(err);
         return 0;
     }
@@ -171,7 +187,7 @@ int runInteractive(bool exact, std::FILE* in, std::FILE* out, std::FILE* err)
                 editor.addHistory(line.c_str());
         if (isQuit(line))
             break;
-        if (!answer(line, exact, out, err))
+        if (!answer(line, options, out, err))
             return writeFailed(err);
     }
     return 0;

@@ -93,4 +93,30 @@ std::string jsonNumber(double value)
     return std::isfinite(value) ? exact : jsonString(exact);
 }
 
+JsonObject& JsonObject::add(std::string_view key, std::string_view json)
+{
+    if (text_.size() > 1)
+        text_ += ',';
+    text_ += jsonString(key);
+    text_ += ':';
+    text_ += json;
+    return *this;
+}
+
+std::string JsonObject::close()
+{
+    text_ += '}';
+    return std::move(text_);
+}
+
+std::string jsonField(std::string_view outlet, std::string_view unit, std::string_view value, std::string_view shown)
+{
+    return JsonObject()
+        .add("outlet", jsonString(outlet))
+        .add("unit", jsonString(unit))
+        .add("value", value)
+        .add("shown", jsonString(shown))
+        .close();
+}
+
 }  // namespace ambrel

@@ -17,4 +17,20 @@ std::string jsonString(std::string_view text);
 // strings "inf", "-inf" and "nan".
 std::string jsonNumber(double value);
 
+// A JSON object written member by member, each value already in JSON:
+// JsonObject().add("line", "1").add("unit", jsonString("m")).close().
+class JsonObject {
+public:
+    JsonObject& add(std::string_view key, std::string_view json);
+    // The object's text, closing brace included.
+    std::string close();
+
+private:
+    std::string text_ = "{";
+};
+
+// One field of a window: {"outlet":..,"unit":..,"value":..,"shown":..},
+// with `value` already in JSON (a number, or a text cell's string).
+std::string jsonField(std::string_view outlet, std::string_view unit, std::string_view value, std::string_view shown);
+
 }  // namespace ambrel

@@ -5,12 +5,14 @@
 #include "cli/batch.h"
 #include "cli/cli.h"
 #include "cli/interactive.h"
+#include "cli/options.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -63,26 +65,29 @@ int main(int argc, char** argv)
         if (ambrel::hasDisplay())
             return startDesktop(argv);
         if (isatty(STDIN_FILENO))
-            return checkedExit(ambrel::runInteractive(ambrel::exactFromEnvironment(), stdin, stdout, stderr));
+            return checkedExit(ambrel::runInteractive({}, stdin, stdout, stderr));
         std::cerr << ambrel::kNoDisplayMessage;
         return 1;
     }
     std::vector<std::string> args(argv + 1, argv + argc);
     // Options may come before the command: ambrel --json batch ...
-    std::size_t command = 0;
-    while (command < args.size() && (args[command] == "--json" || args[command] == "--exact"))
-        ++command;
-    if (command < args.size() &&
-        (args[command] == "batch" || args[command] == "-i" || args[command] == "--interactive")) {
-        const bool batch = args[command] == "batch";
-        std::vector<std::string> rest(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(command));
-        rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(command) + 1, args.end());
-        if (batch)
+    const std::size_t at = ambrel::commandWord(args);
+    if (at < args.size() && (args[at] == "batch" || args[at] == "-i" || args[at] == "--interactive")) {
+        const std::vector<std::string> rest = ambrel::commandArgs(args, at);
+        if (args[at] == "batch")
             return checkedExit(ambrel::runBatch(rest, stdin, stdout, stderr));
-        bool exact = ambrel::exactFromEnvironment();
-        for (const std::string& a : rest)
-            exact = exact || a == "--exact";
-        return checkedExit(ambrel::runInteractive(exact, stdin, stdout, stderr));
+        return checkedExit(ambrel::runInteractive(rest, stdin, stdout, stderr));
     }
-    return checkedExit(ambrel::runCli(args, std::cout, std::cerr));
+    // The answer is written in one go, so that a write that fails is seen
+    // with its reason rather than found later on a stream that lost it.
+    std::ostringstream out;
+    const int status = ambrel::runCli(args, out, std::cerr);
+    const std::string text = std::move(out).str();
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+        if (errno != EPIPE)
+            std::fprintf(stderr, "ambrel: cannot write the output: %s\n", std::strerror(errno ? errno : EIO));
+        return ambrel::kExitWriteFailed;
+    }
+    return checkedExit(status);
 }

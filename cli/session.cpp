@@ -99,6 +99,15 @@ void carry(Session& s, int index, const ExactValue& value)
 
 namespace {
 
+ExactValue scaled(ExactValue value, double multiply, double divide)
+{
+    if (multiply != 1)
+        value = value * ExactValue::ofDouble(multiply);
+    if (divide != 1)
+        value = value / ExactValue::ofDouble(divide);
+    return value;
+}
+
 // The table row a unit pick names: under its setting, the row of the table
 // for that setting.
 const UnitRow* rowOf(const Session& s, const UnitPick& unit)
@@ -110,15 +119,6 @@ const UnitRow* rowOf(const Session& s, const UnitPick& unit)
             if (unit.outlet == row.outlet && (!unit.setting || !row.setting || sameSetting(unit.setting, row.setting)))
                 return &row;
     return nullptr;
-}
-
-ExactValue scaled(ExactValue value, double multiply, double divide)
-{
-    if (multiply != 1)
-        value = value * ExactValue::ofDouble(multiply);
-    if (divide != 1)
-        value = value / ExactValue::ofDouble(divide);
-    return value;
 }
 
 // The exact conversion between two units of one base.
@@ -133,9 +133,14 @@ std::optional<ExactValue> exactlyIn(const Session& s, const UnitPick& from, cons
 
 }  // namespace
 
+ExactValue inTableUnit(const UnitPick& unit, const ExactValue& amount)
+{
+    return scaled(amount, unit.multiply, unit.divide);
+}
+
 std::optional<ExactValue> convertIn(Session& s, const UnitPick& from, const ExactValue& value, const UnitPick& to)
 {
-    const ExactValue inRow = scaled(value, from.multiply, from.divide);
+    const ExactValue inRow = inTableUnit(from, value);
     applySetting(s, from.setting);
     carry(s, s.controller->fieldIndex(from.outlet), inRow);
     const bool exact = s.controller->exactDefinitions();

@@ -52,6 +52,8 @@ void applySetting(Session& s, const char* setting);
 void carry(Session& s, int index, double value);
 // The same with a number known exactly, which the window converts from.
 void carry(Session& s, int index, const ExactValue& value);
+// An amount in the unit a person named as an amount in its table's unit.
+ExactValue inTableUnit(const UnitPick& unit, const ExactValue& amount);
 // `value` in unit `from`, converted into unit `to`: exactly under exact
 // definitions, where both units have exact sizes, else by the window's
 // tables. None when the result is beyond the double range. The session is

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the installed-style binary end to end and checks a few exact lines.
-execute_process(COMMAND ${AMBREL} run --tsv length FeetField=1
+execute_process(COMMAND ${AMBREL} --classic run --tsv length FeetField=1
                 OUTPUT_VARIABLE out RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "exit status ${rc}")

@@ -40,15 +40,15 @@ TEST(Batch, OneLinePerInputInOutletsOrUnits)
         std::vector<std::string> args;
         std::string input, out;
     } cases[] = {
-        {{"length", "FeetField", "--to", "InchesField"},
+        {{"--classic", "length", "FeetField", "--to", "InchesField"},
          "1\n2\r\n  3  \n1e3",
          "11.999976\n23.999952\n35.999928000000004\n11999.976\n"},
         {{"m", "km"}, "1\n\n2\n", "0.001\n\n0.002\n"},
-        {{"ft", "in"}, "1\n", "11.999976\n"},
-        {{"length", "feet", "--to", "m"}, "2*3\n", "1.8288000000000002\n"},  // 6 × 0.3048
+        {{"ft", "in", "--classic"}, "1\n", "11.999976\n"},
+        {{"length", "feet", "--to", "m"}, "2*3\n", "1.8288\n"},  // exactly 6 ft, rounded once
         // Units under different prefix systems of the data sizes.
-        {{"TB", "GiB"}, "1\n", "931.3225746154785\n"},
-        {{"GiB", "TB"}, "1\n", "0.001073741824\n"},
+        {{"--classic", "TB", "GiB"}, "1\n", "931.3225746154785\n"},
+        {{"GiB", "--classic", "TB"}, "1\n", "0.001073741824\n"},
     };
     for (const auto& c : cases) {
         const auto r = batch(c.args, c.input);
@@ -114,6 +114,47 @@ TEST(Batch, LongLinesAreRefusedWithoutBeingHeld)
         EXPECT_NE(r.err.find(part), std::string::npos) << part;
     // The echo of a refused line is cut short.
     EXPECT_LT(r.err.size(), 600u) << r.err.size();
+}
+
+// A target out of the double range is refused line by line like a bad
+// number; a zero is refused only where zero does not go to zero too. Units
+// the table holds as multiples go through their scales.
+TEST(Batch, TargetsOutOfRangeAreRefusedAndScaledUnitsConvert)
+{
+    // clang-format off
+    const struct { std::vector<std::string> args; std::string input, out; int status; const char* err; } cases[] = {
+        {{"ly", "m"}, "1e308\n1\n", "\n9460730472580800\n", kExitRefused, "line 1: \"1e308\" refused: the result is too large"},
+        {{"m", "km"}, "1e-322\n0\n", "\n0\n", kExitRefused, "line 1: \"1e-322\" refused: the result is too small to tell from zero"},
+        {{"mpg", "l/100km"}, "0\n", "\n", kExitRefused, "the result is infinite"},
+        {{"K", "C"}, "273.15\n0\n", "0\n-273.15\n", 0, ""},
+        {{"temperature", "KelvinField", "--to", "C"}, "273.15\n", "0\n", 0, ""},
+        {{"--json", "ly", "m"}, "1e308\n", "{\"line\":1,\"error\":\"the result is too large\"}\n", kExitRefused, ""},
+        {{"nm", "m"}, "1\n", "1e-09\n", 0, ""},
+        {{"m", "nm"}, "2\n", "2e+09\n", 0, ""},
+        {{"--digits", "4", "ft", "m"}, "1\n", "0.3048\n", 0, ""},
+        {{"--digits", "17", "--classic", "ft", "in"}, "1\n", "11.999976\n", 0, ""},
+        {{"--classic", "--exact", "lb", "kg"}, "1\n", "0.45359237\n", 0, ""},
+        {{"--exact", "--classic", "lb", "kg"}, "1\n", "0.454\n", 0, ""},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const auto r = batch(c.args, c.input);
+        EXPECT_EQ(r.status, c.status) << c.args[0] << " " << c.args[1] << " " << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args[0] << " " << c.args[1];
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    }
+    // Every field, as the window holds them.
+    const auto all = batch({"length", "LightYearField"}, "1e308\n");
+    EXPECT_EQ(all.status, 0);
+    EXPECT_EQ(all.out.rfind("inf\t", 0), 0u) << all.out;
+    // Options batch has no use for, or that contradict each other.
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--digits", "0", "ft", "m"},
+                                                                  {"--digits", "4", "--json", "ft", "m"},
+                                                                  {"--accuracy", "4", "ft", "m"}}) {
+        const auto u = batch(args, "1\n");
+        EXPECT_EQ(u.status, kExitUsage) << args[0] << " " << args[1];
+        EXPECT_TRUE(u.out.empty());
+    }
 }
 
 }  // namespace

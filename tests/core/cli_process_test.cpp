@@ -145,6 +145,41 @@ TEST(ProgramOutput, AWriteThatFailsIsReportedWithStatusOne)
     }
 }
 
+// The options before batch and -i reach them as they reach the other
+// commands, and the environment picks the table set where no option does.
+TEST(ProgramOptions, BatchAndThePromptTakeTheOptionsBeforeThem)
+{
+    // clang-format off
+    const struct { std::string env; std::vector<std::string> args; std::string input; int status; const char *out, *err; } cases[] = {
+        {"", {"--digits", "17", "--classic", "batch", "ft", "in"}, "1\n", 0, "11.999976\n", ""},
+        {"", {"--json", "batch", "ft", "m"}, "1\n", 0, "{\"line\":1,\"unit\":\"m\",\"value\":0.3048}\n", ""},
+        {"", {"--classic", "--exact", "batch", "lb", "kg"}, "1\n", 0, "0.45359237\n", ""},
+        {"", {"--classic", "-i"}, "1 lb kg\nquit\n", 0, "0.454 kg\n", ""},
+        {"", {"--digits", "3", "-i"}, "3 mi km\n? length\n", 0, "4.83 km\n", ""},
+        {"AMBREL_CLASSIC=1", {"batch", "lb", "kg"}, "1\n", 0, "0.454\n", ""},
+        {"AMBREL_CLASSIC=1", {"--exact", "-i"}, "1 lb kg\n", 0, "0.45359237 kg\n", ""},
+        {"AMBREL_CLASSIC=1", {"units", "length"}, "", 0, "  parsec ", ""},
+        {"", {"--json", "-i"}, "", 64, "", "--json is for the one-shot forms"},
+        {"", {"--digits", "4", "--json", "batch", "ft", "m"}, "1\n", 64, "", "--json writes every digit"},
+        {"", {"1e308", "ly", "m"}, "", 2, "", "\"1e308 ly\" refused: the result is too large"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        std::string arguments;
+        for (const std::string& a : c.args)
+            arguments += " '" + a + "'";
+        const Process p = shell("env -u DISPLAY -u WAYLAND_DISPLAY -u AMBREL_CLASSIC -u AMBREL_EXACT " + c.env + " " +
+                                    AMBREL_BINARY + arguments,
+                                c.input);
+        EXPECT_EQ(p.status, c.status) << arguments << "\n" << p.err;
+        EXPECT_NE(p.out.find(c.out), std::string::npos) << arguments << "\n" << p.out;
+        EXPECT_NE(p.err.find(c.err), std::string::npos) << arguments << "\n" << p.err;
+    }
+    // The classic listing has no definitions (and so no π).
+    const Process classic = shell("env AMBREL_CLASSIC=1 " AMBREL_BINARY " units length");
+    EXPECT_EQ(classic.out.find("π"), std::string::npos) << classic.out;
+}
+
 // Like `| head -c 16`: the run ends by the signal, with no message, even
 // when the parent ignores SIGPIPE.
 TEST(ProgramOutput, AReaderThatGoesAwayEndsTheRunQuietly)
@@ -264,6 +299,11 @@ TEST(Completion, UnitNamesCompleteAfterTheQuantity)
     EXPECT_EQ(complete("units tempe"), "temperature\n");
     EXPECT_EQ(complete("batch TiB G"), "GiB\nGB\n");
     EXPECT_EQ(complete("batch length Fee"), "FeetField\n");
+    // Options before the command word leave it completing as without them.
+    EXPECT_EQ(complete("--cl"), "--classic\n");
+    EXPECT_EQ(complete("--classic units tempe"), "temperature\n");
+    EXPECT_EQ(complete("--digits 4 --json batch length Fee"), "FeetField\n");
+    EXPECT_EQ(complete("--classic 3 kilom"), "kilometer\n");
 }
 
 }  // namespace

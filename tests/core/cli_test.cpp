@@ -23,24 +23,23 @@ TEST(Cli, EachFormGivesItsOutputAndStatus)
     // clang-format off
     expectRuns({
         {{"3", "miles", "to", "kilometers"}, 0, "4.828032 kilometers\n"}, {{"-40", "C", "F"}, 0, "-40 F\n"},
-        {{"1000000", "kB", "MiB"}, 0, "953.674316406 MiB\n"},
+        {{"--classic", "1000000", "kB", "MiB"}, 0, "953.674316406 MiB\n"},
         // "--" ends the options; a negative number after it is a number.
         {{"--", "-5", "ft", "m"}, 0, "-1.524 m\n"}, {{"--version"}, 0, "ambrel " AMBREL_VERSION "\n"},
         // Arithmetic, amounts side by side, spellings and digits.
         {{"5", "ft", "3", "in", "cm"}, 0, "160.02 cm\n"}, {{"5 ft 3 in", "cm"}, 0, "160.02 cm\n"},
-        {{"3*4", "m", "ft"}, 0, "39.372 ft\n"}, {{"1/2", "cup", "ml"}, 0, "118.292 ml\n"},
+        {{"--classic", "3*4", "m", "ft"}, 0, "39.372 ft\n"}, {{"1/2", "cup", "ml"}, 0, "118.29411825 ml\n"},
         {{"(1+1)*3", "mi", "km"}, 0, "9.656064 km\n"}, {{"500", "nm", "m"}, 0, "5e-07 m\n"},
-        {{"1", "kN", "N"}, 0, "1000 N\n"}, {{"1", "TB", "GiB"}, 0, "931.322574615 GiB\n"},
+        {{"1", "kN", "N"}, 0, "1000 N\n"}, {{"--classic", "1", "TB", "GiB"}, 0, "931.322574615 GiB\n"},
         {{"1", "h", "30", "min", "s"}, 0, "5400 s\n"}, {{"-1", "h", "30", "min", "min"}, 0, "-90 min\n"},
-        {{"2", "lb", "3", "oz", "g"}, 0, "993.05 g\n"},  // 908 g + 3 × 28.35 g, classic tables
+        {{"--classic", "2", "lb", "3", "oz", "g"}, 0, "993.05 g\n"},  // 908 g + 3 × 28.35 g, classic tables
         {{"\u22125", "ft", "m"}, 0, "-1.524 m\n"}, {{" 5", "ft", "m"}, 0, "1.524 m\n"},
         {{"-5", "ft", "m"}, 0, "-1.524 m\n"}, {{"length", "\u22125", "ft", "m"}, 0, "-1.524 m\n"},
-        {{"1", "UK", "gallon", "l"}, 0, "4.546 l\n"}, {{"100", "km/hr", "km/h"}, 0, "100 km/h\n"},
-        {{"2", "m^2", "cm2"}, 0, "20000 cm2\n"}, {{"3", "months", "days"}, 0, "91.25 days\n"},
-        {{"1", "Gbit", "MB"}, 0, "125 MB\n"}, {{"1", "kwh", "kJ"}, 0, "3600 kJ\n"},
+        {{"--classic", "1", "UK", "gallon", "l"}, 0, "4.546 l\n"}, {{"100", "km/hr", "km/h"}, 0, "100 km/h\n"},
+        {{"2", "m^2", "cm2"}, 0, "20000 cm2\n"}, {{"--classic", "3", "months", "days"}, 0, "91.25 days\n"},
+        {{"--classic", "1", "Gbit", "MB"}, 0, "125 MB\n"}, {{"1", "kwh", "kJ"}, 0, "3600 kJ\n"},
         {{"--digits", "3", "3", "mi", "km"}, 0, "4.83 km\n"},
         {{"--digits=17", "1", "ft", "m"}, 0, "0.30480000000000002 m\n"},
-        {{"1e308", "km", "mm"}, 2, "", "refused: the result is too large"},
         // Refusals name the place and the reason, and print no result.
         {{"5", "ft", "3"}, kExitRefused, "", "a sum of amounts needs a unit after each at character 7"},
         {{"1/0", "m", "ft"}, kExitRefused, "", "division by zero at character 2"},
@@ -65,17 +64,17 @@ TEST(Cli, EachFormGivesItsOutputAndStatus)
 
 TEST(Cli, TsvPrintsEveryFieldWithExactAndShownValues)
 {
-    const CliRun r = run({"run", "--tsv", "length", "FeetField=1"});
+    const CliRun r = run({"--classic", "run", "--tsv", "length", "FeetField=1"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(hasLine(r.out, "InchesField\t11.999976\t12.0000"));
     EXPECT_TRUE(hasLine(r.out, "ParsecField\t9.876863253402463e-18\t9.8769e-18"));
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 19);
     EXPECT_EQ(r.out.substr(0, r.out.find('\t')), "MillimetersField");
     // The accuracy as a separate word or after "=".
-    EXPECT_TRUE(hasLine(run({"run", "--tsv", "--accuracy", "99", "length", "ParsecField=1000000"}).out,
+    EXPECT_TRUE(hasLine(run({"run", "--classic", "--tsv", "--accuracy", "99", "length", "ParsecField=1000000"}).out,
                         "MetersField\t3.086e+22\t3.086e+22"));
-    EXPECT_TRUE(
-        hasLine(run({"run", "--accuracy=0", "--tsv", "length", "FeetField=1"}).out, "InchesField\t11.999976\t12"));
+    EXPECT_TRUE(hasLine(run({"run", "--accuracy=0", "--tsv", "--classic", "length", "FeetField=1"}).out,
+                        "InchesField\t11.999976\t12"));
     // Steps run in order; a selector repeats the last entry's conversion.
     EXPECT_TRUE(hasLine(run({"run", "--tsv", "length", "MilesField=1", "FeetField=2", "ImperialCalc:"}).out,
                         "MetersField\t0.6096\t0.6096"));
@@ -86,7 +85,7 @@ TEST(Cli, TsvPrintsEveryFieldWithExactAndShownValues)
 
 TEST(Cli, JsonPrintsEveryFieldExactly)
 {
-    EXPECT_EQ(run({"run", "--json", "temperature", "CelsiusField=100"}).out,
+    EXPECT_EQ(run({"--classic", "run", "--json", "temperature", "CelsiusField=100"}).out,
               "{\"window\":\"temperature\",\"fields\":["
               "{\"outlet\":\"CelsiusField\",\"unit\":\"degree Celsius\",\"value\":100,\"shown\":\"100.0000\"},"
               "{\"outlet\":\"FahrenheitField\",\"unit\":\"degree Fahrenheit\",\"value\":212,\"shown\":\"212.0000\"},"
@@ -145,13 +144,138 @@ TEST(Cli, FriendlyFormsPrintEveryUnitAndHelpNamesTheForms)
     // Tiny values keep their digits rather than showing a bare zero.
     EXPECT_NE(r.out.find("e-"), std::string::npos);
     // One unit shows the whole window under that unit's setting.
-    const CliRun mb = run({"1", "MB"});
+    const CliRun mb = run({"--classic", "1", "MB"});
     EXPECT_NE(mb.out.find("1000000  byte\n"), std::string::npos) << mb.out;
     EXPECT_NE(mb.out.find("1  megabyte     <-\n"), std::string::npos) << mb.out;
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* form : {"ambrel run", "ambrel length 1 foot", "ambrel 3 mi km", "ambrel units", "--json"})
+    for (const char* form :
+         {"ambrel run", "ambrel length 1 foot", "ambrel 3 mi km", "ambrel units", "--json", "--classic"})
         EXPECT_NE(help.out.find(form), std::string::npos) << form;
+}
+
+// Exact definitions unless the classic tables are asked for; the option
+// named last counts, and an option wins over the environment.
+TEST(Cli, TheTableSetFollowsTheLastOptionThenTheEnvironment)
+{
+    const char* exact = "0.45359237 kg\n";
+    const char* classic = "0.454 kg\n";
+    // clang-format off
+    const struct { const char *classicEnv, *exactEnv; std::vector<std::string> args; const char* out; } cases[] = {
+        {nullptr, nullptr, {"1", "lb", "kg"}, exact},
+        {nullptr, nullptr, {"--classic", "1", "lb", "kg"}, classic},
+        {nullptr, nullptr, {"1", "lb", "--classic", "kg"}, classic},
+        {nullptr, nullptr, {"--classic", "weight", "1", "lb", "kg"}, classic},
+        {nullptr, nullptr, {"--exact", "--classic", "1", "lb", "kg"}, classic},
+        {nullptr, nullptr, {"--classic", "--exact", "1", "lb", "kg"}, exact},
+        {"1", nullptr, {"1", "lb", "kg"}, classic},
+        {"1", nullptr, {"--exact", "1", "lb", "kg"}, exact},
+        {"0", nullptr, {"1", "lb", "kg"}, exact},
+        {nullptr, "1", {"1", "lb", "kg"}, exact},
+        {nullptr, "1", {"--classic", "1", "lb", "kg"}, classic},
+        {"1", "1", {"1", "lb", "kg"}, classic},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        for (const auto& [name, value] : {std::pair{"AMBREL_CLASSIC", c.classicEnv}, {"AMBREL_EXACT", c.exactEnv}})
+            value ? ::setenv(name, value, 1) : ::unsetenv(name);
+        EXPECT_EQ(run(c.args).out, c.out) << c.args[0] << " " << c.args[1] << " with "
+                                          << (c.classicEnv ? "CLASSIC" : "") << " " << (c.exactEnv ? "EXACT" : "");
+    }
+    ::unsetenv("AMBREL_CLASSIC");
+    ::unsetenv("AMBREL_EXACT");
+}
+
+// --exact, --classic, --json and --digits come before the command word or
+// among its options; a command refuses those it has no use for.
+TEST(Cli, CommonOptionsGoBeforeTheCommandWord)
+{
+    // clang-format off
+    const struct { std::vector<std::string> args; int status; const char *out, *err; } cases[] = {
+        {{"--exact", "units", "length"}, 0, "au * 648000 / π = ", ""},
+        {{"--classic", "run", "--tsv", "length", "FeetField=1"}, 0, "InchesField\t11.999976\t12.0000\n", ""},
+        {{"run", "--classic", "--tsv", "weight", "AVpound=1"}, 0, "Mkilogram\t0.454\t", ""},
+        {{"--classic", "run", "--exact", "--tsv", "weight", "AVpound=1"}, 0, "Mkilogram\t0.45359237\t", ""},
+        {{"--json", "3", "mi", "km"}, 0, "\"value\":4.828032,", ""},
+        {{"--json", "--classic", "run", "temperature", "CelsiusField=100"}, 0, "\"value\":373,", ""},
+        {{"--digits", "4", "--classic", "length", "1", "foot"}, 0, "\n     0.3048  meter\n", ""},
+        {{"--classic", "--help"}, 0, "Usage:", ""},
+        {{"--digits", "17", "run", "length"}, kExitUsage, "", "--digits is for the converting forms"},
+        {{"--json", "units"}, kExitUsage, "", "units has no JSON output"},
+        {{"units", "length", "--digits", "3"}, kExitUsage, "", "--digits is for the converting forms"},
+        {{"--digits", "x", "units"}, kExitUsage, "", "--digits"},
+        {{"--frob", "units"}, kExitUsage, "", "unknown option \"--frob\""},
+        {{"--classic"}, kExitUsage, "", "give a number and a unit"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args[0] << " " << c.args[1] << "\n" << r.err;
+        EXPECT_NE(r.out.find(c.out), std::string::npos) << c.args[0] << " " << c.args[1] << "\n" << r.out;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << c.args[0] << " " << c.args[1] << "\n" << r.err;
+        if (c.status != 0) {
+            EXPECT_EQ(r.out, "");
+        }
+    }
+    // The classic listing is the names alone; the exact one adds definitions.
+    EXPECT_EQ(run({"--classic", "units", "length"}).out.find(" = "), std::string::npos);
+}
+
+// "in", "to", "as", "->" and "=" stand between the quantity and its target
+// only with a unit on either side; "in" and "as" stay units elsewhere.
+TEST(Cli, SeparatorsStandBetweenTheQuantityAndTheTarget)
+{
+    // clang-format off
+    expectRuns({
+        {{"3", "mi", "in", "km"}, 0, "4.828032 km\n"}, {{"3", "mi", "to", "km"}, 0, "4.828032 km\n"},
+        {{"3", "mi", "as", "km"}, 0, "4.828032 km\n"}, {{"3", "mi", "->", "km"}, 0, "4.828032 km\n"},
+        {{"3", "mi", "=", "km"}, 0, "4.828032 km\n"}, {{"3 mi -> km"}, 0, "4.828032 km\n"},
+        {{"length", "3", "mi", "in", "km"}, 0, "4.828032 km\n"}, {{"100", "F", "to", "C"}, 0, "37.7777777778 C\n"},
+        {{"1", "h", "30", "min", "in", "s"}, 0, "5400 s\n"},
+        // The inch and the attosecond, as units and as targets.
+        {{"3", "in", "cm"}, 0, "7.62 cm\n"}, {{"3", "in", "in", "cm"}, 0, "7.62 cm\n"},
+        {{"3", "in", "to", "cm"}, 0, "7.62 cm\n"}, {{"1", "ft", "in", "in"}, 0, "12 in\n"},
+        {{"1", "ft", "in"}, kExitUsage, "", "\"1 ft in\" is unclear: for the unit \"in\" write \"1 ft in inch\", for every unit \"1 ft\""},
+        {{"5", "ft", "3", "in", "in", "cm"}, 0, "160.02 cm\n"}, {{"3", "sq", "in", "in", "cm2"}, 0, "19.3548 cm2\n"},
+        {{"3", "s", "as", "ms"}, 0, "3000 ms\n"}, {{"3", "as", "ms"}, 0, "3e-15 ms\n"},
+        {{"1", "min", "as"}, kExitUsage, "", "is unclear: for the unit \"as\""},
+        {{"3", "in", "in"}, kExitUsage, "", "is unclear"},
+        {{"3", "mi", "to"}, kExitUsage, "", "give the unit to convert into after \"to\""},
+        {{"3", "mi", "->"}, kExitUsage, "", "after \"->\""},
+        {{"3", "mi", "in", "kg"}, kExitUsage, "", "do not convert"},
+        {{"3", "mi", "in", "parsnips"}, kExitUsage, "", "no unit \"parsnips\""},
+    });
+    // clang-format on
+    const CliRun inches = run({"3", "in"});
+    EXPECT_EQ(inches.status, 0) << inches.err;
+    EXPECT_NE(inches.out.find("  3  inch "), std::string::npos) << inches.out;
+}
+
+// A result a double cannot hold is refused like a number typed too large;
+// a nonzero amount that comes to zero likewise, unless zero is where its
+// scale puts it. The script form shows what the window holds.
+TEST(Cli, ResultsBeyondTheDoublesAreRefused)
+{
+    // clang-format off
+    expectRuns({
+        {{"1e308", "ly", "m"}, kExitRefused, "", "ambrel: \"1e308 ly\" refused: the result is too large\n"},
+        {{"1e308", "ly", "in", "m"}, kExitRefused, "", "\"1e308 ly\" refused: the result is too large"},
+        {{"--json", "1e308", "ly", "m"}, kExitRefused, "", "too large"},
+        {{"1.5e308", "m", "1.5e308", "m", "m"}, kExitRefused, "", "too large"},
+        {{"1e300", "ly"}, kExitRefused, "", "\"1e300 ly\" refused: in millimeter the result is too large"},
+        {{"1e-322", "m", "km"}, kExitRefused, "", "\"1e-322 m\" refused: the result is too small to tell from zero"},
+        {{"1e-310", "m"}, kExitRefused, "", "the result is too small to tell from zero"},
+        {{"0", "mpg", "l/100km"}, kExitRefused, "", "the result is infinite"},
+        {{"273.15", "K", "C"}, 0, "0 C\n"}, {{"32", "F", "C"}, 0, "0 C\n"},
+        {{"--classic", "-273", "C", "K"}, 0, "0 K\n"}, {{"0", "m", "km"}, 0, "0 km\n"},
+        {{"1e-300", "m", "km"}, 0, "1e-303 km\n"}, {{"1e-320", "mi", "mm"}, 0, "1.60934399977e-314 mm\n"},
+    });
+    // clang-format on
+    EXPECT_EQ(run({"0", "mpg"}).status, 0);  // its infinite cells are the window's own
+    EXPECT_EQ(run({"273.15", "K"}).status, 0);
+    const CliRun window = run({"run", "--tsv", "length", "LightYearField=1e308"});
+    EXPECT_EQ(window.status, 0);
+    EXPECT_TRUE(hasLine(window.out, "MillimetersField\tinf\tinf")) << window.out;
 }
 
 }  // namespace

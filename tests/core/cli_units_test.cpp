@@ -132,4 +132,17 @@ TEST(CliUnits, AlignsByCharacters)
     EXPECT_EQ(std::count(columns.begin(), columns.end(), columns.front()), 4) << temperature.out;
 }
 
+// The exact listing writes definitions as arithmetic, never as the tables'
+// code (a call for π, the suffix of exact literals).
+TEST(CliUnits, DefinitionsReadAsArithmetic)
+{
+    for (const WindowEntry& e : windowRegistry()) {
+        const CliRun r = run({"units", e.cliName});
+        EXPECT_EQ(r.status, 0) << e.cliName;
+        for (const char* code : {"::", "()", "_x"})
+            EXPECT_EQ(r.out.find(code), std::string::npos) << e.cliName << ": " << code;
+    }
+    EXPECT_NE(run({"units", "fuel-light"}).out.find("10000 / π = 3183.09886"), std::string::npos);
+}
+
 }  // namespace

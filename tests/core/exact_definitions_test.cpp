@@ -161,7 +161,7 @@ TEST(ExactCommandLine, ExactDecimalsPrintExactly)
         {{"--exact", "1", "nmi", "m"}, 0, "1852 m\n"},             {{"--exact", "1", "au", "km"}, 0, "149597870.7 km\n"},
         {{"--exact", "-40", "C", "F"}, 0, "-40 F\n"},              {{"--exact", "1", "gal", "l"}, 0, "3.785411784 l\n"},
         {{"--exact", "30", "mpg", "l/100km"}, 0, "7.84048611111 l/100km\n"},
-        {{"1", "lb", "kg"}, 0, "0.454 kg\n"},                      {{"1", "mi", "ft"}, 0, "5280.257664 ft\n"},
+        {{"--classic", "1", "lb", "kg"}, 0, "0.454 kg\n"},         {{"--classic", "1", "mi", "ft"}, 0, "5280.257664 ft\n"},
     });
     // clang-format on
     const std::string tsv = run({"run", "--exact", "--tsv", "length", "MilesField=1"});
@@ -172,8 +172,9 @@ TEST(ExactCommandLine, ExactDecimalsPrintExactly)
               std::string::npos);
     ::setenv("AMBREL_EXACT", "1", 1);
     EXPECT_EQ(run({"1", "nmi", "m"}), "1852 m\n");
-    ::setenv("AMBREL_EXACT", "0", 1);
+    ::setenv("AMBREL_CLASSIC", "1", 1);
     EXPECT_EQ(run({"1", "nmi", "m"}), "1851.66 m\n");
+    ::unsetenv("AMBREL_CLASSIC");
     ::unsetenv("AMBREL_EXACT");
 }
 
@@ -184,7 +185,7 @@ TEST(ExactCommandLine, UnitsListTheDefinitions)
     EXPECT_NE(units.find("impgal / 8 = 0.56826125 liter"), std::string::npos) << units;
     EXPECT_NE(units.find("metric tablespoon (15 mL): 15 / 1000"), std::string::npos) << units;
     EXPECT_NE(run({"units", "velocity", "--exact"}).find("no exact size"), std::string::npos);
-    EXPECT_EQ(run({"units", "volume"}).find("231 * in3"), std::string::npos);
+    EXPECT_EQ(run({"units", "volume", "--classic"}).find("231 * in3"), std::string::npos);
 }
 
 // Exact results of entries whose departures keep working under the exact
@@ -301,8 +302,8 @@ TEST(ExactWindows, FileTransferLineSpeedsAreDecimal)
               std::vector({1310720.0, 1250000.0, 1800.0, 193000.0}));
 }
 
-// The texts a person meets first never call the program exact: the classic
-// tables, its default, are not.
+// The texts a person meets first never call the program exact as a whole:
+// the classic tables, one option away, are not.
 TEST(OutwardTexts, NoneCallsTheProgramExact)
 {
     const auto read = [](const char* path) {

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/window_output.h"
+
+#include "cli/json.h"
+#include "cli/safe_text.h"
+#include "framework/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <ostream>
+
+namespace ambrel {
+
+std::string friendlyNumber(double value, int digits)
+{
+    if (!std::isfinite(value))
+        return formatShown(value, 0);
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits);
+    return std::string(buf, res.ptr);
+}
+
+std::string friendlyNumber(HeadlessField& cell, int digits)
+{
+    return cell.isText() ? cell.shown() : friendlyNumber(cell.doubleValue(), digits);
+}
+
+void printTable(Session& s, std::ostream& out, int highlighted, int friendly)
+{
+    const auto& plan = s.controller->plan();
+    std::size_t labelWidth = 0, valueWidth = 0;
+    for (std::size_t i = 0; i < plan.fields.size(); ++i) {
+        HeadlessField& cell = s.cell(static_cast<int>(i));
+        labelWidth = std::max(labelWidth, displayWidth(cell.title()));
+        valueWidth = std::max(valueWidth, (friendly ? friendlyNumber(cell, friendly) : cell.shown()).size());
+    }
+    int lastBox = -1;
+    for (std::size_t i = 0; i < plan.fields.size(); ++i) {
+        const FieldPlan& f = plan.fields[i];
+        if (f.box != lastBox && f.box >= 0 && f.box < static_cast<int>(plan.boxes.size())) {
+            if (lastBox != -1)
+                out << '\n';
+            out << plan.boxes[f.box].title << '\n';
+            lastBox = f.box;
+        }
+        HeadlessField& cell = s.cell(static_cast<int>(i));
+        const std::string shown = friendly ? friendlyNumber(cell, friendly) : cell.shown();
+        const std::string label = cell.title();
+        out << "  " << std::string(valueWidth - shown.size(), ' ') << shown << "  " << label;
+        if (static_cast<int>(i) == highlighted)
+            out << std::string(labelWidth - displayWidth(label), ' ') << "  <-";
+        out << '\n';
+    }
+}
+
+void printJson(Session& s, std::ostream& out, std::vector<int> indices, int friendly)
+{
+    if (indices.empty())
+        for (std::size_t i = 0; i < s.controller->plan().fields.size(); ++i)
+            indices.push_back(static_cast<int>(i));
+    out << "{\"window\":" << jsonString(s.entry.cliName) << ",\"fields\":[";
+    for (std::size_t n = 0; n < indices.size(); ++n) {
+        HeadlessField& cell = s.cell(indices[n]);
+        out << (n ? "," : "")
+            << jsonField(s.controller->plan().fields[indices[n]].outlet, cell.title(),
+                         cell.isText() ? jsonString(cell.stringValue()) : jsonNumber(cell.doubleValue()),
+                         friendly ? friendlyNumber(cell, friendly) : cell.shown());
+    }
+    out << "]}\n";
+}
+
+}  // namespace ambrel
