@@ -54,7 +54,8 @@ void printUsage(std::ostream& out)
            "  --digits N    significant digits, 1 to 17 (the converting forms and -i,\n"
            "                default "
         << kDefaultFriendlyDigits
-        << "; batch, default every digit; not with --json)\n"
+        << "; batch, default every digit; not with --json);\n"
+           "                17 shows every digit the number has\n"
            "  --            end the options, though a negative number needs none\n"
            "Given both --exact and --classic, the last one counts. An option that a\n"
            "command does not take is refused.\n"

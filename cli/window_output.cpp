@@ -17,7 +17,12 @@ std::string friendlyNumber(double value, int digits)
     if (!std::isfinite(value))
         return formatShown(value, 0);
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits);
+    // At full precision, the shortest text that reads back as the value: 17
+    // digits of 3e-05 would be 3.0000000000000001e-05, which is the same
+    // double and only looks like noise.
+    const auto res = digits >= kFullPrecisionDigits
+        ? std::to_chars(buf, buf + sizeof buf, value)
+        : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits);
     return std::string(buf, res.ptr);
 }
 

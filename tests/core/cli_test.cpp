@@ -39,7 +39,7 @@ TEST(Cli, EachFormGivesItsOutputAndStatus)
         {{"2", "m^2", "cm2"}, 0, "20000 cm2\n"}, {{"--classic", "3", "months", "days"}, 0, "91.25 days\n"},
         {{"--classic", "1", "Gbit", "MB"}, 0, "125 MB\n"}, {{"1", "kwh", "kJ"}, 0, "3600 kJ\n"},
         {{"--digits", "3", "3", "mi", "km"}, 0, "4.83 km\n"},
-        {{"--digits=17", "1", "ft", "m"}, 0, "0.30480000000000002 m\n"},
+        {{"--digits=17", "1", "ft", "m"}, 0, "0.3048 m\n"}, {{"--digits=17", "3", "mm", "hm"}, 0, "3e-05 hm\n"},
         // Refusals name the place and the reason, and print no result.
         {{"5", "ft", "3"}, kExitRefused, "", "a sum of amounts needs a unit after each at character 7"},
         {{"1/0", "m", "ft"}, kExitRefused, "", "division by zero at character 2"},
