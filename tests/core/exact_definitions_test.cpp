@@ -306,8 +306,9 @@ TEST(OutwardTexts, NoneCallsTheProgramExact)
         {"--help", run({"--help"})},
     };
     // "Ambrel is a fast, exact unit converter", "an exact converter".
-    const std::regex claim(R"(ambrel (is|gives|converts)[^.\n]{0,40}\bexact\b(?! definitions)|\bexact (unit )?converter)",
-                           std::regex::icase);
+    const std::regex claim(
+        R"(ambrel (is|gives|converts)[^.\n]{0,40}\bexact\b(?! definitions)|\bexact (unit )?converter)",
+        std::regex::icase);
     for (const auto& [name, text] : texts) {
         std::smatch m;
         EXPECT_FALSE(std::regex_search(text, m, claim)) << name << ": \"" << m.str() << '"';
