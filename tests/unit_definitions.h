@@ -1,0 +1,411 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every unit of every converter window as its definition reads, written from
+// NIST SP 811 (appendix B), NIST Handbook 44 (appendix C), the SI Brochure
+// and IEC 80000-13, independently of the program's tables: a test that
+// compared the tables with themselves would find nothing.
+//
+// A size is an expression in the window's base unit: decimals, + - * / ^ and
+// parentheses, and `pi`. The value v of a unit is v × size + offset in the
+// base unit, or size ÷ v for a reciprocal unit.
+#pragma once
+
+#include <gmpxx.h>
+#include <mpfr.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace ambrel::testing {
+
+struct Definition {
+    const char* window;  // command-line name
+    const char* outlet;
+    const char* size;          // in the base unit of the outlet's conversion group
+    const char* offset = "0";  // base = v × size + offset
+    bool reciprocal = false;   // base = size ÷ v
+    int system = -1;           // the data sizes: 0 binary prefixes, 1 decimal; -1 any
+};
+
+// Units that convert into each other share a group; other boxes of the same
+// window are apart (the three of fuel efficiency and light).
+struct Group {
+    const char* window;
+    const char* outlets;  // a box's base outlet, or "" for every unit of the window
+};
+
+// clang-format off
+// Bases: length m, area m², velocity km/h, pressure kPa, temperature °C, time
+// h, volume L, weight g (forces at standard gravity), power W and energy J
+// (one group: a watt second is a joule), km/L, lx, cd/m², byte.
+inline const Definition kDefinitions[] = {
+    // SI prefixes; the foot and yard of 1959; survey measures in international feet.
+    {"length", "MillimetersField", "1/1000"}, {"length", "CentimetersField", "1/100"},
+    {"length", "DecimeterField", "1/10"}, {"length", "MetersField", "1"}, {"length", "DekameterField", "10"},
+    {"length", "HectometerField", "100"}, {"length", "KilometersField", "1000"},
+    {"length", "InchesField", "0.0254"}, {"length", "FeetField", "0.3048"}, {"length", "YardsField", "0.9144"},
+    {"length", "RodField", "5.0292"}, {"length", "ChainField", "20.1168"}, {"length", "FurlongField", "201.168"},
+    {"length", "MilesField", "1609.344"}, {"length", "LeagueField", "3 * 1609.344"},
+    {"length", "NauticalMileField", "1852"},
+    // IAU 2012 astronomical unit and 2015 parsec; the light year of the Julian year.
+    {"length", "ParsecField", "648000 / pi * 149597870700"}, {"length", "LightYearField", "9460730472580800"},
+    {"length", "AstroUnitField", "149597870700"},
+
+    {"area", "SqMillimeter", "1e-6"}, {"area", "SqCentimeter", "1e-4"}, {"area", "SqMeter", "1"},
+    {"area", "SqAre", "100"}, {"area", "SqHectare", "1e4"}, {"area", "SqKilometer", "1e6"},
+    {"area", "SqInch", "6.4516e-4"}, {"area", "SqFoot", "9.290304e-2"}, {"area", "SqYard", "0.83612736"},
+    {"area", "SqRod", "25.29285264"}, {"area", "SqRood", "4046.8564224 / 4"}, {"area", "SqAcre", "4046.8564224"},
+    {"area", "SqMileArea", "2589988.110336"},
+
+    {"velocity", "MeterSecField", "3.6"}, {"velocity", "MeterMinField", "0.06"},
+    {"velocity", "MeterHourField", "0.001"}, {"velocity", "KiloSecField", "3600"},
+    {"velocity", "KiloMinField", "60"}, {"velocity", "KiloHourField", "1"},
+    {"velocity", "FeetSecField", "1.09728"}, {"velocity", "FeetMinField", "0.018288"},
+    {"velocity", "FeetHourField", "0.0003048"}, {"velocity", "MileSecField", "1609.344 * 3.6"},
+    {"velocity", "MileMinField", "1609.344 * 0.06"}, {"velocity", "MileHourField", "1.609344"},
+    {"velocity", "KnotsField", "1.852"},
+    // The speed of sound at sea level in the ICAO standard atmosphere (15 °C).
+    {"velocity", "MachField", "340.294 * 3.6"}, {"velocity", "LightSpeedField", "299792458 * 3.6"},
+
+    {"pressure", "PascalField", "0.001"}, {"pressure", "KilopascalField", "1"},
+    {"pressure", "MegapascalField", "1000"}, {"pressure", "MillibarField", "0.1"}, {"pressure", "BarField", "100"},
+    // Conventional mercury (13595.1 kg/m³) and water (1000 kg/m³) under standard gravity.
+    {"pressure", "MiliMerc", "0.133322387415"}, {"pressure", "CentiMerc", "1.33322387415"},
+    {"pressure", "InchMerc", "3.386388640341"}, {"pressure", "NewtonSQmeter", "0.001"},
+    {"pressure", "Atmosphere", "101.325"},
+    {"pressure", "PoundSQinch", "0.45359237 * 9.80665 / 0.0254^2 / 1000"},
+    {"pressure", "PoundSQfoot", "0.45359237 * 9.80665 / 0.3048^2 / 1000"},
+    {"pressure", "InchWater", "0.24908891"}, {"pressure", "FootWater", "12 * 0.24908891"},
+    {"pressure", "Torr", "101.325 / 760"},
+
+    {"temperature", "CelsiusField", "1"}, {"temperature", "FahrenheitField", "5/9", "-160/9"},
+    {"temperature", "KelvinField", "1", "-273.15"}, {"temperature", "RankineField", "5/9", "-273.15"},
+
+    {"time", "PicoSecondField", "1e-12 / 3600"}, {"time", "NanoSecondField", "1e-9 / 3600"},
+    {"time", "MicroSecondField", "1e-6 / 3600"}, {"time", "MilliSecondField", "1e-3 / 3600"},
+    {"time", "SecondField", "1 / 3600"}, {"time", "MinuteField", "1 / 60"}, {"time", "HourField", "1"},
+    {"time", "DayField", "24"}, {"time", "WeekField", "168"},
+    // The Julian year of 365.25 days.
+    {"time", "YearField", "8766"}, {"time", "DecadeField", "87660"}, {"time", "CenturyField", "876600"},
+
+    {"volume", "Mmilliiter", "0.001"}, {"volume", "Mcentiliter", "0.01"}, {"volume", "Mdeciliter", "0.1"},
+    {"volume", "Mliter", "1"}, {"volume", "Mdekaliter", "10"}, {"volume", "Mhectoliter", "100"},
+    {"volume", "Mkiloliter", "1000"}, {"volume", "MDcmillimeter", "1e-6"}, {"volume", "MDccentimeter", "1e-3"},
+    {"volume", "MDcmeter", "1000"}, {"volume", "MDckilometer", "1e12"},
+    // The imperial gallon of 4.54609 L: 8 pints, 32 gills, 160 fluid ounces of 480 minims.
+    {"volume", "Ipint", "4.54609 / 8"}, {"volume", "Iquart", "4.54609 / 4"}, {"volume", "Igallon", "4.54609"},
+    {"volume", "Iminim", "4.54609 / 76800"}, {"volume", "Igill", "4.54609 / 32"},
+    {"volume", "Ipeck", "9.09218"}, {"volume", "Ibushel", "36.36872"},
+    // Cubic inches: 16.387064 mL; the US gallon of 231 in³, the dry pint of 33.6003125 in³.
+    {"volume", "UScinch", "0.016387064"}, {"volume", "UScfoot", "28.316846592"},
+    {"volume", "UScyard", "764.554857984"}, {"volume", "USacrefoot", "1233481.83754752"},
+    {"volume", "USregisterton", "2831.6846592"},
+    {"volume", "USdryounce", "0.5506104713575 / 16"}, {"volume", "USdrydram", "0.5506104713575 / 128"},
+    {"volume", "USfluidonce", "0.0295735295625"}, {"volume", "USfuilddram", "0.0295735295625 / 8"},
+    {"volume", "USgill", "0.11829411825"}, {"volume", "USpint", "0.473176473"},
+    {"volume", "USquart", "0.946352946"}, {"volume", "USgallon", "3.785411784"},
+    {"volume", "USbarrel", "31.5 * 3.785411784"}, {"volume", "USbarrelofoil", "42 * 3.785411784"},
+    {"volume", "USminim", "0.0295735295625 / 480"},
+    {"volume", "Mcookteaspoon", "0.005"}, {"volume", "Mcooktablespoon", "0.015"}, {"volume", "Mcookcup", "0.25"},
+    // Cooking measures in US fluid ounces: a teaspoon 1/6, a tablespoon 1/2, a cup 8.
+    {"volume", "Icookteaspoon", "0.00492892159375"}, {"volume", "Icooktablespoon", "0.01478676478125"},
+    {"volume", "Icookcup", "0.2365882365"},
+
+    // The newton and dyne as the mass they weigh under 9.80665 m/s².
+    {"weight", "Mcarat", "0.2"}, {"weight", "Mnewton", "1000 / 9.80665"}, {"weight", "Mmilligram", "0.001"},
+    {"weight", "Mcentigram", "0.01"}, {"weight", "Mdecigram", "0.1"}, {"weight", "Mgram", "1"},
+    {"weight", "Mdekagram", "10"}, {"weight", "Mhectogram", "100"}, {"weight", "Mkilogram", "1000"},
+    {"weight", "Mhundredweight", "1e5"}, {"weight", "Mton", "1e6"}, {"weight", "Mkiloton", "1e9"},
+    // The pound of 1959, 453.59237 g, of 7000 grains.
+    {"weight", "AVgrain", "0.06479891"}, {"weight", "AVdram", "1.7718451953125"},
+    {"weight", "AVounce", "28.349523125"}, {"weight", "AVpound", "453.59237"}, {"weight", "AVstone", "6350.29318"},
+    {"weight", "AVslug", "453.59237 * 9.80665 / 0.3048"}, {"weight", "AVshundredweight", "45359.237"},
+    {"weight", "AVlhundredweight", "50802.34544"}, {"weight", "AVshortton", "907184.74"},
+    {"weight", "AVlongton", "1016046.9088"},
+    {"weight", "APgrain", "0.06479891"}, {"weight", "APscruple", "1.2959782"}, {"weight", "APdram", "3.8879346"},
+    {"weight", "APounce", "31.1034768"}, {"weight", "APpound", "373.2417216"},
+    {"weight", "Tgrain", "0.06479891"}, {"weight", "Tdyne", "1 / 980.665"}, {"weight", "Tcarat", "0.25919564"},
+    {"weight", "Tpennyweight", "1.55517384"}, {"weight", "Tounce", "31.1034768"}, {"weight", "Tpound", "373.2417216"},
+
+    // The international table BTU; the thermochemical calorie.
+    {"power-energy", "Pwatt", "1"}, {"power-energy", "Pkilowatt", "1e3"}, {"power-energy", "Pmegawatt", "1e6"},
+    {"power-energy", "Pbtupersecond", "1055.05585262"}, {"power-energy", "Pbtuperhour", "1055.05585262 / 3600"},
+    {"power-energy", "PfootPFpersecond", "0.3048 * 0.45359237 * 9.80665"},
+    {"power-energy", "Prefigerationton", "12000 * 1055.05585262 / 3600"},
+    {"power-energy", "Phorsepower550", "550 * 0.3048 * 0.45359237 * 9.80665"}, {"power-energy", "PhorsepowerMetric", "735.49875"},
+    {"power-energy", "PhorsepowerElectric", "746"}, {"power-energy", "PhorsepowerWater", "746.043"},
+    {"power-energy", "PhorsepowerBoiler", "9809.5"},
+    {"power-energy", "Ejoule", "1"}, {"power-energy", "Ekilojoule", "1e3"}, {"power-energy", "Emegajoule", "1e6"},
+    {"power-energy", "Ewattsecond", "1"}, {"power-energy", "Ewatthour", "3600"},
+    {"power-energy", "Ekilowatthour", "3.6e6"}, {"power-energy", "EcaloriePhysics", "4.184"},
+    {"power-energy", "EcalorieNutrition", "4184"}, {"power-energy", "EnewtonMeter", "1"},
+    {"power-energy", "Ebtu", "1055.05585262"}, {"power-energy", "EtermUS", "1.054804e8"},
+    {"power-energy", "EtermEurope", "1.05506e8"}, {"power-energy", "EhorsepowerHour", "550 * 0.3048 * 0.45359237 * 9.80665 * 3600"},
+    {"power-energy", "Efootpoundforce", "0.3048 * 0.45359237 * 9.80665"},
+
+    {"fuel-light", "KiloLiterfField", "1"}, {"fuel-light", "MileGallonField", "1.609344 / 3.785411784"},
+    {"fuel-light", "Litersper100km", "100", "0", true},
+    {"fuel-light", "Gallonsper100miles", "100 * 1.609344 / 3.785411784", "0", true},
+    {"fuel-light", "LuxField", "1"}, {"fuel-light", "LumenSqMeter", "1"},
+    {"fuel-light", "LumenSqFootField", "1 / 0.09290304"}, {"fuel-light", "FootCandleField", "1 / 0.09290304"},
+    {"fuel-light", "CandSqMeterField", "1"}, {"fuel-light", "CandSqInchField", "1 / 0.00064516"},
+    {"fuel-light", "FootlambertField", "1 / (pi * 0.09290304)"}, {"fuel-light", "LambertField", "1e4 / pi"},
+
+    // A byte of 8 bits; kibi 2^10, kilo 10^3.
+    {"computing", "BitField", "1/8"}, {"computing", "ByteField", "1"},
+    {"computing", "KilobitField", "2^10 / 8", "0", false, 0}, {"computing", "MegabitField", "2^20 / 8", "0", false, 0},
+    {"computing", "KilobyteField", "2^10", "0", false, 0}, {"computing", "MegabyteField", "2^20", "0", false, 0},
+    {"computing", "GigaByteField", "2^30", "0", false, 0}, {"computing", "TerabyteField", "2^40", "0", false, 0},
+    {"computing", "KilobitField", "10^3 / 8", "0", false, 1}, {"computing", "MegabitField", "10^6 / 8", "0", false, 1},
+    {"computing", "KilobyteField", "10^3", "0", false, 1}, {"computing", "MegabyteField", "10^6", "0", false, 1},
+    {"computing", "GigaByteField", "10^9", "0", false, 1}, {"computing", "TerabyteField", "10^12", "0", false, 1},
+};
+
+// A scale with no size of its own: the warp factor is a power of the light
+// speed, and stops at a cap.
+inline const char* const kWithoutDefinition[][2] = {{"velocity", "WarpSpeedField"}};
+
+inline const Group kSeparateGroups[] = {
+    {"fuel-light", "KiloLiterfField"}, {"fuel-light", "LuxField"}, {"fuel-light", "CandSqMeterField"},
+};
+// clang-format on
+
+// An exact number times a power of π.
+struct PiRational {
+    mpq_class q;
+    int piPower = 0;
+};
+
+// Reads a definition's expression. Throws on a malformed one, so that a slip
+// in the table above shows as a failure, not as a wrong size.
+class Expression {
+public:
+    static PiRational read(std::string_view text)
+    {
+        Expression e{text};
+        PiRational r = e.sum();
+        e.skipSpaces();
+        if (e.pos_ != text.size())
+            throw std::invalid_argument("stray text in definition: " + std::string(text));
+        return r;
+    }
+
+    // A decimal as typed ("-7.25", "3e-5"), exactly.
+    static mpq_class decimal(std::string_view text)
+    {
+        Expression e{text};
+        const bool negative = !text.empty() && text[0] == '-';
+        if (negative)
+            ++e.pos_;
+        mpq_class r = e.number();
+        if (e.pos_ != text.size())
+            throw std::invalid_argument("not a decimal: " + std::string(text));
+        return negative ? mpq_class(-r) : r;
+    }
+
+private:
+    explicit Expression(std::string_view text) : text_(text) {}
+
+    void skipSpaces()
+    {
+        while (pos_ < text_.size() && text_[pos_] == ' ')
+            ++pos_;
+    }
+    bool eat(char c)
+    {
+        skipSpaces();
+        if (pos_ < text_.size() && text_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+
+    PiRational sum()
+    {
+        PiRational r = product();
+        for (;;) {
+            const bool plus = eat('+');
+            if (!plus && !eat('-'))
+                return r;
+            PiRational t = product();
+            if (t.piPower != r.piPower && t.q != 0 && r.q != 0)
+                throw std::invalid_argument("sum of unlike powers of pi");
+            r.q = plus ? mpq_class(r.q + t.q) : mpq_class(r.q - t.q);
+            r.piPower = r.q == 0 ? 0 : std::max(r.piPower, t.piPower);
+        }
+    }
+    PiRational product()
+    {
+        PiRational r = power();
+        for (;;) {
+            if (eat('*')) {
+                const PiRational t = power();
+                r.q *= t.q;
+                r.piPower += t.piPower;
+            } else if (eat('/')) {
+                const PiRational t = power();
+                r.q /= t.q;
+                r.piPower -= t.piPower;
+            } else {
+                return r;
+            }
+        }
+    }
+    PiRational power()
+    {
+        PiRational r = atom();
+        if (!eat('^'))
+            return r;
+        skipSpaces();
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_])))
+            ++pos_;
+        const int n = std::atoi(std::string(text_.substr(start, pos_ - start)).c_str());
+        PiRational p{1, 0};
+        for (int i = 0; i < n; ++i) {
+            p.q *= r.q;
+            p.piPower += r.piPower;
+        }
+        return p;
+    }
+    PiRational atom()
+    {
+        if (eat('(')) {
+            PiRational r = sum();
+            if (!eat(')'))
+                throw std::invalid_argument("unclosed parenthesis: " + std::string(text_));
+            return r;
+        }
+        if (eat('-')) {
+            PiRational r = atom();
+            r.q = -r.q;
+            return r;
+        }
+        skipSpaces();
+        if (text_.substr(pos_, 2) == "pi") {
+            pos_ += 2;
+            return {1, 1};
+        }
+        return {number(), 0};
+    }
+    // Digits, a point, digits, an exponent: read as an exact fraction.
+    mpq_class number()
+    {
+        mpz_class digits = 0, scale = 1;
+        bool any = false, point = false;
+        for (; pos_ < text_.size(); ++pos_) {
+            const char c = text_[pos_];
+            if (c == '.' && !point) {
+                point = true;
+            } else if (std::isdigit(static_cast<unsigned char>(c))) {
+                digits = digits * 10 + (c - '0');
+                if (point)
+                    scale *= 10;
+                any = true;
+            } else {
+                break;
+            }
+        }
+        if (!any)
+            throw std::invalid_argument("a number expected in: " + std::string(text_));
+        long exponent = 0;
+        if (pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
+            ++pos_;
+            const bool negative = pos_ < text_.size() && text_[pos_] == '-';
+            if (pos_ < text_.size() && (text_[pos_] == '-' || text_[pos_] == '+'))
+                ++pos_;
+            for (; pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_])); ++pos_)
+                exponent = exponent * 10 + (text_[pos_] - '0');
+            if (negative)
+                exponent = -exponent;
+        }
+        mpz_class ten;
+        mpz_ui_pow_ui(ten.get_mpz_t(), 10, static_cast<unsigned long>(exponent < 0 ? -exponent : exponent));
+        mpq_class r(digits, scale);
+        if (exponent < 0)
+            r /= ten;
+        else
+            r *= ten;
+        r.canonicalize();
+        return r;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// The double nearest to q × π^piPower: exactly rounded when there is no π,
+// otherwise through 256 bits, far more than a double's rounding can notice.
+inline double nearestDouble(const PiRational& x)
+{
+    mpfr_t r;
+    if (x.piPower == 0) {
+        mpfr_init2(r, 53);
+        mpfr_set_q(r, x.q.get_mpq_t(), MPFR_RNDN);
+    } else {
+        mpfr_t pi;
+        mpfr_inits2(256, r, pi, static_cast<mpfr_ptr>(nullptr));
+        mpfr_const_pi(pi, MPFR_RNDN);
+        mpfr_pow_si(pi, pi, x.piPower, MPFR_RNDN);
+        mpfr_set_q(r, x.q.get_mpq_t(), MPFR_RNDN);
+        mpfr_mul(r, r, pi, MPFR_RNDN);
+        mpfr_clear(pi);
+    }
+    const double d = mpfr_get_d(r, MPFR_RNDN);
+    mpfr_clear(r);
+    return d;
+}
+
+// A unit's definition, read.
+struct Size {
+    PiRational scale;
+    mpq_class offset;
+    bool reciprocal = false;
+};
+
+inline Size sizeOf(const Definition& d)
+{
+    const PiRational offset = Expression::read(d.offset);
+    if (offset.piPower != 0)
+        throw std::invalid_argument("an offset with pi");
+    return {Expression::read(d.size), offset.q, d.reciprocal};
+}
+
+inline bool hasNoDefinition(std::string_view window, std::string_view outlet)
+{
+    for (const auto& [w, o] : kWithoutDefinition)
+        if (window == w && outlet == o)
+            return true;
+    return false;
+}
+
+// The definition of a unit of `window` under prefix system `system` (-1: the
+// window has one), or null.
+inline const Definition* findDefinition(std::string_view window, std::string_view outlet, int system)
+{
+    for (const Definition& d : kDefinitions)
+        if (window == d.window && outlet == d.outlet && (d.system < 0 || d.system == system))
+            return &d;
+    return nullptr;
+}
+
+// The value v of unit `from` in unit `to`, exactly.
+inline PiRational convertExactly(const mpq_class& v, const Size& from, const Size& to)
+{
+    // In the base unit: v × s + o, or s ÷ v.
+    PiRational base = from.reciprocal ? PiRational{from.scale.q / v, from.scale.piPower}
+                                      : PiRational{v * from.scale.q, from.scale.piPower};
+    if (from.offset != 0 || to.offset != 0) {
+        if (base.piPower != 0 || to.scale.piPower != 0)
+            throw std::invalid_argument("an offset scale with pi");
+        return {(base.q + from.offset - to.offset) / to.scale.q, 0};
+    }
+    if (to.reciprocal)
+        return {to.scale.q / base.q, to.scale.piPower - base.piPower};
+    return {base.q / to.scale.q, base.piPower - to.scale.piPower};
+}
+
+}  // namespace ambrel::testing
