@@ -99,13 +99,13 @@ void MenuObject::applicationDidFinishLaunching()
     if (firstRun)
         platform_.prepareInterface("Warranty");
     platform_.activateIgnoringOtherApps();
-    // The box starts unchecked, as the classic tables are the default.
-    if (platform_.defaults().boolForKey(kExactKey)) {
-        exact_ = true;
-        if (IntControl* box = parts().exactDefinitions)
-            box->setIntValue(1);
-        applyTableSet();
-    }
+    // Exact definitions unless the classic tables were chosen: a choice never
+    // stored, or one Ambrel cannot read, counts as none.
+    const UserDefaults& choices = platform_.defaults();
+    exact_ = !choices.contains(kExactKey) || choices.boolForKey(kExactKey);
+    if (IntControl* box = parts().exactDefinitions)
+        box->setIntValue(exact_ ? 1 : 0);
+    applyTableSet();
     if (firstRun) {
         parts().accuracySlider->setIntValue(kFirstRunSlider);
         if (!platform_.loadInterface("Warranty", *this) || !firstRunWindow_) {

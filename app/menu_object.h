@@ -109,7 +109,7 @@ private:
     Window* firstRunWindow_ = nullptr;
     std::vector<Slot> slots_;     // in the registry's order
     std::vector<int> broadcast_;  // indices into slots_, in broadcast order
-    bool exact_ = false;
+    bool exact_ = true;
 };
 
 }  // namespace ambrel

@@ -34,9 +34,8 @@ std::vector<const WindowEntry*> menuOrder(WindowKind kind);
 // The converters in the order an accuracy change reaches them.
 std::vector<const WindowEntry*> broadcastOrder();
 
-// Makes the window of `entry` and opens it the way the menu does: the
-// accuracy first (converters only), then its opening action.
-std::unique_ptr<WindowController> openWindow(const WindowEntry& entry, Platform& platform, int accuracy,
-                                             bool exact = false);
+// Makes the window of `entry` and opens it the way the menu does: the table
+// set and the accuracy first (converters only), then its opening action.
+std::unique_ptr<WindowController> openWindow(const WindowEntry& entry, Platform& platform, int accuracy, bool exact);
 
 }  // namespace ambrel

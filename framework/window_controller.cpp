@@ -17,8 +17,7 @@ BuiltWindow& WindowController::parts()
     if (!built_) {
         parts_ = platform_.buildWindow(plan_, *this);
         built_ = true;
-        if (exact_)
-            showTableSet();
+        showTableSet();
     }
     return parts_;
 }
@@ -96,7 +95,9 @@ void WindowController::setExactDefinitions(bool on)
 
 void WindowController::showTableSet()
 {
-    window().setTitle(exact_ ? plan_.title + kExactTitleSuffix : plan_.title);
+    const std::string title = exact_ ? plan_.title : plan_.title + kClassicTitleSuffix;
+    if (window().title() != title)
+        window().setTitle(title);
 }
 
 bool WindowController::showNotebookDocument(std::string_view name)

@@ -28,12 +28,14 @@ public:
     Field* field(std::string_view outlet);
     Choice* choice(std::string_view outlet);
 
-    // Which table set the window converts with: the classic tables (the
-    // default) or exact definitions. The title says when it is the latter.
-    // A window not yet built takes the set when it is built.
+    // Which table set the window converts with: exact definitions or the
+    // classic tables. The title says when it is the latter. A controller made
+    // on its own keeps its tables as listed; the menu and the command line
+    // always say which set. A window not yet built takes the set when it is
+    // built.
     virtual void setExactDefinitions(bool on);
     bool exactDefinitions() const { return exact_; }
-    static constexpr const char* kExactTitleSuffix = " — exact definitions";
+    static constexpr const char* kClassicTitleSuffix = " — classic tables";
 
     // `amount` of the unit a person named `unit`, in the unit of cell
     // `fieldIndex`, exact where both units have exact sizes; none when the

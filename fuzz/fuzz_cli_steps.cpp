@@ -54,7 +54,10 @@ bool parseTag(std::string_view text, int& value)
 // way a person would apply them.
 class Replay {
 public:
-    Replay(const WindowEntry& entry, int accuracy) : window_(openWindow(entry, platform_, accuracy)) {}
+    // The table set is the one the command line picks when no option names one.
+    Replay(const WindowEntry& entry, int accuracy)
+        : window_(openWindow(entry, platform_, accuracy, exactFromEnvironment()))
+    {}
 
     // The status the command line gives for these steps.
     int run(const std::vector<std::string>& steps)

@@ -188,6 +188,11 @@ void FormWindow::reflow(const QSize& room)
         layout()->activate();
 }
 
+int FormWindow::boxesOverflow() const
+{
+    return std::max(0, boxesArea_->sizeHint().width() - scroll_->viewport()->width());
+}
+
 bool FormWindow::boxesFitWidth() const
 {
     return boxesArea_->sizeHint().width() <= scroll_->viewport()->width();

@@ -32,6 +32,8 @@ public:
     void reflow(const QSize& room);
     // Whether the boxes show without scrolling sideways at the current size.
     bool boxesFitWidth() const;
+    // How much wider the boxes are than the room they are shown in; 0 when they fit.
+    int boxesOverflow() const;
     // The window as a printed document: a heading with its title, the date,
     // the accuracy and the table set, then each box as a table of unit and
     // shown value.

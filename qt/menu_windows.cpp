@@ -122,8 +122,9 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     // launch is not.
     exact_ = new QCheckBox(tr("E&xact definitions"));
     exact_->setObjectName(QStringLiteral("ExactDefinitions"));
-    exact_->setToolTip(tr("Convert with the units' exact definitions (2019 SI, the international yard and pound, "
-                          "the imperial and US gallons) instead of the classic tables with their rounded factors"));
+    exact_->setToolTip(
+        tr("Ticked: convert with the units' exact definitions (2019 SI, the international yard and "
+           "pound, the imperial and US gallons). Cleared: the classic tables, with their rounded factors"));
     connect(exact_, &QCheckBox::clicked, this, [&menu] { menu.perform("SetExactDefinitions:"); });
     layout->addWidget(exact_);
 

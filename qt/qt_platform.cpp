@@ -283,12 +283,13 @@ bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
             text->setHtml(fill(text->toHtml()));
     // Buttons name the owner's action they send in an "action" property; a
     // check box may send another one when it is cleared ("actionOff") and
-    // start as a stored setting says ("setting").
+    // start as a stored setting says ("setting"), or as the file has it when
+    // nothing readable is stored.
     for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
         const QString action = button->property("action").toString();
         const QString off = button->property("actionOff").toString();
         const QString setting = button->property("setting").toString();
-        if (button->isCheckable() && !setting.isEmpty())
+        if (button->isCheckable() && !setting.isEmpty() && defaults().contains(setting.toStdString()))
             button->setChecked(defaults().boolForKey(setting.toStdString()));
         if (!action.isEmpty())
             QObject::connect(button, &QAbstractButton::clicked, top,

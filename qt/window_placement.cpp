@@ -62,6 +62,10 @@ void fitWindowTo(QWidget* window, const QRect& area)
     // A window the person resized keeps its size, as long as it fits.
     const QSize wanted = window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
     window->resize(wanted.boundedTo(room).expandedTo(window->minimumSizeHint().boundedTo(room)));
+    // A window taller than the room scrolls, and the scroll bar takes its
+    // width from the boxes: widen the window by that much if there is room.
+    if (auto* form = dynamic_cast<FormWindow*>(window); form && form->boxesOverflow() > 0)
+        window->resize(QSize(window->width() + form->boxesOverflow(), window->height()).boundedTo(room));
 }
 
 std::optional<QRect> screenAreaShowing(const QRect& frame)

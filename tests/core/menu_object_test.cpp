@@ -4,6 +4,7 @@
 #include "app/menu_object.h"
 #include "app/window_registry.h"
 #include "framework/converter_window.h"
+#include "framework/entry.h"
 #include "framework/number_text.h"
 #include "headless/headless_platform.h"
 
@@ -112,6 +113,37 @@ TEST(Launch, LaterRunRestoresTheStoredAccuracyAndTellsNoConverter)
         EXPECT_EQ(l.platform.events().count("load"), 0);
         EXPECT_EQ(l.platform.events().count("format"), 0);
         EXPECT_EQ(l.platform.defaults().integerForKey("AmbrelAccuracy"), c.stored ? c.value : 0);
+    }
+}
+
+// Exact definitions unless the classic tables were chosen and stored, on the
+// first run and later ones alike; launching stores no choice of its own.
+TEST(Launch, TheTableSetIsExactUnlessTheClassicTablesWereChosen)
+{
+    struct Case {
+        bool laterRun;
+        int stored;  // -1: nothing stored
+        bool exact;
+    } cases[] = {
+        {false, -1, true}, {true, -1, true}, {false, 1, true}, {true, 0, false}, {false, 0, false}, {true, 2, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.laterRun) + " stored " + std::to_string(c.stored));
+        Launch l;
+        l.platform.defaults().setBool(MenuObject::kUsePreferences, c.laterRun);
+        if (c.stored >= 0)
+            l.platform.defaults().setInteger(MenuObject::kExactKey, c.stored);
+        l.menu.applicationDidFinishLaunching();
+        EXPECT_EQ(l.menu.exactDefinitions(), c.exact);
+        EXPECT_EQ(l.menu.parts().exactDefinitions->intValue(), c.exact ? 1 : 0);
+        EXPECT_EQ(l.platform.defaults().contains(MenuObject::kExactKey), c.stored >= 0);
+        // Windows that are not converters take the set too.
+        EXPECT_EQ(l.app.controller("FileTransferCalc")->exactDefinitions(), c.exact);
+        l.menu.perform("OpenWeightWindow:");
+        WindowController& weight = *l.app.controller("WeightObject");
+        EXPECT_EQ(weight.parts().window->title(), c.exact ? "Weight" : "Weight \u2014 classic tables");
+        ASSERT_TRUE(typeAndConfirm(l.platform, weight, weight.fieldIndex("AVpound"), "1").accepted);
+        EXPECT_EQ(weight.field("Mgram")->doubleValue(), c.exact ? 453.59237 : 454);
     }
 }
 

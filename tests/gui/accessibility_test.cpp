@@ -52,7 +52,7 @@ TEST(Accessibility, ARefusalDescribesTheCellUntilCorrected)
     // Corrected, the cell describes its full value again; so do the others.
     typeInto(top, "FeetField", "1");
     EXPECT_EQ(foot->accessibleDescription(), QStringLiteral("1"));
-    EXPECT_EQ(cellOf(top, "InchesField")->accessibleDescription(), QStringLiteral("11.999976"));
+    EXPECT_EQ(cellOf(top, "YardsField")->accessibleDescription(), QStringLiteral("0.3333333333333333"));
 }
 
 // The prefix choice of the computing window relabels its cells and

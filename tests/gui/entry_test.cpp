@@ -48,11 +48,13 @@ TEST_P(LocaleRoundTrip, WhatACellShowsReadsBackWhenTyped)
 
     d.converter("LenghtObject").accuracyChange(99);
     typeInto(top, "ParsecField", "1000000");
-    EXPECT_EQ(cellOf(top, "MetersField")->text(), shown("3.086e+22"));
-    typeBack("MetersField", 3.086e22);
+    const double meters = cellOf(top, "MetersField")->doubleValue();
+    EXPECT_TRUE(cellOf(top, "MetersField")->text().startsWith(shown("3.08567758149")));
+    EXPECT_TRUE(cellOf(top, "MetersField")->text().endsWith(QStringLiteral("e+22")));
+    typeBack("MetersField", meters);
     top->close();
     ASSERT_EQ(d.open("length"), top);
-    EXPECT_EQ(cellOf(top, "MetersField")->text(), shown("3.0860e+22"));
+    EXPECT_EQ(cellOf(top, "MetersField")->text(), shown("3.0857e+22"));
     QLocale::setDefault(previous);
 }
 
@@ -67,7 +69,8 @@ TEST(Typing, EnterOnCellsNobodyTypedIntoKeepsEveryStoredValue)
         for (const WindowEntry& entry : windowRegistry()) {
             SCOPED_TRACE(std::string(entry.cliName) + " at " + std::to_string(accuracy));
             QtPlatform platform;
-            std::unique_ptr<WindowController> window = openWindow(entry, platform, accuracy);
+            // Both sets alike; the classic tables at 0 decimals show the most rounding.
+            std::unique_ptr<WindowController> window = openWindow(entry, platform, accuracy, accuracy != 0);
             QWidget* top = topOf(*window);
             const QList<QtField*> cells = top->findChildren<QtField*>();
             // First an entry that leaves the other cells with long fractions.

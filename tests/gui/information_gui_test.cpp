@@ -84,8 +84,10 @@ TEST(InformationGui, PrintingAConverterPrintsItsUnitsAndValuesAsText)
     typeInto(d.open("length"), "FeetField", "1");
     const QString text = printedText(shownWindow(QStringLiteral("LenghtWindow")));
     ASSERT_FALSE(text.isEmpty()) << "nothing printed, or pdftotext read nothing";
-    for (const char* line : {"Length", "Accuracy: 4 decimals", "Classic tables"})
-        EXPECT_TRUE(text.contains(QString::fromLatin1(line))) << line << " in " << text.toStdString();
+    // The PDF's text may join "fi" into one ligature.
+    for (const char* line : {"Length", "Accuracy: 4 decimals", "Exact de(fi|\uFB01)nitions"})
+        EXPECT_TRUE(QRegularExpression(QString::fromUtf8(line)).match(text).hasMatch())
+            << line << " in " << text.toStdString();
     for (const char* row : {"\\binch\\s+12\\.0000", "\\bmeter\\s+0\\.3048"})
         EXPECT_TRUE(QRegularExpression(QString::fromLatin1(row)).match(text).hasMatch()) << row;
     EXPECT_FALSE(text.contains(QStringLiteral("Notebook")));

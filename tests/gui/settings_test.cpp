@@ -184,28 +184,42 @@ TEST_P(SettingsFaults, LaunchFallsBackAndSavingIsCleanOrReported)
 TEST(Settings, ChoicesAndAReadableValueSurviveARestart)
 {
     ConfigFolder config;
-    Launch().menu.ButtonFromFirstRunWindow();
+    {
+        // A first run starts exact, and the licence window's box says so.
+        Launch first;
+        ASSERT_NE(first.menu.firstRunWindow(), nullptr);
+        QWidget* licence = static_cast<QtWindow*>(first.menu.firstRunWindow())->widget();
+        auto* box = licence->findChild<QCheckBox*>(QStringLiteral("exactDefinitions"));
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->isChecked());
+        EXPECT_TRUE(first.menu.exactDefinitions());
+        first.menu.ButtonFromFirstRunWindow();
+    }
     {
         Launch l;
         EXPECT_EQ(l.menu.parts().accuracyField->intValue(), 99);  // never chosen
         l.accuracy()->setValue(0);
-        // The switch reaches a window already open.
+        // The switch reaches a window already open, and its title tells.
         l.menu.OpenLenghtWindow();
         QWidget* top = topOf(*l.app.controller("LenghtObject"));
         typeInto(top, "MilesField", "1");
-        ASSERT_FALSE(l.exact()->isChecked());
-        l.exact()->click();
+        ASSERT_TRUE(l.exact()->isChecked());
         EXPECT_EQ(cellOf(top, "FeetField")->doubleValue(), 5280);
+        EXPECT_EQ(top->windowTitle(), QStringLiteral("Length"));
+        l.exact()->click();
+        EXPECT_EQ(cellOf(top, "FeetField")->doubleValue(), 5280.257664000001);
+        EXPECT_EQ(top->windowTitle(), QStringLiteral("Length \u2014 classic tables"));
     }
     {
         Launch l;
         EXPECT_EQ(l.menu.parts().accuracyField->intValue(), 0);
         EXPECT_EQ(l.accuracy()->value(), 0);
-        ASSERT_TRUE(l.exact()->isChecked());
+        ASSERT_FALSE(l.exact()->isChecked());
         l.menu.OpenLenghtWindow();
         QWidget* top = topOf(*l.app.controller("LenghtObject"));
+        EXPECT_EQ(top->windowTitle(), QStringLiteral("Length \u2014 classic tables"));
         typeInto(top, "NauticalMileField", "1");
-        EXPECT_EQ(cellOf(top, "MetersField")->doubleValue(), 1852);
+        EXPECT_EQ(cellOf(top, "MetersField")->doubleValue(), 1851.66);
     }
     config.write("\xEF\xBB\xBF"
                  "AmbrelAccuracy=7\n[Junk\n");
