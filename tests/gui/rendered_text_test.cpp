@@ -9,9 +9,10 @@
 
 namespace {
 
+// The texts as they stand in the source tree.
 QString resources()
 {
-    return qEnvironmentVariable("AMBREL_RESOURCES");
+    return QStringLiteral(AMBREL_SOURCE_DIR "/resources");
 }
 
 // The pieces of markup that show only when a text was escaped twice or
