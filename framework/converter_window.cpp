@@ -266,13 +266,14 @@ bool namesRow(const UnitRow& row, std::string_view typed)
 std::optional<ExactValue> ConverterWindow::amountIn(int fieldIndex, std::string_view unit, const ExactValue& amount)
 {
     SpeltUnit spelt;
-    if (speller_) {
+    if (speller_)
         spelt = speller_(def_, unit);
-    } else {
+    // The table in use also knows the units of the window's present setting
+    // (GiB under binary prefixes), which the speller leaves to the setting.
+    if (spelt.row < 0 && spelt.choices.empty())
         for (int row = 0; row < rowCount() && spelt.row < 0; ++row)
             if (namesRow(rows_[row], unit))
                 spelt.row = row;
-    }
     const int from = spelt.row;
     if (from < 0 || from >= rowCount() || fieldIndex < 0 || fieldIndex >= rowCount() ||
         baseRowOf(from) != baseRowOf(fieldIndex))

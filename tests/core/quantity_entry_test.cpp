@@ -57,6 +57,23 @@ TEST(QuantityEntry, ExactDefinitionsConvertEachAmountExactly)
     EXPECT_EQ(length.value("InchesField"), 48);
 }
 
+// The data sizes take the units of the prefix system the window is under,
+// in either table set.
+TEST(QuantityEntry, DataSizesTakeTheUnitsOfThePrefixSystem)
+{
+    for (const bool exact : {false, true}) {
+        Window computing("computing", exact);
+        ASSERT_TRUE(computing.type("KilobyteField", "1 GiB").accepted);
+        EXPECT_EQ(computing.value("KilobyteField"), 1048576);
+        computing.controller->choice("BaseRadioSelection")->selectItemWithTag(1);
+        computing.controller->perform("BaseAction:");
+        ASSERT_TRUE(computing.type("KilobyteField", "1 GB 1 B").accepted);
+        EXPECT_EQ(computing.value("KilobyteField"), 1000000.001);
+        EXPECT_EQ(computing.value("ByteField"), 1000000001);
+        EXPECT_FALSE(computing.type("KilobyteField", "1 GiB").accepted);
+    }
+}
+
 TEST(QuantityEntry, RefusedQuantitiesChangeNothing)
 {
     Window length("length");
