@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The classic tables keep the rounded factors of the original program. This
+// The classic tables keep rounded factors, on purpose. This
 // is every unit whose classic factor is more than 1e-4 from its definition,
 // with the size of the difference, for the texts that warn about them and
 // for the test that keeps this list complete.

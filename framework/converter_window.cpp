@@ -121,7 +121,16 @@ void ConverterWindow::useTable(std::span<const UnitRow> rows)
     for (std::size_t r = 0; r < rows.size(); ++r)
         if (rows[r].box != def_.rows[r].box || std::strcmp(rows[r].outlet, def_.rows[r].outlet) != 0)
             throw std::logic_error(std::string("a unit table of another shape at ") + rows[r].outlet);
+    if (rows.data() != rows_.data())
+        conversions_ = nullptr;
     rows_ = rows;
+}
+
+const ExactConversions& ConverterWindow::conversions()
+{
+    if (!conversions_)
+        conversions_ = &exactConversions(rows_);
+    return *conversions_;
 }
 
 void ConverterWindow::writeRange(int first, int last, int edited)
@@ -141,20 +150,35 @@ void ConverterWindow::convert(int boxNumber)
 
 void ConverterWindow::writeExact(int from, int row)
 {
-    const ExactConversions& conversions = exactConversions(rows_);
+    const ExactConversions& exact = conversions();
     const double held = read(from);
     // A cell can hold infinity after an overflow: it carries over as it
     // would through the factors.
     write(row,
-          std::isfinite(held) ? conversions.convert(from, row, heldValue(from))
-                              : conversions.convertNonFinite(from, row, held));
+          std::isfinite(held) ? exact.convert(from, row, heldValue(from)) : exact.convertNonFinite(from, row, held));
 }
 
 void ConverterWindow::writeExactRange(int first, int last, int edited, int from)
 {
+    if (from < 0) {
+        for (int row = first; row < last; ++row)
+            if (row != edited && !isBaseRow(row))
+                writeExact(baseRowOf(row), row);
+        return;
+    }
+    // One source for every row: read once, as no row written is the source.
+    const double held = read(from);
+    if (!std::isfinite(held)) {
+        for (int row = first; row < last; ++row)
+            if (row != edited && row != from && !isBaseRow(row))
+                write(row, conversions().convertNonFinite(from, row, held));
+        return;
+    }
+    const ExactValue value = heldValue(from);
+    const ExactConversions& exact = conversions();
     for (int row = first; row < last; ++row)
-        if (row != edited && !isBaseRow(row))
-            writeExact(from >= 0 ? from : baseRowOf(row), row);
+        if (row != edited && row != from && !isBaseRow(row))
+            write(row, exact.convert(from, row, value));
 }
 
 void ConverterWindow::convertExactWithin(int edited, int first, int last)
@@ -285,9 +309,8 @@ std::optional<ExactValue> ConverterWindow::amountIn(int fieldIndex, std::string_
         inRow = inRow / ExactValue::ofDouble(spelt.divide);
     if (from == fieldIndex)
         return inRow;
-    const ExactConversions& conversions = exactConversions(rows_);
-    if (conversions.hasSize(from) && conversions.hasSize(fieldIndex))
-        return conversions.convertExactly(from, fieldIndex, inRow);
+    if (conversions().hasSize(from) && conversions().hasSize(fieldIndex))
+        return conversions().convertExactly(from, fieldIndex, inRow);
     // A unit that is no scale (the warp factor) goes by its formulas.
     const double base = isBaseRow(from) ? inRow.toDouble() : rows_[from].into.apply(inRow.toDouble());
     const double value = isBaseRow(fieldIndex) ? base : rows_[fieldIndex].out.apply(base);
@@ -314,7 +337,7 @@ std::optional<double> ConverterWindow::convertedValue(int from, int to, const Ex
     if (from == to)
         return amount.toDouble();
     if (exactDefinitions())
-        return exactConversions(rows_).convert(from, to, amount);
+        return conversions().convert(from, to, amount);
     const double value = amount.toDouble();
     const double base = isBaseRow(from) ? value : rows_[from].into.apply(value);
     return isBaseRow(to) ? base : rows_[to].out.apply(base);

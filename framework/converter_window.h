@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace ambrel {
+class ExactConversions;
 
 class ConverterWindow : public WindowController {
 public:
@@ -108,8 +109,12 @@ protected:
 private:
     static WindowPlan makePlan(const ConverterDef& def, WindowPlan extra);
 
+    // The exact conversions of the table in use, found on first use.
+    const ExactConversions& conversions();
+
     const ConverterDef& def_;
     std::span<const UnitRow> rows_;
+    const ExactConversions* conversions_ = nullptr;
     std::vector<int> baseOfRow_;
     std::vector<int> boxFirst_;
     // The last entry in each box: its tag (-1: none yet) and its number, as

@@ -103,6 +103,50 @@ void exactConstants(const ExactSize& f, const ExactSize& t, bool& reciprocal, Ex
         ratio = fs / ts;  // base = fs ÷ v, to = base ÷ ts
 }
 
+// A unit size's fraction, times its power of π, to within a relative
+// 2^-103 or so: enough for the quick way, whose bound is far wider. False
+// when its numbers are too large to take apart exactly.
+bool approximateSize(const ExactNumber& x, DoubleDouble& out)
+{
+    using Int = ExactNumber::Int;
+    constexpr Int kLargest = Int(1) << 120;
+    if (x.num() > kLargest || x.num() < -kLargest || x.den() > kLargest)
+        return false;
+    const auto split = [](Int n) {
+        const auto hi = static_cast<double>(n);
+        return DoubleDouble{hi, static_cast<double>(n - static_cast<Int>(hi))};
+    };
+    constexpr DoubleDouble kPi = {0x1.921fb54442d18p+1, 0x1.1a62633145c07p-53};
+    out = divide(split(x.num()), split(x.den()));
+    for (int k = 0; k < std::abs(x.piPower()); ++k)
+        out = x.piPower() > 0 ? multiply(out, kPi) : divide(out, kPi);
+    return true;
+}
+
+// The pair's constants from the sizes' own fractions, as exactConstants
+// works them out, without big numbers; false when the fractions grow too
+// large for that.
+bool quickConstants(const ExactSize& f, const ExactSize& t, ExactConversions::Pair& p)
+{
+    if (f.kind == Kind::None || t.kind == Kind::None)
+        return false;
+    try {
+        ExactNumber ratio, shift;
+        p.reciprocal = f.kind != t.kind;
+        if (f.kind == Kind::Linear && t.kind == Kind::Linear) {
+            ratio = f.scale / t.scale;
+            shift = (f.offset - t.offset) / t.scale;
+        } else if (!f.offset.isZero() || !t.offset.isZero()) {
+            return false;
+        } else {
+            ratio = f.kind == Kind::Reciprocal && t.kind == Kind::Linear ? f.scale / t.scale : t.scale / f.scale;
+        }
+        return approximateSize(ratio, p.ratio) && approximateSize(shift, p.shift);
+    } catch (const char*) {
+        return false;  // a fraction beyond 128 bits
+    }
+}
+
 // Far beyond the error of the few double-double operations above, so that
 // a result passed as sure is sure.
 constexpr double kRelativeBound = 0x1p-96;
@@ -117,10 +161,12 @@ const ExactConversions::Pair& ExactConversions::pair(int from, int to) const
 {
     Pair& p = pairs_[static_cast<std::size_t>(from * count_ + to)];
     if (!p.ready) {
-        ExactValue ratio, shift;
-        exactConstants(rows_[from].exact, rows_[to].exact, p.reciprocal, ratio, shift);
-        p.ratio = nearestDoubleDouble(ratio);
-        p.shift = nearestDoubleDouble(shift);
+        if (!quickConstants(rows_[from].exact, rows_[to].exact, p)) {
+            ExactValue ratio, shift;
+            exactConstants(rows_[from].exact, rows_[to].exact, p.reciprocal, ratio, shift);
+            p.ratio = nearestDoubleDouble(ratio);
+            p.shift = nearestDoubleDouble(shift);
+        }
         p.ready = true;
     }
     return p;

@@ -27,7 +27,6 @@ public:
     // The same, kept exact; none when the result is infinite.
     std::optional<ExactValue> convertExactly(int from, int to, const ExactValue& value) const;
 
-private:
     // to = from × ratio + shift, or to = ratio ÷ from for a reciprocal pair,
     // with the two constants to about 106 bits for the quick way.
     struct Pair {
@@ -36,6 +35,8 @@ private:
         DoubleDouble ratio;
         DoubleDouble shift;
     };
+
+private:
     const Pair& pair(int from, int to) const;
 
     std::span<const UnitRow> rows_;
