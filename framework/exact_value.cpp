@@ -156,10 +156,8 @@ ExactValue ExactValue::ofDecimalDigits(bool negative, std::string_view digits, l
             m = m * 10 + static_cast<std::uint64_t>(c - '0');
         return ofDecimal(negative, m, exponent);
     }
-    ExactValue v;
-    v.form_ = Form::Full;
+    ExactValue v = withTerms();
     v.negative_ = negative;
-    v.full_ = TermsPointer(new Terms);
     mpq_class q(mpz_class(std::string(digits), 10));
     if (exponent > 0)
         q *= powerOfTen(static_cast<unsigned long>(exponent));
@@ -172,11 +170,17 @@ ExactValue ExactValue::ofDecimalDigits(bool negative, std::string_view digits, l
     return v;
 }
 
-ExactValue ExactValue::ofSize(const ExactNumber& size)
+ExactValue ExactValue::withTerms()
 {
     ExactValue v;
     v.form_ = Form::Full;
     v.full_ = TermsPointer(new Terms);
+    return v;
+}
+
+ExactValue ExactValue::ofSize(const ExactNumber& size)
+{
+    ExactValue v = withTerms();
     if (!size.isZero()) {
         mpq_class q(integerOf(size.num()), integerOf(size.den()));
         q.canonicalize();
@@ -221,17 +225,6 @@ const ExactValue::Terms& ExactValue::asFull(Terms& scratch) const
     return scratch;
 }
 
-ExactValue::Terms& ExactValue::full()
-{
-    if (form_ != Form::Full) {
-        auto terms = TermsPointer(new Terms);
-        asFull(*terms);
-        full_ = std::move(terms);
-        form_ = Form::Full;
-    }
-    return *full_;
-}
-
 bool ExactValue::isZero() const
 {
     switch (form_) {
@@ -259,9 +252,7 @@ ExactValue operator+(const ExactValue& a, const ExactValue& b)
     ExactValue::Terms sa, sb;
     const auto& x = a.asFull(sa).terms;
     const auto& y = b.asFull(sb).terms;
-    ExactValue r;
-    r.form_ = ExactValue::Form::Full;
-    r.full_ = ExactValue::TermsPointer(new ExactValue::Terms);
+    ExactValue r = ExactValue::withTerms();
     auto& out = r.full_->terms;
     std::size_t i = 0, j = 0;
     while (i < x.size() || j < y.size()) {
@@ -307,9 +298,7 @@ ExactValue operator*(const ExactValue& a, const ExactValue& b)
     ExactValue::Terms sa, sb;
     const auto& x = a.asFull(sa).terms;
     const auto& y = b.asFull(sb).terms;
-    ExactValue r;
-    r.form_ = ExactValue::Form::Full;
-    r.full_ = ExactValue::TermsPointer(new ExactValue::Terms);
+    ExactValue r = ExactValue::withTerms();
     auto& out = r.full_->terms;
     for (const auto& s : x)
         for (const auto& t : y) {
@@ -334,9 +323,7 @@ ExactValue operator/(const ExactValue& a, const ExactValue& b)
         throw std::domain_error("division by zero");
     if (y.size() != 1)
         throw std::logic_error("division by a sum with π in it");
-    ExactValue inverse;
-    inverse.form_ = ExactValue::Form::Full;
-    inverse.full_ = ExactValue::TermsPointer(new ExactValue::Terms);
+    ExactValue inverse = ExactValue::withTerms();
     inverse.full_->terms.push_back({-y.front().power, 1 / y.front().q});
     ExactValue r = a * inverse;
     if (r.isZero())

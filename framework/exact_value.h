@@ -64,7 +64,7 @@ private:
     using TermsPointer = std::unique_ptr<Terms, TermsDeleter>;
     enum class Form : std::uint8_t { Double, Decimal, Full };
 
-    Terms& full();  // promotes to the full form
+    static ExactValue withTerms();  // zero, in the full form
     const Terms& asFull(Terms& scratch) const;
 
     Form form_ = Form::Double;
