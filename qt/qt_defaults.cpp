@@ -19,6 +19,8 @@ namespace {
 
 // Ambrel's own file is a few lines; anything this large is not its.
 constexpr qint64 kLargestSettingsFile = 1 << 20;
+// Damaged files kept before a new one is refused.
+constexpr int kMostKeptFiles = 1000;
 
 QStringList storedKeys()
 {
@@ -132,10 +134,17 @@ bool QtDefaults::replaceDamagedFile()
     // Only where the file may be written at all.
     if (!QFile(path_).open(QIODevice::ReadWrite))
         return false;
-    const QString kept = path_ + QStringLiteral(".bad");
-    QFile::remove(kept);
-    if (!QFile::rename(path_, kept))
-        return false;
+    // Kept under the first free name (.bad, .bad.1, .bad.2, ...): an older
+    // damaged file may still hold something its owner wants back. A rename
+    // never replaces a file that exists.
+    QString kept;
+    for (int n = 0;; ++n) {
+        if (n > kMostKeptFiles)
+            return false;
+        kept = path_ + QStringLiteral(".bad") + (n ? QStringLiteral(".%1").arg(n) : QString());
+        if (!QFileInfo::exists(kept) && QFile::rename(path_, kept))
+            break;
+    }
     qWarning().noquote() << QStringLiteral("The settings file did not read in full; it is kept as %1 and a new one "
                                            "starts with what could be read")
                                 .arg(kept);

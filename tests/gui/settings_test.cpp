@@ -233,6 +233,30 @@ TEST(Settings, ChoicesAndAReadableValueSurviveARestart)
     EXPECT_EQ(later.menu.parts().accuracyField->intValue(), 7);
 }
 
+// Each damaged file is kept under a name of its own, the older ones too.
+TEST(Settings, EveryDamagedFileIsKept)
+{
+    ConfigFolder config;
+    const QByteArray damaged[] = {"[General]\nUsePreferences=true\n[Junk\n", "[General\nAmbrelAccuracy=3\n",
+                                  "<<<<<<< HEAD\n[General]\nUsePreferences=true\n"};
+    QFile inTheWay(config.path() + QStringLiteral(".bad.1"));  // an empty file, never replaced
+    ASSERT_TRUE(inTheWay.open(QIODevice::WriteOnly));
+    inTheWay.close();
+    const QString kept[] = {config.path() + QStringLiteral(".bad"), config.path() + QStringLiteral(".bad.2"),
+                            config.path() + QStringLiteral(".bad.3")};
+    for (const QByteArray& bytes : damaged) {
+        config.write(bytes.toStdString());
+        LogCapture log;
+        Launch l;
+        l.accuracy()->setValue(8);
+        const QString keptAs = kept[&bytes - damaged];
+        EXPECT_EQ(log.lines.filter(keptAs + QLatin1Char(' ')).size(), 1) << log.all();
+    }
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(contents(kept[i]), damaged[i]) << kept[i].toStdString();
+    EXPECT_EQ(contents(config.path() + QStringLiteral(".bad.1")), QByteArray());
+}
+
 INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaults, ::testing::ValuesIn(kFaults),
                          [](const auto& p) { return p.param.name; });
 
