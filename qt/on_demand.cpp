@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/on_demand.h"
 
+#include "qt/on_demand_check.h"
+
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 #include <dlfcn.h>
-#include <future>
+#include <optional>
 
 namespace ambrel {
 
@@ -18,28 +20,15 @@ struct Loaded {
     QString error;
 };
 
-// Where the module may be: beside the program in a build folder, where an
-// install relocated with the program put it, and where the configured install
-// put it.
-QStringList candidates()
-{
-    const QString file = QStringLiteral(AMBREL_ON_DEMAND_FILE);
-    const QString here = QCoreApplication::applicationDirPath();
-    QStringList paths = {here + QLatin1Char('/') + file,
-                         QDir::cleanPath(here + QStringLiteral("/" AMBREL_ON_DEMAND_FROM_BINDIR "/") + file),
-                         QStringLiteral(AMBREL_ON_DEMAND_DIR "/") + file};
-    paths.removeDuplicates();
-    return paths;
-}
-
-// Safe on any thread: touches nothing of Qt's but strings.
 Loaded load(const QStringList& paths)
 {
     for (const QString& path : paths) {
         if (!QFileInfo::exists(path))
             continue;
-        // Bound at once, so that a load in the background leaves nothing to
-        // resolve on the main thread.
+        // Loading runs the module's code and maps its pages: a damaged or
+        // foreign file is turned away before that.
+        if (QString refused = refuseOnDemandModule(path, onDemandVersion()); !refused.isEmpty())
+            return {nullptr, refused};
         void* module = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
         if (!module)
             return {nullptr, QString::fromLocal8Bit(dlerror())};
@@ -58,30 +47,54 @@ Loaded load(const QStringList& paths)
                 .arg(QStringLiteral(AMBREL_ON_DEMAND_FILE), paths.join(QStringLiteral(", ")))};
 }
 
-std::shared_future<Loaded>& pending()
+struct State {
+    QStringList paths = onDemandCandidates();
+    std::optional<Loaded> loaded;
+};
+
+State& state()
 {
-    static std::shared_future<Loaded> loading;
-    return loading;
+    static State s;
+    return s;
 }
 
 }  // namespace
 
-void preloadOnDemand()
+const char* onDemandVersion()
 {
-    if (!pending().valid())
-        pending() = std::async(std::launch::async, load, candidates()).share();
+    return AMBREL_ON_DEMAND_VERSION;
+}
+
+QStringList onDemandCandidates()
+{
+    const QString file = QStringLiteral(AMBREL_ON_DEMAND_FILE);
+    const QString here = QCoreApplication::applicationDirPath();
+    QStringList paths = {here + QLatin1Char('/') + file,
+                         QDir::cleanPath(here + QStringLiteral("/" AMBREL_ON_DEMAND_FROM_BINDIR "/") + file),
+                         QStringLiteral(AMBREL_ON_DEMAND_DIR "/") + file};
+    paths.removeDuplicates();
+    return paths;
+}
+
+void lookForOnDemandIn(const QStringList& paths)
+{
+    state() = {paths, std::nullopt};
 }
 
 const OnDemandApi* onDemand()
 {
-    if (!pending().valid())
-        pending() = std::async(std::launch::deferred, load, candidates()).share();
-    return pending().get().api;
+    State& s = state();
+    if (!s.loaded) {
+        s.loaded = load(s.paths);
+        if (!s.loaded->api)
+            qWarning().noquote() << s.loaded->error;
+    }
+    return s.loaded->api;
 }
 
 QString onDemandError()
 {
-    return pending().valid() ? pending().get().error : QString();
+    return state().loaded ? state().loaded->error : QString();
 }
 
 }  // namespace ambrel

@@ -7,6 +7,7 @@
 #include "qt/form_window.h"
 #include "qt/menu_windows.h"
 #include "qt/on_demand.h"
+#include "qt/on_demand_fallback.h"
 #include "qt/printing.h"
 #include "qt/qt_cells.h"
 #include "qt/qt_text.h"
@@ -247,13 +248,6 @@ QWidget* QtPlatform::mainMenuWidget()
     return mainMenuWindow_ ? mainMenuWindow_->built() : nullptr;
 }
 
-void QtPlatform::prepareInterface(std::string_view)
-{
-    // Interface files are made by the on-demand module: its libraries load
-    // on another core while this one builds the rest.
-    preloadOnDemand();
-}
-
 bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
 {
     if (!isPlainName(name))
@@ -261,12 +255,13 @@ bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
     QFile file(resourceDir() + QStringLiteral("/ui/") + toQString(name) + QStringLiteral(".ui"));
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    // The module is loaded here, when a form is first made, never ahead of
+    // time. Without it (missing, or refused and logged once) the same file is
+    // made from plain widgets.
     const OnDemandApi* onDemandParts = onDemand();
-    if (!onDemandParts) {
-        log("Cannot load interface files: " + onDemandError().toStdString());
-        return false;
-    }
-    QWidget* top = onDemandParts->loadForm(file);
+    QWidget* top = onDemandParts ? onDemandParts->loadForm(file) : nullptr;
+    if (!top && file.seek(0))
+        top = plainForm(file);
     if (!top)
         return false;
     top->setAttribute(Qt::WA_DeleteOnClose);

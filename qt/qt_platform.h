@@ -60,7 +60,6 @@ public:
     void activateIgnoringOtherApps() override;
     BuiltWindow buildWindow(const WindowPlan& plan, WindowController& owner) override;
     MenuParts buildMenu(Controller& owner, const MenuPlan& plan) override;
-    void prepareInterface(std::string_view name) override;
     bool loadInterface(std::string_view name, Controller& owner) override;
     std::optional<std::string> pathForResource(std::string_view name, std::string_view type) override;
     Window* notebookWindow() override;

@@ -5,6 +5,7 @@
 // program would slow every start.
 #pragma once
 
+#include <QtGlobal>
 #include <functional>
 
 class QIODevice;
@@ -15,7 +16,8 @@ namespace ambrel {
 
 // Raised whenever OnDemandApi changes, so that a module left from another
 // build is refused rather than called.
-inline constexpr int kOnDemandAbi = 1;
+#define AMBREL_ON_DEMAND_ABI 1
+inline constexpr int kOnDemandAbi = AMBREL_ON_DEMAND_ABI;
 
 struct OnDemandApi {
     int abi;
@@ -27,6 +29,15 @@ struct OnDemandApi {
 };
 
 }  // namespace ambrel
+
+// The module's version text, which the program reads from the module's file
+// before loading it: a module of another release, interface or Qt is refused
+// without running any of its code.
+#define AMBREL_ON_DEMAND_STRING(x) #x
+#define AMBREL_ON_DEMAND_TEXT(x) AMBREL_ON_DEMAND_STRING(x)
+#define AMBREL_ON_DEMAND_VERSION \
+    "Ambrel " AMBREL_ON_DEMAND_RELEASE " interface " AMBREL_ON_DEMAND_TEXT(AMBREL_ON_DEMAND_ABI) " Qt " QT_VERSION_STR
+#define AMBREL_ON_DEMAND_VERSION_SYMBOL "ambrel_on_demand_version"
 
 // The module's one entry point.
 #define AMBREL_ON_DEMAND_ENTRY "ambrel_on_demand_api"

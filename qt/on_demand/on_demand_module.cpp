@@ -37,6 +37,10 @@ constexpr OnDemandApi kApi{kOnDemandAbi, loadForm, askAndPrint};
 }  // namespace
 }  // namespace ambrel
 
+// Read from the file, never called: see AMBREL_ON_DEMAND_VERSION.
+extern "C" __attribute__((visibility("default"), used)) const char ambrel_on_demand_version[] =
+    AMBREL_ON_DEMAND_VERSION;
+
 extern "C" __attribute__((visibility("default"))) const ambrel::OnDemandApi* ambrel_on_demand_api()
 {
     return &ambrel::kApi;
