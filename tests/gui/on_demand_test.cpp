@@ -67,6 +67,21 @@ void replace(QByteArray& bytes, const char* what, char with, int at = 0)
     bytes[found + at] = with;
 }
 
+// Where the module's last loaded segment starts in its file.
+qsizetype lastSegment(const QByteArray& bytes)
+{
+    Elf64_Ehdr header;
+    std::memcpy(&header, bytes.constData(), sizeof header);
+    qsizetype last = 0;
+    for (int i = 0; i < header.e_phnum; ++i) {
+        Elf64_Phdr segment;
+        std::memcpy(&segment, bytes.constData() + header.e_phoff + i * sizeof segment, sizeof segment);
+        if (segment.p_type == PT_LOAD)
+            last = std::max(last, qsizetype(segment.p_offset));
+    }
+    return last;
+}
+
 struct ModuleFault {
     const char* name;
     std::function<void(QByteArray&)> damage;  // null: no module at all
@@ -75,6 +90,8 @@ struct ModuleFault {
 
 const ModuleFault kModuleFaults[] = {
     {"CutInHalf", [](QByteArray& b) { b.truncate(b.size() / 2); }, "cut short"},
+    // Its code and data mapped, and a page past the file's end touched.
+    {"CutInItsData", [](QByteArray& b) { b.truncate(lastSegment(b) + 8); }, "a loaded segment ends past the file"},
     {"CutAfterItsHeader", [](QByteArray& b) { b.truncate(sizeof(Elf64_Ehdr) + 8); }, "cut short"},
     {"CutBeforeItsHeaderEnds", [](QByteArray& b) { b.truncate(30); }, "cut short"},
     {"AnotherVersion", [](QByteArray& b) { replace(b, onDemandVersion(), 'X'); }, "is version \"Xmbrel"},
