@@ -5,10 +5,10 @@
 #include "framework/entry.h"
 #include "framework/window_controller.h"
 #include "qt/qt_cells.h"
+#include "qt/spoken_note.h"
 #include "qt/status_line.h"
 
 #include "framework/number_text.h"
-#include <QAccessible>
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -69,6 +69,7 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
     setObjectName(QString::fromStdString(plan.outlet));
 
     boxesArea_ = new QWidget;
+    spoken_ = new SpokenNote(boxesArea_);
     createBoxes(plan);
     for (const FieldPlan& f : plan.fields)
         parts_.fields.push_back(createCell(f));
@@ -85,6 +86,9 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setWidget(boxesArea_);
+    // Not a Tab stop of its own, which a screen reader could only call
+    // "scroll pane": a cell that takes the focus is scrolled into view.
+    scroll_->setFocusPolicy(Qt::NoFocus);
 
     auto* central = new QWidget;
     auto* outer = new QVBoxLayout(central);
@@ -92,6 +96,29 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
     outer->addLayout(createButtonRow(plan));
     setCentralWidget(central);
     createShortcuts(plan);
+    orderTabStops();
+}
+
+void FormWindow::orderTabStops()
+{
+    // What the person sets comes first, the choices beside it too; what the
+    // window works out comes after. The buttons stay last.
+    std::vector<QWidget*> order;
+    for (Field* field : parts_.fields)
+        if (auto* cell = static_cast<QtField*>(field); !cell->isReadOnly())
+            order.push_back(cell);
+    for (Choice* choice : parts_.choices) {
+        if (auto* radio = dynamic_cast<QtRadioChoice*>(choice))
+            for (QAbstractButton* button : radio->group()->buttons())
+                order.push_back(button);
+        else if (auto* popup = dynamic_cast<QtPopupChoice*>(choice))
+            order.push_back(popup);
+    }
+    for (Field* field : parts_.fields)
+        if (auto* cell = static_cast<QtField*>(field); cell->isReadOnly())
+            order.push_back(cell);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void FormWindow::createBoxes(const WindowPlan& plan)
@@ -122,6 +149,7 @@ QtField* FormWindow::createCell(const FieldPlan& f)
     cell->onPasteRefused([this](const QString& why) {
         platform_.beep();
         status_->setText(why);
+        spoken_->say(why);
     });
     auto* label = new QLabel;
     label->setBuddy(cell);
@@ -350,11 +378,10 @@ void FormWindow::noteResults()
 void FormWindow::showRefusal(QtField* cell, const QString& why)
 {
     status_->setText(tr("“%1”: %2").arg(StatusLine::quote(cell->text()), why));
-    // The beep alone tells a screen reader's user nothing: the reason goes
-    // to the cell that keeps the focus, and the note is raised as an alert.
+    // The beep alone tells a screen reader's user nothing: the note is
+    // spoken, and the reason goes to the cell that keeps the focus.
     cell->setRefusalReason(why);
-    QAccessibleEvent alert(status_, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    spoken_->say(status_->text());
 }
 
 }  // namespace ambrel

@@ -18,6 +18,7 @@ namespace ambrel {
 class WindowController;
 class QtBox;
 class QtField;
+class SpokenNote;
 
 class FormWindow : public QMainWindow {
 public:
@@ -52,6 +53,7 @@ private:
     void createChoice(const ChoicePlan& choice);
     QHBoxLayout* createButtonRow(const WindowPlan& plan);
     void createShortcuts(const WindowPlan& plan);
+    void orderTabStops();
     // Whether the owner answers `action`; if not, says so and disables `control`.
     bool connectAction(QWidget* control, const std::string& action);
 
@@ -68,7 +70,8 @@ private:
     QWidget* boxesArea_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QLabel* status_ = nullptr;
-    bool resultNoted_ = false;  // the note line says why a result is blank
+    SpokenNote* spoken_ = nullptr;  // tells screen readers of a refusal
+    bool resultNoted_ = false;      // the note line says why a result is blank
 };
 
 }  // namespace ambrel

@@ -4,6 +4,7 @@
 #include "app/menu_object.h"
 #include "framework/controller.h"
 #include "framework/number_text.h"
+#include "qt/accessible_role.h"
 #include "qt/keyboard.h"
 #include "qt/printing.h"
 #include "qt/unit_finder_field.h"
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -93,7 +95,8 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
 
     auto* accuracyBox = new QGroupBox(tr("Accuracy"));
     auto* accuracyRow = new QHBoxLayout(accuracyBox);
-    auto* label = new QLabel(tr("&Decimals shown:"));
+    // Without a colon, as every label beside its field in Ambrel.
+    auto* label = new QLabel(tr("&Decimals shown"));
     field_ = new QSpinBox;
     field_->setObjectName(QStringLiteral("AccuracyField"));
     field_->setRange(0, 99);
@@ -118,14 +121,15 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     accuracyRow->addWidget(precision);
     layout->addWidget(accuracyBox);
 
-    // Only the user's click is a change; the controller setting the box at
-    // launch is not.
+    // Any change of the box counts, whoever makes it: a click, the space bar
+    // or an assistive tool's toggle. The controller's own setting of the box
+    // is made with signals blocked (QtCheckControl).
     exact_ = new QCheckBox(tr("E&xact definitions"));
     exact_->setObjectName(QStringLiteral("ExactDefinitions"));
     exact_->setToolTip(
         tr("Ticked: convert with the units' exact definitions (2019 SI, the international yard and "
            "pound, the imperial and US gallons). Cleared: the classic tables, with their rounded factors"));
-    connect(exact_, &QCheckBox::clicked, this, [&menu] { menu.perform("SetExactDefinitions:"); });
+    connect(exact_, &QCheckBox::toggled, this, [&menu] { menu.perform("SetExactDefinitions:"); });
     layout->addWidget(exact_);
 
     // The field holds the new value before the preference action is sent.
@@ -217,6 +221,7 @@ int QtCheckControl::intValue() const
 
 void QtCheckControl::setIntValue(int value)
 {
+    const QSignalBlocker block(box_);
     box_->setChecked(value != 0);
 }
 
@@ -287,6 +292,10 @@ QWidget* makeInfoPanel(Controller& menu)
     // It always shows in the middle of the screen, and is not remembered.
     panel->setProperty("centered", true);
     panel->setWindowTitle(QStringLiteral("Ambrel"));
+    // A screen reader reads an alert through when it shows: the name, the
+    // version and how to go on.
+    setAccessibleRole(panel, QAccessible::AlertMessage);
+    panel->setAccessibleName(QStringLiteral("Ambrel"));
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(32, 24, 32, 24);
     auto* name = new QLabel(QStringLiteral("<h1>Ambrel</h1>"));

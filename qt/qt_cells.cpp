@@ -58,15 +58,33 @@ void QtField::render()
     refused_ = false;
     // The locale's separator and no grouping, so the text reads back when
     // typed. A result that is no number shows a dash; its window says why.
-    if (isReadOnly() && !std::isfinite(value_))
-        setText(QStringLiteral("\u2014"));
-    else
-        setText(QString::fromStdString(formatShown(value_, digits_, decimalSeparator())));
-    setModified(false);
-    // The leading digits count most: show the start of a long text.
-    setCursorPosition(0);
-    written_ = QLineEdit::text();
+    showText(isReadOnly() && !std::isfinite(value_)
+                 ? QStringLiteral("\u2014")
+                 : QString::fromStdString(formatShown(value_, digits_, decimalSeparator())));
     describe();
+}
+
+void QtField::showText(const QString& shown)
+{
+    // A cell whose text stays the same is left alone: every rewrite is an
+    // event a screen reader may read out, and one entry changes few cells.
+    if (shown != QLineEdit::text()) {
+        setText(shown);
+        // The leading digits count most: the cell being worked in shows the
+        // start of a long text. The others draw their start themselves
+        // (paintEvent), and keep the cursor at the end where setText puts
+        // it, so that a new text of the same length moves no cursor.
+        if (isWorkedIn())
+            setCursorPosition(0);
+    }
+    setModified(false);
+    written_ = QLineEdit::text();
+}
+
+bool QtField::isWorkedIn() const
+{
+    // The window's focus, whether or not the window is the active one.
+    return window()->focusWidget() == this;
 }
 
 bool QtField::isEdited() const
@@ -78,7 +96,11 @@ bool QtField::isEdited() const
 
 void QtField::describe()
 {
-    const QString description = refused_ ? refusal_ : text_ ? QString() : fullValueText();
+    // The full value is told for the cell being worked in only: kept on
+    // every cell, each entry would send one more event for every cell it
+    // changes, and a screen reader asks for the description when the focus
+    // arrives.
+    const QString description = refused_ ? refusal_ : text_ || !isWorkedIn() ? QString() : fullValueText();
     if (description != accessibleDescription())
         setAccessibleDescription(description);
 }
@@ -94,8 +116,7 @@ void QtField::setDoubleValue(double value)
     value_ = value;
     if (text_) {
         refused_ = false;
-        setText(QString::fromStdString(formatExact(value)));
-        written_ = QLineEdit::text();
+        showText(QString::fromStdString(formatExact(value)));
         describe();
         return;
     }
@@ -110,9 +131,7 @@ std::string QtField::stringValue() const
 void QtField::setStringValue(std::string_view text)
 {
     refused_ = false;
-    setText(toQString(text));
-    setModified(false);
-    written_ = QLineEdit::text();
+    showText(toQString(text));
     if (!text_)
         value_ = readNumber(text).value;
     describe();
@@ -136,7 +155,8 @@ void QtField::setTitle(std::string_view title)
     name = name.trimmed();
     if (label_)
         label_->setText(name);
-    setAccessibleName(name);
+    if (name != accessibleName())
+        setAccessibleName(name);
 }
 
 void QtField::acceptEntry(double value)
@@ -265,7 +285,11 @@ void QtField::keyPressEvent(QKeyEvent* event)
     // the mouse alone.
     if ((event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) ||
         (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier)) {
-        openContextMenu(mapToGlobal(cursorRect().bottomLeft()));
+        QMenu* menu = openContextMenu(mapToGlobal(cursorRect().bottomLeft()));
+        // Opened from the keyboard, the menu starts on its first item as a
+        // menu bar's does, so a screen reader says where the focus went.
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(menu, &down);
         return;
     }
     // Copy with nothing selected copies what the cell shows.
@@ -281,9 +305,12 @@ void QtField::contextMenuEvent(QContextMenuEvent* event)
     openContextMenu(event->globalPos());
 }
 
-void QtField::openContextMenu(const QPoint& globalPos)
+QMenu* QtField::openContextMenu(const QPoint& globalPos)
 {
     QMenu* menu = createStandardContextMenu();
+    menu->setObjectName(QStringLiteral("CellMenu"));
+    // The name a screen reader gives the menu as it opens.
+    menu->setWindowTitle(tr("%1 menu").arg(accessibleName()));
     // Copy works as Ctrl+C does: with nothing selected it copies what the
     // cell shows, so it is never greyed out.
     if (!hasSelectedText())
@@ -308,13 +335,24 @@ void QtField::openContextMenu(const QPoint& globalPos)
                         [this] { QGuiApplication::clipboard()->setText(fullValueText()); });
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPos);
+    return menu;
 }
 
 void QtField::focusInEvent(QFocusEvent* event)
 {
+    // Described before the focus is announced, which comes after this.
+    describe();
     QLineEdit::focusInEvent(event);
     if (box_)
         box_->noteFocus(tag_);
+}
+
+void QtField::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // Its own context menu takes the focus only for a moment.
+    if (event->reason() != Qt::PopupFocusReason)
+        describe();
 }
 
 QtBox::QtBox(const QString& title, QWidget* parent) : QGroupBox(title, parent)
@@ -339,7 +377,9 @@ void QtBox::selectCellWithTag(int tag)
     selected_ = tag;
     if (tag >= 0 && tag < cellCount()) {
         cells_[tag]->setFocus(Qt::OtherFocusReason);
-        cells_[tag]->selectAll();
+        // Selected again, a selection sends one more event for nothing.
+        if (cells_[tag]->selectedText() != cells_[tag]->text())
+            cells_[tag]->selectAll();
     }
 }
 

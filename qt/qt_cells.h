@@ -15,6 +15,7 @@
 #include <vector>
 
 class QLabel;
+class QMenu;
 
 namespace ambrel {
 
@@ -62,6 +63,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -70,6 +72,10 @@ protected:
 
 private:
     void render();
+    // Whether the cell has its window's focus.
+    bool isWorkedIn() const;
+    // Shows `shown` as the cell's own text, which nobody has edited.
+    void showText(const QString& shown);
     QRect textArea() const;
     QString toolTipText() const;
     // Whether `inserted` fits in the cell, in place of the selection or
@@ -77,9 +83,9 @@ private:
     bool fits(const QString& inserted, bool replacesSelection = true);
     void pasteChecked();
     // The accessible description: the refusal while one stands, otherwise
-    // the full value, which the cell shows only rounded.
+    // the full value, which the cell shows only rounded, while it has the focus.
     void describe();
-    void openContextMenu(const QPoint& globalPos);
+    QMenu* openContextMenu(const QPoint& globalPos);
 
     bool text_;
     bool refused_ = false;

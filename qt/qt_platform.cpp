@@ -286,11 +286,14 @@ bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
         const QString setting = button->property("setting").toString();
         if (button->isCheckable() && !setting.isEmpty() && defaults().contains(setting.toStdString()))
             button->setChecked(defaults().boolForKey(setting.toStdString()));
+        // A check box acts on every change of its state, however made (a
+        // click, the space bar, an assistive tool's toggle); a button on a click.
+        const auto send = [&owner, on = action.toStdString(), off = off.toStdString()](bool checked) {
+            owner.perform(checked || off.empty() ? on : off);
+        };
         if (!action.isEmpty())
-            QObject::connect(button, &QAbstractButton::clicked, top,
-                             [&owner, on = action.toStdString(), off = off.toStdString()](bool checked) {
-                                 owner.perform(checked || off.empty() ? on : off);
-                             });
+            QObject::connect(button, button->isCheckable() ? &QAbstractButton::toggled : &QAbstractButton::clicked, top,
+                             send);
     }
     owner.connectOutlet(top->objectName().toStdString(), wrap(top));
     if (top->property("showOnLoad").toBool()) {

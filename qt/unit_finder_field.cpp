@@ -3,6 +3,7 @@
 
 #include "app/menu_object.h"
 #include "qt/qt_cells.h"
+#include "qt/spoken_note.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -36,6 +37,7 @@ UnitFinderField::UnitFinderField(MenuObject& menu, QListWidget* list, std::funct
                 clear->setAccessibleName(tr("Clear the search"));
         },
         Qt::SingleShotConnection);
+    spoken_ = new SpokenNote(list_);
     list_->setObjectName(QStringLiteral("UnitMatches"));
     list_->setAccessibleName(tr("Matching units"));
     connect(this, &QLineEdit::textChanged, this, [this] { refresh(); });
@@ -57,8 +59,21 @@ void UnitFinderField::refresh()
         none->setFlags(Qt::NoItemFlags);
         list_->addItem(none);
     }
-    list_->setCurrentRow(matches_.empty() ? -1 : 0);
     showList_(!text().trimmed().isEmpty());
+    list_->setCurrentRow(matches_.empty() ? -1 : 0);
+    tellCurrent();
+}
+
+void UnitFinderField::tellCurrent()
+{
+    // The focus stays here while the list follows the typing, so the list
+    // sends nothing a screen reader would speak: the match that Enter opens
+    // is told as a note, when it is another one.
+    const QListWidgetItem* item = list_->currentItem() ? list_->currentItem() : list_->item(0);
+    const QString current = item && list_->isVisible() ? item->text() : QString();
+    if (current != told_ && !current.isEmpty())
+        spoken_->say(current);
+    told_ = current;
 }
 
 bool UnitFinderField::openMatch(int row)
@@ -84,6 +99,7 @@ void UnitFinderField::keyPressEvent(QKeyEvent* event)
             const int step = event->key() == Qt::Key_Down ? 1 : -1;
             const int row = std::clamp(list_->currentRow() + step, 0, static_cast<int>(matches_.size()) - 1);
             list_->setCurrentRow(row);
+            tellCurrent();
             return;
         }
         break;

@@ -14,6 +14,7 @@ class QListWidget;
 namespace ambrel {
 
 class MenuObject;
+class SpokenNote;
 
 class UnitFinderField : public QLineEdit {
 public:
@@ -29,12 +30,16 @@ protected:
 
 private:
     void refresh();
+    // Tells a screen reader which match is current.
+    void tellCurrent();
 
     MenuObject& menu_;
     QListWidget* list_;
     std::function<void(bool)> showList_;
     std::vector<UnitMatch> matches_;
     std::string number_;
+    SpokenNote* spoken_;
+    QString told_;  // the match last told
 };
 
 }  // namespace ambrel
