@@ -293,6 +293,17 @@ void FormWindow::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     // A hidden window gives back its native window and backing store; the
     // widgets and their numbers stay, and showing it again makes new ones.
+    // A refused entry goes, with its note: the window opens again on numbers.
+    if (!event->spontaneous()) {
+        bool dropped = false;
+        for (Field* field : parts_.fields) {
+            auto* cell = static_cast<QtField*>(field);
+            dropped = dropped || cell->holdsRefusedText();
+            cell->dropRefusedText();
+        }
+        if (dropped)
+            status_->clear();
+    }
     if (!event->spontaneous())
         QTimer::singleShot(0, this, [this] {
             if (!isVisible())
@@ -338,13 +349,17 @@ void FormWindow::noteResults()
         const auto* cell = static_cast<const QtField*>(field);
         blank = blank || (cell->isReadOnly() && !cell->isTextCell() && !std::isfinite(cell->doubleValue()));
     }
+    const std::string& done = owner_.calculationNote();
     if (blank) {
         const std::string note = owner_.resultNote();
         status_->setText(note.empty() ? tr("A result has no value for these numbers") : QString::fromStdString(note));
+    } else if (!done.empty()) {
+        // A cap or a link changed numbers beyond the plain conversion.
+        status_->setText(QString::fromStdString(done));
     } else if (resultNoted_) {
         status_->clear();
     }
-    resultNoted_ = blank;
+    resultNoted_ = blank || !done.empty();
 }
 
 void FormWindow::showRefusal(QtField* cell, const QString& why)

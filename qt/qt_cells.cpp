@@ -112,6 +112,7 @@ void QtField::setStringValue(std::string_view text)
     refused_ = false;
     setText(toQString(text));
     setModified(false);
+    writtenBefore_ = written_;
     written_ = QLineEdit::text();
     if (!text_)
         value_ = readNumber(text).value;
@@ -143,6 +144,21 @@ void QtField::acceptEntry(double value)
 {
     value_ = value;
     render();
+}
+
+void QtField::dropRefusedText()
+{
+    if (!refused_)
+        return;
+    if (!text_)
+        return render();
+    // A text cell is given what was typed before its window refuses it.
+    refused_ = false;
+    if (QLineEdit::text() == written_)
+        written_ = writtenBefore_;
+    setText(written_);
+    setModified(false);
+    describe();
 }
 
 void QtField::keepRefusedText(std::string_view text)

@@ -39,6 +39,8 @@ public:
     // The label that names this cell on screen (its buddy).
     void setLabel(QLabel* label) { label_ = label; }
     bool holdsRefusedText() const override { return refused_; }
+    // Puts back what the cell showed before a refused entry.
+    void dropRefusedText();
     // Whether the cell holds text other than what it was last given: an
     // entry waiting to be confirmed, or refused text.
     bool isEdited() const;
@@ -88,7 +90,8 @@ private:
     QLabel* label_ = nullptr;
     std::function<void(const QString&)> pasteRefused_;
     QString refusal_;
-    QString written_;  // the text the cell last showed of its own
+    QString written_;        // the text the cell last showed of its own
+    QString writtenBefore_;  // and what it showed before that
     friend class QtBox;
     QtBox* box_ = nullptr;
     int tag_ = -1;
