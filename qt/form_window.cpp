@@ -89,6 +89,12 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
     auto* central = new QWidget;
     auto* outer = new QVBoxLayout(central);
     outer->addWidget(scroll_, 1);
+    // The note has a line of its own across the window, so a narrow window
+    // with many buttons still shows its sentence.
+    status_ = new StatusLine;
+    status_->setObjectName(QStringLiteral("StatusLine"));
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    outer->addWidget(status_);
     outer->addLayout(createButtonRow(plan));
     setCentralWidget(central);
     createShortcuts(plan);
@@ -119,6 +125,9 @@ QtField* FormWindow::createCell(const FieldPlan& f)
     cell->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) *
                         (f.kind == FieldKind::Text ? kTextCellDigits : kCellDigits));
     cell->setReadOnly(f.readOnly);
+    // A result is read by clicking it; Tab goes from one entry to the next.
+    if (f.readOnly)
+        cell->setFocusPolicy(Qt::ClickFocus);
     cell->onPasteRefused([this](const QString& why) {
         platform_.beep();
         status_->setText(why);
@@ -245,11 +254,8 @@ void FormWindow::createChoice(const ChoicePlan& c)
 
 QHBoxLayout* FormWindow::createButtonRow(const WindowPlan& plan)
 {
-    status_ = new StatusLine;
-    status_->setObjectName(QStringLiteral("StatusLine"));
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(status_, 1);
+    bottom->addStretch(1);
     for (const ButtonPlan& b : plan.buttons) {
         auto* button = new QPushButton(QString::fromStdString(b.title));
         button->setAutoDefault(false);

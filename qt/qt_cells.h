@@ -2,6 +2,7 @@
 // Qt widgets that are the platform's cells, boxes, choices and controls.
 #pragma once
 
+#include "framework/number_text.h"
 #include "framework/platform.h"
 #include "framework/window_plan.h"
 
@@ -86,7 +87,9 @@ private:
     bool text_;
     bool refused_ = false;
     double value_ = 0;
-    int digits_ = 4;
+    // A cell no accuracy reaches (a calculator's entry) shows its number as
+    // typed, as the command line does.
+    int digits_ = kFullPrecisionDigits;
     QLabel* label_ = nullptr;
     std::function<void(const QString&)> pasteRefused_;
     QString refusal_;
