@@ -61,7 +61,7 @@ void QtField::render()
     if (isReadOnly() && !std::isfinite(value_))
         setText(QStringLiteral("\u2014"));
     else
-        setText(QString::fromStdString(formatShown(value_, digits_, decimalSeparator())));
+        setText(QString::fromStdString(groupDigits(formatShown(value_, digits_, decimalSeparator()))));
     setModified(false);
     // The leading digits count most: show the start of a long text.
     setCursorPosition(0);
