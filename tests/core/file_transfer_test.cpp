@@ -169,8 +169,8 @@ TEST(FileTransferOwnSpeed, TakesBitsOrBytesPerSecondWithPrefixes)
         double seconds;  // for 10 MB (10485760 bytes); negative: refused
     };
     const Case cases[] = {
-        {"8388608", 10},   {"8388608 bit/s", 10}, {"1048576 B/s", 10}, {"83.88608 Mbit/s", 1},
-        {"10.48576 MB/s", 1}, {"0.01048576 GB/s", 1}, {"0", -1},          {"-5 Mbit/s", -1},
+        {"8388608", 10},      {"8388608 bit/s", 10},  {"1048576 B/s", 10}, {"83.88608 Mbit/s", 1},
+        {"10.48576 MB/s", 1}, {"0.01048576 GB/s", 1}, {"0", -1},           {"-5 Mbit/s", -1},
         {"5 furlongs", -1},
     };
     for (const Case& c : cases) {
