@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/file_transfer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <numeric>
+#include <vector>
 
 namespace ambrel {
 
@@ -33,8 +36,26 @@ constexpr int kLineSpeedCount = static_cast<int>(std::size(kLineSpeeds));
 // Size units; an item's index is its tag, which the presets rely on.
 constexpr const char* kSizeUnits[] = {"bytes", "kilobytes", "megabytes"};
 
-enum : int { kFileSizeField, kHourField, kMinutesField, kSecondsField };
-enum : int { kFileSizeBox };
+// A line speed of the person's own, in bits per second, with SI prefixes
+// in either table set.
+constexpr int kOwnSpeedTag = kLineSpeedCount;
+struct SpeedUnit {
+    const char* names;  // spellings, '|' between them
+    double bitsPerSecond;
+};
+constexpr SpeedUnit kSpeedUnits[] = {
+    {"bit/s|bps|b/s", 1},
+    {"kbit/s|kbps|kb/s", 1e3},
+    {"Mbit/s|Mbps|Mb/s", 1e6},
+    {"Gbit/s|Gbps|Gb/s", 1e9},
+    {"B/s|byte/s", 8},
+    {"kB/s|KB/s", 8e3},
+    {"MB/s", 8e6},
+    {"GB/s", 8e9},
+};
+
+enum : int { kFileSizeField, kHourField, kMinutesField, kSecondsField, kOwnSpeedField };
+enum : int { kFileSizeBox, kOwnSpeedBox, kTransferTimeBox };
 
 WindowPlan makePlan()
 {
@@ -43,21 +64,28 @@ WindowPlan makePlan()
     plan.title = "File transfer time";
     plan.boxes = {
         {"FileSize", "File size", "Calc:"},
+        {"OwnSpeedBox", "Your own line speed", "OwnSpeed:"},
         {"TransferTimeBox", "Transfer time", ""},
     };
     plan.fields = {
         {"FileSize", "size", kFileSizeBox, 0},
-        {"TimeHour", "hours", 1, 0, FieldKind::Number, true},
-        {"TimeMinutes", "minutes", 1, 1, FieldKind::Number, true},
-        {"TimeSeconds", "seconds", 1, 2, FieldKind::Number, true},
+        {"TimeHour", "hours", kTransferTimeBox, 0, FieldKind::Number, true},
+        {"TimeMinutes", "minutes", kTransferTimeBox, 1, FieldKind::Number, true},
+        {"TimeSeconds", "seconds", kTransferTimeBox, 2, FieldKind::Number, true},
+        {"OwnSpeed", "bits per second (25 Mbit/s, 3 MB/s)", kOwnSpeedBox, 0},
     };
 
     ChoicePlan units{"BytesSelPopup", "Size unit", "Calc:", {}, false, 2};
     for (int tag = 0; tag < static_cast<int>(std::size(kSizeUnits)); ++tag)
         units.items.push_back({tag, kSizeUnits[tag]});
     ChoicePlan speeds{"TransferSpeed", "Line speed (bits per second)", "Calc:", {}, true, 0};
-    for (int tag = 0; tag < kLineSpeedCount; ++tag)
+    // Slowest first; the tags stay the rates' places in the table.
+    std::vector<int> order(kLineSpeedCount);
+    std::iota(order.begin(), order.end(), 0);
+    std::ranges::sort(order, {}, [](int tag) { return kLineSpeeds[tag].bytesPerSecond; });
+    for (int tag : order)
         speeds.items.push_back({tag, kLineSpeeds[tag].title});
+    speeds.items.push_back({kOwnSpeedTag, "your own speed"});
     plan.choices = {std::move(units), std::move(speeds)};
 
     plan.buttons = {
@@ -99,6 +127,7 @@ const WindowIdentity kFileTransferIdentity = {
 FileTransferCalc::FileTransferCalc(Platform& platform) : WindowController(platform, makePlan())
 {
     addAction("Calc:", [this] { Calc(); });
+    addAction("OwnSpeed:", [this] { OwnSpeed(); });
     addAction("FileSize1MB:", [this] { FileSize1MB(); });
     addAction("FileSize5MB:", [this] { FileSize5MB(); });
     addAction("FileSize10MB:", [this] { FileSize10MB(); });
@@ -130,7 +159,9 @@ void FileTransferCalc::Calc()
         bytes = size * 1024;
     else if (unit == 2)
         bytes = (size * 1024) * 1024;
-    const double rate = lineSpeed(choice("TransferSpeed")->selectedTag(), exactDefinitions());
+    const int speed = choice("TransferSpeed")->selectedTag();
+    const double rate =
+        speed == kOwnSpeedTag ? fieldAt(kOwnSpeedField).doubleValue() / 8 : lineSpeed(speed, exactDefinitions());
     calculated_ = true;
 
     const double seconds = bytes / rate;
@@ -147,6 +178,49 @@ void FileTransferCalc::preset(double size, int unitIndex)
 {
     fieldAt(kFileSizeField).setDoubleValue(size);
     InXBytes().selectItemAtIndex(unitIndex);
+    // The time shown is always the one for the size shown.
+    Calc();
+}
+
+void FileTransferCalc::OwnSpeed()
+{
+    // An empty cell (0) is no speed to switch to.
+    if (fieldAt(kOwnSpeedField).doubleValue() > 0)
+        choice("TransferSpeed")->selectItemWithTag(kOwnSpeedTag);
+    Calc();
+}
+
+std::optional<ExactValue> FileTransferCalc::amountIn(int fieldIndex, std::string_view unit, const ExactValue& amount)
+{
+    if (fieldIndex != kOwnSpeedField)
+        return std::nullopt;
+    for (const SpeedUnit& u : kSpeedUnits)
+        for (std::string_view names = u.names; !names.empty();) {
+            const std::size_t bar = std::min(names.find('|'), names.size());
+            if (names.substr(0, bar) == unit)
+                return amount * ExactValue::ofDouble(u.bitsPerSecond);
+            names.remove_prefix(std::min(bar + 1, names.size()));
+        }
+    return std::nullopt;
+}
+
+std::string FileTransferCalc::entryRefusal(int fieldIndex, const ExactValue& value)
+{
+    if (fieldIndex == kOwnSpeedField && (value.isZero() || value.isNegative()))
+        return "a line speed must be above 0";
+    return {};
+}
+
+std::string FileTransferCalc::unitRefusal(std::string_view unit)
+{
+    return "'" + std::string(unit) + "' is no line speed here; try bit/s, kbit/s, Mbit/s, Gbit/s or B/s, kB/s, MB/s";
+}
+
+std::string FileTransferCalc::resultNote()
+{
+    if (choice("TransferSpeed")->selectedTag() == kOwnSpeedTag && !(fieldAt(kOwnSpeedField).doubleValue() > 0))
+        return "your own speed is not above 0, and the time divides by it";
+    return "the file is too large for its transfer time to be a number";
 }
 
 void FileTransferCalc::OpenFileTransCalcWindow()

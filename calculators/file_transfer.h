@@ -38,6 +38,13 @@ public:
     void FileSize5MB() { preset(5, kMegabytesItem); }
     void FileSize10MB() { preset(10, kMegabytesItem); }
     void OpenFileTransCalcWindow();
+    std::string resultNote() override;
+    // Your own line speed: selects it and calculates.
+    void OwnSpeed();
+    // The own speed cell takes bits or bytes per second with SI prefixes.
+    std::optional<ExactValue> amountIn(int fieldIndex, std::string_view unit, const ExactValue& amount) override;
+    std::string unitRefusal(std::string_view unit) override;
+    std::string entryRefusal(int fieldIndex, const ExactValue& value) override;
     void ShowNotebook() { showNotebookDocument("FileTransfer"); }
 
 private:

@@ -68,7 +68,7 @@ void InterpolateCalc::Calc()
 std::string InterpolateCalc::resultNote()
 {
     if (fieldAt(kA).doubleValue() == fieldAt(kC).doubleValue())
-        return "A and C are equal: two known points at one place give no line";
+        return "A equals C, so the points give no line";
     return "x is too large for a number";
 }
 

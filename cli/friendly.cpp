@@ -284,6 +284,8 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
         return refuse(err, quantity, why);
     const double total = sum.toDouble();
     const int index = session.controller->fieldIndex(sumUnit.outlet);
+    if (const std::string why = session.controller->entryRefusal(index, inTableUnit(sumUnit, sum)); !why.empty())
+        return refuse(err, quantity, why);
     if (terms.size() > 1 || !last.to) {
         // The window shows the sum (the table form prints every cell).
         applySetting(session, sumUnit.setting);

@@ -149,6 +149,9 @@ int runScript(std::span<const std::string> args, std::ostream& out, std::ostream
         printTsv(session, out);
     else
         printTable(session, out);
+    // What the window's note line would say, kept off the printed fields.
+    if (const std::string& note = session.controller->calculationNote(); !note.empty())
+        err << "ambrel: note: " << note << "\n";
     return 0;
 }
 

@@ -102,7 +102,9 @@ WindowPlan numberBaseParts()
     WindowPlan extra;
     extra.boxes.push_back({"FieldBox2", "Number bases", "NumConversion:"});
     const char* outlets[] = {"BinaryField", "OctalField", "DecimalField", "HexaField"};
-    const char* labels[] = {"binary", "octal", "decimal", "hexadecimal"};
+    // The four notations hold one 32-bit pattern; the decimal cell reads it
+    // signed, so "ffffffff" is -1 there, which its label says.
+    const char* labels[] = {"binary", "octal", "decimal (signed 32-bit)", "hexadecimal"};
     for (int tag = 0; tag < 4; ++tag)
         extra.fields.push_back({outlets[tag], labels[tag], 0, tag, FieldKind::Text});
     extra.choices.push_back({"BaseRadioSelection",

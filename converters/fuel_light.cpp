@@ -83,7 +83,7 @@ const ConverterDef kFuelLightDef = {
     .notebook = "Misc",
     .boxes = kBoxes,
     .rows = kRows,
-    .openBox = -1,
+    .openBox = 0,
     .openTag = 0,
 };
 

@@ -119,10 +119,23 @@ const ConverterDef kPowerEnergyDef = {
     .openTag = 0,
 };
 
+namespace {
+
+// The link writes numbers a person did not type into the other box.
+const char* linkNote(int boxNumber)
+{
+    return boxNumber == PowerEnergyObject::kPowerBox
+        ? "The energy box shows one second at this power (1 watt for 1 second is 1 joule)."
+        : "The power box shows this energy spent in one second (1 joule in 1 second is 1 watt).";
+}
+
+}  // namespace
+
 void PowerEnergyObject::convert(int boxNumber)
 {
     const int edited = editedRow(boxNumber);
     if (boxNumber == kPowerBox || boxNumber == kEnergyBox) {
+        setCalculationNote(linkNote(boxNumber));
         // A tag that names no field counts as an edit of the box's base.
         if (edited >= 0 && !isBaseRow(edited))
             writeBaseFrom(edited);
@@ -143,6 +156,7 @@ void PowerEnergyObject::convertExact(int boxNumber)
         writeExactRange(0, rowCount(), edited, -1);
         return;
     }
+    setCalculationNote(linkNote(boxNumber));
     const int own = baseRowOf(boxFirstRow(boxNumber));
     const int other = baseRowOf(boxFirstRow(1 - boxNumber));
     const int from = edited >= 0 ? edited : own;

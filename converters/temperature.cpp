@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/temperature.h"
 
+#include <cstdint>
+#include <iterator>
+
 namespace ambrel {
 
 using table::b;
@@ -83,6 +86,31 @@ void TempObject::convert(int boxNumber)
     if (Field* cell = fahrenheitCell(); cell && edited != kFahrenheitRow)
         cell->setDoubleValue(def().rows[kFahrenheitRow].out.apply(read(kCelsiusRow)));
     writeRange(kFahrenheitRow + 1, rowCount(), edited);
+}
+
+std::string TempObject::entryRefusal(int fieldIndex, const ExactValue& value)
+{
+    struct Floor {
+        std::uint64_t hundredths;  // below zero
+        const char* text;
+    };
+    // Per cell in table order: the classic tables' absolute zero, then the exact one.
+    // clang-format off
+    static constexpr Floor kFloors[][2] = {
+        {{27300, "−273 °C"}, {27315, "−273.15 °C"}},
+        {{45940, "−459.4 °F"}, {45967, "−459.67 °F"}},
+        {{0, "0 K"}, {0, "0 K"}},
+        {{0, "0 °R"}, {0, "0 °R"}},
+    };
+    // clang-format on
+    if (fieldIndex < 0 || fieldIndex >= static_cast<int>(std::size(kFloors)))
+        return {};
+    const Floor& floor = kFloors[fieldIndex][exactDefinitions() ? 1 : 0];
+    const ExactValue above = value - ExactValue::ofDecimal(true, floor.hundredths, -2);
+    if (above.isZero() || !above.isNegative())
+        return {};
+    return std::string("below absolute zero, which is ") + floor.text +
+        (exactDefinitions() ? "" : " in the classic tables");
 }
 
 void TempObject::showNotebook()

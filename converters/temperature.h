@@ -19,6 +19,9 @@ public:
 
     // Beeps after the document, whether or not it was found.
     void showNotebook() override;
+    // A temperature below absolute zero, as the table set in use puts it
+    // (the classic tables at -273 °C, exact definitions at -273.15 °C).
+    std::string entryRefusal(int fieldIndex, const ExactValue& value) override;
 
 protected:
     // Every scale but Celsius is rewritten after each entry, the one typed

@@ -108,6 +108,7 @@ double VelocityObject::warpEntry()
     if (w > kWarpCap) {
         write(warpRow_, kWarpCap);
         w = kWarpCap;
+        setCalculationNote("Capped at warp 9.99, the fastest speed this window converts.");
     }
     return std::pow(w, kWarpIn);
 }
@@ -118,6 +119,8 @@ void VelocityObject::writeWarp()
     if (light > kLightSpeedCap) {
         write(lightRow_, kLightSpeedCap);
         light = kLightSpeedCap;
+        setCalculationNote("Capped at 2147.26 times the speed of light (warp 9.99), the fastest speed this "
+                           "window converts.");
     }
     write(warpRow_, std::pow(light, kWarpOut));
 }

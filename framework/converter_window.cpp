@@ -83,6 +83,7 @@ int ConverterWindow::editedRow(int boxNumber)
 
 void ConverterWindow::calc(int boxNumber)
 {
+    setCalculationNote({});
     if (const int edited = editedRow(boxNumber); edited >= 0) {
         lastBox_ = boxNumber;
         lastTags_[boxNumber] = edited - boxFirstRow(boxNumber);

@@ -96,14 +96,24 @@ EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fie
         // Most entries are a plain number, which the quantity reader would
         // read the same way at several times the cost (batch reads millions).
         ExactValue typed;
-        if (const NumberReading plain = readNumber(text, decimalSeparator, &typed); plain.ok()) {
+        const NumberReading plain = readNumber(text, decimalSeparator, &typed);
+        QuantityReading reading;
+        if (!plain.ok()) {
+            reading = sumInto(window, fieldIndex, readQuantity(text, decimalSeparator));
+            if (reading.ok())
+                typed = reading.terms.front().exact;
+        }
+        // A number the window cannot take is refused as unreadable text is.
+        if (std::string why = plain.ok() || reading.ok() ? window.entryRefusal(fieldIndex, typed) : std::string();
+            !why.empty()) {
+            cell.keepRefusedText(text);
+            platform.beep();
+            return {false, std::move(why)};
+        }
+        if (plain.ok()) {
             cell.acceptEntry(plain.value);
-        } else {
-            const QuantityReading reading =
-                confirmReading(platform, cell, text, sumInto(window, fieldIndex, readQuantity(text, decimalSeparator)));
-            if (!reading.ok())
-                return {false, describe(reading)};
-            typed = reading.terms.front().exact;
+        } else if (!confirmReading(platform, cell, text, reading).ok()) {
+            return {false, describe(reading)};
         }
         window.noteTypedValue(fieldIndex, typed);
     } else {

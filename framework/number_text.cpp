@@ -138,6 +138,22 @@ std::string formatShown(double value, int digits, char decimalSeparator)
     return s;
 }
 
+std::string groupDigits(std::string shown)
+{
+    const std::size_t start = !shown.empty() && shown[0] == '-' ? 1 : 0;
+    std::size_t end = start;
+    while (end < shown.size() && shown[end] >= '0' && shown[end] <= '9')
+        ++end;
+    if (end - start < 6 || shown.find_first_of("eE") != std::string::npos)
+        return shown;
+    // From the right, so the places still to come stay put.
+    for (std::size_t at = end; at - start > 3;) {
+        at -= 3;
+        shown.insert(at, kGroupSeparator);
+    }
+    return shown;
+}
+
 std::string formatExact(double value)
 {
     if (std::isnan(value))
@@ -182,6 +198,46 @@ bool looksLikeGroupedThousands(std::string_view s)
         i += 4;
     }
     return true;
+}
+
+// `s` without the display's group separators, when they stand between
+// groups of three integer digits after one to three leading ones; empty when
+// they stand anywhere else.
+std::string withoutGroupSeparators(std::string_view s)
+{
+    std::string out;
+    std::size_t i = 0;
+    constexpr std::string_view kUnicodeMinus = "\xE2\x88\x92";
+    if (s.starts_with(kUnicodeMinus)) {
+        out.append(kUnicodeMinus);
+        i = kUnicodeMinus.size();
+    } else if (!s.empty() && (s[0] == '-' || s[0] == '+')) {
+        out += s[i++];
+    }
+    std::size_t lead = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        out += s[i++];
+        ++lead;
+    }
+    if (lead == 0 || lead > 3)
+        return {};
+    int groups = 0;
+    while (s.substr(i).starts_with(kGroupSeparator)) {
+        i += kGroupSeparator.size();
+        for (int k = 0; k < 3; ++k, ++i) {
+            if (i >= s.size() || !isDigit(s[i]))
+                return {};
+            out += s[i];
+        }
+        ++groups;
+    }
+    if (i < s.size() && isDigit(s[i]))
+        return {};
+    const std::string_view rest = s.substr(i);
+    if (groups == 0 || rest.find(kGroupSeparator) != std::string_view::npos)
+        return {};
+    out.append(rest);
+    return out;
 }
 
 // The rough decimal exponent of a well-formed number text, to tell an
@@ -292,6 +348,14 @@ NumberReading readNumber(std::string_view text, char decimalSeparator, ExactValu
     }
     if (text.size() > kLongestNumberText)
         return {0.0, NumberError::TooLong};
+    // What a window shows reads back, its digit groups included.
+    std::string ungrouped;
+    if (text.find(kGroupSeparator) != std::string_view::npos) {
+        ungrouped = withoutGroupSeparators(text);
+        if (ungrouped.empty())
+            return {0.0, NumberError::NotANumber};
+        text = ungrouped;
+    }
 
     // Most texts are read as they stand; a Unicode minus or a local decimal
     // separator needs a rewritten copy.

@@ -36,6 +36,15 @@ inline constexpr std::size_t kLongestShownText = 33;
 // never shows a minus sign. `decimalSeparator` replaces the '.'.
 std::string formatShown(double value, int digits, char decimalSeparator = '.');
 
+// The display's group separator: a narrow no-break space (U+202F), at which
+// no line is broken.
+inline constexpr std::string_view kGroupSeparator = "\u202F";
+// `shown`, a text of formatShown, with its integer digits in groups of three
+// when there are six or more of them (values of 10^5 and more in fixed
+// notation): "3237758546400.00000" becomes "3 237 758 546 400.00000". Only
+// the windows group; the command line's columns and copied values do not.
+std::string groupDigits(std::string shown);
+
 // The shortest text that reads back as exactly `value` ("0.3048", "1e-09").
 std::string formatExact(double value);
 
@@ -61,7 +70,9 @@ struct NumberReading {
 // an empty text reads as 0; a leading "+" or "-" (or the Unicode minus) is
 // accepted, as are decimals and exponents. `decimalSeparator` is the user's
 // locale separator; "." is accepted as well unless it would look like a
-// thousands group in a comma locale. Group separators are never accepted.
+// thousands group in a comma locale. The only group separator accepted is the
+// one the display writes (kGroupSeparator), between well-formed groups of
+// three integer digits; commas and points never group.
 NumberReading readNumber(std::string_view text, char decimalSeparator = '.');
 // The same, and when the text is read, `exact` is set to the number as
 // written, digit for digit.

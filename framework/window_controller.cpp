@@ -37,6 +37,11 @@ std::optional<double> WindowController::convertedValue(int, int, const ExactValu
     return std::nullopt;
 }
 
+std::string WindowController::entryRefusal(int, const ExactValue&)
+{
+    return {};
+}
+
 void WindowController::noteTypedValue(int fieldIndex, const ExactValue& value)
 {
     typedField_ = fieldIndex;

@@ -60,6 +60,16 @@ public:
     // Why the last entry in a text cell was refused, for the status line.
     const std::string& refusalMessage() const { return refusal_; }
 
+    // Why cell `fieldIndex` takes no `value` although it is a number (a
+    // temperature below absolute zero), in a person's words; empty when it
+    // takes it. A refused value changes nothing.
+    virtual std::string entryRefusal(int fieldIndex, const ExactValue& value);
+
+    // What the last calculation did beyond converting (a value capped, a
+    // box written through a link), in a person's words, for the note line;
+    // empty when it only converted.
+    const std::string& calculationNote() const { return calculationNote_; }
+
     // The window's notebook action: shows the document `name` in the shared
     // notebook window. Returns whether the document was found.
     bool showNotebookDocument(std::string_view name);
@@ -74,6 +84,7 @@ protected:
     // `box` (nothing when box is negative).
     void openWindow(int box, int tag);
     void setRefusalMessage(std::string message) { refusal_ = std::move(message); }
+    void setCalculationNote(std::string note) { calculationNote_ = std::move(note); }
     // What cell `index` holds, exactly: the number typed into it while the
     // cell still holds that, otherwise the cell's double.
     ExactValue heldValue(int index);
@@ -87,6 +98,7 @@ private:
     bool built_ = false;
     bool exact_ = false;
     std::string refusal_;
+    std::string calculationNote_;
     int typedField_ = -1;
     double typedDouble_ = 0;
     ExactValue typedValue_;

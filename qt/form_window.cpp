@@ -93,6 +93,12 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
     auto* central = new QWidget;
     auto* outer = new QVBoxLayout(central);
     outer->addWidget(scroll_, 1);
+    // The note has a line of its own across the window, so a narrow window
+    // with many buttons still shows its sentence.
+    status_ = new StatusLine;
+    status_->setObjectName(QStringLiteral("StatusLine"));
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    outer->addWidget(status_);
     outer->addLayout(createButtonRow(plan));
     setCentralWidget(central);
     createShortcuts(plan);
@@ -146,6 +152,9 @@ QtField* FormWindow::createCell(const FieldPlan& f)
     cell->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) *
                         (f.kind == FieldKind::Text ? kTextCellDigits : kCellDigits));
     cell->setReadOnly(f.readOnly);
+    // A result is read by clicking it; Tab goes from one entry to the next.
+    if (f.readOnly)
+        cell->setFocusPolicy(Qt::ClickFocus);
     cell->onPasteRefused([this](const QString& why) {
         platform_.beep();
         status_->setText(why);
@@ -273,11 +282,8 @@ void FormWindow::createChoice(const ChoicePlan& c)
 
 QHBoxLayout* FormWindow::createButtonRow(const WindowPlan& plan)
 {
-    status_ = new StatusLine;
-    status_->setObjectName(QStringLiteral("StatusLine"));
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(status_, 1);
+    bottom->addStretch(1);
     for (const ButtonPlan& b : plan.buttons) {
         auto* button = new QPushButton(QString::fromStdString(b.title));
         button->setAutoDefault(false);
@@ -321,6 +327,17 @@ void FormWindow::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     // A hidden window gives back its native window and backing store; the
     // widgets and their numbers stay, and showing it again makes new ones.
+    // A refused entry goes, with its note: the window opens again on numbers.
+    if (!event->spontaneous()) {
+        bool dropped = false;
+        for (Field* field : parts_.fields) {
+            auto* cell = static_cast<QtField*>(field);
+            dropped = dropped || cell->holdsRefusedText();
+            cell->dropRefusedText();
+        }
+        if (dropped)
+            status_->clear();
+    }
     if (!event->spontaneous())
         QTimer::singleShot(0, this, [this] {
             if (!isVisible())
@@ -366,13 +383,17 @@ void FormWindow::noteResults()
         const auto* cell = static_cast<const QtField*>(field);
         blank = blank || (cell->isReadOnly() && !cell->isTextCell() && !std::isfinite(cell->doubleValue()));
     }
+    const std::string& done = owner_.calculationNote();
     if (blank) {
         const std::string note = owner_.resultNote();
         status_->setText(note.empty() ? tr("A result has no value for these numbers") : QString::fromStdString(note));
+    } else if (!done.empty()) {
+        // A cap or a link changed numbers beyond the plain conversion.
+        status_->setText(QString::fromStdString(done));
     } else if (resultNoted_) {
         status_->clear();
     }
-    resultNoted_ = blank;
+    resultNoted_ = blank || !done.empty();
 }
 
 void FormWindow::showRefusal(QtField* cell, const QString& why)

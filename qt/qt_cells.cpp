@@ -60,7 +60,7 @@ void QtField::render()
     // typed. A result that is no number shows a dash; its window says why.
     showText(isReadOnly() && !std::isfinite(value_)
                  ? QStringLiteral("\u2014")
-                 : QString::fromStdString(formatShown(value_, digits_, decimalSeparator())));
+                 : QString::fromStdString(groupDigits(formatShown(value_, digits_, decimalSeparator()))));
     describe();
 }
 
@@ -131,6 +131,7 @@ std::string QtField::stringValue() const
 void QtField::setStringValue(std::string_view text)
 {
     refused_ = false;
+    writtenBefore_ = written_;
     showText(toQString(text));
     if (!text_)
         value_ = readNumber(text).value;
@@ -163,6 +164,21 @@ void QtField::acceptEntry(double value)
 {
     value_ = value;
     render();
+}
+
+void QtField::dropRefusedText()
+{
+    if (!refused_)
+        return;
+    if (!text_)
+        return render();
+    // A text cell is given what was typed before its window refuses it.
+    refused_ = false;
+    if (QLineEdit::text() == written_)
+        written_ = writtenBefore_;
+    setText(written_);
+    setModified(false);
+    describe();
 }
 
 void QtField::keepRefusedText(std::string_view text)

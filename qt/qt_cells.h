@@ -2,6 +2,7 @@
 // Qt widgets that are the platform's cells, boxes, choices and controls.
 #pragma once
 
+#include "framework/number_text.h"
 #include "framework/platform.h"
 #include "framework/window_plan.h"
 
@@ -40,6 +41,8 @@ public:
     // The label that names this cell on screen (its buddy).
     void setLabel(QLabel* label) { label_ = label; }
     bool holdsRefusedText() const override { return refused_; }
+    // Puts back what the cell showed before a refused entry.
+    void dropRefusedText();
     // Whether the cell holds text other than what it was last given: an
     // entry waiting to be confirmed, or refused text.
     bool isEdited() const;
@@ -90,11 +93,14 @@ private:
     bool text_;
     bool refused_ = false;
     double value_ = 0;
-    int digits_ = 4;
+    // A cell no accuracy reaches (a calculator's entry) shows its number as
+    // typed, as the command line does.
+    int digits_ = kFullPrecisionDigits;
     QLabel* label_ = nullptr;
     std::function<void(const QString&)> pasteRefused_;
     QString refusal_;
-    QString written_;  // the text the cell last showed of its own
+    QString written_;        // the text the cell last showed of its own
+    QString writtenBefore_;  // and what it showed before that
     friend class QtBox;
     QtBox* box_ = nullptr;
     int tag_ = -1;

@@ -90,7 +90,11 @@ TEST_P(BadInput, IsReadPlainlyOrRefusedWithNothingElseChanged)
             const bool text = fields[i].kind == FieldKind::Text;
             const std::optional<std::int32_t> base =
                 text ? input.bases[static_cast<std::size_t>(fields[i].tag)] : std::nullopt;
-            const bool legal = text ? base.has_value() : input.number.has_value();
+            // A number the window has no place for (a temperature below
+            // absolute zero) is refused as well.
+            const bool legal = text ? base.has_value()
+                                    : input.number.has_value() &&
+                    window->entryRefusal(static_cast<int>(i), ExactValue::ofDouble(*input.number)).empty();
 
             const EntryResult result = typeAndConfirm(platform, *window, static_cast<int>(i), input.text);
             ++cellsTried;

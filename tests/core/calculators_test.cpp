@@ -71,7 +71,7 @@ TEST(Interpolation, XLiesOnTheLineThroughBothPoints)
         ASSERT_TRUE(rig.window.perform("Calc:"));
         expectSame(rig.value("formx"), p[5]);
         if (!std::isfinite(p[5])) {  // A and C are both 1
-            EXPECT_EQ(rig.window.resultNote(), "A and C are equal: two known points at one place give no line");
+            EXPECT_EQ(rig.window.resultNote(), "A equals C, so the points give no line");
         }
     }
 }

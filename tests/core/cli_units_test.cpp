@@ -106,7 +106,7 @@ TEST(CliUnits, ListsWindowsEachWindowsNamesAndChoices)
     ASSERT_EQ(all.status, 0);
     EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), static_cast<long>(windowRegistry().size()));
     EXPECT_NE(run({"units", "length"}).out.find(" nmi, NM "), std::string::npos);
-    EXPECT_NE(run({"units", "file-transfer"}).out.find("(TransferSpeed=TAG)\n  0  14.4 kbit/s\n"), std::string::npos);
+    EXPECT_NE(run({"units", "file-transfer"}).out.find("(TransferSpeed=TAG)\n   0  14.4 kbit/s\n"), std::string::npos);
     EXPECT_EQ(run({"units", "nowhere"}).status, kExitUsage);
     const CliRun unit = run({"units", "mi"});
     EXPECT_EQ(unit.status, kExitUsage);

@@ -36,7 +36,7 @@ constexpr Traits kTraits[] = {
     {"length", "MetersField", true},        {"area", "SqMeter", true},        {"velocity", "KiloHourField", false},
     {"pressure", "KilopascalField", true},  {"temperature", "CelsiusField", false}, {"time", "HourField", true},
     {"volume", "Mliter", true},             {"weight", "Mkilogram", true},    {"power-energy", "Ejoule", false},
-    {"fuel-light", nullptr, false},         {"computing", "KilobyteField", false},
+    {"fuel-light", "KiloLiterfField", false},         {"computing", "KilobyteField", false},
 };
 // clang-format on
 

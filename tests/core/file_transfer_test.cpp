@@ -65,8 +65,13 @@ TEST(FileTransferSpeeds, EachTagHasItsRateNamedByItsTitleAndUnknownTagsTheSlowes
     for (const ChoicePlan& c : rig.window.plan().choices) {
         if (c.outlet != "TransferSpeed")
             continue;
-        ASSERT_EQ(c.items.size(), 10u);
+        ASSERT_EQ(c.items.size(), 11u);
+        double slower = 0;
         for (const ChoiceItem& item : c.items) {
+            if (item.tag == 10)
+                continue;  // your own speed
+            EXPECT_GT(FileTransferCalc::lineSpeed(item.tag), slower) << item.title << " is out of order";
+            slower = FileTransferCalc::lineSpeed(item.tag);
             std::size_t used = 0;
             const double figure = std::stod(item.title, &used);
             const std::string unit = item.title.substr(used + 1, 6);
@@ -95,9 +100,11 @@ TEST(FileTransferExamples, GiveTheExactTime)
     for (const Example& e : examples) {
         TransferRig w;
         if (e.preset) {
-            // A preset fills in the size and its unit, and does not calculate.
+            // A preset fills in the size and its unit, and calculates at once.
             ASSERT_TRUE(w.window.perform(e.preset));
-            EXPECT_EQ(w.writes(), std::vector<std::string>{"FileSize"}) << e.preset;
+            EXPECT_EQ(w.writes(), (std::vector<std::string>{"FileSize", "TimeHour", "TimeMinutes", "TimeSeconds"}))
+                << e.preset;
+            EXPECT_EQ(w.time(), (std::vector{e.hours, e.minutes, e.seconds})) << e.preset;
         } else {
             w.choose("BytesSelPopup", e.unit);
             w.set("FileSize", e.size);
@@ -150,3 +157,34 @@ TEST(FileTransferCalc, EndlessAndMeaninglessSizesAnswerAtOnce)
     EXPECT_EQ(d[0], std::floor(d[0]));
     EXPECT_TRUE(d[1] >= 0 && d[1] < 60 && d[2] >= 0 && d[2] < 60);
 }
+
+namespace {
+
+// Your own speed takes a unit, selects itself and calculates; a speed of 0
+// or below, or a unit that is no speed, is refused.
+TEST(FileTransferOwnSpeed, TakesBitsOrBytesPerSecondWithPrefixes)
+{
+    struct Case {
+        const char* typed;
+        double seconds;  // for 10 MB (10485760 bytes); negative: refused
+    };
+    const Case cases[] = {
+        {"8388608", 10},      {"8388608 bit/s", 10},  {"1048576 B/s", 10}, {"83.88608 Mbit/s", 1},
+        {"10.48576 MB/s", 1}, {"0.01048576 GB/s", 1}, {"0", -1},           {"-5 Mbit/s", -1},
+        {"5 furlongs", -1},
+    };
+    for (const Case& c : cases) {
+        TransferRig w;
+        ASSERT_TRUE(w.window.perform("FileSize10MB:"));
+        const bool accepted = w.type("OwnSpeed", c.typed);
+        EXPECT_EQ(accepted, c.seconds >= 0) << c.typed;
+        if (!accepted) {
+            EXPECT_EQ(w.window.choice("TransferSpeed")->selectedTag(), 0) << c.typed;
+            continue;
+        }
+        EXPECT_EQ(w.window.choice("TransferSpeed")->selectedTag(), 10) << c.typed;
+        EXPECT_EQ(w.time(), (std::vector<double>{0, 0, c.seconds})) << c.typed;
+    }
+}
+
+}  // namespace

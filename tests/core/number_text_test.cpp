@@ -91,3 +91,63 @@ TEST(ReadNumber, WhatIsShownReadsBack)
                 }
             }
 }
+
+// Large shown values group their integer digits with a narrow no-break
+// space; the reader takes those groups back, and only well-formed ones.
+TEST(GroupDigits, GroupsLargeFixedValuesAndReadsBack)
+{
+    const std::string g(kGroupSeparator);
+    struct Case {
+        const char* shown;
+        std::string grouped;
+    };
+    const Case cases[] = {
+        {"99999.99", "99999.99"},
+        {"100000", "100" + g + "000"},
+        {"3237758546400.00000", "3" + g + "237" + g + "758" + g + "546" + g + "400.00000"},
+        {"-1234567,5", "-1" + g + "234" + g + "567,5"},
+        {"3.0857e+22", "3.0857e+22"},
+        {"-12345", "-12345"},
+        {"nan", "nan"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(groupDigits(c.shown), c.grouped) << c.shown;
+
+    for (const char separator : {'.', ','})
+        for (double v : {100000.0, -123456.789, 3237758546400.0, 999999999999999.0})
+            for (int digits : {0, 5, 99}) {
+                const std::string shown = groupDigits(formatShown(v, digits, separator));
+                EXPECT_NE(shown.find(kGroupSeparator), std::string::npos) << shown;
+                EXPECT_EQ(readNumber(shown, separator).value,
+                          readNumber(formatShown(v, digits, separator), separator).value)
+                    << shown;
+            }
+    ExactValue exact;
+    ASSERT_TRUE(readNumber("\u22121" + g + "000" + g + "000.5", '.', &exact).ok());
+    EXPECT_EQ(exact.toDouble(), -1000000.5);
+}
+
+TEST(GroupDigits, TheReaderRefusesOtherGroupings)
+{
+    const std::string g(kGroupSeparator);
+    struct Case {
+        std::string text;
+        char separator;
+        NumberError error;
+    };
+    const Case cases[] = {
+        {"1,500", '.', NumberError::NotANumber},
+        {"1.500", ',', NumberError::AmbiguousPeriod},
+        {"1.234.567", ',', NumberError::AmbiguousPeriod},
+        {"1 000", '.', NumberError::NotANumber},
+        {"12" + g + "34", '.', NumberError::NotANumber},
+        {"1234" + g + "567", '.', NumberError::NotANumber},
+        {g + "123", '.', NumberError::NotANumber},
+        {"123" + g, '.', NumberError::NotANumber},
+        {"1.5" + g + "000", '.', NumberError::NotANumber},
+        {"1" + g + "0000", '.', NumberError::NotANumber},
+        {"1" + g + g + "000", '.', NumberError::NotANumber},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(readNumber(c.text, c.separator).error, c.error) << c.text;
+}

@@ -73,3 +73,49 @@ TEST(TemperatureWindow, NotebookBeepsWhetherOrNotTheDocumentExists)
 }
 
 }  // namespace
+
+namespace {
+
+// Below absolute zero, as each table set puts it, an entry is refused and
+// nothing else changes; absolute zero itself is taken.
+TEST(TemperatureWindow, BelowAbsoluteZeroIsRefusedInEitherSet)
+{
+    struct Case {
+        bool exact;
+        const char* outlet;
+        const char* typed;
+        bool refused;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {false, "KelvinField", "-5", true},         {true, "KelvinField", "-5", true},
+        {false, "CelsiusField", "-300", true},      {true, "CelsiusField", "-300", true},
+        {false, "FahrenheitField", "-500", true},   {true, "FahrenheitField", "-500", true},
+        {false, "RankineField", "-1", true},        {true, "RankineField", "-1", true},
+        {false, "CelsiusField", "-273.1", true},    {true, "CelsiusField", "-273.1", false},
+        {false, "CelsiusField", "-273", false},     {true, "CelsiusField", "-273.15", false},
+        {true, "CelsiusField", "-273.150001", true},
+        {false, "FahrenheitField", "-459.5", true}, {true, "FahrenheitField", "-459.5", false},
+        {true, "FahrenheitField", "-459.67", false}, {true, "FahrenheitField", "-459.7", true},
+        {true, "KelvinField", "0", false},          {true, "KelvinField", "-0", false},
+        {true, "KelvinField", "1 - 2", true},       {true, "KelvinField", "-1 °C", false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        Rig<TempObject> rig;
+        rig.window.setExactDefinitions(c.exact);
+        ASSERT_TRUE(rig.type("CelsiusField", "20"));
+        rig.clear();
+        const int index = rig.window.fieldIndex(c.outlet);
+        const EntryResult r = typeAndConfirm(rig.platform, rig.window, index, c.typed);
+        EXPECT_EQ(!r.accepted, c.refused) << c.outlet << " " << c.typed << " exact " << c.exact;
+        if (!c.refused)
+            continue;
+        EXPECT_NE(r.message.find("below absolute zero"), std::string::npos) << r.message;
+        EXPECT_TRUE(rig.writes().empty()) << c.outlet << " " << c.typed;
+        EXPECT_EQ(rig.cell(c.outlet).stringValue(), c.typed);
+        EXPECT_EQ(rig.value("CelsiusField"), 20) << c.typed;
+    }
+}
+
+}  // namespace

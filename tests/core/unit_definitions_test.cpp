@@ -164,7 +164,10 @@ void checkEverySetup(bool exact)
         for (const Unit& from : s.units) {
             for (const std::string& text : texts) {
                 const int index = w->fieldIndex(from.outlet);
-                ASSERT_TRUE(typeAndConfirm(platform, *w, index, text).accepted) << from.outlet << " " << text;
+                const EntryResult entry = typeAndConfirm(platform, *w, index, text);
+                if (window == "temperature" && entry.message.starts_with("below absolute zero"))
+                    continue;  // refused, as no such temperature exists
+                ASSERT_TRUE(entry.accepted) << from.outlet << " " << text;
                 const mpq_class typed = Expression::decimal(text);
                 for (const Unit& to : s.units) {
                     if (&to == &from || to.group != from.group)
