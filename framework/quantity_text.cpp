@@ -290,6 +290,13 @@ private:
                 ++pos_;
         };
         digits();
+        // Digits in groups as the windows show them ("1 234 567"): the whole
+        // run, whose groups readNumber judges.
+        while (text_.substr(pos_, kGroupSeparator.size()) == kGroupSeparator &&
+               pos_ + kGroupSeparator.size() < text_.size() && isDigit(text_[pos_ + kGroupSeparator.size()])) {
+            pos_ += kGroupSeparator.size();
+            digits();
+        }
         if (pos_ < text_.size() && (text_[pos_] == '.' || text_[pos_] == separator_)) {
             ++pos_;
             digits();

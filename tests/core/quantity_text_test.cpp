@@ -105,3 +105,21 @@ TEST(QuantityText, CommaLocalesReadTheirSeparator)
 }
 
 }  // namespace
+
+// Digits grouped as the windows show them read as the plain number reader
+// reads them, in a sum too; a malformed grouping is refused by both.
+TEST(QuantityText, GroupedDigitsReadAsTheNumberReaderReadsThem)
+{
+    for (const char* text : {"1\u202F001", "-12\u202F345\u202F678.5", "1\u202F001e3", "12\u202F34", "1\u202F0001"}) {
+        const NumberReading n = readNumber(text);
+        const QuantityReading a = readAmount(text);
+        EXPECT_EQ(n.ok(), a.ok()) << text;
+        if (n.ok() && a.ok()) {
+            EXPECT_EQ(n.value, a.terms.front().value) << text;
+        }
+    }
+    const QuantityReading sum = readQuantity("1\u202F001 m 5 cm");
+    ASSERT_TRUE(sum.ok()) << sum.message;
+    ASSERT_EQ(sum.terms.size(), 2u);
+    EXPECT_EQ(sum.terms[0].value, 1001);
+}
