@@ -200,9 +200,12 @@ std::map<QObject*, QString> shownTexts()
         if (!top->isVisible())
             continue;
         shown[top] = top->windowTitle();
-        for (QtField* cell : top->findChildren<QtField*>())
-            shown[cell] = cell->accessibleName() + QLatin1Char('\n') + cell->shownText() + QLatin1Char('\n') +
-                cell->accessibleDescription();
+        // QtField has no meta-object of its own: findChildren<QtField*> would
+        // give every line edit, the finder's too.
+        for (QLineEdit* edit : top->findChildren<QLineEdit*>())
+            if (auto* cell = dynamic_cast<QtField*>(edit))
+                shown[cell] = cell->accessibleName() + QLatin1Char('\n') + cell->shownText() + QLatin1Char('\n') +
+                    cell->accessibleDescription();
     }
     return shown;
 }
