@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/result_range.h"
 
+#include "framework/number_text.h"
 #include "headless/headless_platform.h"
 
 #include <cmath>
@@ -43,12 +44,11 @@ const char* outOfRange(const ExactValue& amount, const std::optional<ExactValue>
 {
     if (!result)
         return amount.isZero() ? "the result is infinite (a division by zero)" : "the result is too large";
-    const double rounded = result->toDouble();
-    if (!std::isfinite(rounded))
-        return "the result is too large";
-    if (rounded == 0 && !result->isZero())
-        return "the result is too small to tell from zero";
-    return nullptr;
+    switch (rangeError(*result)) {
+    case NumberError::TooLarge: return "the result is too large";
+    case NumberError::TooSmall: return "the result is too small to tell from zero";
+    default: return nullptr;
+    }
 }
 
 std::string tableOutOfRange(Session& s, int index, double amount)

@@ -53,10 +53,8 @@ static QuantityReading sumInto(WindowController& window, int fieldIndex, Quantit
         first = false;
     }
     const double rounded = total.toDouble();
-    if (reading.ok() && !std::isfinite(rounded))
-        reading.error = NumberError::TooLarge;
-    else if (reading.ok() && rounded == 0 && !total.isZero())
-        reading.error = NumberError::TooSmall;
+    if (reading.ok())
+        reading.error = rangeError(total);
     if (reading.error != NumberError::None)
         reading.message = describe(reading.error);
     if (reading.ok())

@@ -410,6 +410,16 @@ NumberReading readNumber(std::string_view text, char decimalSeparator, ExactValu
     return {value, NumberError::None};
 }
 
+NumberError rangeError(const ExactValue& value)
+{
+    const double rounded = value.toDouble();
+    if (!std::isfinite(rounded))
+        return NumberError::TooLarge;
+    if (rounded == 0 && !value.isZero())
+        return NumberError::TooSmall;
+    return NumberError::None;
+}
+
 std::string describe(NumberError error)
 {
     switch (error) {

@@ -78,6 +78,11 @@ NumberReading readNumber(std::string_view text, char decimalSeparator = '.');
 // written, digit for digit.
 NumberReading readNumber(std::string_view text, char decimalSeparator, ExactValue* exact);
 
+// Whether an exact result fits a double as a typed number must: TooLarge
+// beyond the double range, TooSmall for a nonzero value that rounds to
+// zero, else None.
+NumberError rangeError(const ExactValue& value);
+
 // A short message for a refusal, for the status line and the command line.
 std::string describe(NumberError error);
 

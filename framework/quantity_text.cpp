@@ -124,11 +124,8 @@ private:
     // A result of arithmetic obeys the range a typed number does.
     ExactValue checked(ExactValue value, std::size_t at)
     {
-        const double rounded = value.toDouble();
-        if (!std::isfinite(rounded))
-            return fail(at, describe(NumberError::TooLarge), NumberError::TooLarge);
-        if (rounded == 0 && !value.isZero())
-            return fail(at, describe(NumberError::TooSmall), NumberError::TooSmall);
+        if (const NumberError error = rangeError(value); error != NumberError::None)
+            return fail(at, describe(error), error);
         return value;
     }
 
