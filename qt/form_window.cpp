@@ -21,17 +21,21 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace ambrel {
 
 namespace {
 
-// A box shows at most this many cells in one column.
+// A box shows at most this many cells in one column, fewer when the screen
+// is short: a tall box then spreads over more columns.
 constexpr int kRowsPerColumn = 10;
+constexpr int kFewestRowsPerColumn = 3;
 // The width of a cell, in digits; every window still fits a 1366-pixel screen.
 constexpr int kCellDigits = 22;
 constexpr int kTextCellDigits = 34;
@@ -39,9 +43,9 @@ constexpr int kTextCellDigits = 34;
 constexpr int kWindowColumnRows = 14;
 
 // Rows of a box: its cells spread evenly over as few columns as needed.
-int rowsOf(int cells)
+int rowsOf(int cells, int rowsPerColumn = kRowsPerColumn)
 {
-    const int columns = std::max(1, (cells + kRowsPerColumn - 1) / kRowsPerColumn);
+    const int columns = std::max(1, (cells + rowsPerColumn - 1) / rowsPerColumn);
     return (cells + columns - 1) / columns;
 }
 
@@ -75,11 +79,7 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
         parts_.fields.push_back(createCell(f));
     for (const ChoicePlan& c : plan.choices)
         createChoice(c);
-    // Keep each label next to its cell when a box is wider than its cells.
-    for (QtBox* box : boxes_) {
-        auto* grid = static_cast<QGridLayout*>(box->layout());
-        grid->setColumnStretch(grid->columnCount(), 1);
-    }
+    arrangeCells(kRowsPerColumn);
     arrangeBoxes(kWindowColumnRows);
 
     scroll_ = new BoxesScrollArea;
@@ -136,7 +136,6 @@ void FormWindow::createBoxes(const WindowPlan& plan)
     for (const BoxPlan& b : plan.boxes) {
         auto* box = new QtBox(QString::fromStdString(b.title));
         box->setObjectName(QString::fromStdString(b.outlet));
-        box->setLayout(new QGridLayout);
         boxes_.push_back(box);
         parts_.boxes.push_back(box);
     }
@@ -166,17 +165,30 @@ QtField* FormWindow::createCell(const FieldPlan& f)
     cell->setTitle(f.label);
     if (f.box < 0 || f.box >= static_cast<int>(boxes_.size()))
         return cell;
-    QtBox* box = boxes_[f.box];
-    const int index = box->cellCount();
-    const int rows = rowsOf(cellsPerBox_[f.box]);
-    auto* grid = static_cast<QGridLayout*>(box->layout());
-    grid->addWidget(label, index % rows, (index / rows) * 2, Qt::AlignRight);
-    grid->addWidget(cell, index % rows, (index / rows) * 2 + 1);
-    box->addCell(cell);
+    boxes_[f.box]->addCell(cell);
     // A result cell only shows numbers; Enter there must not store the rounded text.
     if (!f.readOnly)
         connect(cell, &QLineEdit::returnPressed, this, [this, cell] { confirm(cell); });
     return cell;
+}
+
+void FormWindow::arrangeCells(int rowsPerColumn)
+{
+    rowsPerColumn_ = rowsPerColumn;
+    for (QtBox* box : boxes_) {
+        // The cells and labels stay; only the grid that places them is new.
+        delete box->layout();
+        auto* grid = new QGridLayout(box);
+        const int rows = rowsOf(box->cellCount(), rowsPerColumn);
+        for (int index = 0; index < box->cellCount(); ++index) {
+            QtField* cell = box->cell(index);
+            if (cell->label())
+                grid->addWidget(cell->label(), index % rows, (index / rows) * 2, Qt::AlignRight);
+            grid->addWidget(cell, index % rows, (index / rows) * 2 + 1);
+        }
+        // Keep each label next to its cell when a box is wider than its cells.
+        grid->setColumnStretch(grid->columnCount(), 1);
+    }
 }
 
 void FormWindow::arrangeBoxes(int columnRows)
@@ -189,7 +201,7 @@ void FormWindow::arrangeBoxes(int columnRows)
     QVBoxLayout* column = nullptr;
     int rowsSoFar = 0;
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
-        const int rows = rowsOf(cellsPerBox_[i]);
+        const int rows = rowsOf(cellsPerBox_[i], rowsPerColumn_);
         if (!column || rowsSoFar + rows > columnRows) {
             if (column)
                 column->addStretch(1);
@@ -208,26 +220,79 @@ void FormWindow::arrangeBoxes(int columnRows)
 
 void FormWindow::reflow(const QSize& room)
 {
-    // From the widest arrangement to a single column, the first that fits.
-    if (layout())
-        layout()->activate();
-    const int chrome = sizeHint().width() - scroll_->sizeHint().width();
-    int total = 0;
-    for (int cells : cellsPerBox_)
-        total += rowsOf(cells);
-    for (int rows = kWindowColumnRows;; rows += kWindowColumnRows / 2) {
-        arrangeBoxes(rows);
+    const QSize chrome = chromeSize();
+    const auto boxesHint = [this] {
         boxesArea_->layout()->activate();
-        if (boxesArea_->sizeHint().width() + chrome <= room.width() || rows >= total)
-            break;
+        return boxesArea_->sizeHint();
+    };
+    // The usual arrangement first: boxes stacked in columns, from the widest
+    // arrangement to a single column, the first as wide as the room.
+    const auto widestFitting = [&](int rowsPerColumn) {
+        arrangeCells(rowsPerColumn);
+        int total = 0;
+        for (int cells : cellsPerBox_)
+            total += rowsOf(cells, rowsPerColumn);
+        int columnRows = kWindowColumnRows;
+        for (;; columnRows += kWindowColumnRows / 2) {
+            arrangeBoxes(columnRows);
+            if (boxesHint().width() + chrome.width() <= room.width() || columnRows >= total)
+                break;
+        }
+        return columnRows;
+    };
+    widestFitting(kRowsPerColumn);
+    // Too tall for the room: shorter columns inside the boxes and down the
+    // window, as long as they are still as wide as the room, before the
+    // window scrolls. The lowest arrangement wins; the usual one on a tie.
+    if (boxesHint().height() + chrome.height() > room.height()) {
+        int bestHeight = boxesHint().height();
+        std::pair<int, int> best{kRowsPerColumn, -1};
+        for (int rowsPerColumn = kRowsPerColumn; rowsPerColumn >= kFewestRowsPerColumn; --rowsPerColumn) {
+            arrangeCells(rowsPerColumn);
+            int total = 0;
+            for (int cells : cellsPerBox_)
+                total += rowsOf(cells, rowsPerColumn);
+            for (int columnRows = rowsPerColumn; columnRows <= std::min(total, 2 * kWindowColumnRows); ++columnRows) {
+                arrangeBoxes(columnRows);
+                const QSize hint = boxesHint();
+                if (hint.width() + chrome.width() <= room.width() && hint.height() < bestHeight) {
+                    bestHeight = hint.height();
+                    best = {rowsPerColumn, columnRows};
+                }
+            }
+        }
+        if (best.second < 0) {
+            widestFitting(kRowsPerColumn);
+        } else {
+            arrangeCells(best.first);
+            arrangeBoxes(best.second);
+        }
     }
-    if (layout())
-        layout()->activate();
+    chromeSize();
 }
 
-int FormWindow::boxesOverflow() const
+QSize FormWindow::chromeSize()
 {
-    return std::max(0, boxesArea_->sizeHint().width() - scroll_->viewport()->width());
+    // The scroll area asks for what its boxes ask for, so the layouts above
+    // it must hear that its hint changed.
+    scroll_->updateGeometry();
+    centralWidget()->updateGeometry();
+    layout()->activate();
+    return sizeHint() - scroll_->sizeHint();
+}
+
+int FormWindow::scrollBarWidth(const QSize& room)
+{
+    const QSize chrome = chromeSize();
+    if (boxesArea_->sizeHint().height() + chrome.height() <= room.height())
+        return 0;
+    return scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+}
+
+bool FormWindow::boxesFitWidth(const QSize& room)
+{
+    const int scrollBar = scrollBarWidth(room);
+    return boxesArea_->sizeHint().width() + chromeSize().width() + scrollBar <= room.width();
 }
 
 bool FormWindow::boxesFitWidth() const

@@ -28,13 +28,18 @@ public:
     void setParts(Window* window) { parts_.window = window; }
     QString statusText() const { return status_->text(); }
 
-    // Lays the boxes out in as many columns as fit in `room`; what still
-    // does not fit scrolls.
+    // Lays the boxes out in as many columns as fit the width of `room`, and
+    // in shorter columns where that saves height; what still does not fit
+    // scrolls.
     void reflow(const QSize& room);
     // Whether the boxes show without scrolling sideways at the current size.
     bool boxesFitWidth() const;
-    // How much wider the boxes are than the room they are shown in; 0 when they fit.
-    int boxesOverflow() const;
+    // Whether the boxes, as laid out now, show whole across a window of
+    // `room`, a scroll bar included where they are taller than it.
+    bool boxesFitWidth(const QSize& room);
+    // The width a scroll bar takes beside the boxes in a window of `room`:
+    // none when they are not taller than it.
+    int scrollBarWidth(const QSize& room);
     // The window as a printed document: a heading with its title, the date,
     // the accuracy and the table set, then each box as a table of unit and
     // shown value.
@@ -48,8 +53,13 @@ private:
     // The window is built in these steps, in this order.
     void createBoxes(const WindowPlan& plan);
     QtField* createCell(const FieldPlan& field);
+    // Each box spreads its cells over columns of at most `rowsPerColumn`.
+    void arrangeCells(int rowsPerColumn);
     // Boxes go down a column until it holds `columnRows` rows of cells.
     void arrangeBoxes(int columnRows);
+    // What the window adds around its scrolled boxes, its layouts brought up
+    // to date first.
+    QSize chromeSize();
     void createChoice(const ChoicePlan& choice);
     QHBoxLayout* createButtonRow(const WindowPlan& plan);
     void createShortcuts(const WindowPlan& plan);
@@ -66,6 +76,7 @@ private:
     BuiltWindow parts_;
     std::vector<QtBox*> boxes_;
     std::vector<int> cellsPerBox_;
+    int rowsPerColumn_ = 0;
     std::vector<QWidget*> choices_;  // each beside the boxes, in a column of its own
     QWidget* boxesArea_ = nullptr;
     QScrollArea* scroll_ = nullptr;

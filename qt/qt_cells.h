@@ -40,6 +40,7 @@ public:
     int digits() const { return digits_; }
     // The label that names this cell on screen (its buddy).
     void setLabel(QLabel* label) { label_ = label; }
+    QLabel* label() const { return label_; }
     bool holdsRefusedText() const override { return refused_; }
     // Puts back what the cell showed before a refused entry.
     void dropRefusedText();

@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace ambrel {
@@ -49,6 +50,16 @@ QPoint clampedInto(QRect frame, const QRect& area)
     return frame.topLeft();
 }
 
+// The parts of `area` the menu leaves free: right of it, left of it, below
+// and above, each as far as the area goes.
+std::array<QRect, 4> stripsBeside(const QRect& menu, const QRect& area, int gap)
+{
+    return {QRect(QPoint(menu.right() + 1 + gap, area.top()), area.bottomRight()),
+            QRect(area.topLeft(), QPoint(menu.left() - 1 - gap, area.bottom())),
+            QRect(QPoint(area.left(), menu.bottom() + 1 + gap), area.bottomRight()),
+            QRect(area.topLeft(), QPoint(area.right(), menu.top() - 1 - gap))};
+}
+
 }  // namespace
 
 void fitWindowTo(QWidget* window, const QRect& area)
@@ -60,12 +71,16 @@ void fitWindowTo(QWidget* window, const QRect& area)
     if (window->layout())
         window->layout()->activate();
     // A window the person resized keeps its size, as long as it fits.
-    const QSize wanted = window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
+    const bool personSized = window->testAttribute(Qt::WA_Resized);
+    const QSize wanted = personSized ? window->size() : window->sizeHint();
     window->resize(wanted.boundedTo(room).expandedTo(window->minimumSizeHint().boundedTo(room)));
     // A window taller than the room scrolls, and the scroll bar takes its
     // width from the boxes: widen the window by that much if there is room.
-    if (auto* form = dynamic_cast<FormWindow*>(window); form && form->boxesOverflow() > 0)
-        window->resize(QSize(window->width() + form->boxesOverflow(), window->height()).boundedTo(room));
+    if (auto* form = dynamic_cast<FormWindow*>(window); form && !personSized)
+        window->resize(QSize(wanted.width() + form->scrollBarWidth(room), window->height()).boundedTo(room));
+    // Only a size set from outside counts as the person's: the next fit may
+    // size the window afresh.
+    window->setAttribute(Qt::WA_Resized, personSized);
 }
 
 std::optional<QRect> screenAreaShowing(const QRect& frame)
@@ -110,37 +125,55 @@ void WindowPlacer::remember(QWidget* window)
     defaults_.setInteger(key(name, "y"), at.y());
 }
 
-QPoint WindowPlacer::besideMainMenu(const QSize& frame, const QRect& area)
+std::optional<QPoint> WindowPlacer::besideMainMenu(QWidget* window, const QRect& area)
+{
+    const QRect menu = mainMenu_->frameGeometry();
+    const int step = kCascadeStep * (cascaded_ % 8);
+    // A window the whole screen cannot show without scrolling scrolls as
+    // well beside the menu; one it can show whole goes beside the menu only
+    // where it shows whole.
+    fitWindowTo(window, area);
+    const bool scrollsAnyway = window->sizeHint().grownBy(frameOf(window)).height() > area.height() ||
+        (dynamic_cast<FormWindow*>(window) &&
+         static_cast<FormWindow*>(window)->scrollBarWidth(area.size().shrunkBy(frameOf(window))) > 0);
+    for (const QRect& strip : stripsBeside(menu, area, kCascadeStep / 2)) {
+        if (strip.width() < kVisibleTitle || strip.height() < kVisibleTitle)
+            continue;
+        fitWindowTo(window, strip);
+        // There is room when nothing is cut off sideways, and nothing from
+        // top to bottom that the whole screen would have shown.
+        const QSize wanted = window->sizeHint().grownBy(frameOf(window));
+        auto* form = dynamic_cast<FormWindow*>(window);
+        const QSize room = strip.size().shrunkBy(frameOf(window));
+        const bool wide = form ? form->boxesFitWidth(room) : wanted.width() <= strip.width();
+        const bool tall = wanted.height() <= strip.height() || (scrollsAnyway && strip.height() >= area.height());
+        if (!wide || !tall)
+            continue;
+        ++cascaded_;
+        const QSize frame = window->size().grownBy(frameOf(window));
+        return clampedInto(QRect(strip.topLeft() + QPoint(step, step), frame), strip);
+    }
+    return std::nullopt;
+}
+
+QPoint WindowPlacer::overMainMenu(const QSize& frame, const QRect& area)
 {
     const QRect menu = mainMenu_->frameGeometry();
     const int step = kCascadeStep * (cascaded_++ % 8);
-    const int gap = kCascadeStep / 2;
-    // Right of the menu, left of it, below, above: the first place where the
-    // window covers the least of the menu, each new window a step further.
-    const QPoint candidates[] = {
-        {menu.right() + 1 + gap + step, menu.top() + step},
-        {menu.left() - gap - frame.width() - step, menu.top() + step},
-        {menu.left() + step, menu.bottom() + 1 + gap + step},
-        {menu.left() + step, menu.top() - gap - frame.height() - step},
-        menu.topLeft() + QPoint(kCascadeStep + step, kCascadeStep + step),
-    };
-    QPoint best;
-    long long leastCovered = -1;
-    for (const QPoint& at : candidates) {
-        const QPoint placed = clampedInto(QRect(at, frame), area);
-        const QRect covered = QRect(placed, frame).intersected(menu);
-        const long long size = covered.isEmpty() ? 0 : 1LL * covered.width() * covered.height();
-        if (leastCovered < 0 || size < leastCovered) {
-            best = placed;
-            leastCovered = size;
-        }
-    }
-    return best;
+    // No room beside the menu: the window keeps to the far side of the screen
+    // from it, so the menu shows as much as it can, each new one a step lower.
+    const bool menuLeft = menu.center().x() <= area.center().x();
+    const int x = menuLeft ? area.right() + 1 - frame.width() : area.left();
+    return clampedInto(QRect(QPoint(x, menu.top() + step), frame), area);
 }
 
 void WindowPlacer::place(QWidget* window)
 {
-    QRect area = areaOf(mainMenu_ ? mainMenu_.data() : window);
+    place(window, areaOf(mainMenu_ ? mainMenu_.data() : window));
+}
+
+void WindowPlacer::place(QWidget* window, QRect area)
+{
     const std::optional<QPoint> stored = storedPosition(window->objectName());
     std::optional<QRect> storedArea;
     if (stored) {
@@ -149,6 +182,12 @@ void WindowPlacer::place(QWidget* window)
         if (storedArea)
             area = *storedArea;
     }
+    if (!stored && window != mainMenu_ && mainMenu_ && mainMenu_->isVisible()) {
+        if (const std::optional<QPoint> beside = besideMainMenu(window, area)) {
+            window->move(*beside);
+            return;
+        }
+    }
     fitWindowTo(window, area);
     const QSize frame = window->size().grownBy(frameOf(window));
     if (stored && (storedArea = screenAreaShowing(QRect(*stored, frame)))) {
@@ -156,12 +195,16 @@ void WindowPlacer::place(QWidget* window)
         return;
     }
     if (window != mainMenu_ && mainMenu_ && mainMenu_->isVisible()) {
-        window->move(besideMainMenu(frame, area));
+        window->move(overMainMenu(frame, area));
         return;
     }
-    QRect centred(QPoint(), frame);
-    centred.moveCenter(area.center());
-    window->move(clampedInto(centred, area));
+    // The menu starts at the left, which leaves the widest room beside it
+    // for the windows it opens; anything else in the middle.
+    QRect first(QPoint(), frame);
+    first.moveCenter(area.center());
+    if (window == mainMenu_)
+        first.moveLeft(area.left() + kCascadeStep / 2);
+    window->move(clampedInto(first, area));
 }
 
 }  // namespace ambrel

@@ -26,16 +26,23 @@ public:
     void setMainMenu(QWidget* menu) { mainMenu_ = menu; }
 
     // Before a window is shown: fitted to its screen, then put where it was
-    // last left if that is still on a screen, otherwise the main menu in the
-    // middle and any other window beside the main menu, cascading.
+    // last left if that is still on a screen, otherwise the main menu at the
+    // left and any other window beside it where it shows whole, cascading,
+    // or else over the menu's corner, leaving most of the menu showing.
     void place(QWidget* window);
+    // The same within `area`, the free area of the main menu's screen.
+    void place(QWidget* window, QRect area);
     // Stores where `window` is, for the next time it opens.
     void remember(QWidget* window);
     // The stored position of the window named `name`, if any.
     std::optional<QPoint> storedPosition(const QString& name) const;
 
 private:
-    QPoint besideMainMenu(const QSize& frame, const QRect& area);
+    // Fitted into the free part of `area` beside the menu where it shows
+    // whole; none when no part has room for it.
+    std::optional<QPoint> besideMainMenu(QWidget* window, const QRect& area);
+    // Where a window too large for the room beside the menu covers least of it.
+    QPoint overMainMenu(const QSize& frame, const QRect& area);
 
     UserDefaults& defaults_;
     QPointer<QWidget> mainMenu_;
