@@ -5,6 +5,7 @@
 
 #include "framework/notebook.h"
 
+#include <optional>
 #include <string>
 
 #ifndef AMBREL_HOMEPAGE
@@ -57,7 +58,10 @@ void MenuObject::print()
 
 void MenuObject::displayOrlune()
 {
-    performOpenURL(homePage());
+    // The home page is the manual installed with the program, which needs no
+    // network; the address on the web only where none is installed.
+    const std::optional<std::string> manual = platform_.pathForResource("index", "html");
+    performOpenURL(manual ? *manual : homePage());
 }
 
 void MenuObject::performOpenURL(std::string_view address)

@@ -155,10 +155,13 @@ public:
     // Loads a named interface file with `owner` as its owner; false on failure.
     virtual bool loadInterface(std::string_view name, Controller& owner) = 0;
 
+    // The file of a resource: a notebook ("rtfd"), or the installed manual
+    // ("index", "html"); none when it is not there.
     virtual std::optional<std::string> pathForResource(std::string_view name, std::string_view type) = 0;
     virtual Window* notebookWindow() = 0;
     virtual NotebookView* notebookView() = 0;
     virtual Window* keyWindow() = 0;
+    // Opens a web address or a local file's path in the person's browser.
     virtual void openURL(std::string_view address) = 0;
 };
 

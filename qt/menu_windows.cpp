@@ -171,7 +171,8 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     QMenu* file = menuBar()->addMenu(tr("Am&brel"));
     file->addAction(tr("&About Ambrel"), this, send("MoreInfo:"));
     file->addAction(tr("&License and warranty"), this, send("WarrantyInfo:"));
-    file->addAction(tr("&Home page"), this, send("displayOrlune:"));
+    // The home page: the manual installed with the program.
+    file->addAction(tr("&Manual in a browser"), this, send("displayOrlune:"));
     file->addSeparator();
     // Print is for the window the person was working in before coming here.
     print_ = file->addAction(tr("&Print…"), QKeySequence::Print, this, [this] { printWindow(printTarget()); });

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QStandardPaths>
@@ -265,10 +266,13 @@ bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
     if (!top)
         return false;
     top->setAttribute(Qt::WA_DeleteOnClose);
-    // Texts may name the version and the home page.
-    const auto fill = [](QString text) {
+    // Texts may name the version and the home page: the installed manual.
+    const std::optional<std::string> manual = pathForResource("index", "html");
+    const QString homePageAddress = manual ? QUrl::fromLocalFile(QString::fromStdString(*manual)).toString()
+                                           : QString::fromUtf8(MenuObject::homePage());
+    const auto fill = [&homePageAddress](QString text) {
         return text.replace(QLatin1String("@VERSION@"), QCoreApplication::applicationVersion())
-            .replace(QLatin1String("@HOMEPAGE@"), QString::fromUtf8(MenuObject::homePage()));
+            .replace(QLatin1String("@HOMEPAGE@"), homePageAddress);
     };
     for (QLabel* label : top->findChildren<QLabel*>())
         if (label->text().contains(QLatin1Char('@')))
@@ -305,7 +309,13 @@ bool QtPlatform::loadInterface(std::string_view name, Controller& owner)
 
 std::optional<std::string> QtPlatform::pathForResource(std::string_view name, std::string_view type)
 {
-    if (!isPlainName(name) || type != "rtfd")
+    if (!isPlainName(name))
+        return std::nullopt;
+    if (type == "html") {
+        const QString path = resourceDir() + QLatin1Char('/') + toQString(name) + QStringLiteral(".html");
+        return QFileInfo::exists(path) ? std::optional(path.toStdString()) : std::nullopt;
+    }
+    if (type != "rtfd")
         return std::nullopt;
     const QString base = resourceDir() + QStringLiteral("/notebooks/") + toQString(name);
     for (const char* suffix : {".html", ".md"}) {
@@ -342,9 +352,26 @@ Window* QtPlatform::keyWindow()
 
 void QtPlatform::openURL(std::string_view address)
 {
-    const QUrl url(toQString(address), QUrl::StrictMode);
-    if (url.isValid())
-        QDesktopServices::openUrl(url);
+    const QString text = toQString(address);
+    const QUrl url = text.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(text) : QUrl(text, QUrl::StrictMode);
+    if (!url.isValid() || QDesktopServices::openUrl(url))
+        return;
+    // No browser could be started: say where the pages are, to open by hand.
+    const QString dir = QDir::toNativeSeparators(resourceDir());
+    auto* box = new QMessageBox(QMessageBox::Information, QCoreApplication::translate("QtPlatform", "No web browser"),
+                                QCoreApplication::translate("QtPlatform", "No web browser could be started to show %1.")
+                                    .arg(url.toDisplayString()),
+                                QMessageBox::Ok, mainMenuWidget());
+    box->setInformativeText(QCoreApplication::translate("QtPlatform",
+                                                        "Ambrel's manual is %1, with the README beside it and "
+                                                        "each window's notebook in %2. Open them in any browser "
+                                                        "or text viewer.")
+                                .arg(QDir::toNativeSeparators(dir + QStringLiteral("/index.html")),
+                                     QDir::toNativeSeparators(dir + QStringLiteral("/notebooks"))));
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->setObjectName(QStringLiteral("NoBrowserMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
 }
 
 }  // namespace ambrel

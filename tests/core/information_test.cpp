@@ -84,8 +84,12 @@ TEST(Printing, PrintsTheKeyWindowOrNothingAndTheMenuShowsItsDocumentsAndHomePage
     EXPECT_EQ(m.platform.notebookWindow()->title(), "Summary \u2014 Notes");
     m.menu.print();
     EXPECT_EQ(m.platform.events().ofKind("print").back().target, "NotebookWindow");
+    // The home page is the installed manual; the web address only without one.
     m.menu.perform("displayOrlune:");
     EXPECT_EQ(m.platform.events().ofKind("openURL").at(0).text, MenuObject::homePage());
+    m.platform.resources()["index.html"] = "/usr/share/ambrel/index.html";
+    m.menu.perform("displayOrlune:");
+    EXPECT_EQ(m.platform.events().ofKind("openURL").at(1).text, "/usr/share/ambrel/index.html");
 }
 
 }  // namespace

@@ -3,8 +3,13 @@
 #include "gui_support.h"
 #include "qt/printing.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 using namespace ambrel;
 using namespace ambrel::testing;
@@ -92,4 +97,46 @@ TEST(InformationGui, PrintingAConverterPrintsItsUnitsAndValuesAsText)
         EXPECT_TRUE(QRegularExpression(QString::fromLatin1(row)).match(text).hasMatch()) << row;
     EXPECT_FALSE(text.contains(QStringLiteral("Notebook")));
     EXPECT_FALSE(text.contains(QStringLiteral("Close")));
+}
+
+// The home-page link opens the manual installed with the program, which
+// lists every notebook and the README; where no browser can be started a
+// message says where those files are.
+TEST(InformationGui, TheHomePageIsTheInstalledManualAndWithoutABrowserAMessageSaysWhereItIs)
+{
+    DesktopOn<CountingPlatform> d;
+    const std::optional<std::string> manual = d.platform.pathForResource("index", "html");
+    ASSERT_TRUE(manual);
+    QFile index(QString::fromStdString(*manual));
+    ASSERT_TRUE(index.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(index.readAll());
+    const QDir dir = QFileInfo(index).dir();
+    for (const QString& notebook :
+         QDir(dir.filePath(QStringLiteral("notebooks"))).entryList({QStringLiteral("*.html")}))
+        EXPECT_TRUE(html.contains(QStringLiteral("href=\"notebooks/") + notebook + QLatin1Char('"')))
+            << notebook.toStdString() << " is not in the manual";
+    static const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+    for (auto it = link.globalMatch(html); it.hasNext();) {
+        const QString target = it.next().captured(1);
+        EXPECT_TRUE(
+            QFileInfo::exists(dir.filePath(target)) ||
+            (target == QLatin1String("README.md") && QFileInfo::exists(dir.filePath(QStringLiteral("../README.md")))))
+            << target.toStdString() << " is linked but missing";
+    }
+
+    // No browser on the path: the message names the manual's file.
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray browser = qgetenv("BROWSER");
+    QTemporaryDir empty;
+    qputenv("PATH", empty.path().toLocal8Bit());
+    qunsetenv("BROWSER");
+    d.menu.perform("displayOrlune:");
+    qputenv("PATH", path);
+    if (!browser.isEmpty())
+        qputenv("BROWSER", browser);
+    auto* message = qobject_cast<QMessageBox*>(shownWindow(QStringLiteral("NoBrowserMessage")));
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->informativeText().contains(QDir::toNativeSeparators(QString::fromStdString(*manual))))
+        << message->informativeText().toStdString();
+    message->close();
 }
