@@ -5,6 +5,8 @@
 #include "framework/converter_window.h"
 #include "framework/number_text.h"
 
+#include <algorithm>
+
 namespace ambrel {
 
 MenuObject::MenuObject(Platform& platform) : platform_(platform)
@@ -80,10 +82,15 @@ bool MenuObject::opened(std::string_view className) const
 MenuPlan MenuObject::menuPlan() const
 {
     MenuPlan plan;
-    for (WindowKind kind : {WindowKind::Converter, WindowKind::Calculator})
-        for (const WindowEntry* entry : menuOrder(kind))
-            (kind == WindowKind::Converter ? plan.converters : plan.calculators)
-                .push_back({entry->menuTitle, entry->openAction, connection(entry->className) != nullptr});
+    for (const WindowEntry* entry : menuOrder(WindowKind::Calculator))
+        plan.calculators.push_back({entry->menuTitle, entry->openAction, connection(entry->className) != nullptr, {}});
+    // The converters group by group, each group in menu order.
+    std::vector<const WindowEntry*> converters = menuOrder(WindowKind::Converter);
+    std::stable_sort(converters.begin(), converters.end(),
+                     [](const WindowEntry* a, const WindowEntry* b) { return a->menuGroup < b->menuGroup; });
+    for (const WindowEntry* entry : converters)
+        plan.converters.push_back({entry->menuTitle, entry->openAction, connection(entry->className) != nullptr,
+                                   menuGroupTitle(entry->menuGroup)});
     return plan;
 }
 

@@ -310,9 +310,9 @@ std::string plainPowers(std::string_view typed)
 
 // The usual short forms of the words of a rate, so "km per hr", "miles/hour"
 // and "m/sec" meet the table's "km/h", "mi/h" and "m/s".
-std::string rateWord(std::string word)
+std::string rateWord(const std::string& typed)
 {
-    word = normalizeUnitName(word);
+    const std::string word = normalizeUnitName(typed);
     static constexpr std::pair<const char*, const char*> kShort[] = {
         {"hr", "h"},         {"hrs", "h"},         {"hour", "h"},     {"hours", "h"},     {"sec", "s"},
         {"second", "s"},     {"seconds", "s"},     {"minute", "min"}, {"minutes", "min"}, {"mins", "min"},
@@ -320,10 +320,12 @@ std::string rateWord(std::string word)
         {"miles", "mi"},     {"foot", "ft"},       {"feet", "ft"},    {"km", "km"},       {"mi", "mi"},
         {"ft", "ft"},        {"m", "m"},           {"h", "h"},        {"s", "s"},         {"min", "min"},
     };
+    // A word becomes its short form; a symbol keeps the case it was typed
+    // in, so that "KB/S" is read by the rules for another case.
     for (const auto& [from, to] : kShort)
         if (word == from)
-            return to;
-    return word;
+            return word == to && typed != to ? typed : to;
+    return typed;
 }
 
 std::optional<std::string> rateSymbol(std::string_view typed)
@@ -436,7 +438,8 @@ UnitSpelling siPrefixed(std::string_view typed, std::string_view window)
 }
 
 // The usual other ways of writing `typed`, which is first: powers written
-// out, a rate in words, "UK" or "British" for "imperial".
+// out, a rate in words, a product with "*" or a space, "UK" or "British"
+// for "imperial".
 std::vector<std::string> writtenForms(std::string_view typed)
 {
     std::vector<std::string> forms = {std::string(typed)};
@@ -444,6 +447,15 @@ std::vector<std::string> writtenForms(std::string_view typed)
         forms.push_back(std::move(powers));
     if (const std::optional<std::string> rate = rateSymbol(forms.back()))
         forms.push_back(*rate);
+    // A product of symbols with "*", a space or a hyphen for the dot: "N*m",
+    // "lbf ft", "N-m".
+    if (forms.front().find_first_of("* -") != std::string::npos) {
+        std::string dotted = forms.front();
+        replaceAll(dotted, "*", "\u00b7");
+        replaceAll(dotted, " ", "\u00b7");
+        replaceAll(dotted, "-", "\u00b7");
+        forms.push_back(plainPowers(dotted));
+    }
     const std::string n = normalizeUnitName(typed);
     for (const char* region : {"uk ", "british ", "imperial ", "imp "})
         if (startsWith(n, region))

@@ -12,13 +12,20 @@
 #include "calculators/power_weight.h"
 #include "calculators/proportion.h"
 #include "computing/computing.h"
+#include "converters/acceleration.h"
+#include "converters/angle.h"
 #include "converters/area.h"
+#include "converters/data_rate.h"
+#include "converters/density.h"
+#include "converters/force.h"
+#include "converters/frequency.h"
 #include "converters/fuel_light.h"
 #include "converters/length.h"
 #include "converters/power_energy.h"
 #include "converters/pressure.h"
 #include "converters/temperature.h"
 #include "converters/time.h"
+#include "converters/torque.h"
 #include "converters/velocity.h"
 #include "converters/volume.h"
 #include "converters/weight.h"
@@ -92,6 +99,13 @@ std::span<const WindowEntry> windowRegistry()
         entry<PowerEnergyObject>(kPowerEnergyDef),
         entry<MiscObject>(kFuelLightDef),
         entry<ComputingObject>(kComputingDef),
+        entry<AngleObject>(kAngleDef),
+        entry<FrequencyObject>(kFrequencyDef),
+        entry<ForceObject>(kForceDef),
+        entry<TorqueObject>(kTorqueDef),
+        entry<AccelerationObject>(kAccelerationDef),
+        entry<DensityObject>(kDensityDef),
+        entry<DataRateObject>(kDataRateDef),
         entry<FileTransferCalc>(kFileTransferIdentity),
         entry<FindXcalc>(kProportionIdentity),
         entry<InterpolateCalc>(kInterpolationIdentity),

@@ -92,6 +92,8 @@ int readWindow(Request& r, Units& u, std::FILE* err)
         u.from = pickUnit(w[0], nullptr);
         if (!u.from)
             return usage(err, "no unit " + quoted(w[0]));
+        std::optional<UnitPick> target = pickUnit(w[1], nullptr);
+        pickSameWindow(u.from, target);
         u.window = u.from->window;
         r.to = w[1];
         return 0;

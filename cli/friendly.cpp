@@ -85,6 +85,7 @@ UnitWords pickUnits(std::span<const std::string> words, const WindowEntry* windo
         if (!to && target.size() != rest.size())
             to = pickUnit(joinWords(rest), window);
         if (to) {
+            pickSameWindow(from, to);
             picked.from = std::move(from);
             picked.to = std::move(to);
             return picked;

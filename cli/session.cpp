@@ -55,6 +55,16 @@ std::optional<UnitPick> pickUnit(const std::string& typed, const WindowEntry* wi
     return std::nullopt;
 }
 
+void pickSameWindow(std::optional<UnitPick>& from, std::optional<UnitPick>& to)
+{
+    if (!from || !to || from->window == to->window)
+        return;
+    if (std::optional<UnitPick> again = pickUnit(from->typed, to->window))
+        from = std::move(again);
+    else if ((again = pickUnit(to->typed, from->window)))
+        to = std::move(again);
+}
+
 bool sameSetting(const char* a, const char* b)
 {
     return (!a && !b) || (a && b && std::strcmp(a, b) == 0);

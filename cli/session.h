@@ -43,6 +43,13 @@ struct UnitPick {
 // The unit `typed` names, in `window` if one is given.
 std::optional<UnitPick> pickUnit(const std::string& typed, const WindowEntry* window);
 
+// Where the two units of a conversion are units of different windows, a
+// name shared between windows ("N": the newton of weight or of force) is
+// read in the other's window: the target's window is tried for `from`
+// first, then the window of `from` for the target. Unchanged when neither
+// fits.
+void pickSameWindow(std::optional<UnitPick>& from, std::optional<UnitPick>& to);
+
 bool sameSetting(const char* a, const char* b);
 // Puts the window in the state the unit needs (the prefix system of the data
 // sizes).

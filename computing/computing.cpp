@@ -128,6 +128,7 @@ const ConverterDef kComputingDef = {
                  .className = "ComputingObject",
                  .openAction = "OpenComputingWindow:",
                  .menuTitle = "&Computing",
+                 .menuGroup = MenuGroup::Computing,
                  .menuPosition = 10,
                  .broadcastRank = 2},
     .windowOutlet = "ComputingWindow",

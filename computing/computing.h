@@ -23,8 +23,6 @@ public:
     void Calc();
     void BaseAction();
     void NumConversion();
-    void OpenComputingWindow() { open(); }
-    void ShowNotebook() { showNotebook(); }
 
     // Formats the eight data size cells only.
     void accuracyChange(int digits) override;

@@ -11,12 +11,6 @@ extern const ConverterDef kAreaDef;
 class AreaObject : public ConverterWindow {
 public:
     explicit AreaObject(Platform& platform) : ConverterWindow(platform, kAreaDef) {}
-
-    void Calc(int boxNumber) { calc(boxNumber); }
-    void CalcMetric() { boxAction(0); }
-    void CalcImperial() { boxAction(1); }
-    void OpenAreaWindow() { open(); }
-    void ShowNotebook() { showNotebook(); }
 };
 
 }  // namespace ambrel

@@ -18,8 +18,6 @@ public:
     void CalcLumiance() { boxAction(kLuminanceBox); }
     // The window has no box numbers, so its Calc: does nothing.
     void Calc() {}
-    void OpenMiscWindow() { open(); }
-    void ShowNotebook() { showNotebook(); }
 
     static constexpr int kFuelBox = 0;
     static constexpr int kIlluminanceBox = 1;

@@ -11,13 +11,6 @@ extern const ConverterDef kLengthDef;
 class LenghtObject : public ConverterWindow {
 public:
     explicit LenghtObject(Platform& platform) : ConverterWindow(platform, kLengthDef) {}
-
-    void Calc(int boxNumber) { calc(boxNumber); }
-    void MetricCalc() { boxAction(0); }
-    void ImperialCalc() { boxAction(1); }
-    void AstroCalc() { boxAction(2); }
-    void OpenLenghtWindow() { open(); }
-    void ShowNotebook() { showNotebook(); }
 };
 
 }  // namespace ambrel

@@ -107,6 +107,7 @@ const ConverterDef kPowerEnergyDef = {
                  .className = "PowerEnergyObject",
                  .openAction = "OpenPowerEnergyWindow:",
                  .menuTitle = "Power and &energy",
+                 .menuGroup = MenuGroup::Science,
                  .menuPosition = 8,
                  .broadcastRank = 3},
     .windowOutlet = "PowerEnergyWindow",

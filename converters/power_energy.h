@@ -14,11 +14,8 @@ class PowerEnergyObject : public ConverterWindow {
 public:
     explicit PowerEnergyObject(Platform& platform) : ConverterWindow(platform, kPowerEnergyDef) {}
 
-    void Calc(int boxNumber) { calc(boxNumber); }
     void CalcPower() { boxAction(kPowerBox); }
     void CalcEnergy() { boxAction(kEnergyBox); }
-    void OpenPowerEnergyWindow() { open(); }
-    void ShowNoteBook() { showNotebook(); }
 
     static constexpr int kPowerBox = 0;
     static constexpr int kEnergyBox = 1;

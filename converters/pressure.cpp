@@ -80,6 +80,7 @@ const ConverterDef kPressureDef = {
                  .className = "PressureObject",
                  .openAction = "OpenPressureWindow:",
                  .menuTitle = "&Pressure",
+                 .menuGroup = MenuGroup::Science,
                  .menuPosition = 7,
                  .broadcastRank = 7},
     .windowOutlet = "PressureWindow",

@@ -11,13 +11,6 @@ extern const ConverterDef kPressureDef;
 class PressureObject : public ConverterWindow {
 public:
     explicit PressureObject(Platform& platform) : ConverterWindow(platform, kPressureDef) {}
-
-    void Calc(int boxNumber) { calc(boxNumber); }
-    void MetricCalc() { boxAction(0); }
-    void MercuryCalc() { boxAction(1); }
-    void OtherCalc() { boxAction(2); }
-    void OpenPressureWindow() { open(); }
-    void ShowNoteBook() { showNotebook(); }
 };
 
 }  // namespace ambrel

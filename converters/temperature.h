@@ -13,10 +13,6 @@ class TempObject : public ConverterWindow {
 public:
     explicit TempObject(Platform& platform) : ConverterWindow(platform, kTemperatureDef) {}
 
-    void Calc() { boxAction(0); }
-    void OpenTempWindow() { open(); }
-    void ShowNoteBook() { showNotebook(); }
-
     // Beeps after the document, whether or not it was found.
     void showNotebook() override;
     // A temperature below absolute zero, as the table set in use puts it

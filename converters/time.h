@@ -13,10 +13,6 @@ class TimeObject : public ConverterWindow {
 public:
     explicit TimeObject(Platform& platform) : ConverterWindow(platform, kTimeDef) {}
 
-    void Calc() { boxAction(0); }
-    void OpenTimeWindow() { open(); }
-    void ShowNotebook() { showNotebook(); }
-
     // Sounds the alert once, then formats the fields.
     void accuracyChange(int digits) override;
 };

@@ -14,13 +14,6 @@ class VelocityObject : public ConverterWindow {
 public:
     explicit VelocityObject(Platform& platform);
 
-    void Calc(int boxNumber) { calc(boxNumber); }
-    void CalcMetric() { boxAction(0); }
-    void CalcImperial() { boxAction(1); }
-    void CalcOther() { boxAction(2); }
-    void OpenVelocityWindow() { open(); }
-    void ShowNotebook() { showNotebook(); }
-
     static constexpr double kWarpCap = 9.99;
     // The light-speed multiple of warp 9.99.
     static constexpr double kLightSpeedCap = 2147.261615534098;

@@ -11,16 +11,6 @@ extern const ConverterDef kVolumeDef;
 class VolumeObject : public ConverterWindow {
 public:
     explicit VolumeObject(Platform& platform) : ConverterWindow(platform, kVolumeDef) {}
-
-    void Calc(int boxNumber) { calc(boxNumber); }
-    void CalcMetricLiquid() { boxAction(0); }
-    void CalcMetricDry() { boxAction(1); }
-    void CalcImperial() { boxAction(2); }
-    void CalcUS() { boxAction(3); }
-    void CalcCookingMetric() { boxAction(4); }
-    void CalcCookingImperial() { boxAction(5); }
-    void OpenVolumeWindow() { open(); }
-    void ShowNotebook() { showNotebook(); }
 };
 
 }  // namespace ambrel

@@ -12,14 +12,6 @@ extern const ConverterDef kWeightDef;
 class WeightObject : public ConverterWindow {
 public:
     explicit WeightObject(Platform& platform) : ConverterWindow(platform, kWeightDef) {}
-
-    void Calc(int boxNumber) { calc(boxNumber); }
-    void CalcMetric() { boxAction(0); }
-    void CalcAvoirdupois() { boxAction(1); }
-    void CalcApothecaries() { boxAction(2); }
-    void CalcTroy() { boxAction(3); }
-    void OpenWeightWindow() { open(); }
-    void ShowNotebook() { showNotebook(); }
 };
 
 }  // namespace ambrel

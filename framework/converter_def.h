@@ -45,7 +45,21 @@ struct UnitRow {
     ExactSize exact{};
     // The label under exact definitions where the classic one would mislead.
     const char* exactUnit = nullptr;
+    // Where the exact size is defined: "SI Brochure 2019", "NIST SP 811
+    // Appendix B", ...; null for the rows of the first windows, whose
+    // notebooks name their sources.
+    const char* source = nullptr;
 };
+
+// Whether a table has classic factors. A window added after the classic
+// tables has none: its rows convert by their exact sizes under either set.
+constexpr bool hasClassicFactors(std::span<const UnitRow> rows)
+{
+    for (const UnitRow& row : rows)
+        if (row.into.count != 0 || row.out.count != 0)
+            return true;
+    return false;
+}
 
 struct ConverterDef {
     WindowIdentity identity;
@@ -84,6 +98,11 @@ constexpr bool wellFormedTable(std::span<const BoxDef> boxes, std::span<const Un
     }
     if (rows.empty() || box != boxCount - 1)
         throw "a box has no rows";
+    // A table without classic factors converts by its exact sizes alone.
+    if (!hasClassicFactors(rows))
+        for (const UnitRow& row : rows)
+            if (row.exact.kind == ExactSize::Kind::None)
+                throw "a row of a table without classic factors has no exact size";
     for (const BoxDef& b : boxes) {
         int bases = 0;
         for (const UnitRow& row : rows) {

@@ -90,7 +90,7 @@ void ConverterWindow::calc(int boxNumber)
         lastValues_[boxNumber] = read(edited);
         lastExact_[boxNumber] = heldValue(edited);
     }
-    if (exactDefinitions())
+    if (exactDefinitions() || !hasClassicFactors(rows_))
         convertExact(boxNumber);
     else
         convert(boxNumber);
@@ -337,7 +337,7 @@ std::optional<double> ConverterWindow::convertedValue(int from, int to, const Ex
         return std::nullopt;
     if (from == to)
         return amount.toDouble();
-    if (exactDefinitions())
+    if (exactDefinitions() || !hasClassicFactors(rows_))
         return conversions().convert(from, to, amount);
     const double value = amount.toDouble();
     const double base = isBaseRow(from) ? value : rows_[from].into.apply(value);

@@ -16,6 +16,7 @@ std::string notebookTitle(std::string_view name)
         {"PowerEnergy", "Power and energy"},     {"Misc", "Fuel efficiency and light"},
         {"FileTransfer", "File transfer time"},  {"FindxCalc", "Proportion"},
         {"Interpolate", "Linear interpolation"}, {"PowerWeightRatio", "Power to weight"},
+        {"Frequency", "Frequency and rotation"}, {"DataRate", "Data rate"},
     };
     std::string_view readable = name;
     for (const auto& [document, title] : kReadable)

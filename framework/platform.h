@@ -115,9 +115,10 @@ struct MenuButton {
     std::string title;   // with its mnemonic, "&Length"
     std::string action;  // sent to the menu's owner, "OpenLenghtWindow:"
     bool enabled = true;
+    std::string group;  // the titled part of the menu it is in; empty for none
 };
 
-// What the main menu lists, in order.
+// What the main menu lists, in order; the converters group by group.
 struct MenuPlan {
     std::vector<MenuButton> converters;
     std::vector<MenuButton> calculators;

@@ -159,7 +159,7 @@ private:
         return !isDigit(c) && c != '.' && c != separator_ && !isSpace(c) && !isControl(c) && !isOperator(pos_);
     }
 
-    // One or more words, single-spaced. Inside a word "-" and "/" join
+    // One or more words, single-spaced. Inside a word "-", "/" and "*" join
     // what is not a digit or a space ("km/hr"), and digits and "^" belong to
     // it ("m2", "ft^3").
     std::string unitWords()
@@ -181,10 +181,10 @@ private:
                 const char c = text_[pos_];
                 if (isSpace(c) || isControl(c))
                     break;
-                if (c == '-' || c == '/') {
-                    // "km/hr", "l/100km", "light-year"; a "-" before a digit
-                    // subtracts the next amount.
-                    const bool joins = pos_ + 1 < text_.size() && !(c == '-' && isDigit(text_[pos_ + 1])) &&
+                if (c == '-' || c == '/' || c == '*') {
+                    // "km/hr", "l/100km", "light-year", "N*m"; a "-" before a
+                    // digit subtracts the next amount, a "*" multiplies by it.
+                    const bool joins = pos_ + 1 < text_.size() && !(c != '/' && isDigit(text_[pos_ + 1])) &&
                         !isSpace(text_[pos_ + 1]) && !isOperator(pos_ + 1);
                     if (!joins)
                         break;

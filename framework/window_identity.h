@@ -10,13 +10,31 @@ enum class WindowKind {
     Calculator,  // opened from the window of further calculators
 };
 
+// The part of the main menu a converter's button is in.
+enum class MenuGroup {
+    Everyday,
+    Science,  // science and engineering
+    Computing,
+};
+
+constexpr const char* menuGroupTitle(MenuGroup group)
+{
+    switch (group) {
+    case MenuGroup::Everyday: return "Everyday";
+    case MenuGroup::Science: return "Science and engineering";
+    case MenuGroup::Computing: return "Computing";
+    }
+    return "";
+}
+
 struct WindowIdentity {
     const char* cliName = "";     // "length"
     const char* className = "";   // "LenghtObject"
     const char* openAction = "";  // "OpenLenghtWindow:"
     const char* menuTitle = "";   // "&Length": its button, with the mnemonic
     WindowKind kind = WindowKind::Converter;
-    int menuPosition = 0;  // the button's place among those of its kind
+    MenuGroup menuGroup = MenuGroup::Everyday;
+    int menuPosition = 0;  // the button's place among those of its kind, within its group
     // Converters: the place of this window when an accuracy change reaches
     // the opened converters (temperature first).
     int broadcastRank = -1;

@@ -96,7 +96,7 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     auto* accuracyBox = new QGroupBox(tr("Accuracy"));
     auto* accuracyRow = new QHBoxLayout(accuracyBox);
     // Without a colon, as every label beside its field in Ambrel.
-    auto* label = new QLabel(tr("&Decimals shown"));
+    auto* label = new QLabel(tr("Deci&mals shown"));
     field_ = new QSpinBox;
     field_->setObjectName(QStringLiteral("AccuracyField"));
     field_->setRange(0, 99);
@@ -148,19 +148,37 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     });
     connect(slider_, &QSlider::sliderReleased, this, [&menu] { menu.perform("SetAccuracyPref:"); });
 
-    auto* convertersBox = new QGroupBox(tr("Converters"));
-    auto* grid = new QGridLayout(convertersBox);
+    // A titled box a group, three buttons a row, so that some thirty windows
+    // still fit a small screen; the calculators' own window last.
+    auto* convertersPage = new QWidget;
+    auto* groups = new QVBoxLayout(convertersPage);
+    groups->setContentsMargins(0, 0, 0, 0);
+    constexpr int kColumns = 3;
+    QGridLayout* grid = nullptr;
+    std::string group;
     int i = 0;
     for (const MenuButton& entry : converters) {
-        QPushButton* button = makeButton(menu, entry);
-        grid->addWidget(button, i / 2, i % 2);
+        if (!grid || entry.group != group) {
+            group = entry.group;
+            auto* box = new QGroupBox(tr(group.c_str()));
+            grid = new QGridLayout(box);
+            for (int column = 0; column < kColumns; ++column)
+                grid->setColumnStretch(column, 1);
+            groups->addWidget(box);
+            i = 0;
+        }
+        grid->addWidget(makeButton(menu, entry), i / kColumns, i % kColumns);
         ++i;
     }
     auto* further = new QPushButton(tr("Further calc&ulators…"));
     further->setObjectName(QStringLiteral("OpenBonusCalcsWindow:"));
     connect(further, &QPushButton::clicked, this, [&menu] { menu.perform("OpenBonusCalcsWindow:"); });
-    grid->addWidget(further, i / 2, i % 2);
-    pages->addWidget(convertersBox);
+    auto* furtherRow = new QHBoxLayout;
+    furtherRow->addWidget(further);
+    furtherRow->addStretch(1);
+    groups->addLayout(furtherRow);
+    groups->addStretch(1);
+    pages->addWidget(convertersPage);
     pages->addWidget(matches);
     layout->addWidget(pages, 1);
     setCentralWidget(central);

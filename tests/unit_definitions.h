@@ -39,7 +39,9 @@ struct Group {
 // clang-format off
 // Bases: length m, area m², velocity km/h, pressure kPa, temperature °C, time
 // h, volume L, weight g (forces at standard gravity), power W and energy J
-// (one group: a watt second is a joule), km/L, lx, cd/m², byte.
+// (one group: a watt second is a joule), km/L, lx, cd/m², byte; angle
+// degree, frequency Hz, force N, torque N·m, acceleration m/s², density
+// kg/m³, data rate bit/s.
 inline const Definition kDefinitions[] = {
     // SI prefixes; the foot and yard of 1959; survey measures in international feet.
     {"length", "MillimetersField", "1/1000"}, {"length", "CentimetersField", "1/100"},
@@ -161,6 +163,61 @@ inline const Definition kDefinitions[] = {
     {"computing", "KilobitField", "10^3 / 8", "0", false, 1}, {"computing", "MegabitField", "10^6 / 8", "0", false, 1},
     {"computing", "KilobyteField", "10^3", "0", false, 1}, {"computing", "MegabyteField", "10^6", "0", false, 1},
     {"computing", "GigaByteField", "10^9", "0", false, 1}, {"computing", "TerabyteField", "10^12", "0", false, 1},
+
+    // Angles in degrees: the radian of the SI, the gon of 1/400 turn, the mil
+    // of 1/6400 turn.
+    {"angle", "DegreeField", "1"}, {"angle", "ArcminuteField", "1/60"}, {"angle", "ArcsecondField", "1/3600"},
+    {"angle", "RightAngleField", "90"}, {"angle", "TurnField", "360"}, {"angle", "GradianField", "360/400"},
+    {"angle", "RadianField", "360 / (2 * pi)"}, {"angle", "MilliradianField", "0.36 / (2 * pi)"},
+    {"angle", "MicroradianField", "0.00036 / (2 * pi)"}, {"angle", "NatoMilField", "360/6400"},
+
+    // Hertz; a revolution is one cycle, 2 pi radians.
+    {"frequency", "HertzField", "1"}, {"frequency", "KilohertzField", "1e3"},
+    {"frequency", "MegahertzField", "1e6"}, {"frequency", "GigahertzField", "1e9"},
+    {"frequency", "RevPerMinuteField", "1/60"}, {"frequency", "RevPerSecondField", "1"},
+    {"frequency", "RadPerSecondField", "0.5 / pi"}, {"frequency", "DegPerSecondField", "1/360"},
+
+    // Newtons; the gravitational units under 9.80665 m/s².
+    {"force", "NewtonField", "1"}, {"force", "KilonewtonField", "1e3"}, {"force", "MeganewtonField", "1e6"},
+    {"force", "DyneField", "1e-5"}, {"force", "GramForceField", "9.80665e-3"},
+    {"force", "KilogramForceField", "9.80665"}, {"force", "TonneForceField", "9806.65"},
+    {"force", "PoundForceField", "4.4482216152605"}, {"force", "OunceForceField", "4.4482216152605 / 16"},
+    {"force", "KipField", "4448.2216152605"}, {"force", "ShortTonForceField", "8896.443230521"},
+    {"force", "PoundalField", "0.138254954376"},
+
+    // Newton meters.
+    {"torque", "NewtonMeterField", "1"}, {"torque", "KilonewtonMeterField", "1e3"},
+    {"torque", "NewtonCentimeterField", "1e-2"}, {"torque", "NewtonMillimeterField", "1e-3"},
+    {"torque", "KgfMeterField", "9.80665"}, {"torque", "KgfCentimeterField", "0.0980665"},
+    {"torque", "DyneCentimeterField", "1e-7"}, {"torque", "PoundFootField", "1.3558179483314004"},
+    {"torque", "PoundInchField", "0.112984829027616700"}, {"torque", "OunceInchField", "0.00706155181422604375"},
+
+    // Meters per second squared.
+    {"acceleration", "MeterPerSecondSqField", "1"}, {"acceleration", "GalField", "0.01"},
+    {"acceleration", "MilligalField", "1e-5"}, {"acceleration", "KmhPerSecondField", "1000 / 3600"},
+    {"acceleration", "StandardGravityField", "9.80665"}, {"acceleration", "FootPerSecondSqField", "0.3048"},
+    {"acceleration", "InchPerSecondSqField", "0.0254"}, {"acceleration", "MphPerSecondField", "1609.344 / 3600"},
+
+    // Kilograms per cubic meter.
+    {"density", "KgPerCubicMeterField", "1"}, {"density", "GramPerCubicCmField", "1000"},
+    {"density", "GramPerMilliliterField", "1000"}, {"density", "KgPerLiterField", "1000"},
+    {"density", "TonnePerCubicMeterField", "1000"}, {"density", "GramPerLiterField", "1"},
+    {"density", "MgPerLiterField", "0.001"}, {"density", "PoundPerCubicFootField", "0.45359237 / 0.028316846592"},
+    {"density", "PoundPerCubicInchField", "0.45359237 / 0.000016387064"},
+    {"density", "OuncePerCubicInchField", "0.028349523125 / 0.000016387064"},
+    {"density", "PoundPerUsGallonField", "0.45359237 / 0.003785411784"},
+    {"density", "PoundPerImpGallonField", "0.45359237 / 0.00454609"},
+    {"density", "SlugPerCubicFootField", "4.4482216152605 / 0.3048 / 0.028316846592"},
+
+    // Bits per second.
+    {"data-rate", "BitPerSecondField", "1"}, {"data-rate", "KilobitPerSecondField", "10^3"},
+    {"data-rate", "MegabitPerSecondField", "10^6"}, {"data-rate", "GigabitPerSecondField", "10^9"},
+    {"data-rate", "TerabitPerSecondField", "10^12"}, {"data-rate", "BytePerSecondField", "8"},
+    {"data-rate", "KilobytePerSecondField", "8 * 10^3"}, {"data-rate", "MegabytePerSecondField", "8 * 10^6"},
+    {"data-rate", "GigabytePerSecondField", "8 * 10^9"}, {"data-rate", "TerabytePerSecondField", "8 * 10^12"},
+    {"data-rate", "KibibitPerSecondField", "2^10"}, {"data-rate", "MebibitPerSecondField", "2^20"},
+    {"data-rate", "GibibitPerSecondField", "2^30"}, {"data-rate", "KibibytePerSecondField", "8 * 2^10"},
+    {"data-rate", "MebibytePerSecondField", "8 * 2^20"}, {"data-rate", "GibibytePerSecondField", "8 * 2^30"},
 };
 
 // A scale with no size of its own: the warp factor is a power of the light

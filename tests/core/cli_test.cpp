@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's contract (exact numbers, exit codes, refusals) and its
 // friendly forms: quantities, arithmetic, spellings, JSON and TSV.
+#include "app/window_registry.h"
 #include "cli/cli.h"
 #include "cli/json.h"
 #include "cli_support.h"
+#include "framework/converter_def.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +70,7 @@ TEST(Cli, TsvPrintsEveryFieldWithExactAndShownValues)
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(hasLine(r.out, "InchesField\t11.999976\t12.0000"));
     EXPECT_TRUE(hasLine(r.out, "ParsecField\t9.876863253402463e-18\t9.8769e-18"));
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 19);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), static_cast<long>(findWindow("length")->def->rows.size()));
     EXPECT_EQ(r.out.substr(0, r.out.find('\t')), "MillimetersField");
     // The accuracy as a separate word or after "=".
     EXPECT_TRUE(hasLine(run({"run", "--classic", "--tsv", "--accuracy", "99", "length", "ParsecField=1000000"}).out,
@@ -251,6 +253,31 @@ TEST(Cli, SeparatorsStandBetweenTheQuantityAndTheTarget)
     const CliRun inches = run({"3", "in"});
     EXPECT_EQ(inches.status, 0) << inches.err;
     EXPECT_NE(inches.out.find("  3  inch "), std::string::npos) << inches.out;
+}
+
+// Conversions as people type them, in either table set: products with "*",
+// a space or a hyphen for the dot, powers with "^", and words that several
+// windows share, which the other unit of the conversion settles (the newton
+// of force, not of weight; the newton meter of torque, not of energy).
+TEST(Cli, WordsSharedBetweenWindowsAreSettledByTheOtherUnit)
+{
+    for (const char* set : {"--exact", "--classic"}) {
+        SCOPED_TRACE(set);
+        // clang-format off
+        expectRuns({
+            {{set, "90", "deg", "rad"}, 0, "1.57079632679 rad\n"}, {{set, "3000", "rpm", "Hz"}, 0, "50 Hz\n"},
+            {{set, "1", "lbf", "N"}, 0, "4.44822161526 N\n"}, {{set, "1", "N", "lbf"}, 0, "0.2248089431 lbf\n"},
+            {{set, "100", "N", "m", "lbf", "ft"}, 0, "73.7562149277 lbf ft\n"},
+            {{set, "100", "N*m", "lbf*ft"}, 0, "73.7562149277 lbf*ft\n"},
+            {{set, "1", "kgf-m", "N-m"}, 0, "9.80665 N-m\n"},
+            {{set, "1", "N", "m", "J"}, 0, "1 J\n"},
+            {{set, "1", "g/cm3", "kg/m3"}, 0, "1000 kg/m3\n"}, {{set, "100", "Mbit/s", "MB/s"}, 0, "12.5 MB/s\n"},
+            {{set, "1", "m/s^2", "ft/s2"}, 0, "3.28083989501 ft/s2\n"},
+            {{set, "1", "turn", "mil"}, 0, "6400 mil\n"},
+            {{set, "1", "KB/S", "B/s"}, kExitUsage, "", "could be kb/s (kilobit per second) or kB/s (kilobyte per second)"},
+        });
+        // clang-format on
+    }
 }
 
 // A result a double cannot hold is refused like a number typed too large;

@@ -37,6 +37,10 @@ constexpr Traits kTraits[] = {
     {"pressure", "KilopascalField", true},  {"temperature", "CelsiusField", false}, {"time", "HourField", true},
     {"volume", "Mliter", true},             {"weight", "Mkilogram", true},    {"power-energy", "Ejoule", false},
     {"fuel-light", "KiloLiterfField", false},         {"computing", "KilobyteField", false},
+    {"angle", "DegreeField", true},        {"frequency", "HertzField", true},
+    {"force", "NewtonField", true},        {"torque", "NewtonMeterField", true},
+    {"acceleration", "MeterPerSecondSqField", true}, {"density", "KgPerCubicMeterField", true},
+    {"data-rate", "MegabitPerSecondField", true},
 };
 // clang-format on
 

@@ -27,10 +27,10 @@ AMBREL_ENTRY_TABLE(
 TEST(LengthWindow, NotebookShowsTheDocumentOrNothing)
 {
     Rig<LenghtObject> rig;
-    rig.window.ShowNotebook();
+    rig.window.showNotebook();
     EXPECT_TRUE(rig.platform.events().events().empty());  // missing: nothing shown, nothing said
     rig.platform.resources()["Length.rtfd"] = "/nonexistent/Length.html";
-    rig.window.ShowNotebook();
+    rig.window.showNotebook();
     EXPECT_EQ(rig.platform.notebookWindow()->title(), "Length \u2014 Notes");
     EXPECT_TRUE(rig.platform.notebookWindow()->isVisible());
     // An unreadable document leaves its path as the text.

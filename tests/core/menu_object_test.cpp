@@ -184,7 +184,7 @@ TEST(AccuracyPreference, OpeningTwiceAppliesTheAccuracyBeforeEachShowing)
     l.platform.events().clear();
     l.menu.perform("OpenLenghtWindow:");
     l.menu.perform("OpenLenghtWindow:");
-    EXPECT_EQ(l.platform.events().count("format"), 38);
+    EXPECT_EQ(l.platform.events().count("format"), 2 * static_cast<long>(findWindow("length")->def->rows.size()));
     EXPECT_EQ(l.platform.events().count("front"), 2);
     const auto& events = l.platform.events().events();
     const auto first = [&](const char* kind) {
@@ -217,10 +217,38 @@ TEST(Menu, EveryRegisteredWindowHasAButtonAndEveryConverterTheBroadcast)
     std::vector<std::string> order;
     for (const WindowEntry* e : broadcastOrder())
         order.push_back(e->className);
+    // The first windows keep their fixed order; later ones follow.
+    ASSERT_EQ(order.size(), menuOrder(WindowKind::Converter).size());
+    order.resize(11);
     EXPECT_EQ(order,
               (std::vector<std::string>{"TempObject", "AreaObject", "ComputingObject", "PowerEnergyObject",
                                         "LenghtObject", "WeightObject", "MiscObject", "PressureObject", "TimeObject",
                                         "VelocityObject", "VolumeObject"}));
+}
+
+// Each converter's button has its own mnemonic, none of them one the main
+// menu keeps for itself (Decimals shown, Exact definitions, Further
+// calculators, the Ambrel and Help menus), and the buttons come group by
+// group, in the order of the groups.
+TEST(Menu, EachButtonHasItsOwnMnemonicAndTheGroupsComeInOrder)
+{
+    Launch l;
+    l.menu.parts();
+    const MenuPlan& plan = l.platform.menuPlan();
+    std::string taken = "mxubh";
+    std::vector<std::string> groups;
+    for (const MenuButton& b : plan.converters) {
+        const std::size_t at = b.title.find('&');
+        ASSERT_LT(at + 1, b.title.size()) << b.title;
+        const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(b.title[at + 1])));
+        EXPECT_EQ(taken.find(key), std::string::npos) << b.title;
+        taken += key;
+        if (groups.empty() || groups.back() != b.group)
+            groups.push_back(b.group);
+    }
+    EXPECT_EQ(groups,
+              (std::vector<std::string>{menuGroupTitle(MenuGroup::Everyday), menuGroupTitle(MenuGroup::Science),
+                                        menuGroupTitle(MenuGroup::Computing)}));
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ const Spelling kCommon[] = {
     // weight and force
     {"g", "gram"}, {"kg", "kilogram"}, {"mg", "milligram"}, {"\u00b5g", "gram", 1e-6}, {"t", "metric ton"},
     {"lb", "avoirdupois pound"}, {"lbs", "avoirdupois pound"}, {"oz", "avoirdupois ounce"}, {"stone", "stone"},
-    {"N", "newton"}, {"kN", "newton", 1e3},
+    {"N", "newton"}, {"kN", "kilonewton"}, {"MN", "meganewton"}, {"mN", "newton", 1e-3},
     // power and energy
     {"W", "watt"}, {"kW", "kilowatt"}, {"GW", "watt", 1e9}, {"mW", "watt", 1e-3}, {"hp", "horsepower (550 ft-lbf/s)"},
     {"J", "joule"}, {"kJ", "kilojoule"}, {"kWh", "kilowatt-hour"}, {"kwh", "kilowatt-hour"},
@@ -70,7 +70,7 @@ const Spelling kCommon[] = {
 
 TEST(Spellings, CommonSpellingsNameTheirUnits)
 {
-    static_assert(std::size(kCommon) == 127);
+    static_assert(std::size(kCommon) == 129);
     std::vector<std::string> missed;
     for (const Spelling& s : kCommon) {
         const UnitSpelling m = matchUnit(s.typed);

@@ -86,6 +86,16 @@ std::vector<std::string> split(const char* list)
     return parts;
 }
 
+// A product of symbols is written with "*", a space or a hyphen as well as
+// with the dot: "N*m" is "N·m".
+std::string dotted(std::string s)
+{
+    std::string out;
+    for (const char c : s)
+        out += c == '*' || c == ' ' || c == '-' ? std::string("\u00b7") : std::string(1, c);
+    return out;
+}
+
 // What a text written in its exact case means: a unit, times a scale, and
 // the name of what that is ("kilometer" for the km row and for k + m alike).
 struct Reading {
@@ -146,7 +156,10 @@ public:
     }
 
     // Whether `typed` means anything here, in any case.
-    bool any(const std::string& typed) const { return of(typed).unit || byCase_.contains(lower(typed)); }
+    bool any(const std::string& typed) const
+    {
+        return of(typed).unit || byCase_.contains(lower(typed)) || byCase_.contains(lower(dotted(typed)));
+    }
 
     Reading of(const std::string& text) const
     {
@@ -156,6 +169,9 @@ public:
             return n->second;
         if (const auto b = built_.find(text); b != built_.end())
             return b->second;
+        if (const std::string d = dotted(text); d != text)
+            if (const auto s = symbols_.find(d); s != symbols_.end())
+                return s->second;
         return {};
     }
 
@@ -163,7 +179,9 @@ public:
     std::vector<Reading> inAnyCase(const std::string& typed) const
     {
         std::vector<Reading> fits;
-        const auto texts = byCase_.find(lower(typed));
+        auto texts = byCase_.find(lower(typed));
+        if (texts == byCase_.end())
+            texts = byCase_.find(lower(dotted(typed)));
         if (texts == byCase_.end())
             return fits;
         for (const std::string& text : texts->second) {

@@ -61,7 +61,7 @@ TEST(TemperatureWindow, NotebookBeepsWhetherOrNotTheDocumentExists)
 {
     Rig<TempObject> rig;
     EXPECT_FALSE(rig.window.responds("ShowNotebook:"));
-    rig.window.ShowNoteBook();
+    rig.window.showNotebook();
     EXPECT_EQ(rig.platform.beeps(), 1);
     EXPECT_FALSE(rig.platform.notebookWindow()->isVisible());
     rig.platform.resources()["Temperature.rtfd"] = "/nonexistent/Temperature.rtfd";

@@ -29,7 +29,7 @@ AMBREL_ENTRY_TABLE(
 TEST(TimeWindow, AccuracyChangeBeepsOnceThenFormats)
 {
     Rig<TimeObject> rig;
-    rig.window.OpenTimeWindow();
+    rig.window.open();
     EXPECT_EQ(rig.platform.beeps(), 0);
     ASSERT_TRUE(rig.type("YearField", "1"));
     rig.clear();

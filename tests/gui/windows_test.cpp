@@ -113,6 +113,46 @@ TEST(WindowsFit, EveryWindowFitsASmallScreen)
     }
 }
 
+// The letter after '&' in a text, in lower case; 0 if none.
+QChar mnemonic(const QString& text)
+{
+    for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size(); at = text.indexOf(u'&', at + 2))
+        if (text[at + 1] != u'&')
+            return text[at + 1].toLower();
+    return {};
+}
+
+// The main menu, with a button for every window of the registry, fits a
+// 1366x768 screen at 1.25 times (1093x614 and a title bar), and every
+// mnemonic in it, its menus' included, is its own.
+TEST(WindowsFit, TheMainMenuFitsASmallScreenAndEachMnemonicIsItsOwn)
+{
+    Desktop d;
+    QWidget* menu = d.platform.mainMenuWidget();
+    const QSize size = menu->sizeHint().expandedTo(menu->minimumSize());
+    EXPECT_LE(size.width(), 1093);
+    EXPECT_LE(size.height(), 614 - 40);
+    QStringList texts;
+    for (QAbstractButton* b : menu->findChildren<QAbstractButton*>())
+        texts << b->text();
+    for (QLabel* l : menu->findChildren<QLabel*>())
+        texts << l->text();
+    for (QMenuBar* bar : menu->findChildren<QMenuBar*>())
+        for (QAction* a : bar->actions())
+            texts << a->text();
+    QMap<QChar, QString> seen;
+    int buttons = 0;
+    for (const QString& text : texts) {
+        const QChar key = mnemonic(text);
+        if (key.isNull())
+            continue;
+        ++buttons;
+        EXPECT_FALSE(seen.contains(key)) << text.toStdString() << " and " << seen.value(key).toStdString();
+        seen.insert(key, text);
+    }
+    EXPECT_GT(buttons, static_cast<int>(menuOrder(WindowKind::Converter).size()));
+}
+
 // A window never shown opens beside the main menu, not over it; later where
 // it was left, but never off every screen.
 TEST(WindowPlacement, AWindowOpensBesideTheMenuThenWhereItWasLeftAndNotOffEveryScreen)
