@@ -24,7 +24,7 @@ void BM_LengthCalc(benchmark::State& state)
     length.parts().boxes[1]->selectCellWithTag(1);
     length.field("FeetField")->acceptEntry(1);
     for (auto _ : state) {
-        length.Calc(1);
+        length.calc(1);
         benchmark::DoNotOptimize(length.field("MetersField")->doubleValue());
     }
 }
@@ -42,7 +42,7 @@ void BM_VolumeCalc(benchmark::State& state)
     volume.parts().boxes[2]->selectCellWithTag(2);
     volume.field("Igallon")->acceptEntry(1);
     for (auto _ : state) {
-        volume.Calc(2);
+        volume.calc(2);
         benchmark::DoNotOptimize(volume.field("Mliter")->doubleValue());
     }
 }

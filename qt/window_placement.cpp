@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+#include <QVariant>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -71,16 +72,17 @@ void fitWindowTo(QWidget* window, const QRect& area)
     if (window->layout())
         window->layout()->activate();
     // A window the person resized keeps its size, as long as it fits.
-    const bool personSized = window->testAttribute(Qt::WA_Resized);
+    // A size the window has from its last fitting is not the person's.
+    const QVariant fitted = window->property("fittedSize");
+    const bool personSized =
+        window->testAttribute(Qt::WA_Resized) && (!fitted.isValid() || fitted.toSize() != window->size());
     const QSize wanted = personSized ? window->size() : window->sizeHint();
     window->resize(wanted.boundedTo(room).expandedTo(window->minimumSizeHint().boundedTo(room)));
     // A window taller than the room scrolls, and the scroll bar takes its
     // width from the boxes: widen the window by that much if there is room.
     if (auto* form = dynamic_cast<FormWindow*>(window); form && !personSized)
         window->resize(QSize(wanted.width() + form->scrollBarWidth(room), window->height()).boundedTo(room));
-    // Only a size set from outside counts as the person's: the next fit may
-    // size the window afresh.
-    window->setAttribute(Qt::WA_Resized, personSized);
+    window->setProperty("fittedSize", window->size());
 }
 
 std::optional<QRect> screenAreaShowing(const QRect& frame)
@@ -129,26 +131,30 @@ std::optional<QPoint> WindowPlacer::besideMainMenu(QWidget* window, const QRect&
 {
     const QRect menu = mainMenu_->frameGeometry();
     const int step = kCascadeStep * (cascaded_ % 8);
+    auto* form = dynamic_cast<FormWindow*>(window);
+    // The window is laid out for each place it might go, but sized only for
+    // the one it goes to: a window manager may keep an earlier size.
+    const auto layOutFor = [&](const QRect& place) {
+        const QSize room = place.size().shrunkBy(frameOf(window));
+        if (form)
+            form->reflow(room);
+        return room;
+    };
     // A window the whole screen cannot show without scrolling scrolls as
     // well beside the menu; one it can show whole goes beside the menu only
     // where it shows whole.
-    fitWindowTo(window, area);
-    const bool scrollsAnyway = window->sizeHint().grownBy(frameOf(window)).height() > area.height() ||
-        (dynamic_cast<FormWindow*>(window) &&
-         static_cast<FormWindow*>(window)->scrollBarWidth(area.size().shrunkBy(frameOf(window))) > 0);
-    for (const QRect& strip : stripsBeside(menu, area, kCascadeStep / 2)) {
+    QSize room = layOutFor(area);
+    const bool scrollsAnyway = window->sizeHint().height() > room.height() || (form && form->scrollBarWidth(room) > 0);
+    for (const QRect& strip : stripsBeside(menu, area, 0)) {
         if (strip.width() < kVisibleTitle || strip.height() < kVisibleTitle)
             continue;
-        fitWindowTo(window, strip);
-        // There is room when nothing is cut off sideways, and nothing from
-        // top to bottom that the whole screen would have shown.
-        const QSize wanted = window->sizeHint().grownBy(frameOf(window));
-        auto* form = dynamic_cast<FormWindow*>(window);
-        const QSize room = strip.size().shrunkBy(frameOf(window));
-        const bool wide = form ? form->boxesFitWidth(room) : wanted.width() <= strip.width();
-        const bool tall = wanted.height() <= strip.height() || (scrollsAnyway && strip.height() >= area.height());
+        room = layOutFor(strip);
+        const QSize wanted = window->sizeHint();
+        const bool wide = form ? form->boxesFitWidth(room) : wanted.width() <= room.width();
+        const bool tall = wanted.height() <= room.height() || (scrollsAnyway && strip.height() >= area.height());
         if (!wide || !tall)
             continue;
+        fitWindowTo(window, strip);
         ++cascaded_;
         const QSize frame = window->size().grownBy(frameOf(window));
         return clampedInto(QRect(strip.topLeft() + QPoint(step, step), frame), strip);
