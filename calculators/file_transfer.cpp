@@ -89,10 +89,10 @@ WindowPlan makePlan()
     plan.choices = {std::move(units), std::move(speeds)};
 
     plan.buttons = {
-        {"1 MB", "FileSize1MB:"},
-        {"5 MB", "FileSize5MB:"},
-        {"10 MB", "FileSize10MB:"},
-        {"Calculate", "Calc:"},
+        {"&1 MB", "FileSize1MB:"},
+        {"&5 MB", "FileSize5MB:"},
+        {"1&0 MB", "FileSize10MB:"},
+        {"&Calculate", "Calc:"},
     };
     plan.addNotebookButton("ShowNotebook:");
     return plan;

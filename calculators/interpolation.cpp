@@ -26,7 +26,7 @@ WindowPlan makePlan()
         {"formA", "A", 0, 0}, {"formB", "B", 4, 0}, {"formC", "C", 2, 0},
         {"formD", "D", 1, 0}, {"formE", "E", 3, 0}, {"formx", "x", 5, 0, FieldKind::Number, true},
     };
-    plan.buttons = {{"Calculate", "Calc:"}};
+    plan.buttons = {{"&Calculate", "Calc:"}};
     plan.addNotebookButton("ShowNotebook:");
     return plan;
 }

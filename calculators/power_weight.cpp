@@ -22,7 +22,7 @@ WindowPlan makePlan()
         {"Weight", "weight", kTextFieldInput, 1},
         {"Ratio", "horsepower per unit of weight", 1, 0, FieldKind::Number, true},
     };
-    plan.buttons = {{"Calculate", "Calc:"}};
+    plan.buttons = {{"&Calculate", "Calc:"}};
     plan.addNotebookButton("ShowNoteBook:");
     return plan;
 }

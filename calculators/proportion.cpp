@@ -24,7 +24,7 @@ WindowPlan makePlan()
         {"formC", "C", 3, 0},
         {"formx", "x = A × C ÷ B", 2, 0, FieldKind::Number, true},
     };
-    plan.buttons = {{"Calculate", "Calc:"}};
+    plan.buttons = {{"&Calculate", "Calc:"}};
     plan.addNotebookButton("ShowNotebook:");
     return plan;
 }

@@ -58,7 +58,7 @@ struct WindowPlan {
     // The "Notebook" button, which the help key presses too.
     void addNotebookButton(std::string action)
     {
-        buttons.push_back({"Notebook", action});
+        buttons.push_back({"&Notebook", action});
         helpAction = std::move(action);
     }
 };

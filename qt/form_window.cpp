@@ -359,7 +359,12 @@ QHBoxLayout* FormWindow::createButtonRow(const WindowPlan& plan)
             });
         bottom->addWidget(button);
     }
-    auto* close = new QPushButton(tr("Close"));
+    // Alt+C belongs to Calculate where a window has it.
+    const bool cTaken = std::ranges::any_of(plan.buttons, [](const ButtonPlan& b) {
+        const std::size_t amp = b.title.find('&');
+        return amp != std::string::npos && amp + 1 < b.title.size() && (b.title[amp + 1] | 0x20) == 'c';
+    });
+    auto* close = new QPushButton(cTaken ? tr("Cl&ose") : tr("&Close"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     bottom->addWidget(close);

@@ -8,6 +8,9 @@
 #include "qt/window_icon.h"
 #include "qt/window_placement.h"
 
+#include <QPushButton>
+#include <QSet>
+
 using namespace ambrel;
 using namespace ambrel::testing;
 
@@ -105,6 +108,14 @@ TEST(WindowsFit, EveryWindowFitsASmallScreen)
         // Laid out for a 1366x700 screen, it asks for no more.
         fitWindowTo(top, QRect(0, 0, 1366, 700));
         EXPECT_TRUE(QRect(0, 0, 1366, 700).contains(QRect(QPoint(), top->sizeHint().expandedTo(top->minimumSize()))));
+        // Every button has a mnemonic of its own within its window.
+        QSet<QChar> mnemonics;
+        for (const QPushButton* button : top->findChildren<QPushButton*>()) {
+            const qsizetype amp = button->text().indexOf(QLatin1Char('&'));
+            ASSERT_GE(amp, 0) << button->text().toStdString() << " has no mnemonic";
+            EXPECT_FALSE(mnemonics.contains(button->text().at(amp + 1).toLower())) << button->text().toStdString();
+            mnemonics.insert(button->text().at(amp + 1).toLower());
+        }
         fitWindowTo(top, area);
         QApplication::processEvents();
         EXPECT_TRUE(area.contains(QRect(QPoint(), top->size())));
@@ -235,7 +246,7 @@ TEST(Keyboard, ReturnPressesTheFocusedButtonAndCtrlQQuits)
     Desktop d;
     QWidget* length = d.open("length");
     for (QPushButton* notebook : length->findChildren<QPushButton*>())
-        if (notebook->text() == QLatin1String("Notebook")) {
+        if (notebook->text() == QLatin1String("&Notebook")) {
             notebook->setFocus();
             QTest::keyClick(notebook, Qt::Key_Return);
             QTest::qWait(200);  // the click is animated
