@@ -146,7 +146,8 @@ void addCompletions(Answers& answers, std::span<const std::string> words)
     if (!answers.add(quantity, nullptr, &read) || !read.from.window)
         return;
     const std::string_view window = read.from.window->cliName;
-    // Symbols as typed first ("k" is km before kelvin's name), then names.
+    // Symbols first, in the letter case typed ("M" begins "Mm", not "mm"),
+    // then names in any case.
     for (const bool names : {false, true})
         for (const UnitName& u : unitNames()) {
             if (answers.full())
