@@ -26,8 +26,10 @@ struct SearchOptions {
     std::size_t limit = 5;
 };
 
-// Longer text is no quantity anyone types into a search box.
-inline constexpr std::size_t kLongestSearch = 256;
+// Longer text is no quantity anyone types into a search box, and a sum of
+// many amounts is read afresh for each answer: the limit keeps the slowest
+// search far below what would hold up the desktop.
+inline constexpr std::size_t kLongestSearch = 128;
 
 // The answers to `text`: its conversion into the unit it names; without a
 // target, the quantity in its window's most used units; with a target
