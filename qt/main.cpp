@@ -2,6 +2,7 @@
 // The desktop program.
 #include "app/application.h"
 #include "app/display.h"
+#include "qt/find_argument.h"
 #include "qt/qt_platform.h"
 #include "qt/quit_when_shown.h"
 #include "qt/window_icon.h"
@@ -31,5 +32,6 @@ int main(int argc, char** argv)
     ambrel::QtPlatform platform;
     ambrel::Application ambrelApp(platform);
     ambrelApp.menu().applicationDidFinishLaunching();
+    ambrel::fillFinder(platform.mainMenuWidget(), QApplication::arguments());
     return app.exec();
 }
