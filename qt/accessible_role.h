@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 
+class QComboBox;
 class QWidget;
 
 namespace ambrel {
@@ -12,5 +13,10 @@ namespace ambrel {
 // the name and children that any widget has. Called before the widget is
 // first shown.
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);
+
+// Makes a list of choices known to assistive technology by its own name, its
+// label's, with the chosen item as its value: on Linux Qt names a combo box
+// by its current item, so "Size unit" would be read as "megabytes".
+void nameChoiceListByItsLabel(QComboBox* list);
 
 }  // namespace ambrel

@@ -4,6 +4,7 @@
 #include "framework/controller.h"
 #include "framework/entry.h"
 #include "framework/window_controller.h"
+#include "qt/accessible_role.h"
 #include "qt/qt_cells.h"
 #include "qt/spoken_note.h"
 #include "qt/status_line.h"
@@ -326,6 +327,8 @@ void FormWindow::createChoice(const ChoicePlan& c)
     }
     auto* popup = new QtPopupChoice;
     popup->setObjectName(QString::fromStdString(c.outlet));
+    // Before anything asks assistive technology about it.
+    nameChoiceListByItsLabel(popup);
     popup->setAccessibleName(title);
     for (const ChoiceItem& item : c.items)
         popup->addItem(QString::fromStdString(item.title), item.tag);

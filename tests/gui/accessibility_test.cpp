@@ -392,6 +392,17 @@ TEST(Accessibility, EveryTabStopIsNamedAndChoicesComeBeforeResults)
             EXPECT_FALSE(name.trimmed().isEmpty())
                 << top->objectName().toStdString() << ": " << w->metaObject()->className() << " "
                 << w->objectName().toStdString() << " in " << w->parentWidget()->metaObject()->className();
+            // A list of choices is named by its label, its chosen item being its value and its text.
+            if (auto* list = qobject_cast<QComboBox*>(stop)) {
+                QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(list);
+                EXPECT_EQ(name.toStdString(), list->accessibleName().toStdString());
+                EXPECT_NE(name.toStdString(), list->currentText().toStdString());
+                EXPECT_EQ(shown->text(QAccessible::Value).toStdString(), list->currentText().toStdString());
+                ASSERT_NE(shown->textInterface(), nullptr);
+                EXPECT_EQ(shown->textInterface()->text(0, shown->textInterface()->characterCount()).toStdString(),
+                          list->currentText().toStdString());
+                EXPECT_EQ(shown->childCount(), 1);
+            }
             auto* cell = dynamic_cast<QtField*>(w);
             resultSeen = resultSeen || (cell && cell->isReadOnly());
             EXPECT_FALSE(resultSeen && (qobject_cast<QComboBox*>(w) || qobject_cast<QRadioButton*>(w)))
