@@ -140,18 +140,15 @@ std::optional<QPoint> WindowPlacer::besideMainMenu(QWidget* window, const QRect&
             form->reflow(room);
         return room;
     };
-    // A window the whole screen cannot show without scrolling scrolls as
-    // well beside the menu; one it can show whole goes beside the menu only
-    // where it shows whole.
-    QSize room = layOutFor(area);
-    const bool scrollsAnyway = window->sizeHint().height() > room.height() || (form && form->scrollBarWidth(room) > 0);
     for (const QRect& strip : stripsBeside(menu, area, 0)) {
         if (strip.width() < kVisibleTitle || strip.height() < kVisibleTitle)
             continue;
-        room = layOutFor(strip);
+        const QSize room = layOutFor(strip);
         const QSize wanted = window->sizeHint();
         const bool wide = form ? form->boxesFitWidth(room) : wanted.width() <= room.width();
-        const bool tall = wanted.height() <= room.height() || (scrollsAnyway && strip.height() >= area.height());
+        // Beside the menu a window may scroll from top to bottom, as long as
+        // it has the screen's whole height; never sideways.
+        const bool tall = wanted.height() <= room.height() || strip.height() >= area.height();
         if (!wide || !tall)
             continue;
         fitWindowTo(window, strip);

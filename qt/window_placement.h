@@ -27,8 +27,8 @@ public:
 
     // Before a window is shown: fitted to its screen, then put where it was
     // last left if that is still on a screen, otherwise the main menu at the
-    // left and any other window beside it where it shows whole, cascading,
-    // or else over the menu's corner, leaving most of the menu showing.
+    // left and any other window beside it where its boxes show across,
+    // cascading, or else at the far side of the screen from the menu.
     void place(QWidget* window);
     // The same within `area`, the free area of the main menu's screen.
     void place(QWidget* window, QRect area);
@@ -38,8 +38,8 @@ public:
     std::optional<QPoint> storedPosition(const QString& name) const;
 
 private:
-    // Fitted into the free part of `area` beside the menu where it shows
-    // whole; none when no part has room for it.
+    // Fitted into the free part of `area` beside the menu where its boxes
+    // show across; none when no part is wide enough.
     std::optional<QPoint> besideMainMenu(QWidget* window, const QRect& area);
     // Where a window too large for the room beside the menu covers least of it.
     QPoint overMainMenu(const QSize& frame, const QRect& area);

@@ -201,10 +201,10 @@ TEST(WindowPlacement, AWindowOpensBesideTheMenuThenWhereItWasLeftAndNotOffEveryS
 }
 
 // On a small screen (1366x768 at 1.25x is 1093x614) a new window goes
-// beside the menu where its boxes show whole across, cascading. One the
-// screen shows whole only over the menu goes there, leaving the menu's left
-// edge showing; one that scrolls anyway scrolls beside the menu. Boxes stack
-// in shorter columns before a window scrolls.
+// beside the menu where its boxes show whole across, cascading, scrolling
+// from top to bottom if it must. Only one too wide for any room beside the
+// menu goes over it, whole, leaving the menu's left edge showing. Boxes
+// stack in shorter columns before a window scrolls.
 TEST(WindowPlacement, NewWindowsLeaveTheMenuShowingAndUseTheFreeHeightBeforeScrolling)
 {
     Desktop d;
