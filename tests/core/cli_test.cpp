@@ -151,6 +151,18 @@ TEST(Cli, FriendlyFormsPrintEveryUnitAndHelpNamesTheForms)
     const std::size_t megabyte = mb.out.find("\n        1  megabyte ");
     ASSERT_NE(megabyte, std::string::npos) << mb.out;
     EXPECT_EQ(mb.out.substr(mb.out.find('\n', megabyte + 1) - 2, 2), "<-") << mb.out;
+    // Where each box is a quantity of its own, only the one entered shows.
+    const struct {
+        std::vector<std::string> args;
+        const char *shown, *hidden;
+    } separate[] = {{{"5", "Sv"}, "500  rem", "gray"},
+                    {{"1", "lux"}, "foot-candle", "lambert"},
+                    {{"2", "Ah"}, "7200  coulomb", "volt"}};
+    for (const auto& c : separate) {
+        const CliRun one = run(c.args);
+        EXPECT_NE(one.out.find(c.shown), std::string::npos) << one.out;
+        EXPECT_EQ(one.out.find(c.hidden), std::string::npos) << one.out;
+    }
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* form :
