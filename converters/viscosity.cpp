@@ -39,7 +39,7 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(lbf / (ft * ft)), .source = kNistSp811},
     {.box = 0, .outlet = "ReynField", .unit = "reyn", .symbols = "lbf·s/in²|lbf·s/in2", .aliases = "pound-force second per square inch",
      .exact = AMBREL_SIZE(lbf / (in * in)), .source = kNistSp811},
-    {.box = 0, .outlet = "PoundPerFootSecondField", .unit = "pound per foot second", .symbols = "lb/(ft·s)|lb/ft·s",
+    {.box = 0, .outlet = "PoundPerFootSecondField", .unit = "pound per foot second", .symbols = "lb/ft·s|lb/ft/s",
      .exact = AMBREL_SIZE(lb / ft), .source = kNistSp811},
     {.box = 1, .outlet = "SqMeterPerSecondField", .unit = "square meter per second", .symbols = "m²/s|m2/s",
      .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
