@@ -36,6 +36,8 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
     {.box = 0, .outlet = "CubicMeterPerHourField", .unit = "cubic meter per hour", .symbols = "m³/h|m3/h",
      .exact = AMBREL_SIZE(1_x / 3600), .source = kSiBrochure},
+    {.box = 0, .outlet = "CubicMeterPerDayField", .unit = "cubic meter per day", .symbols = "m³/d|m3/d|m³/day|m3/day",
+     .exact = AMBREL_SIZE(1_x / 86400), .source = kSiBrochure},
     {.box = 0, .outlet = "LiterPerSecondField", .unit = "liter per second", .symbols = "L/s|l/s",
      .exact = AMBREL_SIZE(liter), .source = kSiBrochure},
     {.box = 0, .outlet = "LiterPerMinuteField", .unit = "liter per minute", .symbols = "L/min|l/min|LPM|lpm",

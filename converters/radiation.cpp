@@ -64,6 +64,8 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(ci / 1000000), .source = kNistSp811},
     {.box = 2, .outlet = "NanocurieField", .unit = "nanocurie", .symbols = "nCi",
      .exact = AMBREL_SIZE(ci / 1000000000), .source = kNistSp811},
+    {.box = 2, .outlet = "PicocurieField", .unit = "picocurie", .symbols = "pCi",
+     .exact = AMBREL_SIZE(ci / 1000000000000), .source = kNistSp811},
     {.box = 2, .outlet = "RutherfordField", .unit = "rutherford", .symbols = "Rd",
      .exact = AMBREL_SIZE(1000000_x), .source = kNistSp811},
     {.box = 3, .outlet = "CoulombPerKgField", .unit = "coulomb per kilogram", .symbols = "C/kg",

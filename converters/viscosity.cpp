@@ -27,7 +27,7 @@ constexpr ExactNumber lbf = lb * 9.80665_x;
 
 // clang-format off
 constexpr UnitRow kRows[] = {
-    {.box = 0, .outlet = "PascalSecondField", .unit = "pascal second", .symbols = "Pa·s", .aliases = "poiseuille",
+    {.box = 0, .outlet = "PascalSecondField", .unit = "pascal second", .symbols = "Pa·s|N·s/m²|N·s/m2", .aliases = "poiseuille",
      .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
     {.box = 0, .outlet = "MillipascalSecondField", .unit = "millipascal second", .symbols = "mPa·s",
      .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},

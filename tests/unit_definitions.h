@@ -225,6 +225,7 @@ inline const Definition kDefinitions[] = {
     // (0.158987294928 m³), the acre-foot 1233.48183754752 m³; kilograms per
     // second.
     {"flow", "CubicMeterPerSecondField", "1"}, {"flow", "CubicMeterPerHourField", "1/3600"},
+    {"flow", "CubicMeterPerDayField", "1/86400"},
     {"flow", "LiterPerSecondField", "1e-3"}, {"flow", "LiterPerMinuteField", "1e-3/60"},
     {"flow", "LiterPerHourField", "1e-3/3600"}, {"flow", "MilliliterPerMinuteField", "1e-6/60"},
     {"flow", "CubicFootPerSecondField", "0.028316846592"}, {"flow", "CubicFootPerMinuteField", "0.028316846592/60"},
@@ -258,7 +259,7 @@ inline const Definition kDefinitions[] = {
     {"radiation", "MegabecquerelField", "1e6"}, {"radiation", "GigabecquerelField", "1e9"},
     {"radiation", "TerabecquerelField", "1e12"}, {"radiation", "CurieField", "3.7e10"},
     {"radiation", "MillicurieField", "3.7e7"}, {"radiation", "MicrocurieField", "3.7e4"},
-    {"radiation", "NanocurieField", "37"}, {"radiation", "RutherfordField", "1e6"},
+    {"radiation", "NanocurieField", "37"}, {"radiation", "PicocurieField", "0.037"}, {"radiation", "RutherfordField", "1e6"},
     {"radiation", "CoulombPerKgField", "1"}, {"radiation", "MillicoulombPerKgField", "1e-3"},
     {"radiation", "RoentgenField", "2.58e-4"}, {"radiation", "MilliroentgenField", "2.58e-7"},
 
