@@ -107,10 +107,14 @@ std::vector<UnitMatch> findUnits(std::string_view typed, std::size_t limit)
 
 std::string windowTitle(const WindowEntry& entry)
 {
+    std::string_view written = entry.menuTitle;
+    // A mnemonic the name has no letter for follows it: "Flow (&1)".
+    if (const std::size_t at = written.rfind(" (&"); at != std::string_view::npos && at + 5 == written.size())
+        written = written.substr(0, at);
     std::string title;
-    for (const char* c = entry.menuTitle; *c; ++c)
-        if (*c != '&')
-            title += *c;
+    for (const char c : written)
+        if (c != '&')
+            title += c;
     const std::string_view ellipsis = "\u2026";
     if (title.size() >= ellipsis.size() && title.ends_with(ellipsis))
         title.resize(title.size() - ellipsis.size());

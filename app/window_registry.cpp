@@ -17,16 +17,20 @@
 #include "converters/area.h"
 #include "converters/data_rate.h"
 #include "converters/density.h"
+#include "converters/electricity.h"
+#include "converters/flow.h"
 #include "converters/force.h"
 #include "converters/frequency.h"
 #include "converters/fuel_light.h"
 #include "converters/length.h"
 #include "converters/power_energy.h"
 #include "converters/pressure.h"
+#include "converters/radiation.h"
 #include "converters/temperature.h"
 #include "converters/time.h"
 #include "converters/torque.h"
 #include "converters/velocity.h"
+#include "converters/viscosity.h"
 #include "converters/volume.h"
 #include "converters/weight.h"
 
@@ -106,6 +110,10 @@ std::span<const WindowEntry> windowRegistry()
         entry<AccelerationObject>(kAccelerationDef),
         entry<DensityObject>(kDensityDef),
         entry<DataRateObject>(kDataRateDef),
+        entry<FlowObject>(kFlowDef),
+        entry<ElectricityObject>(kElectricityDef),
+        entry<RadiationObject>(kRadiationDef),
+        entry<ViscosityObject>(kViscosityDef),
         entry<FileTransferCalc>(kFileTransferIdentity),
         entry<FindXcalc>(kProportionIdentity),
         entry<InterpolateCalc>(kInterpolationIdentity),

@@ -4,6 +4,7 @@
 #include "cli/json.h"
 #include "cli/safe_text.h"
 #include "framework/number_text.h"
+#include "framework/separate_boxes_window.h"
 
 #include <algorithm>
 #include <charconv>
@@ -34,14 +35,23 @@ std::string friendlyNumber(HeadlessField& cell, int digits)
 void printTable(Session& s, std::ostream& out, int highlighted, int friendly)
 {
     const auto& plan = s.controller->plan();
+    // Where each box is a quantity of its own, the others' boxes say nothing
+    // of the one entered.
+    const int onlyBox =
+        highlighted >= 0 && dynamic_cast<SeparateBoxesWindow*>(s.controller.get()) ? plan.fields[highlighted].box : -1;
+    const auto shown = [&](std::size_t i) { return onlyBox < 0 || plan.fields[i].box == onlyBox; };
     std::size_t labelWidth = 0, valueWidth = 0;
     for (std::size_t i = 0; i < plan.fields.size(); ++i) {
+        if (!shown(i))
+            continue;
         HeadlessField& cell = s.cell(static_cast<int>(i));
         labelWidth = std::max(labelWidth, displayWidth(cell.title()));
         valueWidth = std::max(valueWidth, (friendly ? friendlyNumber(cell, friendly) : cell.shown()).size());
     }
     int lastBox = -1;
     for (std::size_t i = 0; i < plan.fields.size(); ++i) {
+        if (!shown(i))
+            continue;
         const FieldPlan& f = plan.fields[i];
         if (f.box != lastBox && f.box >= 0 && f.box < static_cast<int>(plan.boxes.size())) {
             if (lastBox != -1)
@@ -50,9 +60,9 @@ void printTable(Session& s, std::ostream& out, int highlighted, int friendly)
             lastBox = f.box;
         }
         HeadlessField& cell = s.cell(static_cast<int>(i));
-        const std::string shown = friendly ? friendlyNumber(cell, friendly) : cell.shown();
+        const std::string number = friendly ? friendlyNumber(cell, friendly) : cell.shown();
         const std::string label = cell.title();
-        out << "  " << std::string(valueWidth - shown.size(), ' ') << shown << "  " << label;
+        out << "  " << std::string(valueWidth - number.size(), ' ') << number << "  " << label;
         if (static_cast<int>(i) == highlighted)
             out << std::string(labelWidth - displayWidth(label), ' ') << "  <-";
         out << '\n';

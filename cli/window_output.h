@@ -17,7 +17,8 @@ std::string friendlyNumber(double value, int digits = kDefaultFriendlyDigits);
 std::string friendlyNumber(HeadlessField& cell, int digits = kDefaultFriendlyDigits);
 
 // Every field box by box, each as the window shows it or, with `friendly`
-// digits (> 0), to that many significant digits; field `highlighted` marked.
+// digits (> 0), to that many significant digits; field `highlighted` marked,
+// and alone with its box where each box is a quantity of its own.
 void printTable(Session& s, std::ostream& out, int highlighted = -1, int friendly = 0);
 
 // {"window": NAME, "fields": [{"outlet", "unit", "value", "shown"}, ...]}

@@ -87,34 +87,9 @@ const ConverterDef kFuelLightDef = {
     .openTag = 0,
 };
 
-MiscObject::MiscObject(Platform& platform) : ConverterWindow(platform, kFuelLightDef)
+MiscObject::MiscObject(Platform& platform) : SeparateBoxesWindow(platform, kFuelLightDef)
 {
     addAction("Calc:", [this] { Calc(); });
-}
-
-void MiscObject::convert(int box)
-{
-    if (box < 0 || box >= boxCount())
-        return;
-    const int edited = editedRow(box);
-    if (edited >= 0 && !isBaseRow(edited))
-        writeBaseFrom(edited);
-    const int first = boxFirstRow(box);
-    writeRange(first, first + boxRowCount(box), edited);
-}
-
-void MiscObject::convertExact(int box)
-{
-    if (box < 0 || box >= boxCount())
-        return;
-    const int first = boxFirstRow(box);
-    convertExactWithin(editedRow(box), first, first + boxRowCount(box));
-}
-
-void MiscObject::repeatEntries()
-{
-    for (int box = 0; box < boxCount(); ++box)
-        repeatEntry(box);
 }
 
 }  // namespace ambrel

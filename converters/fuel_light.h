@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "framework/converter_window.h"
+#include "framework/separate_boxes_window.h"
 
 namespace ambrel {
 
@@ -9,7 +9,7 @@ extern const ConverterDef kFuelLightDef;
 
 // Three converters side by side (fuel efficiency, illuminance, luminance),
 // each with its own base; an entry converts only within its own box.
-class MiscObject : public ConverterWindow {
+class MiscObject : public SeparateBoxesWindow {
 public:
     explicit MiscObject(Platform& platform);
 
@@ -22,12 +22,6 @@ public:
     static constexpr int kFuelBox = 0;
     static constexpr int kIlluminanceBox = 1;
     static constexpr int kLuminanceBox = 2;
-
-protected:
-    void convert(int box) override;
-    void convertExact(int box) override;
-    // Each box keeps its own last entry.
-    void repeatEntries() override;
 };
 
 }  // namespace ambrel

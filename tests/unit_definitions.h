@@ -41,7 +41,8 @@ struct Group {
 // h, volume L, weight g (forces at standard gravity), power W and energy J
 // (one group: a watt second is a joule), km/L, lx, cd/m², byte; angle
 // degree, frequency Hz, force N, torque N·m, acceleration m/s², density
-// kg/m³, data rate bit/s.
+// kg/m³, data rate bit/s; flow m³/s and kg/s, electricity A, C, V and Ω,
+// radiation Gy, Sv, Bq and C/kg, viscosity Pa·s and m²/s (each a group).
 inline const Definition kDefinitions[] = {
     // SI prefixes; the foot and yard of 1959; survey measures in international feet.
     {"length", "MillimetersField", "1/1000"}, {"length", "CentimetersField", "1/100"},
@@ -218,6 +219,60 @@ inline const Definition kDefinitions[] = {
     {"data-rate", "KibibitPerSecondField", "2^10"}, {"data-rate", "MebibitPerSecondField", "2^20"},
     {"data-rate", "GibibitPerSecondField", "2^30"}, {"data-rate", "KibibytePerSecondField", "8 * 2^10"},
     {"data-rate", "MebibytePerSecondField", "8 * 2^20"}, {"data-rate", "GibibytePerSecondField", "8 * 2^30"},
+
+    // Cubic meters per second: the cubic foot 0.028316846592 m³, the US
+    // gallon 3.785411784 L, the imperial 4.54609 L, the barrel 42 US gallons
+    // (0.158987294928 m³), the acre-foot 1233.48183754752 m³; kilograms per
+    // second.
+    {"flow", "CubicMeterPerSecondField", "1"}, {"flow", "CubicMeterPerHourField", "1/3600"},
+    {"flow", "CubicMeterPerDayField", "1/86400"},
+    {"flow", "LiterPerSecondField", "1e-3"}, {"flow", "LiterPerMinuteField", "1e-3/60"},
+    {"flow", "LiterPerHourField", "1e-3/3600"}, {"flow", "MilliliterPerMinuteField", "1e-6/60"},
+    {"flow", "CubicFootPerSecondField", "0.028316846592"}, {"flow", "CubicFootPerMinuteField", "0.028316846592/60"},
+    {"flow", "UsGallonPerMinuteField", "0.003785411784/60"}, {"flow", "UsGallonPerHourField", "0.003785411784/3600"},
+    {"flow", "ImpGallonPerMinuteField", "0.00454609/60"}, {"flow", "ImpGallonPerHourField", "0.00454609/3600"},
+    {"flow", "BarrelPerDayField", "0.158987294928/86400"}, {"flow", "AcreFootPerDayField", "1233.48183754752/86400"},
+    {"flow", "KgPerSecondField", "1"}, {"flow", "KgPerMinuteField", "1/60"}, {"flow", "KgPerHourField", "1/3600"},
+    {"flow", "GramPerSecondField", "1e-3"}, {"flow", "TonnePerHourField", "1e3/3600"},
+    {"flow", "PoundPerSecondField", "0.45359237"}, {"flow", "PoundPerMinuteField", "0.45359237/60"},
+    {"flow", "PoundPerHourField", "0.45359237/3600"},
+
+    // Amperes, coulombs, volts and ohms; the elementary charge of 2019.
+    {"electricity", "MicroampereField", "1e-6"}, {"electricity", "MilliampereField", "1e-3"},
+    {"electricity", "AmpereField", "1"}, {"electricity", "KiloampereField", "1e3"},
+    {"electricity", "CoulombField", "1"}, {"electricity", "MillicoulombField", "1e-3"},
+    {"electricity", "MicrocoulombField", "1e-6"}, {"electricity", "NanocoulombField", "1e-9"},
+    {"electricity", "MilliampereHourField", "3.6"}, {"electricity", "AmpereHourField", "3600"},
+    {"electricity", "ElementaryChargeField", "1.602176634e-19"},
+    {"electricity", "MicrovoltField", "1e-6"}, {"electricity", "MillivoltField", "1e-3"},
+    {"electricity", "VoltField", "1"}, {"electricity", "KilovoltField", "1e3"}, {"electricity", "MegavoltField", "1e6"},
+    {"electricity", "MicrohmField", "1e-6"}, {"electricity", "MilliohmField", "1e-3"},
+    {"electricity", "OhmField", "1"}, {"electricity", "KilohmField", "1e3"}, {"electricity", "MegohmField", "1e6"},
+
+    // Grays, sieverts, becquerels and coulombs per kilogram.
+    {"radiation", "GrayField", "1"}, {"radiation", "MilligrayField", "1e-3"},
+    {"radiation", "MicrograyField", "1e-6"}, {"radiation", "RadField", "1e-2"},
+    {"radiation", "SievertField", "1"}, {"radiation", "MillisievertField", "1e-3"},
+    {"radiation", "MicrosievertField", "1e-6"}, {"radiation", "RemField", "1e-2"},
+    {"radiation", "MilliremField", "1e-5"},
+    {"radiation", "BecquerelField", "1"}, {"radiation", "KilobecquerelField", "1e3"},
+    {"radiation", "MegabecquerelField", "1e6"}, {"radiation", "GigabecquerelField", "1e9"},
+    {"radiation", "TerabecquerelField", "1e12"}, {"radiation", "CurieField", "3.7e10"},
+    {"radiation", "MillicurieField", "3.7e7"}, {"radiation", "MicrocurieField", "3.7e4"},
+    {"radiation", "NanocurieField", "37"}, {"radiation", "PicocurieField", "0.037"}, {"radiation", "RutherfordField", "1e6"},
+    {"radiation", "CoulombPerKgField", "1"}, {"radiation", "MillicoulombPerKgField", "1e-3"},
+    {"radiation", "RoentgenField", "2.58e-4"}, {"radiation", "MilliroentgenField", "2.58e-7"},
+
+    // Pascal seconds, the poise 0.1 Pa·s; square meters per second, the
+    // stokes 1e-4 m²/s.
+    {"viscosity", "PascalSecondField", "1"}, {"viscosity", "MillipascalSecondField", "1e-3"},
+    {"viscosity", "PoiseField", "0.1"}, {"viscosity", "CentipoiseField", "1e-3"},
+    {"viscosity", "PoundForceSecondPerSqFootField", "4.4482216152605 / 0.09290304"},
+    {"viscosity", "ReynField", "4.4482216152605 / 0.00064516"},
+    {"viscosity", "PoundPerFootSecondField", "0.45359237 / 0.3048"},
+    {"viscosity", "SqMeterPerSecondField", "1"}, {"viscosity", "SqMillimeterPerSecondField", "1e-6"},
+    {"viscosity", "StokesField", "1e-4"}, {"viscosity", "CentistokesField", "1e-6"},
+    {"viscosity", "SqFootPerSecondField", "0.09290304"}, {"viscosity", "SqInchPerSecondField", "0.00064516"},
 };
 
 // A scale with no size of its own: the warp factor is a power of the light
@@ -226,6 +281,12 @@ inline const char* const kWithoutDefinition[][2] = {{"velocity", "WarpSpeedField
 
 inline const Group kSeparateGroups[] = {
     {"fuel-light", "KiloLiterfField"}, {"fuel-light", "LuxField"}, {"fuel-light", "CandSqMeterField"},
+    {"flow", "CubicMeterPerSecondField"}, {"flow", "KgPerSecondField"},
+    {"electricity", "AmpereField"}, {"electricity", "CoulombField"}, {"electricity", "VoltField"},
+    {"electricity", "OhmField"},
+    {"radiation", "GrayField"}, {"radiation", "SievertField"}, {"radiation", "BecquerelField"},
+    {"radiation", "CoulombPerKgField"},
+    {"viscosity", "PascalSecondField"}, {"viscosity", "SqMeterPerSecondField"},
 };
 // clang-format on
 

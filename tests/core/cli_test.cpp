@@ -151,6 +151,18 @@ TEST(Cli, FriendlyFormsPrintEveryUnitAndHelpNamesTheForms)
     const std::size_t megabyte = mb.out.find("\n        1  megabyte ");
     ASSERT_NE(megabyte, std::string::npos) << mb.out;
     EXPECT_EQ(mb.out.substr(mb.out.find('\n', megabyte + 1) - 2, 2), "<-") << mb.out;
+    // Where each box is a quantity of its own, only the one entered shows.
+    const struct {
+        std::vector<std::string> args;
+        const char *shown, *hidden;
+    } separate[] = {{{"5", "Sv"}, "500  rem", "gray"},
+                    {{"1", "lux"}, "foot-candle", "lambert"},
+                    {{"2", "Ah"}, "7200  coulomb", "volt"}};
+    for (const auto& c : separate) {
+        const CliRun one = run(c.args);
+        EXPECT_NE(one.out.find(c.shown), std::string::npos) << one.out;
+        EXPECT_EQ(one.out.find(c.hidden), std::string::npos) << one.out;
+    }
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* form :
@@ -275,6 +287,17 @@ TEST(Cli, WordsSharedBetweenWindowsAreSettledByTheOtherUnit)
             {{set, "1", "m/s^2", "ft/s2"}, 0, "3.28083989501 ft/s2\n"},
             {{set, "1", "turn", "mil"}, 0, "6400 mil\n"},
             {{set, "1", "KB/S", "B/s"}, kExitUsage, "", "could be kb/s (kilobit per second) or kB/s (kilobyte per second)"},
+            // C is a coulomb or a degree Celsius, rad a dose or an angle, R
+            // an exposure or a temperature, P the poise.
+            {{set, "10", "L/min", "gal/min"}, 0, "2.64172052358 gal/min\n"},
+            {{set, "3000", "mAh", "C"}, 0, "10800 C\n"}, {{set, "1", "C", "e"}, 0, "6.24150907446e+18 e\n"},
+            {{set, "100", "C", "F"}, 0, "212 F\n"}, {{set, "1", "Ci", "GBq"}, 0, "37 GBq\n"},
+            {{set, "1", "rad", "Gy"}, 0, "0.01 Gy\n"}, {{set, "1", "Gy", "rad"}, 0, "100 rad\n"},
+            {{set, "1", "rad", "deg"}, 0, "57.2957795131 deg\n"}, {{set, "1", "R", "mR"}, 0, "1000 mR\n"},
+            {{set, "1", "mR", "R"}, 0, "0.001 R\n"}, {{set, "1", "R", "C/kg"}, 0, "0.000258 C/kg\n"},
+            {{set, "1", "cP", "Pa", "s"}, 0, "0.001 Pa s\n"}, {{set, "1", "P", "Pa*s"}, 0, "0.1 Pa*s\n"},
+            {{set, "4.7", "kohm", "ohm"}, 0, "4700 ohm\n"}, {{set, "250", "uA", "mA"}, 0, "0.25 mA\n"},
+            {{set, "1", "cSt", "m^2/s"}, 0, "1e-06 m^2/s\n"}, {{set, "1", "bbl/day", "L/min"}, 0, "0.1104078437 L/min\n"},
         });
         // clang-format on
     }

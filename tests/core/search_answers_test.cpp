@@ -61,7 +61,9 @@ TEST(SearchAnswers, WithoutATargetTheUsualUnitsShowButNotTheOwnOne)
     EXPECT_EQ(results("1 kW"), (std::vector<std::string>{"1000 W", "1.341022089595028 hp", "0.001 MW"}));
     EXPECT_EQ(results("1 km", {.limit = 2}).size(), 2u);
     // Every usual unit is one the window knows: each window fills its five.
-    for (const char* text : {"1 m", "1 ha", "1 m/s", "1 bar", "1 s", "1 l", "1 kg", "1 W", "1 MB"})
+    for (const char* text :
+         {"1 m", "1 ha",  "1 m/s", "1 bar", "1 s",  "1 l",  "1 kg", "1 W",  "1 MB", "1 L/min", "1 kg/h",
+          "1 A", "1 mAh", "1 V",   "1 ohm", "1 Gy", "1 Sv", "1 Bq", "1 mR", "1 cP", "1 cSt"})
         EXPECT_GE(results(text).size(), 3u) << text;
 }
 

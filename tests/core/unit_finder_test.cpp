@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/unit_finder.h"
 #include "app/window_registry.h"
+#include "framework/converter_def.h"
 #include "headless/headless_platform.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,17 @@ INSTANTIATE_TEST_SUITE_P(ByNameSymbolAliasAndBeginning, FinderMatches, ::testing
     FirstMatch{"perch", "length", "RodField", "rod \u2014 Length"}, FirstMatch{"Furlongs", "length", "FurlongField", "furlong \u2014 Length"},
     FirstMatch{"furl", "length", "FurlongField", "furlong \u2014 Length"}, FirstMatch{"kilobyte", "computing", "KilobyteField", "kilobyte \u2014 Computing"}));
 // clang-format on
+
+// A match names its converter as the window's own title reads, without the
+// button's mnemonic, whether a letter of the name or a digit after it.
+TEST(Finder, AMatchNamesItsWindowByTheWindowsTitle)
+{
+    for (const WindowEntry& e : windowRegistry()) {
+        if (e.def) {
+            EXPECT_EQ(windowTitle(e), e.def->title) << e.menuTitle;
+        }
+    }
+}
 
 TEST(Finder, ExactMatchesComeBeforeNamesThatMerelyBeginSo)
 {

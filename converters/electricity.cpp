@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "converters/electricity.h"
+
+#include "converters/sources.h"
+
+namespace ambrel {
+
+namespace {
+
+// clang-format off
+constexpr BoxDef kBoxes[] = {
+    {"CurrentBox", "Current", "CurrentCalc:", "AmpereField"},
+    {"ChargeBox", "Charge", "ChargeCalc:", "CoulombField"},
+    {"VoltageBox", "Voltage", "VoltageCalc:", "VoltField"},
+    {"ResistanceBox", "Resistance", "ResistanceCalc:", "OhmField"},
+};
+// clang-format on
+
+// Exact sizes in amperes, coulombs, volts and ohms. An ampere hour is the
+// charge of an ampere for an hour, 3600 C; the elementary charge is exact
+// since 2019.
+constexpr ExactNumber e = 1.602176634e-19_x;
+
+// Shared words: C is the coulomb here and the degree Celsius in the
+// temperatures; the unit converted into decides. "u" stands for µ, and both
+// the Greek omega and the ohm sign are read as Ω.
+
+// clang-format off
+constexpr UnitRow kRows[] = {
+    {.box = 0, .outlet = "MicroampereField", .unit = "microampere", .symbols = "µA|μA|uA", .aliases = "microamp",
+     .exact = AMBREL_SIZE(1_x / 1000000), .source = kSiBrochure},
+    {.box = 0, .outlet = "MilliampereField", .unit = "milliampere", .symbols = "mA", .aliases = "milliamp",
+     .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 0, .outlet = "AmpereField", .unit = "ampere", .symbols = "A", .aliases = "amp",
+     .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
+    {.box = 0, .outlet = "KiloampereField", .unit = "kiloampere", .symbols = "kA", .aliases = "kiloamp",
+     .exact = AMBREL_SIZE(1000_x), .source = kSiBrochure},
+    {.box = 1, .outlet = "CoulombField", .unit = "coulomb", .symbols = "C", .aliases = "ampere second|amp second",
+     .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
+    {.box = 1, .outlet = "MillicoulombField", .unit = "millicoulomb", .symbols = "mC",
+     .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 1, .outlet = "MicrocoulombField", .unit = "microcoulomb", .symbols = "µC|μC|uC",
+     .exact = AMBREL_SIZE(1_x / 1000000), .source = kSiBrochure},
+    {.box = 1, .outlet = "NanocoulombField", .unit = "nanocoulomb", .symbols = "nC",
+     .exact = AMBREL_SIZE(1_x / 1000000000), .source = kSiBrochure},
+    {.box = 1, .outlet = "MilliampereHourField", .unit = "milliampere hour", .symbols = "mAh|mA·h", .aliases = "milliamp hour",
+     .exact = AMBREL_SIZE(3600_x / 1000), .source = kNistSp811},
+    {.box = 1, .outlet = "AmpereHourField", .unit = "ampere hour", .symbols = "Ah|A·h", .aliases = "amp hour",
+     .exact = AMBREL_SIZE(3600_x), .source = kNistSp811},
+    {.box = 1, .outlet = "ElementaryChargeField", .unit = "elementary charge", .symbols = "e",
+     .exact = AMBREL_SIZE(e), .source = kSiBrochure},
+    {.box = 2, .outlet = "MicrovoltField", .unit = "microvolt", .symbols = "µV|μV|uV",
+     .exact = AMBREL_SIZE(1_x / 1000000), .source = kSiBrochure},
+    {.box = 2, .outlet = "MillivoltField", .unit = "millivolt", .symbols = "mV",
+     .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 2, .outlet = "VoltField", .unit = "volt", .symbols = "V",
+     .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
+    {.box = 2, .outlet = "KilovoltField", .unit = "kilovolt", .symbols = "kV",
+     .exact = AMBREL_SIZE(1000_x), .source = kSiBrochure},
+    {.box = 2, .outlet = "MegavoltField", .unit = "megavolt", .symbols = "MV",
+     .exact = AMBREL_SIZE(1000000_x), .source = kSiBrochure},
+    {.box = 3, .outlet = "MicrohmField", .unit = "microohm", .symbols = "µΩ|μΩ|uΩ|µΩ|μΩ|uΩ|uohm", .aliases = "microhm",
+     .exact = AMBREL_SIZE(1_x / 1000000), .source = kSiBrochure},
+    {.box = 3, .outlet = "MilliohmField", .unit = "milliohm", .symbols = "mΩ|mΩ|mohm",
+     .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 3, .outlet = "OhmField", .unit = "ohm", .symbols = "Ω|Ω",
+     .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
+    {.box = 3, .outlet = "KilohmField", .unit = "kilohm", .symbols = "kΩ|kΩ|kohm", .aliases = "kiloohm",
+     .exact = AMBREL_SIZE(1000_x), .source = kSiBrochure},
+    {.box = 3, .outlet = "MegohmField", .unit = "megohm", .symbols = "MΩ|MΩ|Mohm", .aliases = "megaohm",
+     .exact = AMBREL_SIZE(1000000_x), .source = kSiBrochure},
+};
+// clang-format on
+static_assert(wellFormedTable(kBoxes, kRows));
+static_assert(!hasClassicFactors(kRows));
+
+}  // namespace
+
+const ConverterDef kElectricityDef = {
+    .identity = {.cliName = "electricity",
+                 .className = "ElectricityObject",
+                 .openAction = "OpenElectricityWindow:",
+                 // Every letter of the name is another button's: a digit.
+                 .menuTitle = "Electricity (&2)",
+                 .menuGroup = MenuGroup::Science,
+                 .menuPosition = 19,
+                 .broadcastRank = 19},
+    .windowOutlet = "ElectricityWindow",
+    .title = "Electricity",
+    .notebookAction = "ShowNotebook:",
+    .notebook = "Electricity",
+    .boxes = kBoxes,
+    .rows = kRows,
+    .openBox = 0,
+    .openTag = 2,
+};
+
+}  // namespace ambrel
