@@ -226,6 +226,13 @@ void FormWindow::reflow(const QSize& room)
         boxesArea_->layout()->activate();
         return boxesArea_->sizeHint();
     };
+    // Whether the boxes show across the room, beside a scroll bar if they are
+    // taller than it.
+    const int scrollBar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+    const auto fitsAcross = [&] {
+        const QSize hint = boxesHint() + chrome;
+        return hint.width() + (hint.height() > room.height() ? scrollBar : 0) <= room.width();
+    };
     // The usual arrangement first: boxes stacked in columns, from the widest
     // arrangement to a single column, the first as wide as the room.
     const auto widestFitting = [&](int rowsPerColumn) {
@@ -236,12 +243,18 @@ void FormWindow::reflow(const QSize& room)
         int columnRows = kWindowColumnRows;
         for (;; columnRows += kWindowColumnRows / 2) {
             arrangeBoxes(columnRows);
-            if (boxesHint().width() + chrome.width() <= room.width() || columnRows >= total)
+            if (fitsAcross() || columnRows >= total)
                 break;
         }
         return columnRows;
     };
-    widestFitting(kRowsPerColumn);
+    // Too narrow even for a single column of boxes: a box's cells go down
+    // fewer columns of their own.
+    int usualRows = kRowsPerColumn;
+    widestFitting(usualRows);
+    const int mostCells = cellsPerBox_.empty() ? 0 : *std::ranges::max_element(cellsPerBox_);
+    while (!fitsAcross() && usualRows < mostCells)
+        widestFitting(usualRows = std::min(mostCells, usualRows + kRowsPerColumn / 2));
     // Too tall for the room: shorter columns inside the boxes and down the
     // window, as long as they are still as wide as the room, before the
     // window scrolls. The lowest arrangement wins; the usual one on a tie.
@@ -256,14 +269,14 @@ void FormWindow::reflow(const QSize& room)
             for (int columnRows = rowsPerColumn; columnRows <= std::min(total, 2 * kWindowColumnRows); ++columnRows) {
                 arrangeBoxes(columnRows);
                 const QSize hint = boxesHint();
-                if (hint.width() + chrome.width() <= room.width() && hint.height() < bestHeight) {
+                if (fitsAcross() && hint.height() < bestHeight) {
                     bestHeight = hint.height();
                     best = {rowsPerColumn, columnRows};
                 }
             }
         }
         if (best.second < 0) {
-            widestFitting(kRowsPerColumn);
+            widestFitting(usualRows);
         } else {
             arrangeCells(best.first);
             arrangeBoxes(best.second);
