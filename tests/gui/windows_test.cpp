@@ -233,6 +233,8 @@ TEST(WindowPlacement, NewWindowsLeaveTheMenuShowingAndUseTheFreeHeightBeforeScro
     EXPECT_TRUE(lengthBeside && areaBeside);
     EXPECT_NE(lengthAt, areaAt);
     EXPECT_TRUE(placeIn("weight", QRect(0, 0, 1200, 400)).second);
+    // Room for no more than a column of boxes with one column of cells each.
+    EXPECT_TRUE(placeIn("weight", QRect(0, 0, menu->frameGeometry().width() + 440, 614)).second);
 
     // The whole of a 1280x720 screen holds Weight without a scroll bar.
     auto* weight = static_cast<FormWindow*>(d.open("weight"));
