@@ -38,7 +38,7 @@ TEST(Cli, EachFormGivesItsOutputAndStatus)
         {{"\u22125", "ft", "m"}, 0, "-1.524 m\n"}, {{" 5", "ft", "m"}, 0, "1.524 m\n"},
         {{"-5", "ft", "m"}, 0, "-1.524 m\n"}, {{"length", "\u22125", "ft", "m"}, 0, "-1.524 m\n"},
         {{"--classic", "1", "UK", "gallon", "l"}, 0, "4.546 l\n"}, {{"100", "km/hr", "km/h"}, 0, "100 km/h\n"},
-        {{"2", "m^2", "cm2"}, 0, "20000 cm2\n"}, {{"--classic", "3", "months", "days"}, 0, "91.25 days\n"},
+        {{"2", "m^2", "cm2"}, 0, "20000 cm2\n"}, {{"--classic", "3", "months", "days"}, 0, "91.310625 days\n"},
         {{"--classic", "1", "Gbit", "MB"}, 0, "125 MB\n"}, {{"1", "kwh", "kJ"}, 0, "3600 kJ\n"},
         {{"--digits", "3", "3", "mi", "km"}, 0, "4.83 km\n"},
         {{"--digits=17", "1", "ft", "m"}, 0, "0.3048 m\n"}, {{"--digits=17", "3", "mm", "hm"}, 0, "3e-05 hm\n"},
