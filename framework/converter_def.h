@@ -53,11 +53,11 @@ struct UnitRow {
 
 // A row with no formulas that is not its box's base: a unit added after
 // the classic tables, which converts to and from its base by its exact size
-// under either set. (An identity formula, v or b, also has no operations;
-// such a row's size is 1, so either reading gives the same number.)
+// under either set. (A row whose formula is the number itself, v or b,
+// has a classic factor of 1.)
 constexpr bool convertsBySize(const UnitRow& row, std::string_view base)
 {
-    return row.into.count == 0 && row.out.count == 0 && base != row.outlet;
+    return !row.into.written && !row.out.written && base != row.outlet;
 }
 
 // Whether a table has classic factors. A window added after the classic
