@@ -91,7 +91,9 @@ protected:
     // Step 2: the edited row's number, read once, into its base (by its
     // size for a row without formulas).
     void writeBaseFrom(int row);
-    // Step 3 for one row: a fresh read of its base, through its formula.
+    // Step 3 for one row: a fresh read of its base, through its formula; a
+    // row without formulas by its size, from the entry when that was in
+    // such a row of the same base.
     void writeFromBase(int row);
     // Step 3 for rows [first, last) except bases and `edited`.
     void writeRange(int first, int last, int edited);
