@@ -479,14 +479,6 @@ UnitSpelling asWritten(std::string_view typed, std::string_view window)
     for (const std::string& form : forms)
         if (UnitSpelling m = siPrefixed(form, window); m.unit)
             return m;
-    // A month is a twelfth of the year.
-    const std::string n = normalizeUnitName(typed);
-    if (n == "month" || n == "months" || n == "mo")
-        if (const UnitName* year = findUnit("year", window)) {
-            UnitSpelling m = scaled(year, 0);
-            m.divide = 12;
-            return m;
-        }
     return {};
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/fuel_light.h"
 
+#include "converters/sources.h"
+
 namespace ambrel {
 
 using table::b;
@@ -19,11 +21,15 @@ constexpr BoxDef kBoxes[] = {
 // Exact sizes in kilometers per liter, lux and candelas per square meter.
 constexpr ExactNumber mi = 1.609344_x;                                      // in kilometers
 constexpr ExactNumber usgal = 231 * 0.0254_x * 0.0254_x * 0.0254_x * 1000;  // in liters
+constexpr ExactNumber impgal = 4.54609_x;                                   // in liters
 constexpr ExactNumber ft2 = 0.3048_x * 0.3048_x;
 constexpr ExactNumber in2 = 0.0254_x * 0.0254_x;
 
 // Shared words: L is the liter of the volumes; the lambert has no
 // abbreviation.
+//
+// The imperial rows have no classic factors: they convert by their sizes
+// under either table set, the reciprocal one too.
 //
 // One factor, 0.4251437 km/l per mpg, serves both ways; volume per distance
 // is a reciprocal, so 0 gives an infinite result. The light units come out
@@ -43,6 +49,12 @@ constexpr UnitRow kRows[] = {
      .symbols = "gal/100mi|gal/100 mi", .aliases = "gallon per 100 miles",
      .into = v.divInto(100).mul(0.4251437), .out = b.divInto(100).mul(0.4251437),
      .exact = reciprocalSize(100 * mi / usgal, "100 * mi / usgal / (km/L)")},
+    {.box = 0, .outlet = "MileImpGallonField", .unit = "mile per imperial gallon",
+     .aliases = "mpg imp|imperial mpg|mpg (imp)|mpg (imperial)|mpg UK|UK mpg|mile per imp gallon",
+     .exact = AMBREL_SIZE(mi / impgal), .source = kNistHb44},
+    {.box = 0, .outlet = "ImpGallonsper100miles", .unit = "imperial gallon per 100 miles",
+     .symbols = "impgal/100mi|impgal/100 mi|imp gal/100mi|imp gal/100 mi",
+     .exact = reciprocalSize(100 * mi / impgal, "100 * mi / impgal / (km/L)"), .source = kNistHb44},
     {.box = 1, .outlet = "LuxField", .unit = "lux", .symbols = "lx",
      .exact = AMBREL_SIZE(1_x)},
     {.box = 1, .outlet = "LumenSqMeter", .unit = "lumen per square meter", .symbols = "lm/m2|lm/m²",

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/length.h"
 
+#include "converters/sources.h"
+
 namespace ambrel {
 
 using table::b;
@@ -17,7 +19,12 @@ constexpr BoxDef kBoxes[] = {
 // clang-format on
 
 // Exact sizes in meters: the international yard and pound of 1959, the
-// IAU's astronomical unit of 2012, the light year of the Julian year.
+// IAU's astronomical unit of 2012, the light year of the Julian year; the
+// point of desktop publishing, 1/72 inch. The rows after the nautical mile
+// and after the kilometer have no classic factors: they convert by their
+// sizes under either table set. Shared words: pt is the point here and the
+// US pint in the volumes, mil the thou here and the NATO mil in the angles;
+// the pica has no abbreviation, as pc is the parsec.
 constexpr ExactNumber ft = 0.3048_x;
 constexpr ExactNumber mi = 5280 * ft;
 constexpr ExactNumber au = 149597870700_x;
@@ -43,6 +50,12 @@ constexpr UnitRow kRows[] = {
      .into = v.mul(100), .out = b.div(100), .exact = AMBREL_SIZE(100_x)},
     {.box = 0, .outlet = "KilometersField", .unit = "kilometer", .symbols = "km",
      .into = v.mul(1000), .out = b.div(1000), .exact = AMBREL_SIZE(1000_x)},
+    {.box = 0, .outlet = "MicrometerField", .unit = "micrometer", .symbols = "\u00b5m|\u03bcm|um",
+     .aliases = "micron", .exact = AMBREL_SIZE(1_x / 1000000), .source = kSiBrochure},
+    {.box = 0, .outlet = "NanometerField", .unit = "nanometer", .symbols = "nm",
+     .exact = AMBREL_SIZE(1_x / 1000000000), .source = kSiBrochure},
+    {.box = 0, .outlet = "AngstromField", .unit = "angstrom", .symbols = "\u00c5|\u212b",
+     .aliases = "\u00e5ngstr\u00f6m|angstroem", .exact = AMBREL_SIZE(1_x / 10000000000), .source = kNistSp811},
     {.box = 1, .outlet = "InchesField", .unit = "inch", .symbols = "in",
      .into = v.mul(2.54).div(100), .out = b.mul(39.37), .exact = AMBREL_SIZE(ft / 12)},
     {.box = 1, .outlet = "FeetField", .unit = "foot", .symbols = "ft",
@@ -61,6 +74,16 @@ constexpr UnitRow kRows[] = {
      .into = v.mul(4827.9), .out = b.mul(0.0002071), .exact = AMBREL_SIZE(3 * mi)},
     {.box = 1, .outlet = "NauticalMileField", .unit = "nautical mile", .symbols = "nmi|NM",
      .into = v.mul(1851.66), .out = b.mul(0.00053959), .exact = AMBREL_SIZE(1852_x)},
+    {.box = 1, .outlet = "ThouField", .unit = "thou", .symbols = "mil",
+     .exact = AMBREL_SIZE(ft / 12000), .source = kNistSp811},
+    {.box = 1, .outlet = "FathomField", .unit = "fathom", .symbols = "ftm",
+     .exact = AMBREL_SIZE(6 * ft), .source = kNistHb44},
+    {.box = 1, .outlet = "HandField", .unit = "hand",
+     .exact = AMBREL_SIZE(ft / 3), .source = kNistHb44},
+    {.box = 1, .outlet = "PointField", .unit = "point", .symbols = "pt",
+     .exact = AMBREL_SIZE(ft / 12 / 72), .source = kCssUnits},
+    {.box = 1, .outlet = "PicaField", .unit = "pica",
+     .exact = AMBREL_SIZE(ft / 12 / 6), .source = kCssUnits},
     {.box = 2, .outlet = "ParsecField", .unit = "parsec", .symbols = "pc",
      .into = v.mul(3086000000000).mul(10).mul(1000), .out = b.div(30860000000000000),
      .exact = AMBREL_SIZE(au * 648000 / ExactNumber::pi())},

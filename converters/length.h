@@ -7,7 +7,7 @@ namespace ambrel {
 
 extern const ConverterDef kLengthDef;
 
-// Nineteen lengths through the meter.
+// Lengths through the meter.
 class LenghtObject : public ConverterWindow {
 public:
     explicit LenghtObject(Platform& platform) : ConverterWindow(platform, kLengthDef) {}

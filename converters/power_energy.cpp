@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/power_energy.h"
 
+#include "converters/sources.h"
+
 namespace ambrel {
 
 using table::b;
@@ -24,6 +26,9 @@ constexpr ExactNumber ftlbf = 0.3048_x * 0.45359237_x * 9.80665_x;
 // Shared words: hp and horsepower are 550 ft-lbf/s (metric: PS); cal and
 // calorie the physics calorie (food: kcal, Cal); therm and thm the US therm;
 // ton is the metric ton of the weights, this ton goes by its full name.
+//
+// The rows after the boiler horsepower and after the foot-pound-force have
+// no classic factors: they convert by their sizes under either table set.
 //
 // Watts or joules per unit, multiplied in and divided out. The watt-hour
 // goes through two steps of 60; the watt-second and newton-meter are the
@@ -60,6 +65,8 @@ constexpr UnitRow kRows[] = {
      .into = v.mul(746.043), .out = b.div(746.043), .exact = AMBREL_SIZE(746.043_x)},
     {.box = 0, .outlet = "PhorsepowerBoiler", .unit = "boiler horsepower",
      .into = v.mul(9809.5), .out = b.div(9809.5), .exact = AMBREL_SIZE(9809.5_x)},
+    {.box = 0, .outlet = "Pgigawatt", .unit = "gigawatt", .symbols = "GW",
+     .exact = AMBREL_SIZE(1000000000_x), .source = kSiBrochure},
     {.box = 1, .outlet = "Ejoule", .unit = "joule", .symbols = "J",
      .exact = AMBREL_SIZE(1_x)},
     {.box = 1, .outlet = "Ekilojoule", .unit = "kilojoule", .symbols = "kJ",
@@ -96,6 +103,16 @@ constexpr UnitRow kRows[] = {
     {.box = 1, .outlet = "Efootpoundforce", .unit = "foot-pound-force",
      .symbols = "ft·lbf|ft-lbf|ftlbf|ft lbf", .aliases = "foot-pound",
      .into = v.mul(1.355818), .out = b.div(1.355818), .exact = AMBREL_SIZE(ftlbf)},
+    {.box = 1, .outlet = "Eelectronvolt", .unit = "electronvolt", .symbols = "eV",
+     .aliases = "electron volt", .exact = AMBREL_SIZE(1.602176634e-19_x), .source = kSiBrochure},
+    {.box = 1, .outlet = "Eerg", .unit = "erg",
+     .exact = AMBREL_SIZE(1_x / 10000000), .source = kNistSp811},
+    {.box = 1, .outlet = "EtonTNT", .unit = "ton of TNT", .symbols = "tTNT",
+     .aliases = "tonne of TNT|ton TNT|tons TNT", .exact = AMBREL_SIZE(4184000000_x), .source = kNistSp811},
+    {.box = 1, .outlet = "Egigawatthour", .unit = "gigawatt-hour", .symbols = "GWh|GW·h",
+     .exact = AMBREL_SIZE(3600000000000_x), .source = kSiBrochure},
+    {.box = 1, .outlet = "Eterawatthour", .unit = "terawatt-hour", .symbols = "TWh|TW·h",
+     .exact = AMBREL_SIZE(3600000000000000_x), .source = kSiBrochure},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

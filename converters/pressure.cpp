@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/pressure.h"
 
+#include "converters/sources.h"
+
 namespace ambrel {
 
 using table::b;
@@ -24,7 +26,11 @@ constexpr ExactNumber in = 0.0254_x;
 constexpr ExactNumber lbf = 0.45359237_x * g / 1000;  // in kilonewtons
 
 // Shared words: mb names nothing; the millibar is mbar, the megabit Mb and
-// the megabyte MB.
+// the megabyte MB. The hectopascal, the same size as the millibar, has a
+// cell of its own, as weather maps use it.
+//
+// The rows after the bar and after the torr have no classic factors: they
+// convert by their sizes under either table set.
 //
 // Each unit is its value in kilopascals, multiplied in and divided out; the
 // millibar comes out through ÷ 0.1 and the megapascal goes in by way of the
@@ -38,11 +44,14 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(1_x)},
     {.box = 0, .outlet = "MegapascalField", .unit = "megapascal", .symbols = "MPa",
      .into = v.mul(1000000).div(1000), .out = b.div(1000), .exact = AMBREL_SIZE(1000_x)},
-    {.box = 0, .outlet = "MillibarField", .unit = "millibar", .symbols = "mbar|hPa",
-     .aliases = "hectopascal",
+    {.box = 0, .outlet = "MillibarField", .unit = "millibar", .symbols = "mbar",
      .into = v.mul(0.1), .out = b.div(0.1), .exact = AMBREL_SIZE(0.1_x)},
     {.box = 0, .outlet = "BarField", .unit = "bar",
      .into = v.mul(100), .out = b.div(100), .exact = AMBREL_SIZE(100_x)},
+    {.box = 0, .outlet = "HectopascalField", .unit = "hectopascal", .symbols = "hPa",
+     .exact = AMBREL_SIZE(1_x / 10), .source = kSiBrochure},
+    {.box = 0, .outlet = "GigapascalField", .unit = "gigapascal", .symbols = "GPa",
+     .exact = AMBREL_SIZE(1000000_x), .source = kSiBrochure},
     {.box = 1, .outlet = "MiliMerc", .unit = "millimeter of mercury", .symbols = "mmHg",
      .into = v.mul(0.1333224), .out = b.div(0.1333224), .exact = AMBREL_SIZE(mmHg),
      .exactUnit = "millimeter of mercury (conventional)"},
@@ -69,6 +78,14 @@ constexpr UnitRow kRows[] = {
      .exactUnit = "foot of water (conventional)"},
     {.box = 2, .outlet = "Torr", .unit = "torr",
      .into = v.mul(0.1333224), .out = b.div(0.1333224), .exact = AMBREL_SIZE(101.325_x / 760)},
+    {.box = 2, .outlet = "TechnicalAtmosphere", .unit = "technical atmosphere",
+     .symbols = "at|kgf/cm2|kgf/cm²", .aliases = "kilogram-force per square centimeter",
+     .exact = AMBREL_SIZE(g * 10000 / 1000), .source = kNistSp811},
+    {.box = 2, .outlet = "MilliWater", .unit = "millimeter of water", .symbols = "mmH2O|mmH₂O|mmAq",
+     .exact = AMBREL_SIZE(1000 * g / 1000 / 1000), .exactUnit = "millimeter of water (conventional)",
+     .source = kNistSp811},
+    {.box = 2, .outlet = "KipSQinch", .unit = "kip per square inch", .symbols = "ksi",
+     .exact = AMBREL_SIZE(1000 * lbf / (in * in)), .source = kNistSp811},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

@@ -9,5 +9,11 @@ inline constexpr const char* kSiBrochure = "SI Brochure 2019";
 inline constexpr const char* kNistSp811 = "NIST SP 811 Appendix B";
 inline constexpr const char* kNistHb44 = "NIST HB 44 Appendix C";
 inline constexpr const char* kIec80000 = "IEC 80000-13";
+// The desktop-publishing point of 1/72 inch and the pica of 12 points.
+inline constexpr const char* kCssUnits = "CSS Values and Units";
+// The month as a twelfth of the Gregorian year, the fortnight of 14 days.
+inline constexpr const char* kGregorianCalendar = "Gregorian calendar";
+// The mean sidereal day.
+inline constexpr const char* kIersConventions = "IERS Conventions 2010";
 
 }  // namespace ambrel

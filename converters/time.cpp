@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/time.h"
 
+#include "converters/sources.h"
+
 namespace ambrel {
 
 using table::b;
@@ -17,9 +19,14 @@ constexpr BoxDef kBoxes[] = {
 // Exact sizes in hours; the year is the Julian year of 365.25 days.
 constexpr ExactNumber s = 1_x / 3600;
 constexpr ExactNumber julianYear = 365.25_x * 24;
+// The month is a twelfth of the Gregorian year of 365.2425 days, the mean
+// month of the calendar; the sidereal day is Earth's mean turn against the
+// stars, 23 h 56 min 4.0905 s.
+constexpr ExactNumber gregorianYear = 365.2425_x * 24;
 
 // Each unit goes through the hour with one factor both ways; no chains
-// through neighbouring units.
+// through neighbouring units. The rows after the century have no classic
+// factors: they convert by their sizes under either table set.
 // clang-format off
 constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "PicoSecondField", .unit = "picosecond", .symbols = "ps",
@@ -51,6 +58,12 @@ constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "CenturyField", .unit = "century",
      .into = v.mul(876000), .out = b.div(876000), .exact = AMBREL_SIZE(100 * julianYear),
      .exactUnit = "century (Julian)"},
+    {.box = 0, .outlet = "FortnightField", .unit = "fortnight",
+     .exact = AMBREL_SIZE(14 * 24_x), .source = kGregorianCalendar},
+    {.box = 0, .outlet = "MonthField", .unit = "month", .symbols = "mo",
+     .exact = AMBREL_SIZE(gregorianYear / 12), .source = kGregorianCalendar},
+    {.box = 0, .outlet = "SiderealDayField", .unit = "sidereal day",
+     .exact = AMBREL_SIZE(86164.0905_x * s), .source = kIersConventions},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

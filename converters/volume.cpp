@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/volume.h"
 
+#include "converters/sources.h"
+
 namespace ambrel {
 
 using table::b;
@@ -33,7 +35,13 @@ constexpr ExactNumber usdrypint = 33.6003125_x * in3;
 // tbsp (the metric ones: metric cup, metric tsp, ...); barrel and bbl the
 // barrel of oil, 42 US gallons; L the liter (the lambert has no
 // abbreviation); oz is the avoirdupois ounce, the fluid ounce here is floz or
-// fl oz. No unit here is an imperial cup: the US cooking box holds US measures.
+// fl oz; the imperial fluid ounce and cup say so (UK and British read as
+// imperial). The imperial cup is half the imperial pint, 10 imperial fluid
+// ounces. There are no imperial spoons: a British tablespoon has been 15 mL
+// in recipes and 5/8 fluid ounce in older tables, with no one definition.
+//
+// The rows after the imperial bushel have no classic factors: they convert
+// by their sizes under either table set.
 //
 // Most units are counted per liter (multiplied out of the base); the large
 // ones and the US cooking measures in liters per unit. The rounded
@@ -84,6 +92,10 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(2 * impgal)},
     {.box = 2, .outlet = "Ibushel", .unit = "imperial bushel", .symbols = "bu", .aliases = "bushel",
      .into = v.div(0.0277778), .out = b.mul(0.0277778), .exact = AMBREL_SIZE(8 * impgal)},
+    {.box = 2, .outlet = "Ifluidounce", .unit = "imperial fluid ounce", .symbols = "imp fl oz|imp floz",
+     .aliases = "imp fluid ounce", .exact = AMBREL_SIZE(impgal / 160), .source = kNistHb44},
+    {.box = 2, .outlet = "Icup", .unit = "imperial cup", .aliases = "imp cup",
+     .exact = AMBREL_SIZE(impgal / 16), .source = kNistHb44},
     {.box = 3, .outlet = "UScinch", .unit = "cubic inch", .symbols = "in3|in³|cu in",
      .into = v.div(61.02361), .out = b.mul(61.02361), .exact = AMBREL_SIZE(in3)},
     {.box = 3, .outlet = "UScfoot", .unit = "cubic foot", .symbols = "ft3|ft³|cu ft",

@@ -51,6 +51,15 @@ struct UnitRow {
     const char* source = nullptr;
 };
 
+// A row with no formulas that is not its box's base: a unit added after
+// the classic tables, which converts to and from its base by its exact size
+// under either set. (A row whose formula is the number itself, v or b,
+// has a classic factor of 1.)
+constexpr bool convertsBySize(const UnitRow& row, std::string_view base)
+{
+    return !row.into.written && !row.out.written && base != row.outlet;
+}
+
 // Whether a table has classic factors. A window added after the classic
 // tables has none: its rows convert by their exact sizes under either set.
 constexpr bool hasClassicFactors(std::span<const UnitRow> rows)
@@ -98,11 +107,12 @@ constexpr bool wellFormedTable(std::span<const BoxDef> boxes, std::span<const Un
     }
     if (rows.empty() || box != boxCount - 1)
         throw "a box has no rows";
-    // A table without classic factors converts by its exact sizes alone.
-    if (!hasClassicFactors(rows))
-        for (const UnitRow& row : rows)
-            if (row.exact.kind == ExactSize::Kind::None)
-                throw "a row of a table without classic factors has no exact size";
+    // A row without formulas converts by its exact size alone, and so does
+    // every row of a table without classic factors, its bases too.
+    for (const UnitRow& row : rows)
+        if ((convertsBySize(row, boxes[row.box].base) || !hasClassicFactors(rows)) &&
+            row.exact.kind == ExactSize::Kind::None)
+            throw "a row without formulas has no exact size";
     for (const BoxDef& b : boxes) {
         int bases = 0;
         for (const UnitRow& row : rows) {

@@ -84,6 +84,7 @@ int ConverterWindow::editedRow(int boxNumber)
 void ConverterWindow::calc(int boxNumber)
 {
     setCalculationNote({});
+    sizedEntry_ = -1;
     if (const int edited = editedRow(boxNumber); edited >= 0) {
         lastBox_ = boxNumber;
         lastTags_[boxNumber] = edited - boxFirstRow(boxNumber);
@@ -104,14 +105,32 @@ void ConverterWindow::boxAction(int boxNumber)
     box.selectCellWithTag(tag);
 }
 
+bool ConverterWindow::convertsBySize(int row) const
+{
+    return ambrel::convertsBySize(rows_[row], def_.boxes[rows_[row].box].base);
+}
+
 void ConverterWindow::writeBaseFrom(int row)
 {
+    sizedEntry_ = -1;
+    if (convertsBySize(row)) {
+        writeExact(row, baseRowOf(row));
+        // The other rows without formulas follow the entry itself, not its
+        // rounded base.
+        sizedEntry_ = row;
+        return;
+    }
     const double value = read(row);
     write(baseRowOf(row), rows_[row].into.apply(value));
 }
 
 void ConverterWindow::writeFromBase(int row)
 {
+    if (convertsBySize(row)) {
+        const bool sameBase = sizedEntry_ >= 0 && baseRowOf(sizedEntry_) == baseRowOf(row);
+        writeExact(sameBase ? sizedEntry_ : baseRowOf(row), row);
+        return;
+    }
     write(row, rows_[row].out.apply(read(baseRowOf(row))));
 }
 
@@ -339,9 +358,21 @@ std::optional<double> ConverterWindow::convertedValue(int from, int to, const Ex
         return amount.toDouble();
     if (exactDefinitions() || !hasClassicFactors(rows_))
         return conversions().convert(from, to, amount);
-    const double value = amount.toDouble();
-    const double base = isBaseRow(from) ? value : rows_[from].into.apply(value);
-    return isBaseRow(to) ? base : rows_[to].out.apply(base);
+    // Straight between the base and rows without formulas, as convert()
+    // writes them; otherwise through the base, each step by the row's formula
+    // or by its size.
+    if ((isBaseRow(from) || convertsBySize(from)) && (isBaseRow(to) || convertsBySize(to)))
+        return conversions().convert(from, to, amount);
+    const int baseRow = baseRowOf(from);
+    const double base = isBaseRow(from) ? amount.toDouble()
+        : convertsBySize(from)          ? conversions().convert(from, baseRow, amount)
+                                        : rows_[from].into.apply(amount.toDouble());
+    if (isBaseRow(to))
+        return base;
+    if (!convertsBySize(to))
+        return rows_[to].out.apply(base);
+    return std::isfinite(base) ? conversions().convert(baseRow, to, ExactValue::ofDouble(base))
+                               : conversions().convertNonFinite(baseRow, to, base);
 }
 
 }  // namespace ambrel

@@ -67,6 +67,9 @@ public:
     int rowCount() const { return static_cast<int>(def_.rows.size()); }
     int baseRowOf(int row) const { return baseOfRow_[row]; }
     bool isBaseRow(int row) const { return baseOfRow_[row] == row; }
+    // A row without formulas of its own: it converts to and from its base
+    // by its exact size, under the classic tables too.
+    bool convertsBySize(int row) const;
     int boxFirstRow(int box) const { return boxFirst_[box]; }
     int boxRowCount(int box) const { return boxFirst_[box + 1] - boxFirst_[box]; }
     int boxCount() const { return static_cast<int>(def_.boxes.size()); }
@@ -85,9 +88,12 @@ protected:
 
     double read(int row) { return fieldAt(row).doubleValue(); }
     void write(int row, double value) { fieldAt(row).setDoubleValue(value); }
-    // Step 2: the edited row's number, read once, into its base.
+    // Step 2: the edited row's number, read once, into its base (by its
+    // size for a row without formulas).
     void writeBaseFrom(int row);
-    // Step 3 for one row: a fresh read of its base, through its formula.
+    // Step 3 for one row: a fresh read of its base, through its formula; a
+    // row without formulas by its size, from the entry when that was in
+    // such a row of the same base.
     void writeFromBase(int row);
     // Step 3 for rows [first, last) except bases and `edited`.
     void writeRange(int first, int last, int edited);
@@ -123,6 +129,9 @@ private:
     std::vector<double> lastValues_;
     std::vector<ExactValue> lastExact_;
     int lastBox_ = -1;
+    // The entry in a row without formulas that the classic conversion in
+    // progress started from, or -1.
+    int sizedEntry_ = -1;
     UnitSpeller speller_ = nullptr;
 };
 

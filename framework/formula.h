@@ -28,6 +28,9 @@ struct Formula {
     static constexpr int kMaxOps = 4;
     Op ops[kMaxOps]{};
     int count = 0;
+    // Written in the table, even as the number itself (v, b): a row that
+    // leaves its formulas out converts by its exact size.
+    bool written = false;
 
     constexpr Formula mul(double c) const { return with({OpKind::Mul, c, 0}); }
     constexpr Formula div(double c) const { return with({OpKind::Div, c, 0}); }
@@ -67,8 +70,8 @@ private:
 // Unit tables start their formulas from these, mirroring the usual notation:
 // v is the number typed, b the number read from the base field.
 namespace table {
-inline constexpr Formula v{};
-inline constexpr Formula b{};
+inline constexpr Formula v{.written = true};
+inline constexpr Formula b{.written = true};
 }  // namespace table
 
 }  // namespace ambrel

@@ -273,6 +273,31 @@ inline const Definition kDefinitions[] = {
     {"viscosity", "SqMeterPerSecondField", "1"}, {"viscosity", "SqMillimeterPerSecondField", "1e-6"},
     {"viscosity", "StokesField", "1e-4"}, {"viscosity", "CentistokesField", "1e-6"},
     {"viscosity", "SqFootPerSecondField", "0.09290304"}, {"viscosity", "SqInchPerSecondField", "0.00064516"},
+    // Units added to the first windows, with no classic factors. The
+    // angstrom of 1e-10 m, the mil of 1/1000 inch, the fathom of 6 feet, the
+    // hand of 4 inches, the point of 1/72 inch and the pica of 12 points.
+    {"length", "MicrometerField", "1e-6"}, {"length", "NanometerField", "1e-9"},
+    {"length", "AngstromField", "1e-10"}, {"length", "ThouField", "2.54e-5"}, {"length", "FathomField", "1.8288"},
+    {"length", "HandField", "0.1016"}, {"length", "PointField", "0.0254 / 72"},
+    {"length", "PicaField", "0.0254 / 6"},
+    // The technical atmosphere is a kilogram-force per square centimeter;
+    // water at 1000 kg/m³; the ksi is 1000 pounds-force per square inch.
+    {"pressure", "HectopascalField", "0.1"}, {"pressure", "GigapascalField", "1e6"},
+    {"pressure", "TechnicalAtmosphere", "98.0665"}, {"pressure", "MilliWater", "0.00980665"},
+    {"pressure", "KipSQinch", "0.45359237 * 9.80665 / 0.0254^2"},
+    // 14 days; a twelfth of 365.2425 days; the mean sidereal day of 86164.0905 s.
+    {"time", "FortnightField", "336"}, {"time", "MonthField", "730.485"},
+    {"time", "SiderealDayField", "86164.0905 / 3600"},
+    // The electronvolt of the 2019 SI; the erg of the CGS system; the ton of TNT
+    // as 10^9 thermochemical calories.
+    {"power-energy", "Pgigawatt", "1e9"}, {"power-energy", "Eelectronvolt", "1.602176634e-19"},
+    {"power-energy", "Eerg", "1e-7"}, {"power-energy", "EtonTNT", "4.184e9"},
+    {"power-energy", "Egigawatthour", "3.6e12"}, {"power-energy", "Eterawatthour", "3.6e15"},
+    // Miles per imperial gallon of 4.54609 L.
+    {"fuel-light", "MileImpGallonField", "1.609344 / 4.54609"},
+    {"fuel-light", "ImpGallonsper100miles", "100 * 1.609344 / 4.54609", "0", true},
+    // A twentieth of the imperial pint; the imperial cup is half of one.
+    {"volume", "Ifluidounce", "0.56826125 / 20"}, {"volume", "Icup", "0.56826125 / 2"},
 };
 
 // A scale with no size of its own: the warp factor is a power of the light

@@ -38,10 +38,18 @@ TEST(Cli, EachFormGivesItsOutputAndStatus)
         {{"\u22125", "ft", "m"}, 0, "-1.524 m\n"}, {{" 5", "ft", "m"}, 0, "1.524 m\n"},
         {{"-5", "ft", "m"}, 0, "-1.524 m\n"}, {{"length", "\u22125", "ft", "m"}, 0, "-1.524 m\n"},
         {{"--classic", "1", "UK", "gallon", "l"}, 0, "4.546 l\n"}, {{"100", "km/hr", "km/h"}, 0, "100 km/h\n"},
-        {{"2", "m^2", "cm2"}, 0, "20000 cm2\n"}, {{"--classic", "3", "months", "days"}, 0, "91.25 days\n"},
+        {{"2", "m^2", "cm2"}, 0, "20000 cm2\n"}, {{"--classic", "3", "months", "days"}, 0, "91.310625 days\n"},
         {{"--classic", "1", "Gbit", "MB"}, 0, "125 MB\n"}, {{"1", "kwh", "kJ"}, 0, "3600 kJ\n"},
         {{"--digits", "3", "3", "mi", "km"}, 0, "4.83 km\n"},
         {{"--digits=17", "1", "ft", "m"}, 0, "0.3048 m\n"}, {{"--digits=17", "3", "mm", "hm"}, 0, "3e-05 hm\n"},
+        // Units without classic factors, by their sizes in either set; a word
+        // two windows share goes to the other unit's window.
+        {{"1", "fathom", "m"}, 0, "1.8288 m\n"}, {{"1", "angstrom", "nm"}, 0, "0.1 nm\n"},
+        {{"--classic", "12", "pt", "mm"}, 0, "4.23333333333 mm\n"}, {{"2", "pt", "mL"}, 0, "946.352946 mL\n"},
+        {{"1", "mil", "um"}, 0, "25.4 um\n"}, {{"--classic", "1", "eV", "J"}, 0, "1.602176634e-19 J\n"},
+        {{"--classic", "1", "fortnight", "d"}, 0, "14 d\n"}, {{"1", "mmH2O", "Pa"}, 0, "9.80665 Pa\n"},
+        {{"--classic", "40", "mpg", "imp", "L/100km"}, 0, "7.0620234083 L/100km\n"},
+        {{"1", "UK", "cup", "imperial", "fl", "oz"}, 0, "10 imperial fl oz\n"},
         // Refusals name the place and the reason, and print no result.
         {{"5", "ft", "3"}, kExitRefused, "", "a sum of amounts needs a unit after each at character 7"},
         {{"1/0", "m", "ft"}, kExitRefused, "", "division by zero at character 2"},

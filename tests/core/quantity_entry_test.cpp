@@ -45,7 +45,7 @@ TEST(QuantityEntry, AmountsAddUpInTheCellsUnit)
     ASSERT_TRUE(time.type("MinuteField", "-1 h 30 min").accepted);
     EXPECT_EQ(time.value("MinuteField"), -90);
     ASSERT_TRUE(time.type("DayField", "2 months").accepted);
-    EXPECT_EQ(time.value("DayField"), 60.875);  // a twelfth of the Julian year
+    EXPECT_EQ(time.value("DayField"), 60.87375);  // a twelfth of the Gregorian year
 }
 
 TEST(QuantityEntry, ExactDefinitionsConvertEachAmountExactly)

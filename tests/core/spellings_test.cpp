@@ -22,8 +22,8 @@ struct Spelling {
 const Spelling kCommon[] = {
     // length
     {"m", "meter"}, {"metre", "meter"}, {"meters", "meter"}, {"km", "kilometer"}, {"cm", "centimeter"},
-    {"mm", "millimeter"}, {"nm", "meter", 1e-9}, {"um", "meter", 1e-6}, {"\u00b5m", "meter", 1e-6},
-    {"\u03bcm", "meter", 1e-6}, {"nanometer", "meter", 1e-9}, {"micrometre", "meter", 1e-6}, {"in", "inch"},
+    {"mm", "millimeter"}, {"nm", "nanometer"}, {"um", "micrometer"}, {"\u00b5m", "micrometer"},
+    {"\u03bcm", "micrometer"}, {"nanometer", "nanometer"}, {"micrometre", "micrometer"}, {"in", "inch"},
     {"ft", "foot"}, {"feet", "foot"}, {"yd", "yard"}, {"mi", "mile"}, {"miles", "mile"}, {"nmi", "nautical mile"},
     {"ly", "light year"}, {"light-years", "light year"}, {"au", "astronomical unit"},
     // area
@@ -35,7 +35,7 @@ const Spelling kCommon[] = {
     {"kph", "kilometer per hour"}, {"km per hour", "kilometer per hour"}, {"mph", "mile per hour"},
     {"miles per hour", "mile per hour"}, {"mi/hr", "mile per hour"}, {"ft/s", "foot per second"}, {"knots", "knot"},
     // pressure
-    {"Pa", "pascal"}, {"kPa", "kilopascal"}, {"hPa", "millibar"}, {"GPa", "pascal", 1e9}, {"bar", "bar"},
+    {"Pa", "pascal"}, {"kPa", "kilopascal"}, {"hPa", "hectopascal"}, {"GPa", "gigapascal"}, {"bar", "bar"},
     {"mbar", "millibar"}, {"psi", "pound per square inch"}, {"atm", "atmosphere"}, {"mmHg", "millimeter of mercury"},
     {"torr", "torr"},
     // temperature
@@ -43,8 +43,8 @@ const Spelling kCommon[] = {
     {"\u00b0F", "degree Fahrenheit"}, {"fahrenheit", "degree Fahrenheit"}, {"K", "kelvin"},
     // time
     {"s", "second"}, {"sec", "second"}, {"ms", "millisecond"}, {"\u00b5s", "microsecond"}, {"ns", "nanosecond"},
-    {"min", "minute"}, {"h", "hour"}, {"hr", "hour"}, {"hours", "hour"}, {"days", "day"}, {"month", "year", 1.0 / 12},
-    {"months", "year", 1.0 / 12}, {"yr", "year"},
+    {"min", "minute"}, {"h", "hour"}, {"hr", "hour"}, {"hours", "hour"}, {"days", "day"}, {"month", "month"},
+    {"months", "month"}, {"yr", "year"},
     // volume
     {"l", "liter"}, {"L", "liter"}, {"ml", "milliliter"}, {"mL", "milliliter"}, {"m^3", "cubic meter"},
     {"cm3", "cubic centimeter"}, {"cc", "cubic centimeter"}, {"ft^3", "cubic foot"}, {"gal", "US gallon"},
@@ -56,9 +56,9 @@ const Spelling kCommon[] = {
     {"lb", "avoirdupois pound"}, {"lbs", "avoirdupois pound"}, {"oz", "avoirdupois ounce"}, {"stone", "stone"},
     {"N", "newton"}, {"kN", "kilonewton"}, {"MN", "meganewton"}, {"mN", "newton", 1e-3},
     // power and energy
-    {"W", "watt"}, {"kW", "kilowatt"}, {"GW", "watt", 1e9}, {"mW", "watt", 1e-3}, {"hp", "horsepower (550 ft-lbf/s)"},
+    {"W", "watt"}, {"kW", "kilowatt"}, {"GW", "gigawatt"}, {"mW", "watt", 1e-3}, {"hp", "horsepower (550 ft-lbf/s)"},
     {"J", "joule"}, {"kJ", "kilojoule"}, {"kWh", "kilowatt-hour"}, {"kwh", "kilowatt-hour"},
-    {"TWh", "watt-hour", 1e12}, {"kcal", "calorie (nutrition)"}, {"BTU", "BTU"},
+    {"TWh", "terawatt-hour"}, {"kcal", "calorie (nutrition)"}, {"BTU", "BTU"},
     // data sizes
     {"B", "byte"}, {"KB", "byte", 1e3}, {"kB", "kilobyte"}, {"MB", "megabyte"}, {"GB", "gigabyte"},
     {"PB", "byte", 1e15}, {"TiB", "tebibyte"}, {"PiB", "byte", 1125899906842624.0}, {"Gbit", "bit", 1e9},
@@ -94,7 +94,7 @@ TEST(Spellings, PrefixesStayOnMetricUnitsAndTablesComeFirst)
     // femto-ton, "NM" a nautical mile, "min" a minute, "Pa" a pascal.
     const std::pair<const char*, const char*> own[] = {{"ft", "foot"},       {"NM", "nautical mile"},
                                                        {"min", "minute"},    {"Pa", "pascal"},
-                                                       {"pt", "US pint"},    {"ct", "metric carat"},
+                                                       {"pt", "point"},      {"ct", "metric carat"},
                                                        {"dam", "dekameter"}, {"kt", "kiloton"}};
     for (const auto& [typed, unit] : own) {
         const UnitSpelling m = matchUnit(typed);
@@ -108,10 +108,12 @@ TEST(Spellings, PrefixesStayOnMetricUnitsAndTablesComeFirst)
     // A window narrows the search.
     EXPECT_EQ(matchUnit("nm", "time").unit, nullptr);
     EXPECT_NE(matchUnit("nm", "length").unit, nullptr);
+    EXPECT_STREQ(matchUnit("pt", "volume").unit->name, "US pint");
 }
 
 // Cup and spoons are the US measures, like gal and pint; the metric ones say
-// so. No row is an imperial cup (284 mL): the 237 mL row must not answer to it.
+// so. The imperial cup (284 mL) says so too, and the 237 mL row must not
+// answer to it; there are no imperial spoons, and no US spoon answers for one.
 TEST(Spellings, CookingMeasuresAreUSUnlessSaidOtherwise)
 {
     // clang-format off
@@ -122,8 +124,8 @@ TEST(Spellings, CookingMeasuresAreUSUnlessSaidOtherwise)
         {"US tsp", "Icookteaspoon"}, {"US teaspoons", "Icookteaspoon"},
         {"metric cup", "Mcookcup"}, {"metric cups", "Mcookcup"}, {"metric tablespoon", "Mcooktablespoon"},
         {"metric tbsp", "Mcooktablespoon"}, {"metric teaspoon", "Mcookteaspoon"}, {"metric tsp", "Mcookteaspoon"},
-        {"imperial cup", nullptr}, {"UK cup", nullptr}, {"imperial teaspoon", nullptr},
-        {"imperial tablespoon", nullptr},
+        {"imperial cup", "Icup"}, {"UK cup", "Icup"}, {"British cups", "Icup"},
+        {"imperial teaspoon", nullptr}, {"imperial tablespoon", nullptr}, {"UK tsp", nullptr},
     };
     // clang-format on
     for (const auto& [typed, outlet] : cases)

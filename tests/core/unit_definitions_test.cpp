@@ -3,7 +3,9 @@
 // definitions (unit_definitions.h), typed as a person types: under exact
 // definitions each field holds the double nearest to the exact conversion of
 // the typed decimal; under the classic tables each is within 1e-4 of it, or
-// within the departure the classic list gives for the unit.
+// within the departure the classic list gives for the unit, and a unit
+// without classic factors is converted by its size: straight from the entry,
+// or from its base cell after a classic factor.
 #include "app/classic_departures.h"
 #include "app/window_registry.h"
 #include "converters/velocity.h"
@@ -50,6 +52,8 @@ struct Unit {
     std::string group;  // units of one group convert into each other
     Size size;
     double departure = 0;  // listed classic departure, 0 if none
+    std::string base;      // its box's base
+    bool bySize = false;   // no formulas: converts by its size under either set
 };
 
 // One window under one prefix system (the data sizes) with its units.
@@ -95,8 +99,9 @@ const std::vector<Setup>& setups()
                         ADD_FAILURE() << window << " " << row.outlet << " has no definition";
                         continue;
                     }
-                    s.units.push_back({row.outlet, groupOf(window, entry.def->boxes[row.box].base), sizeOf(*found),
-                                       listedDeparture(window, row.outlet)});
+                    const char* base = entry.def->boxes[row.box].base;
+                    s.units.push_back({row.outlet, groupOf(window, base), sizeOf(*found),
+                                       listedDeparture(window, row.outlet), base, convertsBySize(row, base)});
                 }
                 out.push_back(std::move(s));
             }
@@ -172,13 +177,26 @@ void checkEverySetup(bool exact)
                 for (const Unit& to : s.units) {
                     if (&to == &from || to.group != from.group)
                         continue;
-                    const double want = nearestDouble(convertExactly(typed, from.size, to.size));
+                    double want = nearestDouble(convertExactly(typed, from.size, to.size));
+                    // Under the classic tables a row without formulas meets
+                    // the entry exactly when nothing but sizes lie between
+                    // them; after a classic factor, it follows its base cell.
+                    const auto sized = [&](const Unit& u) { return u.bySize || u.outlet == u.base; };
+                    const bool bySizes = exact || !hasClassicFactors(s.entry->def->rows) ||
+                        (sized(from) && sized(to) && from.base == to.base);
+                    if (!bySizes && to.bySize) {
+                        const Unit* base = nullptr;
+                        for (const Unit& u : s.units)
+                            base = u.outlet == to.base ? &u : base;
+                        ASSERT_NE(base, nullptr) << to.outlet;
+                        want = nearestDouble(
+                            convertExactly(mpq_class(w->field(to.base)->doubleValue()), base->size, to.size));
+                    }
                     if (window == "velocity" && to.outlet == "LightSpeedField" && want > VelocityObject::kLightSpeedCap)
                         continue;  // the field stops at the cap
                     const double got = w->field(to.outlet)->doubleValue();
                     ++failures.checked;
-                    // A table without classic factors converts by its sizes in both sets.
-                    const bool wrong = exact || !hasClassicFactors(s.entry->def->rows)
+                    const bool wrong = bySizes || to.bySize
                         ? got != want
                         : distance(window, to, got, want) > allowance(from) + allowance(to);
                     if (wrong) {
