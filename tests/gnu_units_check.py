@@ -125,6 +125,13 @@ NAMES = {
     ("data-rate", "MegabytePerSecondField"): "1e6 byte/s",
     ("data-rate", "GigabytePerSecondField"): "1e9 byte/s",
     ("data-rate", "TerabytePerSecondField"): "1e12 byte/s",
+    # GNU units reads "US gallon" as a gallon scaled by its US-survey prefix.
+    ("flow", "CubicMeterPerHourField"): "m^3/hr",
+    ("flow", "UsGallonPerMinuteField"): "usgallon/min",
+    ("flow", "UsGallonPerHourField"): "usgallon/hr",
+    ("flow", "ImpGallonPerMinuteField"): "brgallon/min",
+    ("flow", "ImpGallonPerHourField"): "brgallon/hr",
+    ("viscosity", "PoundForceSecondPerSqFootField"): "lbf s/ft^2",
 }
 
 # Units that GNU units defines otherwise, each with the convention that the
