@@ -2,8 +2,10 @@
 // Answers in several units (5 ft 8.9 in, 1 h 0 min 5 s): the exact rounding
 // under them, the split with its carries, and the command line's and the
 // search's readings of such a target.
+#include "app/mixed_readings.h"
 #include "cli/cli.h"
 #include "cli/search_answers.h"
+#include "cli/session.h"
 #include "cli_support.h"
 #include "framework/mixed_amounts.h"
 #include "framework/number_text.h"
@@ -128,6 +130,41 @@ TEST(MixedUnits, TheSearchAnswersInSeveralUnitsAtTheWindowsAccuracy)
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_EQ(answers[0].result, "5 ft 8,8976 in");
     EXPECT_EQ(answers[0].question, "175 cm \u2192 ft in");
+}
+
+// The windows' readings follow their cells, at the cells' accuracy, under
+// either table set.
+TEST(MixedUnits, WindowsReadTheirQuantityInSeveralUnits)
+{
+    // clang-format off
+    const struct {
+        const char* window; bool exact; const char* outlet; double value; int digits; char separator;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"length", true, "CentimetersField", 175, 4, '.', {"5 ft 8.8976 in"}},
+        {"length", true, "FeetField", 6, 4, ',', {"6 ft 0,0000 in"}},
+        {"length", true, "InchesField", 71.6, 0, '.', {"6 ft 0 in"}},  // never 5 ft 12 in
+        {"length", true, "FeetField", -1.5, 1, '.', {"-1 ft 6.0 in"}},
+        {"length", false, "FeetField", 6, 2, '.', {"6 ft 0.00 in"}},      // 71.999856 classic inches
+        {"weight", true, "Mkilogram", 70, 2, '.', {"11 st 0.32 lb", "154 lb 5.18 oz"}},
+        {"time", true, "SecondField", 3605, 3, '.', {"1 h 0 min 5.000 s"}},
+        {"time", true, "DayField", 1.5, 99, '.', {"36 h 0 min 0 s"}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Session s(*findWindow(c.window), 4, c.exact);
+        const int index = s.controller->fieldIndex(c.outlet);
+        ASSERT_GE(index, 0) << c.outlet;
+        carry(s, index, c.value);
+        std::vector<std::string> got;
+        for (const MixedReading& r : mixedReadings(
+                 *s.entry.def,
+                 [&](std::string_view outlet) { return s.cell(s.controller->fieldIndex(outlet)).doubleValue(); },
+                 c.digits, c.separator))
+            got.push_back(r.text);
+        EXPECT_EQ(got, c.expected) << c.window << " " << c.outlet;
+    }
+    EXPECT_TRUE(mixedReadingSources(*findWindow("area")->def).empty());
 }
 
 }  // namespace
