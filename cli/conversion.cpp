@@ -267,6 +267,21 @@ std::string arrowsAsTo(std::string text)
     return text;
 }
 
+// The windows whose units all of `units` (read in one window) name, that
+// one first; just that one when no other window has them all.
+std::vector<const WindowEntry*> windowsNaming(const std::vector<UnitPick>& units)
+{
+    std::vector<const WindowEntry*> windows{units.front().window};
+    for (const WindowEntry& w : windowRegistry()) {
+        bool all = &w != windows.front();
+        for (const UnitPick& u : units)
+            all = all && matchUnit(u.typed, w.cliName).unit != nullptr;
+        if (all)
+            windows.push_back(&w);
+    }
+    return windows;
+}
+
 // The size of each unit of a target in several units in its last unit, the
 // units checked: scales of the quantity's box, each larger than the next.
 int sizeParts(Session& session, const UnitPick& from, Conversion& result, std::ostream& err)
@@ -356,6 +371,21 @@ int readConversion(std::span<const std::string> words, const WindowEntry* window
             return usageError(err,
                               quoted(from.typed) + " is a unit of " + from.window->cliName + " and " + quoted(t.typed) +
                                   " of " + t.window->cliName + "; they do not convert into each other");
+
+    // With neither a window nor a target, a name two windows share ("N": the
+    // newton of weight and of force) is not settled by taking the first.
+    if (const std::vector<const WindowEntry*> windows = window || to ? std::vector{from.window} : windowsNaming(units);
+        windows.size() > 1) {
+        std::string choices;
+        for (std::size_t i = 0; i < windows.size(); ++i)
+            choices += (i == 0                        ? ""
+                            : i + 1 == windows.size() ? " or "
+                                                      : ", ") +
+                std::string(matchUnit(from.typed, windows[i]->cliName).unit->name) + " in " + windows[i]->cliName;
+        return usageError(err,
+                          quoted(from.typed) + " could be the " + choices + "; give the window first, e.g. 'ambrel " +
+                              windows[1]->cliName + " " + text + "', or a unit to convert into");
+    }
 
     // Each amount is converted on its own and the results added up, in the
     // target unit when there is one, else in the first amount's table unit.
