@@ -267,6 +267,15 @@ std::string arrowsAsTo(std::string text)
     return text;
 }
 
+// Whether `typed` names a unit of `window` as well as it names one of the
+// window it was read in: a table's own symbol or name there counts only
+// against another such (not "NM", the nautical mile, against the newton
+// meter's "Nm" in another case).
+bool namesAsWell(const std::string& typed, const WindowEntry& window, bool tableName)
+{
+    return tableName ? findUnit(typed, window.cliName) != nullptr : matchUnit(typed, window.cliName).unit != nullptr;
+}
+
 // The windows whose units all of `units` (read in one window) name, that
 // one first; just that one when no other window has them all.
 std::vector<const WindowEntry*> windowsNaming(const std::vector<UnitPick>& units)
@@ -275,7 +284,7 @@ std::vector<const WindowEntry*> windowsNaming(const std::vector<UnitPick>& units
     for (const WindowEntry& w : windowRegistry()) {
         bool all = &w != windows.front();
         for (const UnitPick& u : units)
-            all = all && matchUnit(u.typed, w.cliName).unit != nullptr;
+            all = all && namesAsWell(u.typed, w, findUnit(u.typed, u.window->cliName) != nullptr);
         if (all)
             windows.push_back(&w);
     }
@@ -379,11 +388,11 @@ int readConversion(std::span<const std::string> words, const WindowEntry* window
         std::string choices;
         for (std::size_t i = 0; i < windows.size(); ++i)
             choices += (i == 0                        ? ""
-                            : i + 1 == windows.size() ? " or "
-                                                      : ", ") +
-                std::string(matchUnit(from.typed, windows[i]->cliName).unit->name) + " in " + windows[i]->cliName;
+                            : i + 1 == windows.size() ? " and of "
+                                                      : ", of ") +
+                std::string(windows[i]->cliName);
         return usageError(err,
-                          quoted(from.typed) + " could be the " + choices + "; give the window first, e.g. 'ambrel " +
+                          quoted(from.typed) + " is a unit of " + choices + "; give the window first, e.g. 'ambrel " +
                               windows[1]->cliName + " " + text + "', or a unit to convert into");
     }
 

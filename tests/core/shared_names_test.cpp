@@ -46,7 +46,7 @@ TEST(SharedNames, ANameOfTwoWindowsIsSettledOrRefusedWithTheChoices)
     const CliRun both = run({"5", "N"});
     EXPECT_EQ(both.status, kExitUsage);
     EXPECT_TRUE(both.out.empty());
-    for (const char* named : {"in weight", "newton in force", "'ambrel force 5 N'"})
+    for (const char* named : {"is a unit of weight and of force", "'ambrel force 5 N'"})
         EXPECT_NE(both.err.find(named), std::string::npos) << named << " not in " << both.err;
     // A window or a target settles it.
     EXPECT_EQ(run({"force", "5", "N"}).status, 0);
