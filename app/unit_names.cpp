@@ -269,7 +269,7 @@ constexpr Prefix kSiPrefixes[] = {
 };
 
 // The symbols of the metric units that take SI prefixes.
-constexpr const char* kMetricSymbols[] = {"m", "g", "l", "L", "s", "N", "W", "J", "Pa", "Wh", "bar", "lx"};
+constexpr const char* kMetricSymbols[] = {"m", "g", "l", "L", "s", "N", "W", "J", "Pa", "Wh", "bar", "lx", "Hz"};
 
 constexpr const char* kBinaryNames[] = {"kibi", "mebi", "gibi", "tebi", "pebi", "exbi", "zebi", "yobi"};
 

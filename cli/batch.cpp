@@ -3,6 +3,7 @@
 
 #include "app/window_registry.h"
 #include "cli/cli.h"
+#include "cli/conversion.h"
 #include "cli/json.h"
 #include "cli/line_streams.h"
 #include "cli/options.h"
@@ -13,6 +14,7 @@
 #include "framework/number_text.h"
 #include "framework/quantity_text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -116,6 +118,15 @@ int pickFields(Session& session, const Request& r, Units& u, std::FILE* err)
             return usage(err,
                          quoted(u.from->typed) + " is a unit of " + window + " and " + quoted(r.to) + " of " +
                              elsewhere->window->cliName + "; they do not convert into each other");
+        // "ft in": an answer in several units, which the friendly form gives
+        // a quantity at a time.
+        const std::vector<std::string> words = splitWords(r.to);
+        if (words.size() > 1 && std::all_of(words.begin(), words.end(), [&](const std::string& w) {
+                return pickUnit(w, u.window).has_value();
+            }))
+            return usage(err,
+                         "batch gives each number in one unit; for an answer in " + quoted(r.to) + " write 'ambrel 3 " +
+                             u.from->typed + " " + r.to + "'");
         return usage(err, "no field or unit " + quoted(r.to) + " in " + window);
     }
     return 0;

@@ -8,6 +8,7 @@
 #include "cli/result_range.h"
 #include "cli/safe_text.h"
 #include "framework/entry.h"
+#include "framework/mixed_amounts.h"
 #include "framework/quantity_text.h"
 
 #include <algorithm>
@@ -49,8 +50,9 @@ std::string joinWords(std::span<const std::string> words)
 // second, perhaps with a separator between them.
 struct UnitWords {
     std::optional<UnitPick> from, to;
-    std::string unknown;   // the words that named nothing
-    std::string dangling;  // a separator that ends the words after a unit
+    std::vector<UnitPick> mixed;  // a target in several units, "ft in"
+    std::string unknown;          // the words that named nothing
+    std::string dangling;         // a separator that ends the words after a unit
 };
 
 // Two units take a dozen words at most; more is not worth trying to split.
@@ -61,6 +63,46 @@ constexpr std::size_t kMostUnitWords = 12;
 std::span<const std::string> targetWords(std::span<const std::string> rest)
 {
     return rest.size() > 1 && isSeparator(rest.front()) ? rest.subspan(1) : rest;
+}
+
+// "ft in", "h min s": the words split into units, longest names first,
+// each unit named by whole words; empty when they do not split so.
+std::vector<UnitPick> splitTarget(std::span<const std::string> words, const WindowEntry* window)
+{
+    // split[i]: the units of words i.. (none needed past the end), found
+    // from the back so that each run of words is looked up once.
+    const std::size_t n = words.size();
+    std::vector<std::optional<std::vector<UnitPick>>> split(n + 1);
+    split[n].emplace();
+    for (std::size_t i = n; i-- > 0;)
+        for (std::size_t end = n; end > i && !split[i]; --end) {
+            if (!split[end])
+                continue;
+            if (std::optional<UnitPick> unit = pickUnit(joinWords(words.subspan(i, end - i)), window)) {
+                split[i].emplace(1, std::move(*unit));
+                split[i]->insert(split[i]->end(), split[end]->begin(), split[end]->end());
+            }
+        }
+    return split[0] ? std::move(*split[0]) : std::vector<UnitPick>();
+}
+
+// The units of a quantity and its target in several units, read in one
+// window: the first unit's, else the target's first unit's (a shared name
+// goes where the others are). Unchanged when no window has them all.
+void pickOneWindow(UnitPick& from, std::vector<UnitPick>& mixed)
+{
+    for (const WindowEntry* window : {from.window, mixed.front().window}) {
+        std::optional<UnitPick> first = pickUnit(from.typed, window);
+        std::vector<UnitPick> parts;
+        for (const UnitPick& part : mixed)
+            if (std::optional<UnitPick> again = pickUnit(part.typed, window))
+                parts.push_back(std::move(*again));
+        if (first && parts.size() == mixed.size()) {
+            from = std::move(*first);
+            mixed = std::move(parts);
+            return;
+        }
+    }
 }
 
 UnitWords pickUnits(std::span<const std::string> words, const WindowEntry* window)
@@ -92,6 +134,21 @@ UnitWords pickUnits(std::span<const std::string> words, const WindowEntry* windo
             pickSameWindow(from, to);
             picked.from = std::move(from);
             picked.to = std::move(to);
+            return picked;
+        }
+    }
+    // A target in several units: "175 cm ft in", "100 min to h min".
+    for (std::size_t k = 1; k + 1 < words.size(); ++k) {
+        std::optional<UnitPick> from = pickUnit(joinWords(words.first(k)), window);
+        if (!from)
+            continue;
+        const std::span<const std::string> target = targetWords(words.subspan(k));
+        if (target.size() < 2 || target.size() > kMostUnitWords)
+            continue;
+        if (std::vector<UnitPick> mixed = splitTarget(target, window); mixed.size() >= 2) {
+            pickOneWindow(*from, mixed);
+            picked.from = std::move(from);
+            picked.mixed = std::move(mixed);
             return picked;
         }
     }
@@ -210,6 +267,67 @@ std::string arrowsAsTo(std::string text)
     return text;
 }
 
+// Whether `typed` names a unit of `window` as well as it names one of the
+// window it was read in: a table's own symbol or name there counts only
+// against another such (not "NM", the nautical mile, against the newton
+// meter's "Nm" in another case).
+bool namesAsWell(const std::string& typed, const WindowEntry& window, bool tableName)
+{
+    return tableName ? findUnit(typed, window.cliName) != nullptr : matchUnit(typed, window.cliName).unit != nullptr;
+}
+
+// The windows whose units all of `units` (read in one window) name, that
+// one first; just that one when no other window has them all.
+std::vector<const WindowEntry*> windowsNaming(const std::vector<UnitPick>& units)
+{
+    std::vector<const WindowEntry*> windows{units.front().window};
+    for (const WindowEntry& w : windowRegistry()) {
+        bool all = &w != windows.front();
+        for (const UnitPick& u : units)
+            all = all && namesAsWell(u.typed, w, findUnit(u.typed, u.window->cliName) != nullptr);
+        if (all)
+            windows.push_back(&w);
+    }
+    return windows;
+}
+
+// The size of each unit of a target in several units in its last unit, the
+// units checked: scales of the quantity's box, each larger than the next.
+int sizeParts(Session& session, const UnitPick& from, Conversion& result, std::ostream& err)
+{
+    const UnitPick& last = *result.target;
+    const UnitRow* fromRow = unitRow(*from.window, from);
+    const auto baseOf = [&](const UnitRow& row) { return std::string_view(from.window->def->boxes[row.box].base); };
+    std::vector<UnitPick> all = result.parts;
+    all.push_back(last);
+    for (const UnitPick& unit : all) {
+        const UnitRow* row = unitRow(*from.window, unit);
+        if (!row || !fromRow)
+            return usageError(err, std::string(from.window->cliName) + " cannot give an answer in several units");
+        if (row->exact.kind != ExactSize::Kind::Linear || !row->exact.offset.isZero())
+            return usageError(err,
+                              quoted(unit.typed) +
+                                  " is not a plain multiple of a unit, so an answer cannot be split "
+                                  "into it; convert into it alone");
+        if (baseOf(*row) != baseOf(*fromRow))
+            return usageError(err,
+                              quoted(from.typed) + " and " + quoted(unit.typed) + " measure different things in " +
+                                  from.window->cliName + "; they do not convert into each other");
+    }
+    ExactValue smaller = ExactValue::ofDouble(1);
+    for (std::size_t i = result.parts.size(); i-- > 0;) {
+        const std::optional<ExactValue> size = convertIn(session, result.parts[i], ExactValue::ofDouble(1), last);
+        const ExactValue step = size ? *size - smaller : ExactValue();
+        if (!size || step.isZero() || step.isNegative())
+            return usageError(err,
+                              "give the units of an answer in parts largest first, each larger than the next, e.g. "
+                              "'ft in'");
+        result.sizes.insert(result.sizes.begin(), *size);
+        smaller = *size;
+    }
+    return 0;
+}
+
 }  // namespace
 
 // Reads a quantity (arithmetic, or amounts in units of one window added up)
@@ -233,6 +351,9 @@ int readConversion(std::span<const std::string> words, const WindowEntry* window
         return danglingSeparator(err, text, last.dangling, window);
     if (!last.from)
         return unknownUnit(err, last.unknown, window);
+    // A target in several units converts into the last of them, then is
+    // split.
+    const std::optional<UnitPick> to = last.mixed.empty() ? last.to : std::optional(last.mixed.back());
     std::vector<UnitPick> units;
     for (std::size_t i = 0; i + 1 < terms.size(); ++i) {
         // Looked up in the last amount's window first, then anywhere, to
@@ -251,16 +372,34 @@ int readConversion(std::span<const std::string> words, const WindowEntry* window
             return usageError(err,
                               quoted(from.typed) + " is a unit of " + from.window->cliName + " and " + quoted(u.typed) +
                                   " of " + u.window->cliName + "; they do not add up");
-    if (last.to && last.to->window != from.window)
+    std::vector<UnitPick> targets = last.mixed;
+    if (targets.empty() && to)
+        targets.push_back(*to);
+    for (const UnitPick& t : targets)
+        if (t.window != from.window)
+            return usageError(err,
+                              quoted(from.typed) + " is a unit of " + from.window->cliName + " and " + quoted(t.typed) +
+                                  " of " + t.window->cliName + "; they do not convert into each other");
+
+    // With neither a window nor a target, a name two windows share ("N": the
+    // newton of weight and of force) is not settled by taking the first.
+    if (const std::vector<const WindowEntry*> windows = window || to ? std::vector{from.window} : windowsNaming(units);
+        windows.size() > 1) {
+        std::string choices;
+        for (std::size_t i = 0; i < windows.size(); ++i)
+            choices += (i == 0                        ? ""
+                            : i + 1 == windows.size() ? " and of "
+                                                      : ", of ") +
+                std::string(windows[i]->cliName);
         return usageError(err,
-                          quoted(from.typed) + " is a unit of " + from.window->cliName + " and " +
-                              quoted(last.to->typed) + " of " + last.to->window->cliName +
-                              "; they do not convert into each other");
+                          quoted(from.typed) + " is a unit of " + choices + "; give the window first, e.g. 'ambrel " +
+                              windows[1]->cliName + " " + text + "', or a unit to convert into");
+    }
 
     // Each amount is converted on its own and the results added up, in the
     // target unit when there is one, else in the first amount's table unit.
-    UnitPick sumUnit = last.to ? *last.to : from;
-    if (!last.to)
+    UnitPick sumUnit = to ? *to : from;
+    if (!to)
         sumUnit.multiply = sumUnit.divide = 1;
     // One window does it all: each conversion enters its amount afresh, so
     // none depends on the one before.
@@ -268,7 +407,10 @@ int readConversion(std::span<const std::string> words, const WindowEntry* window
     Session& session = *result.session;
     // The amounts add up exactly and the sum is rounded once.
     ExactValue sum;
-    const std::string_view quantity = last.to ? withoutTarget(text, last.to->typed) : std::string_view(text);
+    std::string targetText;
+    for (const UnitPick& t : targets)
+        targetText += (targetText.empty() ? "" : " ") + t.typed;
+    const std::string_view quantity = to ? withoutTarget(text, targetText) : std::string_view(text);
     for (std::size_t i = 0; i < terms.size(); ++i) {
         const std::optional<ExactValue> value = convertIn(session, units[i], terms[i].exact, sumUnit);
         if (const char* why = outOfRange(terms[i].exact, value))
@@ -281,20 +423,40 @@ int readConversion(std::span<const std::string> words, const WindowEntry* window
     const int index = session.controller->fieldIndex(sumUnit.outlet);
     if (const std::string why = session.controller->entryRefusal(index, inTableUnit(sumUnit, sum)); !why.empty())
         return refuse(err, quantity, why);
-    if (terms.size() > 1 || !last.to) {
+    if (terms.size() > 1 || !to) {
         // The window shows the sum (the table form prints every cell).
         applySetting(session, sumUnit.setting);
         carry(session, index, inTableUnit(sumUnit, sum));
     }
-    if (!last.to)
+    if (!to)
         if (const std::string why = tableOutOfRange(session, index, total); !why.empty())
             return refuse(err, quantity, why);
     result.index = index;
     result.from = from;
-    result.target = last.to;
+    result.target = to;
+    if (!last.mixed.empty()) {
+        result.parts.assign(last.mixed.begin(), last.mixed.end() - 1);
+        if (const int status = sizeParts(session, from, result, err); status != 0)
+            return status;
+        if ((sum / result.sizes.front()).toDouble() >= kLargestWholePart)
+            return refuse(err, quantity, "too large to show in parts; convert it into one unit");
+    }
     result.total = total;
+    result.exactTotal = sum;
     result.quantity = quantity;
     return 0;
+}
+
+std::string mixedAnswer(const Conversion& c, MixedDigits digits, const std::function<std::string(double)>& showRest)
+{
+    const std::optional<MixedAmount> amount = splitAmount(c.exactTotal, c.sizes, digits);
+    if (!amount || !c.target)
+        return {};
+    std::vector<std::string> units;
+    for (const UnitPick& part : c.parts)
+        units.push_back(part.typed);
+    units.push_back(c.target->typed);
+    return mixedText(*amount, units, showRest);
 }
 
 }  // namespace ambrel

@@ -5,7 +5,9 @@
 #pragma once
 
 #include "cli/session.h"
+#include "framework/mixed_amounts.h"
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -24,7 +26,12 @@ struct Conversion {
     int index = -1;  // the cell holding the quantity, or the target's cell
     UnitPick from;   // the first amount's unit
     std::optional<UnitPick> target;
-    double total = 0;      // in the target unit, else in the first amount's
+    // A target in several units ("ft in"): the units before the last, which
+    // is `target`, and the size of each in the target unit.
+    std::vector<UnitPick> parts;
+    std::vector<ExactValue> sizes;
+    double total = 0;  // in the target unit, else in the first amount's
+    ExactValue exactTotal;
     std::string quantity;  // as typed, without the target: "3 mi"
 };
 
@@ -34,6 +41,10 @@ struct Conversion {
 // writes why not to `err` and returns the command line's exit status.
 int readConversion(std::span<const std::string> words, const WindowEntry* window, bool exact, Conversion& result,
                    std::ostream& err);
+
+// The answer of a conversion into several units, "5 ft 8.89763779528 in"
+// (a conversion with parts), or empty when it is too large to split.
+std::string mixedAnswer(const Conversion& c, MixedDigits digits, const std::function<std::string(double)>& showRest);
 
 // Words that may stand between a quantity and the unit it goes into.
 bool isSeparator(std::string_view word);

@@ -23,6 +23,23 @@ namespace ambrel {
 
 namespace {
 
+// An answer in several units as JSON: the answer as shown, and a field a
+// part, each signed so that the parts add up to the quantity.
+std::string mixedJson(const Conversion& c, const std::string& answer, int digits)
+{
+    const std::optional<MixedAmount> amount = splitAmount(c.exactTotal, c.sizes, {digits, true});
+    std::string fields;
+    for (std::size_t i = 0; amount && i <= c.parts.size(); ++i) {
+        const UnitPick& unit = i < c.parts.size() ? c.parts[i] : *c.target;
+        const double value = i < c.parts.size() ? amount->wholes[i].toDouble() : amount->rest.toDouble();
+        const double signedValue = amount->negative && value != 0 ? -value : value;
+        fields += (i ? "," : "") +
+            jsonField(unit.outlet, unit.typed, jsonNumber(signedValue), friendlyNumber(signedValue, digits));
+    }
+    return "{\"window\":" + jsonString(c.from.window->cliName) + ",\"shown\":" + jsonString(answer) + ",\"fields\":[" +
+        fields + "]}\n";
+}
+
 // Converts and prints the quantity in `words`: the result in the target
 // unit, or the window's table when no target is named.
 int convertQuantity(std::span<const std::string> words, const WindowEntry* window, const CommonOptions& opt,
@@ -32,7 +49,14 @@ int convertQuantity(std::span<const std::string> words, const WindowEntry* windo
     if (const int status = readConversion(words, window, opt.exact, c, err); status != 0)
         return status;
     Session& session = *c.session;
-    if (!c.target) {
+    if (!c.parts.empty()) {
+        const std::string answer =
+            mixedAnswer(c, {opt.digits, true}, [&](double rest) { return friendlyNumber(rest, opt.digits); });
+        if (opt.json)
+            out << mixedJson(c, answer, opt.digits);
+        else
+            out << answer << '\n';
+    } else if (!c.target) {
         if (opt.json)
             printJson(session, out, {}, opt.digits);
         else

@@ -63,7 +63,17 @@ public:
         std::ostringstream ignored;
         if (readConversion(words, window, options_.exact, c, ignored) != 0)
             return false;
-        if (c.target) {
+        if (!c.parts.empty()) {
+            // One answer in parts: "5 ft 8.8976 in".
+            std::string units;
+            for (const UnitPick& part : c.parts)
+                units += part.typed + " ";
+            units += c.target->typed;
+            const std::string shown = mixedAnswer(c, {options_.accuracy, false}, [&](double rest) {
+                return formatShown(rest, options_.accuracy, options_.decimalSeparator);
+            });
+            answers_.push_back({shown, c.quantity + " \u2192 " + units, windowTitle(*c.from.window)});
+        } else if (c.target) {
             const std::string unit = c.target->typed;
             // One answer a unit, however it was spelled.
             if (std::any_of(seen_.begin(), seen_.end(), [&](const UnitPick& u) { return sameUnit(u, *c.target); }))

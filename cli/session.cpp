@@ -118,17 +118,9 @@ ExactValue scaled(ExactValue value, double multiply, double divide)
     return value;
 }
 
-// The table row a unit pick names: under its setting, the row of the table
-// for that setting.
 const UnitRow* rowOf(const Session& s, const UnitPick& unit)
 {
-    if (!s.entry.def)
-        return nullptr;
-    for (const std::span<const UnitRow> rows : {s.entry.def->rows, s.entry.def->altRows})
-        for (const UnitRow& row : rows)
-            if (unit.outlet == row.outlet && (!unit.setting || !row.setting || sameSetting(unit.setting, row.setting)))
-                return &row;
-    return nullptr;
+    return unitRow(s.entry, unit);
 }
 
 // The exact conversion between two units of one base.
@@ -142,6 +134,18 @@ std::optional<ExactValue> exactlyIn(const Session& s, const UnitPick& from, cons
 }
 
 }  // namespace
+
+// Under its setting, the row of the table for that setting.
+const UnitRow* unitRow(const WindowEntry& window, const UnitPick& unit)
+{
+    if (!window.def)
+        return nullptr;
+    for (const std::span<const UnitRow> rows : {window.def->rows, window.def->altRows})
+        for (const UnitRow& row : rows)
+            if (unit.outlet == row.outlet && (!unit.setting || !row.setting || sameSetting(unit.setting, row.setting)))
+                return &row;
+    return nullptr;
+}
 
 ExactValue inTableUnit(const UnitPick& unit, const ExactValue& amount)
 {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/window_registry.h"
+#include "framework/converter_def.h"
 #include "headless/headless_platform.h"
 
 #include <memory>
@@ -59,6 +60,8 @@ void applySetting(Session& s, const char* setting);
 void carry(Session& s, int index, double value);
 // The same with a number known exactly, which the window converts from.
 void carry(Session& s, int index, const ExactValue& value);
+// The table row a unit names in `window`; null for a window without a table.
+const UnitRow* unitRow(const WindowEntry& window, const UnitPick& unit);
 // An amount in the unit a person named as an amount in its table's unit.
 ExactValue inTableUnit(const UnitPick& unit, const ExactValue& amount);
 // `value` in unit `from`, converted into unit `to`: exactly under exact

@@ -72,13 +72,15 @@ std::string exactDefinition(const ConverterWindow& converter, int row)
         return "no exact size: kept as the classic formula";
     std::string text = unit.exactUnit ? std::string(unit.exactUnit) + ": " : std::string();
     text += readableDefinition(size.text);
+    // The document the size is from, where the row names one.
+    const std::string source = unit.source ? std::string(" (") + unit.source + ")" : std::string();
     if (!size.offset.isZero())
-        return text;
+        return text + source;
     const char* base = converter.def().rows[converter.baseRowOf(row)].unit;
     const std::string number = formatExact(size.scale.toDouble());
     if (size.kind == ExactSize::Kind::Reciprocal)
-        return text + " = " + number + " " + base + " divided by the value";
-    return text + " = " + number + " " + base;
+        return text + " = " + number + " " + base + " divided by the value" + source;
+    return text + " = " + number + " " + base + source;
 }
 
 // The units of one window by box: name, other names and symbols, outlet;

@@ -341,6 +341,103 @@ bool ExactValue::largerThanBits(unsigned long bits) const
     return false;
 }
 
+namespace {
+
+// value × 10^decimals as an integer: toward zero, or to the nearest with
+// halves away from zero. A value with π in it is irrational, so working it
+// out to more bits always tells which integer it is.
+mpz_class scaledInteger(const std::vector<std::pair<int, mpq_class>>& terms, bool nearest)
+{
+    if (terms.empty())
+        return 0;
+    if (terms.size() == 1 && terms.front().first == 0) {
+        const mpq_class& q = terms.front().second;
+        mpz_class magnitude;
+        if (nearest) {
+            // floor(|n| / d + 1/2) = floor((2|n| + d) / 2d)
+            const mpz_class twice = 2 * abs(q.get_num()) + q.get_den();
+            mpz_fdiv_q(magnitude.get_mpz_t(), twice.get_mpz_t(), mpz_class(2 * q.get_den()).get_mpz_t());
+        } else {
+            mpz_tdiv_q(magnitude.get_mpz_t(), mpz_class(abs(q.get_num())).get_mpz_t(), q.get_den_mpz_t());
+        }
+        return q < 0 ? mpz_class(-magnitude) : magnitude;
+    }
+    long maxPower = 0;
+    mpfr_exp_t largestInput = 0;
+    for (const auto& [power, q] : terms) {
+        maxPower = std::max(maxPower, std::labs(power));
+        largestInput =
+            std::max<mpfr_exp_t>(largestInput, static_cast<mpfr_exp_t>(mpz_sizeinbase(q.get_num_mpz_t(), 2)));
+    }
+    const long slack = 8 + static_cast<long>(terms.size()) + maxPower;
+    for (mpfr_prec_t precision = 128 + largestInput + 4 * maxPower;; precision *= 2) {
+        Mpfr sum(precision), term(precision), pi(precision), error(precision), low(precision), high(precision);
+        mpfr_const_pi(pi.x, MPFR_RNDN);
+        mpfr_set_zero(sum.x, 1);
+        mpfr_exp_t largest = std::numeric_limits<mpfr_exp_t>::min();
+        for (const auto& [power, q] : terms) {
+            mpfr_set_q(term.x, q.get_mpq_t(), MPFR_RNDN);
+            for (int k = 0; k < std::abs(power); ++k)
+                if (power > 0)
+                    mpfr_mul(term.x, term.x, pi.x, MPFR_RNDN);
+                else
+                    mpfr_div(term.x, term.x, pi.x, MPFR_RNDN);
+            largest = std::max(largest, mpfr_get_exp(term.x));
+            mpfr_add(sum.x, sum.x, term.x, MPFR_RNDN);
+        }
+        // The same bound as the rounding to a double: within
+        // 2^(largest - precision + slack) of the value.
+        mpfr_set_ui_2exp(error.x, 1, largest - static_cast<mpfr_exp_t>(precision) + slack, MPFR_RNDU);
+        mpfr_sub(low.x, sum.x, error.x, MPFR_RNDD);
+        mpfr_add(high.x, sum.x, error.x, MPFR_RNDU);
+        for (Mpfr* end : {&low, &high})
+            if (nearest)
+                mpfr_round(end->x, end->x);
+            else
+                mpfr_trunc(end->x, end->x);
+        if (mpfr_equal_p(low.x, high.x) || precision >= (mpfr_prec_t(1) << 20)) {
+            mpz_class out;
+            mpfr_get_z(out.get_mpz_t(), low.x, MPFR_RNDN);
+            return out;
+        }
+    }
+}
+
+}  // namespace
+
+ExactValue ExactValue::roundedToDecimals(long decimals) const
+{
+    Terms scratch;
+    std::vector<std::pair<int, mpq_class>> terms;
+    const mpz_class scale = powerOfTen(static_cast<unsigned long>(std::labs(decimals)));
+    for (const auto& t : asFull(scratch).terms)
+        terms.emplace_back(t.power, decimals >= 0 ? mpq_class(t.q * scale) : mpq_class(t.q / scale));
+    ExactValue v = withTerms();
+    mpq_class q =
+        decimals >= 0 ? mpq_class(scaledInteger(terms, true), scale) : mpq_class(scaledInteger(terms, true) * scale);
+    q.canonicalize();
+    if (q != 0) {
+        v.negative_ = q < 0;
+        v.full_->terms.push_back({0, std::move(q)});
+    }
+    return v;
+}
+
+ExactValue ExactValue::wholePart() const
+{
+    Terms scratch;
+    std::vector<std::pair<int, mpq_class>> terms;
+    for (const auto& t : asFull(scratch).terms)
+        terms.emplace_back(t.power, t.q);
+    ExactValue v = withTerms();
+    mpq_class q(scaledInteger(terms, false));
+    if (q != 0) {
+        v.negative_ = q < 0;
+        v.full_->terms.push_back({0, std::move(q)});
+    }
+    return v;
+}
+
 double ExactValue::toDouble() const
 {
     if (form_ == Form::Double)

@@ -56,6 +56,12 @@ public:
     // denominator takes more than `bits` bits: a bound on runaway arithmetic.
     bool largerThanBits(unsigned long bits) const;
 
+    // The nearest multiple of 10^-decimals (of 10^|decimals| when negative),
+    // halves away from zero: how a number is cut to the digits shown.
+    ExactValue roundedToDecimals(long decimals) const;
+    // The whole part, toward zero.
+    ExactValue wholePart() const;
+
 private:
     struct Terms;
     struct TermsDeleter {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/form_window.h"
 
+#include "app/mixed_readings.h"
 #include "framework/controller.h"
+#include "framework/converter_window.h"
 #include "framework/entry.h"
 #include "framework/window_controller.h"
 #include "qt/accessible_role.h"
@@ -94,6 +96,7 @@ FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform
     auto* central = new QWidget;
     auto* outer = new QVBoxLayout(central);
     outer->addWidget(scroll_, 1);
+    createReadings(plan, outer);
     // The note has a line of its own across the window, so a narrow window
     // with many buttons still shows its sentence.
     status_ = new StatusLine;
@@ -480,6 +483,58 @@ void FormWindow::noteResults()
         status_->clear();
     }
     resultNoted_ = blank || !done.empty();
+}
+
+void FormWindow::createReadings(const WindowPlan& plan, QVBoxLayout* outer)
+{
+    const auto* converter = dynamic_cast<const ConverterWindow*>(&owner_);
+    if (!converter)
+        return;
+    const std::vector<std::string> sources = mixedReadingSources(converter->def());
+    if (sources.empty())
+        return;
+    readingsOf_ = &converter->def();
+    auto* row = new QHBoxLayout;
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        // One line each that never widens the window, read like a result
+        // cell: selectable, reached by a click rather than by Tab.
+        auto* reading = new StatusLine;
+        reading->setObjectName(QStringLiteral("MixedReading"));
+        reading->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        reading->setFocusPolicy(Qt::ClickFocus);
+        row->addWidget(reading, 1);
+        readings_.push_back(reading);
+    }
+    outer->addLayout(row);
+    for (std::size_t i = 0; i < plan.fields.size(); ++i)
+        if (std::find(sources.begin(), sources.end(), plan.fields[i].outlet) != sources.end()) {
+            auto* cell = static_cast<QtField*>(parts_.fields[i]);
+            readingCells_.emplace_back(plan.fields[i].outlet, cell);
+            connect(cell, &QLineEdit::textChanged, this, [this] { showReadings(); });
+        }
+    showReadings();
+}
+
+void FormWindow::showReadings()
+{
+    int digits = kFullPrecisionDigits;
+    const auto cellValue = [&](std::string_view outlet) {
+        for (const auto& [name, cell] : readingCells_)
+            if (name == outlet)
+                return cell->doubleValue();
+        return std::nan("");
+    };
+    if (!readingCells_.empty())
+        digits = readingCells_.front().second->digits();
+    const std::vector<MixedReading> readings =
+        mixedReadings(*readingsOf_, cellValue, digits, QtField::decimalSeparator());
+    for (std::size_t i = 0; i < readings.size() && i < readings_.size(); ++i) {
+        const QString name = QString::fromStdString(readings[i].name);
+        const QString text = readings[i].text.empty() ? QStringLiteral("—") : QString::fromStdString(readings[i].text);
+        readings_[i]->setText(text);
+        readings_[i]->setAccessibleName(tr("%1: %2").arg(name, text));
+        readings_[i]->setToolTip(readings_[i]->accessibleName());
+    }
 }
 
 void FormWindow::showRefusal(QtField* cell, const QString& why)

@@ -12,10 +12,12 @@
 #include <QMainWindow>
 
 class QScrollArea;
+class QVBoxLayout;
 
 namespace ambrel {
 
 class WindowController;
+struct ConverterDef;
 class QtBox;
 class QtField;
 class SpokenNote;
@@ -70,6 +72,11 @@ private:
     void confirm(QtField* cell);
     void showRefusal(QtField* cell, const QString& why);
     void noteResults();
+    // The quantity in several units, under the boxes of the windows that
+    // have such readings (feet and inches, ...); made on every change of
+    // the cells they are read from.
+    void createReadings(const WindowPlan& plan, QVBoxLayout* outer);
+    void showReadings();
 
     WindowController& owner_;
     Platform& platform_;
@@ -83,6 +90,9 @@ private:
     QLabel* status_ = nullptr;
     SpokenNote* spoken_ = nullptr;  // tells screen readers of a refusal
     bool resultNoted_ = false;      // the note line says why a result is blank
+    const ConverterDef* readingsOf_ = nullptr;
+    std::vector<QLabel*> readings_;
+    std::vector<std::pair<std::string, QtField*>> readingCells_;  // the cells they are read from
 };
 
 }  // namespace ambrel

@@ -77,6 +77,10 @@ TEST(Batch, RefusalsKeepTheAlignmentAndUsageErrorsConvertNothing)
         EXPECT_EQ(u.status, kExitUsage);
         EXPECT_TRUE(u.out.empty());
     }
+    // A target in several units is for the friendly form, which is named.
+    const auto mixed = batch({"cm", "ft in"}, "175\n");
+    EXPECT_EQ(mixed.status, kExitUsage);
+    EXPECT_NE(mixed.err.find("'ambrel 3 cm ft in'"), std::string::npos) << mixed.err;
 }
 
 TEST(Batch, AllFieldsAgreeWithTheScriptForm)
@@ -155,6 +159,10 @@ TEST(Batch, TargetsOutOfRangeAreRefusedAndScaledUnitsConvert)
         EXPECT_EQ(u.status, kExitUsage) << args[0] << " " << args[1];
         EXPECT_TRUE(u.out.empty());
     }
+    // A target in several units is for the friendly form, which is named.
+    const auto mixed = batch({"cm", "ft in"}, "175\n");
+    EXPECT_EQ(mixed.status, kExitUsage);
+    EXPECT_NE(mixed.err.find("'ambrel 3 cm ft in'"), std::string::npos) << mixed.err;
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ const Prefix kPrefixes[] = {
 // The symbols that take SI prefixes, and the unit each is.
 const std::pair<const char*, const char*> kMetric[] = {
     {"m", "meter"}, {"g", "gram"}, {"l", "liter"}, {"L", "liter"}, {"s", "second"}, {"N", "newton"},
-    {"W", "watt"}, {"J", "joule"}, {"Pa", "pascal"}, {"Wh", "watt-hour"}, {"bar", "bar"}, {"lx", "lux"},
+    {"W", "watt"}, {"J", "joule"}, {"Pa", "pascal"}, {"Wh", "watt-hour"}, {"bar", "bar"}, {"lx", "lux"}, {"Hz", "hertz"},
 };
 
 // Data sizes: K is taken for k; binary multiples are written Ki, Mi, ...
