@@ -276,15 +276,36 @@ bool namesAsWell(const std::string& typed, const WindowEntry& window, bool table
     return tableName ? findUnit(typed, window.cliName) != nullptr : matchUnit(typed, window.cliName).unit != nullptr;
 }
 
+// Whether `typed` is, letter for letter, a symbol of the window's table.
+bool exactSymbolOf(std::string_view typed, const WindowEntry& window)
+{
+    if (!window.def)
+        return false;
+    for (const auto rows : {window.def->rows, window.def->altRows})
+        for (const UnitRow& row : rows)
+            for (std::string_view symbols = row.symbols; !symbols.empty();) {
+                const std::size_t bar = symbols.find('|');
+                if (symbols.substr(0, bar) == typed)
+                    return true;
+                symbols = bar == std::string_view::npos ? std::string_view() : symbols.substr(bar + 1);
+            }
+    return false;
+}
+
 // The windows whose units all of `units` (read in one window) name, that
-// one first; just that one when no other window has them all.
+// one first; just that one when no other window has them all. A symbol
+// typed letter for letter is shared only with a window that has the same
+// symbol: "gal" is the gallon's, not the gal's ("Gal") by its name.
 std::vector<const WindowEntry*> windowsNaming(const std::vector<UnitPick>& units)
 {
     std::vector<const WindowEntry*> windows{units.front().window};
     for (const WindowEntry& w : windowRegistry()) {
         bool all = &w != windows.front();
         for (const UnitPick& u : units)
-            all = all && namesAsWell(u.typed, w, findUnit(u.typed, u.window->cliName) != nullptr);
+            all = all &&
+                (exactSymbolOf(u.typed, *u.window)
+                     ? exactSymbolOf(u.typed, w)
+                     : namesAsWell(u.typed, w, findUnit(u.typed, u.window->cliName) != nullptr));
         if (all)
             windows.push_back(&w);
     }

@@ -80,7 +80,7 @@ TEST(CalculationNote, TheCommandLineTellsNotesAndRefusesBelowAbsoluteZero)
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find("below absolute zero"), std::string::npos) << r.err;
     }
-    EXPECT_EQ(run({"-273", "C"}).status, 0);
+    EXPECT_EQ(run({"-273", "°C"}).status, 0);
 }
 
 TEST(ComputingWindow, TheDecimalCellSaysItIsSigned)

@@ -56,7 +56,9 @@ TEST(SearchAnswers, WithoutATargetTheUsualUnitsShowButNotTheOwnOne)
     EXPECT_EQ(results("1 km"),
               (std::vector<std::string>{"1000 m", "100000 cm", "0.621371192237334 mi", "3280.839895013123 ft",
                                         "39370.07874015748 in"}));
-    EXPECT_EQ(results("100 C"), (std::vector<std::string>{"212 F", "373.15 K"}));
+    EXPECT_EQ(results("100 °C"), (std::vector<std::string>{"212 F", "373.15 K"}));
+    // "C" is the coulomb too: with no target it names nothing for certain.
+    EXPECT_TRUE(results("100 C").empty());
     // A window of two quantities shows the one typed: power in power units.
     EXPECT_EQ(results("1 kW"), (std::vector<std::string>{"1000 W", "1.341022089595028 hp", "0.001 MW"}));
     EXPECT_EQ(results("1 km", {.limit = 2}).size(), 2u);

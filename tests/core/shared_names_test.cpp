@@ -21,7 +21,7 @@ TEST(SharedNames, PlainKeyboardFormsAndHertzPrefixesNameTheirUnits)
     const struct { const char* typed; const char* unit; double multiply, divide; const char* window = ""; } cases[] = {
         {"THz", "hertz", 1e12, 1}, {"mHz", "hertz", 1, 1e3}, {"uHz", "hertz", 1, 1e6}, {"kHz", "kilohertz", 1, 1},
         {"GHz", "gigahertz", 1, 1}, {"terahertz", "hertz", 1e12, 1},
-        {"um", "meter", 1, 1e6}, {"us", "microsecond", 1, 1}, {"ug", "gram", 1, 1e6},
+        {"um", "micrometer", 1, 1}, {"ug", "gram", 1, 1e6}, {"uA", "microampere", 1, 1}, {"us", "microsecond", 1, 1},
         {"m^2", "square meter", 1, 1}, {"m2", "square meter", 1, 1}, {"ft^3", "cubic foot", 1, 1},
         {"N*m", "newton meter", 1, 1, "torque"}, {"N m", "newton meter", 1, 1, "torque"},
         {"lbf*ft", "pound-force foot", 1, 1, "torque"}, {"lbf ft", "pound-force foot", 1, 1, "torque"},
@@ -55,6 +55,13 @@ TEST(SharedNames, ANameOfTwoWindowsIsSettledOrRefusedWithTheChoices)
     // elsewhere (the nautical mile, the knot; the newton meter, the kilonewton).
     for (const char* only : {"mi", "NM", "kn", "ps"})
         EXPECT_EQ(run({"3", only}).status, 0) << only;
+    // A symbol typed letter for letter is shared only with a window that has
+    // the same symbol: "gal" is the gallon's, the gal being "Gal"; "C" is the
+    // degree Celsius's and the coulomb's alike.
+    EXPECT_EQ(run({"1", "gal", "L"}).out, "3.785411784 L\n");
+    EXPECT_EQ(run({"1", "gal"}).status, 0);
+    EXPECT_EQ(run({"1", "Gal"}).status, 0);
+    EXPECT_EQ(run({"100", "C"}).status, kExitUsage);
 }
 
 TEST(SharedNames, TheUnitsListNamesEachSizesSource)
