@@ -229,12 +229,9 @@ void FormWindow::reflow(const QSize& room)
         boxesArea_->layout()->activate();
         return boxesArea_->sizeHint();
     };
-    // Whether the boxes show across the room, beside a scroll bar if they are
-    // taller than it.
-    const int scrollBar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
     const auto fitsAcross = [&] {
-        const QSize hint = boxesHint() + chrome;
-        return hint.width() + (hint.height() > room.height() ? scrollBar : 0) <= room.width();
+        boxesArea_->layout()->activate();
+        return boxesFitAcross(room, chrome);
     };
     // The usual arrangement first: boxes stacked in columns, from the widest
     // arrangement to a single column, the first as wide as the room.
@@ -298,18 +295,26 @@ QSize FormWindow::chromeSize()
     return sizeHint() - scroll_->sizeHint();
 }
 
-int FormWindow::scrollBarWidth(const QSize& room)
+int FormWindow::scrollBarBeside(const QSize& room, const QSize& chrome) const
 {
-    const QSize chrome = chromeSize();
     if (boxesArea_->sizeHint().height() + chrome.height() <= room.height())
         return 0;
     return scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
 }
 
+bool FormWindow::boxesFitAcross(const QSize& room, const QSize& chrome) const
+{
+    return boxesArea_->sizeHint().width() + chrome.width() + scrollBarBeside(room, chrome) <= room.width();
+}
+
+int FormWindow::scrollBarWidth(const QSize& room)
+{
+    return scrollBarBeside(room, chromeSize());
+}
+
 bool FormWindow::boxesFitWidth(const QSize& room)
 {
-    const int scrollBar = scrollBarWidth(room);
-    return boxesArea_->sizeHint().width() + chromeSize().width() + scrollBar <= room.width();
+    return boxesFitAcross(room, chromeSize());
 }
 
 bool FormWindow::boxesFitWidth() const

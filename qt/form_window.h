@@ -62,6 +62,10 @@ private:
     // What the window adds around its scrolled boxes, its layouts brought up
     // to date first.
     QSize chromeSize();
+    // The scroll bar beside boxes laid out as now in `room`, the window
+    // adding `chrome` around them; and whether they then show across it.
+    int scrollBarBeside(const QSize& room, const QSize& chrome) const;
+    bool boxesFitAcross(const QSize& room, const QSize& chrome) const;
     void createChoice(const ChoicePlan& choice);
     QHBoxLayout* createButtonRow(const WindowPlan& plan);
     void createShortcuts(const WindowPlan& plan);
