@@ -75,6 +75,39 @@ void BM_FloorFortyLineEdits(benchmark::State& state)
 }
 BENCHMARK(BM_FloorFortyLineEdits)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(0.5);
 
+// One keystroke in the main menu's finder until its list of matches has
+// repainted: each one searches every name of every unit of every window.
+// The word is typed and erased letter by letter, so short prefixes, which
+// match the most names, come up as often as long ones.
+void BM_FinderKeystroke(benchmark::State& state)
+{
+    QtPlatform platform;
+    Application ambrel(platform);
+    // The menu window is built when first used.
+    ambrel.menu().parts().accuracyField->setIntValue(4);
+    QWidget* menu = platform.mainMenuWidget();
+    auto* finder = menu->findChild<QLineEdit*>(QStringLiteral("UnitFinder"));
+    menu->show();
+    finder->setFocus();
+    QApplication::processEvents();
+    const QString word = QStringLiteral("kilometer per");
+    bool typing = true;
+    for (auto _ : state) {
+        const qsizetype n = finder->text().size();
+        if (typing && n == word.size())
+            typing = false;
+        else if (!typing && n == 0)
+            typing = true;
+        if (typing)
+            QTest::keyClick(finder, word.at(n).toLatin1());
+        else
+            QTest::keyClick(finder, Qt::Key_Backspace);
+        QApplication::processEvents();
+    }
+    menu->close();
+}
+BENCHMARK(BM_FinderKeystroke)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(0.5);
+
 }  // namespace
 
 int main(int argc, char** argv)

@@ -24,6 +24,7 @@ void listWindows(std::ostream& out)
     std::size_t width = 0;
     for (const WindowEntry& e : windowRegistry())
         width = std::max(width, std::strlen(e.cliName));
+    std::size_t converters = 0, total = 0;
     for (const WindowEntry& e : windowRegistry()) {
         HeadlessPlatform platform;
         const auto controller = e.make(platform);
@@ -35,7 +36,10 @@ void listWindows(std::ostream& out)
         if (units)
             out << " (" << units << " units)";
         out << '\n';
+        converters += units != 0;
+        total += units;
     }
+    out << total << " units in " << converters << " converter windows\n";
 }
 
 // A definition as the table's code writes it, made readable: π for the

@@ -106,7 +106,11 @@ TEST(CliUnits, ListsWindowsEachWindowsNamesAndChoices)
 {
     const CliRun all = run({"units"});
     ASSERT_EQ(all.status, 0);
-    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), static_cast<long>(windowRegistry().size()));
+    // A line per window, then the total of the names the finder knows.
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), static_cast<long>(windowRegistry().size()) + 1);
+    EXPECT_TRUE(all.out.ends_with("\n" + std::to_string(unitNames().size()) + " units in " +
+                                  std::to_string(menuOrder(WindowKind::Converter).size()) + " converter windows\n"))
+        << all.out;
     EXPECT_NE(run({"units", "length"}).out.find(" nmi, NM "), std::string::npos);
     EXPECT_NE(run({"units", "file-transfer"}).out.find("(TransferSpeed=TAG)\n   0  14.4 kbit/s\n"), std::string::npos);
     EXPECT_EQ(run({"units", "nowhere"}).status, kExitUsage);
