@@ -325,6 +325,9 @@ std::string rateWord(const std::string& typed)
     for (const auto& [from, to] : kShort)
         if (word == from)
             return word == to && typed != to ? typed : to;
+    // Any other unit by its plural or another name: "lbs/hr" is "lb/h".
+    if (const UnitName* u = findUnit(typed); u && *u->symbols)
+        return std::string(std::string_view(u->symbols).substr(0, std::string_view(u->symbols).find('|')));
     return typed;
 }
 
@@ -447,11 +450,12 @@ std::vector<std::string> writtenForms(std::string_view typed)
         forms.push_back(std::move(powers));
     if (const std::optional<std::string> rate = rateSymbol(forms.back()))
         forms.push_back(*rate);
-    // A product of symbols with "*", a space or a hyphen for the dot: "N*m",
-    // "lbf ft", "N-m".
-    if (forms.front().find_first_of("* -") != std::string::npos) {
+    // A product of symbols with "*", ".", a space or a hyphen for the dot:
+    // "N*m", "Pa.s", "lbf ft", "N-m".
+    if (forms.front().find_first_of("*. -") != std::string::npos) {
         std::string dotted = forms.front();
         replaceAll(dotted, "*", "\u00b7");
+        replaceAll(dotted, ".", "\u00b7");
         replaceAll(dotted, " ", "\u00b7");
         replaceAll(dotted, "-", "\u00b7");
         forms.push_back(plainPowers(dotted));

@@ -29,7 +29,7 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(1_x / 100000), .source = kNistSp811},
     {.box = 0, .outlet = "KmhPerSecondField", .unit = "kilometer per hour per second", .symbols = "km/h/s|kph/s",
      .exact = AMBREL_SIZE(1_x / 3.6_x), .source = kSiBrochure},
-    {.box = 0, .outlet = "StandardGravityField", .unit = "standard gravity", .symbols = "gn|g0|gₙ|g₀", .aliases = "g-force|gee|standard acceleration of gravity",
+    {.box = 0, .outlet = "StandardGravityField", .unit = "standard gravity", .symbols = "gn|g0|gₙ|g₀", .aliases = "g|g-force|gee|standard acceleration of gravity",
      .exact = AMBREL_SIZE(9.80665_x), .source = kSiBrochure},
     {.box = 1, .outlet = "FootPerSecondSqField", .unit = "foot per second squared", .symbols = "ft/s²|ft/s2",
      .exact = AMBREL_SIZE(0.3048_x), .source = kNistSp811},

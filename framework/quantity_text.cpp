@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/quantity_text.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace ambrel {
@@ -188,6 +189,9 @@ private:
                         !isSpace(text_[pos_ + 1]) && !isOperator(pos_ + 1);
                     if (!joins)
                         break;
+                } else if (c == '.' && !unit.empty() && !isDigit(unit.back()) && pos_ + 1 < text_.size() &&
+                           std::isalpha(static_cast<unsigned char>(text_[pos_ + 1]))) {
+                    // "Pa.s", "N.m": a dot between letters is a product's.
                 } else if (isOperator(pos_) || c == separator_) {
                     break;
                 }

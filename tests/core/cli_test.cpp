@@ -306,6 +306,12 @@ TEST(Cli, WordsSharedBetweenWindowsAreSettledByTheOtherUnit)
             {{set, "1", "cP", "Pa", "s"}, 0, "0.001 Pa s\n"}, {{set, "1", "P", "Pa*s"}, 0, "0.1 Pa*s\n"},
             {{set, "4.7", "kohm", "ohm"}, 0, "4700 ohm\n"}, {{set, "250", "uA", "mA"}, 0, "0.25 mA\n"},
             {{set, "1", "cSt", "m^2/s"}, 0, "1e-06 m^2/s\n"}, {{set, "1", "bbl/day", "L/min"}, 0, "0.1104078437 L/min\n"},
+            // A dot between letters, a plural or a word in a rate; g the
+            // standard gravity beside an acceleration, the gram otherwise.
+            {{set, "1", "cP", "Pa.s"}, 0, "0.001 Pa.s\n"}, {{set, "100", "N.m", "ft.lb"}, 0, "73.7562149277 ft.lb\n"},
+            {{set, "1000", "lbs/hr", "kg/hr"}, 0, "453.59237 kg/hr\n"},
+            {{set, "5", "gallons/min", "L/min"}, 0, "18.92705892 L/min\n"},
+            {{set, "1", "g", "m/s2"}, 0, "9.80665 m/s2\n"}, {{set, "2", "g", "kg"}, 0, "0.002 kg\n"},
         });
         // clang-format on
     }
