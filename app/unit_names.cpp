@@ -459,6 +459,15 @@ std::vector<std::string> writtenForms(std::string_view typed)
         replaceAll(dotted, " ", "\u00b7");
         replaceAll(dotted, "-", "\u00b7");
         forms.push_back(plainPowers(dotted));
+        // Each factor by its symbol: "ft-lbs" is "ft·lb".
+        std::string factors;
+        for (std::size_t start = 0; start <= dotted.size();) {
+            const std::size_t dot = std::min(dotted.find("\u00b7", start), dotted.size());
+            factors += (start ? "\u00b7" : "") + rateWord(dotted.substr(start, dot - start));
+            start = dot + std::string_view("\u00b7").size();
+        }
+        if (factors != dotted)
+            forms.push_back(plainPowers(factors));
     }
     const std::string n = normalizeUnitName(typed);
     for (const char* region : {"uk ", "british ", "imperial ", "imp "})

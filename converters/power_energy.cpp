@@ -35,7 +35,7 @@ constexpr ExactNumber ftlbf = 0.3048_x * 0.45359237_x * 9.80665_x;
 // joule itself.
 // clang-format off
 constexpr UnitRow kRows[] = {
-    {.box = 0, .outlet = "Pwatt", .unit = "watt", .symbols = "W",
+    {.box = 0, .outlet = "Pwatt", .unit = "watt", .symbols = "W|J/s",
      .exact = AMBREL_SIZE(1_x)},
     {.box = 0, .outlet = "Pkilowatt", .unit = "kilowatt", .symbols = "kW",
      .into = v.mul(1000), .out = b.div(1000), .exact = AMBREL_SIZE(1000_x)},
