@@ -43,6 +43,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${AMBREL_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # The interactive mode loads Readline when it starts, so dpkg-shlibdeps does
-# not see it; without it the prompt still works, with no line editing.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, libreadline8")
+# not see it; without it the prompt still works, with no line editing. Qt's
+# catalogs give its standard buttons and dialogs the person's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, libreadline8, qt6-translations-l10n")
 include(CPack)

@@ -563,8 +563,7 @@ QString FormWindow::printedDocument() const
     for (const Field* field : parts_.fields)
         if (const auto* cell = dynamic_cast<const QtField*>(field); cell && !cell->isTextCell()) {
             accuracy = cell->digits() >= kFullPrecisionDigits ? tr("full precision")
-                : cell->digits() == 1                         ? tr("1 decimal")
-                                                              : tr("%1 decimals").arg(cell->digits());
+                                                              : tr("%n decimal(s)", nullptr, cell->digits());
             break;
         }
     QStringList about{QLocale().toString(QDate::currentDate(), QLocale::LongFormat)};

@@ -7,6 +7,7 @@
 #include "framework/platform.h"
 #include "framework/window_plan.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
@@ -23,6 +24,10 @@ class QtField;
 class SpokenNote;
 
 class FormWindow : public QMainWindow {
+    // Without Q_OBJECT, tr() would look texts up under QMainWindow's name;
+    // this gives them the class's own, which the catalogs use.
+    Q_DECLARE_TR_FUNCTIONS(FormWindow)
+
 public:
     FormWindow(const WindowPlan& plan, WindowController& owner, Platform& platform);
 

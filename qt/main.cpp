@@ -5,6 +5,7 @@
 #include "qt/find_argument.h"
 #include "qt/qt_platform.h"
 #include "qt/quit_when_shown.h"
+#include "qt/translations.h"
 #include "qt/window_icon.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Orlune"));
     QApplication::setApplicationName(QStringLiteral("Ambrel"));
     QApplication::setApplicationVersion(QStringLiteral(AMBREL_VERSION));
+    ambrel::installTranslations();
     QApplication::setQuitOnLastWindowClosed(true);
     // Ties the windows to the launcher entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orlune.Ambrel"));

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QGridLayout>
@@ -50,6 +51,8 @@ QPushButton* makeButton(Controller& menu, const MenuButton& entry)
 // show every digit. It follows the value however it is set, signals blocked
 // or not.
 class AccuracySlider : public QSlider {
+    Q_DECLARE_TR_FUNCTIONS(AccuracySlider)
+
 public:
     explicit AccuracySlider(QLabel* name) : QSlider(Qt::Horizontal), name_(name) {}
 

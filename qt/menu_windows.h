@@ -5,6 +5,7 @@
 
 #include "framework/platform.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTextBrowser>
@@ -23,6 +24,8 @@ namespace ambrel {
 class Controller;
 
 class MainMenuWindow : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(MainMenuWindow)
+
 public:
     MainMenuWindow(Controller& menu, const std::vector<MenuButton>& converters, QWidget* parent = nullptr);
     QSpinBox* accuracyField() const { return field_; }
@@ -80,6 +83,8 @@ QWidget* makeInfoPanel(Controller& menu);
 QWidget* makeBonusCalcsWindow(Controller& menu, const std::vector<MenuButton>& calculators);
 
 class QtNotebookWindow : public QMainWindow, public NotebookView {
+    Q_DECLARE_TR_FUNCTIONS(QtNotebookWindow)
+
 public:
     QtNotebookWindow();
     void setString(std::string_view text) override;

@@ -323,6 +323,10 @@ void QtField::contextMenuEvent(QContextMenuEvent* event)
 
 QMenu* QtField::openContextMenu(const QPoint& globalPos)
 {
+    // The line edit's own titles, in Qt's catalog rather than ours: held in
+    // variables so that our catalogs do not collect them.
+    static const char* const kCopy = "&Copy";
+    static const char* const kPaste = "&Paste";
     QMenu* menu = createStandardContextMenu();
     menu->setObjectName(QStringLiteral("CellMenu"));
     // The name a screen reader gives the menu as it opens.
@@ -331,7 +335,7 @@ QMenu* QtField::openContextMenu(const QPoint& globalPos)
     // cell shows, so it is never greyed out.
     if (!hasSelectedText())
         for (QAction* copy : menu->actions())
-            if (copy->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Copy")) {
+            if (copy->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr(kCopy)) {
                 copy->disconnect(this);
                 copy->setEnabled(true);
                 connect(copy, &QAction::triggered, this,
@@ -340,7 +344,7 @@ QMenu* QtField::openContextMenu(const QPoint& globalPos)
     // Its paste is held to the cell's length like the keyboard's. The action
     // is known by its title, in the line edit's own translation.
     for (QAction* paste : menu->actions())
-        if (paste->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste")) {
+        if (paste->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr(kPaste)) {
             paste->disconnect(this);
             connect(paste, &QAction::triggered, this, [this] { pasteChecked(); });
         }

@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QSlider>
@@ -24,6 +25,8 @@ class QtBox;
 
 // A line edit that stores a full double and shows it in a fixed format.
 class QtField : public QLineEdit, public Field {
+    Q_DECLARE_TR_FUNCTIONS(QtField)
+
 public:
     explicit QtField(FieldKind kind, QWidget* parent = nullptr);
 

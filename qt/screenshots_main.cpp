@@ -9,6 +9,7 @@
 #include "app/window_registry.h"
 #include "framework/entry.h"
 #include "qt/qt_platform.h"
+#include "qt/translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -118,6 +119,8 @@ int main(int argc, char** argv)
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
+    // In the person's language, so that each language's layout can be seen.
+    installTranslations();
     QStringList arguments = QApplication::arguments().mid(1);
     checkFit = arguments.removeAll(QStringLiteral("--fit")) > 0;
     const QString dir = arguments.isEmpty() ? QStringLiteral("screenshots") : arguments.first();

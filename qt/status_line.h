@@ -2,6 +2,7 @@
 // The note under a window's cells: one line that never resizes its window.
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace ambrel {
@@ -10,6 +11,8 @@ namespace ambrel {
 // it. A text wider than that shows its beginning and an ellipsis, and the
 // whole text in its tooltip.
 class StatusLine : public QLabel {
+    Q_DECLARE_TR_FUNCTIONS(StatusLine)
+
 public:
     explicit StatusLine(QWidget* parent = nullptr);
 

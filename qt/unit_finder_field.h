@@ -5,6 +5,7 @@
 
 #include "app/unit_finder.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <functional>
 #include <vector>
@@ -17,6 +18,8 @@ class MenuObject;
 class SpokenNote;
 
 class UnitFinderField : public QLineEdit {
+    Q_DECLARE_TR_FUNCTIONS(UnitFinderField)
+
 public:
     // `list` shows the matches; `showList` is told when there is something
     // to show in it.

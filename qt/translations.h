@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The desktop program in the person's language: its own catalog and Qt's,
+// chosen by the languages of messages (LANGUAGE, LC_MESSAGES), never by the
+// locale of numbers (LC_NUMERIC).
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+namespace ambrel {
+
+// Loads the catalogs of the first of the person's languages Ambrel has,
+// into the running application. English needs none but the one that
+// spells its plurals. Returns the language loaded ("de"), "en" if none.
+QString installTranslations();
+
+// A text the core marked with AMBREL_TEXT, in the person's language; the
+// English when the catalog has no translation of it.
+QString translatedCoreText(std::string_view english);
+
+}  // namespace ambrel
