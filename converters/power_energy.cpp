@@ -135,6 +135,7 @@ const ConverterDef kPowerEnergyDef = {
     .rows = kRows,
     .openBox = 1,
     .openTag = 0,
+    .linkedBases = true,
 };
 
 namespace {

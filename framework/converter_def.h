@@ -83,7 +83,17 @@ struct ConverterDef {
     std::span<const UnitRow> altRows{};
     int openBox = -1;  // box and tag selected on opening; openBox < 0: none
     int openTag = 0;
+    // Whether boxes of different bases convert into each other all the same
+    // (the watt and the joule, as for one second).
+    bool linkedBases = false;
 };
+
+// Whether a unit of box `a` converts into one of box `b`: boxes through one
+// base do, and boxes of different quantities (current and voltage) do not.
+inline bool boxesConvert(const ConverterDef& def, int a, int b)
+{
+    return a == b || def.linkedBases || std::string_view(def.boxes[a].base) == def.boxes[b].base;
+}
 
 // Checked at compile time for every table: box numbers in range, the rows of
 // each box together and the boxes in order, every box with rows, outlets

@@ -61,6 +61,11 @@ TEST(Cli, EachFormGivesItsOutputAndStatus)
         {{"1e999", "mi", "km"}, kExitRefused, "", "too large"},
         {{"length", "abc", "foot"}, kExitRefused, "", "not a number"},
         {{"3", "mi", "kg"}, kExitUsage, "", "do not convert"}, {{"mi", "3"}, kExitUsage, "", "put the number first"},
+        // Two quantities of one window, each in its own box; power and
+        // energy are linked as for one second.
+        {{"1", "A", "V"}, kExitUsage, "", "measure different things in electricity"},
+        {{"1", "kg/s", "+", "1", "L/s", "L/min"}, kExitUsage, "", "measure different things in flow"},
+        {{"1", "mpg", "lux"}, kExitUsage, "", "measure different things"}, {{"1", "W", "J"}, 0, "1 J\n"},
         {{"3", "mi", "--frob"}, kExitUsage, "", "unknown option"}, {{"frobnicate"}, kExitUsage, "", "unknown command"},
         {{"run", "nowhere"}, kExitUsage, "", "unknown window"}, {{"run"}, kExitUsage, "", "needs a window"},
         {{"run", "length", "Nope=1"}, kExitUsage, "", "no field"},
