@@ -179,6 +179,8 @@ def rows(ambrel, window):
         after = size.split(" = ", 1)[1]
         reciprocal = after.endswith(" divided by the value")
         after = after.removesuffix(" divided by the value")
+        # The size ends with its source: "= 1 tesla (SI Brochure 2019)".
+        after = re.sub(r" \([^()]*\)$", "", after)
         found.append((name, symbols, outlet, after.split(" ", 1)[1], reciprocal))
     return found
 
