@@ -306,6 +306,14 @@ TEST(Cli, WordsSharedBetweenWindowsAreSettledByTheOtherUnit)
             {{set, "1", "cP", "Pa", "s"}, 0, "0.001 Pa s\n"}, {{set, "1", "P", "Pa*s"}, 0, "0.1 Pa*s\n"},
             {{set, "4.7", "kohm", "ohm"}, 0, "4700 ohm\n"}, {{set, "250", "uA", "mA"}, 0, "0.25 mA\n"},
             {{set, "1", "cSt", "m^2/s"}, 0, "1e-06 m^2/s\n"}, {{set, "1", "bbl/day", "L/min"}, 0, "0.1104078437 L/min\n"},
+            // F is a farad or a degree Fahrenheit; T, G, mG, S, mS and H differ
+            // from the tonne, the gram, the milligram, the second, the
+            // millisecond and the hour only in case.
+            {{set, "1", "F", "uF"}, 0, "1000000 uF\n"}, {{set, "212", "F", "C"}, 0, "100 C\n"},
+            {{set, "1", "T", "G"}, 0, "10000 G\n"}, {{set, "50", "uT", "mG"}, 0, "500 mG\n"},
+            {{set, "1", "mS", "uS"}, 0, "1000 uS\n"}, {{set, "1", "ms", "us"}, 0, "1000 us\n"},
+            {{set, "2", "H", "mH"}, 0, "2000 mH\n"}, {{set, "1", "kilogauss", "mT"}, 0, "100 mT\n"},
+            {{set, "1", "Oe", "A/m"}, 0, "79.5774715459 A/m\n"}, {{set, "1", "Gi", "At"}, 0, "0.795774715459 At\n"},
         });
         // clang-format on
     }
