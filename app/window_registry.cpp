@@ -23,6 +23,7 @@
 #include "converters/frequency.h"
 #include "converters/fuel_light.h"
 #include "converters/length.h"
+#include "converters/magnetism.h"
 #include "converters/power_energy.h"
 #include "converters/pressure.h"
 #include "converters/radiation.h"
@@ -114,6 +115,7 @@ std::span<const WindowEntry> windowRegistry()
         entry<ElectricityObject>(kElectricityDef),
         entry<RadiationObject>(kRadiationDef),
         entry<ViscosityObject>(kViscosityDef),
+        entry<MagnetismObject>(kMagnetismDef),
         entry<FileTransferCalc>(kFileTransferIdentity),
         entry<FindXcalc>(kProportionIdentity),
         entry<InterpolateCalc>(kInterpolationIdentity),

@@ -37,9 +37,10 @@ constexpr UsualUnits kUsualUnits[] = {
     {"power-energy", "W|kW|hp|MW|J|kJ|kWh|kcal|Btu"},
     {"computing",    "B|kB|MB|GB|KiB|MiB|GiB"},
     {"flow",         "L/min|L/s|m^3/h|gal/min|ft^3/min|kg/s|kg/h|t/h|lb/h"},
-    {"electricity",  "uA|mA|A|kA|C|mC|mAh|Ah|mV|V|kV|MV|mohm|ohm|kohm|Mohm"},
+    {"electricity",  "uA|mA|A|kA|C|mC|mAh|Ah|mV|V|kV|MV|mohm|ohm|kohm|Mohm|F|uF|nF|pF|H|mH|uH|S|mS|uS"},
     {"radiation",    "Gy|mGy|uGy|rad|Sv|mSv|uSv|rem|mrem|Bq|kBq|MBq|GBq|Ci|mCi|C/kg|mC/kg|R|mR"},
     {"viscosity",    "Pa s|mPa s|P|cP|m^2/s|mm^2/s|St|cSt"},
+    {"magnetism",    "T|mT|uT|G|mG|Wb|mWb|Mx|A/m|kA/m|Oe|At|kAt|Gi"},
 };
 // clang-format on
 

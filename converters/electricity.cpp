@@ -13,17 +13,22 @@ constexpr BoxDef kBoxes[] = {
     {"ChargeBox", "Charge", "ChargeCalc:", "CoulombField"},
     {"VoltageBox", "Voltage", "VoltageCalc:", "VoltField"},
     {"ResistanceBox", "Resistance", "ResistanceCalc:", "OhmField"},
+    {"CapacitanceBox", "Capacitance", "CapacitanceCalc:", "FaradField"},
+    {"InductanceBox", "Inductance", "InductanceCalc:", "HenryField"},
+    {"ConductanceBox", "Conductance", "ConductanceCalc:", "SiemensField"},
 };
 // clang-format on
 
-// Exact sizes in amperes, coulombs, volts and ohms. An ampere hour is the
-// charge of an ampere for an hour, 3600 C; the elementary charge is exact
-// since 2019.
+// Exact sizes in amperes, coulombs, volts, ohms, farads, henries and
+// siemens. An ampere hour is the charge of an ampere for an hour, 3600 C;
+// the elementary charge is exact since 2019.
 constexpr ExactNumber e = 1.602176634e-19_x;
 
 // Shared words: C is the coulomb here and the degree Celsius in the
-// temperatures; the unit converted into decides. "u" stands for µ, and both
-// the Greek omega and the ohm sign are read as Ω.
+// temperatures, F the farad and the degree Fahrenheit; the unit converted
+// into decides. H, S and mS differ from the hour, the second and the
+// millisecond only in case. "u" stands for µ, and both the Greek omega and
+// the ohm sign are read as Ω; the mho is the siemens under its old name.
 
 // clang-format off
 constexpr UnitRow kRows[] = {
@@ -69,6 +74,30 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(1000_x), .source = kSiBrochure},
     {.box = 3, .outlet = "MegohmField", .unit = "megohm", .symbols = "MΩ|MΩ|Mohm", .aliases = "megaohm",
      .exact = AMBREL_SIZE(1000000_x), .source = kSiBrochure},
+    {.box = 4, .outlet = "FaradField", .unit = "farad", .symbols = "F",
+     .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
+    {.box = 4, .outlet = "MillifaradField", .unit = "millifarad", .symbols = "mF",
+     .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 4, .outlet = "MicrofaradField", .unit = "microfarad", .symbols = "µF|μF|uF",
+     .exact = AMBREL_SIZE(1_x / 1000000), .source = kSiBrochure},
+    {.box = 4, .outlet = "NanofaradField", .unit = "nanofarad", .symbols = "nF",
+     .exact = AMBREL_SIZE(1_x / 1000000000), .source = kSiBrochure},
+    {.box = 4, .outlet = "PicofaradField", .unit = "picofarad", .symbols = "pF",
+     .exact = AMBREL_SIZE(1_x / 1000000000000), .source = kSiBrochure},
+    {.box = 5, .outlet = "HenryField", .unit = "henry", .symbols = "H", .aliases = "henries|henrys",
+     .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
+    {.box = 5, .outlet = "MillihenryField", .unit = "millihenry", .symbols = "mH", .aliases = "millihenries|millihenrys",
+     .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 5, .outlet = "MicrohenryField", .unit = "microhenry", .symbols = "µH|μH|uH", .aliases = "microhenries|microhenrys",
+     .exact = AMBREL_SIZE(1_x / 1000000), .source = kSiBrochure},
+    {.box = 5, .outlet = "NanohenryField", .unit = "nanohenry", .symbols = "nH", .aliases = "nanohenries|nanohenrys",
+     .exact = AMBREL_SIZE(1_x / 1000000000), .source = kSiBrochure},
+    {.box = 6, .outlet = "SiemensField", .unit = "siemens", .symbols = "S|℧", .aliases = "mho",
+     .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
+    {.box = 6, .outlet = "MillisiemensField", .unit = "millisiemens", .symbols = "mS", .aliases = "millimho",
+     .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 6, .outlet = "MicrosiemensField", .unit = "microsiemens", .symbols = "µS|μS|uS", .aliases = "micromho",
+     .exact = AMBREL_SIZE(1_x / 1000000), .source = kSiBrochure},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

@@ -7,8 +7,8 @@ namespace ambrel {
 
 extern const ConverterDef kElectricityDef;
 
-// Current, charge, voltage and resistance, each box through its own base: the ampere, the coulomb, the volt and the
-// ohm.
+// Current, charge, voltage, resistance, capacitance, inductance and conductance, each box through its own base: the
+// ampere, the coulomb, the volt, the ohm, the farad, the henry and the siemens.
 class ElectricityObject : public SeparateBoxesWindow {
 public:
     explicit ElectricityObject(Platform& platform) : SeparateBoxesWindow(platform, kElectricityDef) {}

@@ -132,6 +132,12 @@ NAMES = {
     ("flow", "ImpGallonPerMinuteField"): "brgallon/min",
     ("flow", "ImpGallonPerHourField"): "brgallon/hr",
     ("viscosity", "PoundForceSecondPerSqFootField"): "lbf s/ft^2",
+    # GNU units' turn is 2 pi radians, so its "ampere turn" is 2 pi A; a
+    # turn of a coil is a count. Its gamma is a microgram.
+    ("magnetism", "AmpereTurnField"): "A",
+    ("magnetism", "KiloampereTurnField"): "kA",
+    ("magnetism", "AmpereTurnPerInchField"): "A/in",
+    ("magnetism", "GammaField"): None,
 }
 
 # Units that GNU units defines otherwise, each with the convention that the
@@ -148,6 +154,11 @@ CONVENTIONS = {
     ("frequency", "RevPerSecondField"): "GNU units' revolution is 2 pi radians of 1; here one cycle",
     ("frequency", "RadPerSecondField"): "GNU units' radian per second is 1 Hz; here 1/(2 pi) cycle per second",
     ("frequency", "DegPerSecondField"): "GNU units' degree per second is pi/180 Hz; here 1/360 cycle per second",
+    # GNU units divides by the measured magnetic constant of the 2019 SI;
+    # NIST SP 811's factors keep 4 pi x 1e-7.
+    ("magnetism", "OerstedField"): "GNU units' oersted is 1e-4 T over the measured mu0; here 1000/(4 pi) A/m",
+    ("magnetism", "KilooerstedField"): "GNU units' oersted is 1e-4 T over the measured mu0; here 1000/(4 pi) A/m",
+    ("magnetism", "GilbertField"): "GNU units' gilbert is 1e-6 T m over the measured mu0; here 10/(4 pi) A",
 }
 
 SKIPPED_WINDOWS = {
@@ -179,6 +190,8 @@ def rows(ambrel, window):
         after = size.split(" = ", 1)[1]
         reciprocal = after.endswith(" divided by the value")
         after = after.removesuffix(" divided by the value")
+        # The size ends with its source: "= 1 tesla (SI Brochure 2019)".
+        after = re.sub(r" \([^()]*\)$", "", after)
         found.append((name, symbols, outlet, after.split(" ", 1)[1], reciprocal))
     return found
 

@@ -298,6 +298,28 @@ inline const Definition kDefinitions[] = {
     {"fuel-light", "ImpGallonsper100miles", "100 * 1.609344 / 4.54609", "0", true},
     // A twentieth of the imperial pint; the imperial cup is half of one.
     {"volume", "Ifluidounce", "0.56826125 / 20"}, {"volume", "Icup", "0.56826125 / 2"},
+    // Farads, henries and siemens; the mho is the siemens.
+    {"electricity", "FaradField", "1"}, {"electricity", "MillifaradField", "1e-3"},
+    {"electricity", "MicrofaradField", "1e-6"}, {"electricity", "NanofaradField", "1e-9"},
+    {"electricity", "PicofaradField", "1e-12"},
+    {"electricity", "HenryField", "1"}, {"electricity", "MillihenryField", "1e-3"},
+    {"electricity", "MicrohenryField", "1e-6"}, {"electricity", "NanohenryField", "1e-9"},
+    {"electricity", "SiemensField", "1"}, {"electricity", "MillisiemensField", "1e-3"},
+    {"electricity", "MicrosiemensField", "1e-6"},
+    // Teslas, webers, amperes per meter and ampere-turns. The gauss is
+    // 1e-4 T, the gamma 1 nT, the maxwell 1e-8 Wb, the oersted 1000/(4 pi)
+    // A/m and the gilbert 10/(4 pi) ampere-turns.
+    {"magnetism", "TeslaField", "1"}, {"magnetism", "MilliteslaField", "1e-3"},
+    {"magnetism", "MicroteslaField", "1e-6"}, {"magnetism", "NanoteslaField", "1e-9"},
+    {"magnetism", "KilogaussField", "1e3 * 1e-4"}, {"magnetism", "GaussField", "1e-4"},
+    {"magnetism", "MilligaussField", "1e-3 * 1e-4"}, {"magnetism", "GammaField", "1e-9"},
+    {"magnetism", "WeberField", "1"}, {"magnetism", "MilliweberField", "1e-3"},
+    {"magnetism", "MicroweberField", "1e-6"}, {"magnetism", "MaxwellField", "1e-8"},
+    {"magnetism", "AmperePerMeterField", "1"}, {"magnetism", "KiloamperePerMeterField", "1e3"},
+    {"magnetism", "AmperePerCentimeterField", "1 / 0.01"}, {"magnetism", "AmpereTurnPerInchField", "1 / 0.0254"},
+    {"magnetism", "OerstedField", "1000 / (4 * pi)"}, {"magnetism", "KilooerstedField", "1e3 * 1000 / (4 * pi)"},
+    {"magnetism", "AmpereTurnField", "1"}, {"magnetism", "KiloampereTurnField", "1e3"},
+    {"magnetism", "GilbertField", "10 / (4 * pi)"},
 };
 
 // A scale with no size of its own: the warp factor is a power of the light
@@ -312,6 +334,9 @@ inline const Group kSeparateGroups[] = {
     {"radiation", "GrayField"}, {"radiation", "SievertField"}, {"radiation", "BecquerelField"},
     {"radiation", "CoulombPerKgField"},
     {"viscosity", "PascalSecondField"}, {"viscosity", "SqMeterPerSecondField"},
+    {"electricity", "FaradField"}, {"electricity", "HenryField"}, {"electricity", "SiemensField"},
+    {"magnetism", "TeslaField"}, {"magnetism", "WeberField"}, {"magnetism", "AmperePerMeterField"},
+    {"magnetism", "AmpereTurnField"},
 };
 // clang-format on
 

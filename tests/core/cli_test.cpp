@@ -317,6 +317,14 @@ TEST(Cli, WordsSharedBetweenWindowsAreSettledByTheOtherUnit)
             {{set, "1000", "lbs/hr", "kg/hr"}, 0, "453.59237 kg/hr\n"}, {{set, "20", "in-lbs", "Nm"}, 0, "2.25969658055 Nm\n"},
             {{set, "5", "gallons/min", "L/min"}, 0, "18.92705892 L/min\n"},
             {{set, "1", "g", "m/s2"}, 0, "9.80665 m/s2\n"}, {{set, "2", "g", "kg"}, 0, "0.002 kg\n"},
+            // F is a farad or a degree Fahrenheit; T, G, mG, S, mS and H differ
+            // from the tonne, the gram, the milligram, the second, the
+            // millisecond and the hour only in case.
+            {{set, "1", "F", "uF"}, 0, "1000000 uF\n"}, {{set, "212", "F", "C"}, 0, "100 C\n"},
+            {{set, "1", "T", "G"}, 0, "10000 G\n"}, {{set, "50", "uT", "mG"}, 0, "500 mG\n"},
+            {{set, "1", "mS", "uS"}, 0, "1000 uS\n"}, {{set, "1", "ms", "us"}, 0, "1000 us\n"},
+            {{set, "2", "H", "mH"}, 0, "2000 mH\n"}, {{set, "1", "kilogauss", "mT"}, 0, "100 mT\n"},
+            {{set, "1", "Oe", "A/m"}, 0, "79.5774715459 A/m\n"}, {{set, "1", "Gi", "At"}, 0, "0.795774715459 At\n"},
         });
         // clang-format on
     }

@@ -62,6 +62,18 @@ TEST(SharedNames, ANameOfTwoWindowsIsSettledOrRefusedWithTheChoices)
     EXPECT_EQ(run({"1", "gal"}).status, 0);
     EXPECT_EQ(run({"1", "Gal"}).status, 0);
     EXPECT_EQ(run({"100", "C"}).status, kExitUsage);
+    EXPECT_NE(run({"1", "F"}).err.find("is a unit of temperature and of electricity"), std::string::npos);
+    // The symbols of a case of their own name their own units alone.
+    for (const auto& [typed, unit] : {std::pair{"T", "tesla"},
+                                      {"mG", "milligauss"},
+                                      {"S", "siemens"},
+                                      {"mS", "millisiemens"},
+                                      {"H", "henry"},
+                                      {"At", "ampere-turn"}}) {
+        const CliRun r = run({"1", typed});
+        EXPECT_EQ(r.status, 0) << typed << ": " << r.err;
+        EXPECT_NE(r.out.find("  1  " + std::string(unit) + " "), std::string::npos) << typed << ": " << r.out;
+    }
 }
 
 TEST(SharedNames, TheUnitsListNamesEachSizesSource)

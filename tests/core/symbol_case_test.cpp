@@ -274,7 +274,7 @@ TEST(SymbolCase, WrongCaseSymbolsNameTheirChoices)
         {"mw", "", {"MW (megawatt)", "mW (milliwatt)"}}, {"mw", "power-energy", {"MW (megawatt)", "mW (milliwatt)"}},
         {"mj", "", {"MJ (megajoule)", "mJ (millijoule)"}}, {"mpa", "pressure", {"MPa (megapascal)", "mPa (millipascal)"}},
         {"MM", "", {"mm (millimeter)", "Mm (megameter)"}}, {"MS", "time", {"ms (millisecond)", "Ms (megasecond)"}},
-        {"MG", "", {"mg (milligram)", "Mg (megagram)"}}, {"mb", "", {"Mb (megabit)", "MB (megabyte)"}},
+        {"MG", "", {"mg (milligram)", "mG (milligauss)", "Mg (megagram)"}}, {"mb", "", {"Mb (megabit)", "MB (megabyte)"}},
         {"kib", "computing", {"Kib (kibibit)", "KiB (kibibyte)"}},
     };
     // clang-format on
