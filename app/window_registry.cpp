@@ -26,6 +26,7 @@
 #include "converters/power_energy.h"
 #include "converters/pressure.h"
 #include "converters/radiation.h"
+#include "converters/substance.h"
 #include "converters/temperature.h"
 #include "converters/time.h"
 #include "converters/torque.h"
@@ -114,6 +115,7 @@ std::span<const WindowEntry> windowRegistry()
         entry<ElectricityObject>(kElectricityDef),
         entry<RadiationObject>(kRadiationDef),
         entry<ViscosityObject>(kViscosityDef),
+        entry<SubstanceObject>(kSubstanceDef),
         entry<FileTransferCalc>(kFileTransferIdentity),
         entry<FindXcalc>(kProportionIdentity),
         entry<InterpolateCalc>(kInterpolationIdentity),

@@ -40,6 +40,7 @@ constexpr UsualUnits kUsualUnits[] = {
     {"electricity",  "uA|mA|A|kA|C|mC|mAh|Ah|mV|V|kV|MV|mohm|ohm|kohm|Mohm"},
     {"radiation",    "Gy|mGy|uGy|rad|Sv|mSv|uSv|rem|mrem|Bq|kBq|MBq|GBq|Ci|mCi|C/kg|mC/kg|R|mR"},
     {"viscosity",    "Pa s|mPa s|P|cP|m^2/s|mm^2/s|St|cSt"},
+    {"substance",    "mol|mmol|umol|kmol|lb-mol|mol/L|mmol/L|umol/L|nmol/L|mol/kg|mmol/kg|kat|ukat|nkat|U"},
 };
 // clang-format on
 

@@ -132,6 +132,9 @@ NAMES = {
     ("flow", "ImpGallonPerMinuteField"): "brgallon/min",
     ("flow", "ImpGallonPerHourField"): "brgallon/hr",
     ("viscosity", "PoundForceSecondPerSqFootField"): "lbf s/ft^2",
+    ("substance", "PoundMoleField"): "(lb/g) mol",
+    ("substance", "ParticleField"): "1/avogadro",
+    ("substance", "EnzymeUnitField"): "umol/min",
 }
 
 # Units that GNU units defines otherwise, each with the convention that the

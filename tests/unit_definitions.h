@@ -42,7 +42,8 @@ struct Group {
 // (one group: a watt second is a joule), km/L, lx, cd/m², byte; angle
 // degree, frequency Hz, force N, torque N·m, acceleration m/s², density
 // kg/m³, data rate bit/s; flow m³/s and kg/s, electricity A, C, V and Ω,
-// radiation Gy, Sv, Bq and C/kg, viscosity Pa·s and m²/s (each a group).
+// radiation Gy, Sv, Bq and C/kg, viscosity Pa·s and m²/s, substance mol,
+// mol/L, mol/kg and kat (each a group).
 inline const Definition kDefinitions[] = {
     // SI prefixes; the foot and yard of 1959; survey measures in international feet.
     {"length", "MillimetersField", "1/1000"}, {"length", "CentimetersField", "1/100"},
@@ -298,6 +299,20 @@ inline const Definition kDefinitions[] = {
     {"fuel-light", "ImpGallonsper100miles", "100 * 1.609344 / 4.54609", "0", true},
     // A twentieth of the imperial pint; the imperial cup is half of one.
     {"volume", "Ifluidounce", "0.56826125 / 20"}, {"volume", "Icup", "0.56826125 / 2"},
+
+    // Moles, the particle one over the Avogadro number of 2019, the
+    // pound-mole a mole times the pound in grams; moles per liter and per
+    // kilogram; katals, the enzyme unit a micromole per minute.
+    {"substance", "PicomoleField", "1e-12"}, {"substance", "NanomoleField", "1e-9"},
+    {"substance", "MicromoleField", "1e-6"}, {"substance", "MillimoleField", "1e-3"},
+    {"substance", "MoleField", "1"}, {"substance", "KilomoleField", "1e3"},
+    {"substance", "PoundMoleField", "453.59237"}, {"substance", "ParticleField", "1 / 6.02214076e23"},
+    {"substance", "PicomolePerLiterField", "1e-12"}, {"substance", "NanomolePerLiterField", "1e-9"},
+    {"substance", "MicromolePerLiterField", "1e-6"}, {"substance", "MillimolePerLiterField", "1e-3"},
+    {"substance", "MolePerLiterField", "1"},
+    {"substance", "MillimolePerKgField", "1e-3"}, {"substance", "MolePerKgField", "1"},
+    {"substance", "NanokatalField", "1e-9"}, {"substance", "MicrokatalField", "1e-6"},
+    {"substance", "KatalField", "1"}, {"substance", "EnzymeUnitField", "1e-6 / 60"},
 };
 
 // A scale with no size of its own: the warp factor is a power of the light
@@ -312,6 +327,8 @@ inline const Group kSeparateGroups[] = {
     {"radiation", "GrayField"}, {"radiation", "SievertField"}, {"radiation", "BecquerelField"},
     {"radiation", "CoulombPerKgField"},
     {"viscosity", "PascalSecondField"}, {"viscosity", "SqMeterPerSecondField"},
+    {"substance", "MoleField"}, {"substance", "MolePerLiterField"}, {"substance", "MolePerKgField"},
+    {"substance", "KatalField"},
 };
 // clang-format on
 

@@ -292,7 +292,7 @@ std::string complete(const std::string& words)
 
 TEST(Completion, UnitNamesCompleteAfterTheQuantity)
 {
-    EXPECT_EQ(complete("3 kilom"), "kilometer\n");
+    EXPECT_EQ(complete("3 kilomet"), "kilometer\n");
     EXPECT_EQ(complete("length 3 nautical"), "\n");  // names of several words are not offered
     const std::string temperature = complete("temperature 3 ''");
     EXPECT_NE(temperature.find("\nkelvin\n"), std::string::npos) << temperature;
@@ -311,7 +311,7 @@ TEST(Completion, UnitNamesCompleteAfterTheQuantity)
     EXPECT_EQ(complete("--cl"), "--classic\n");
     EXPECT_EQ(complete("--classic units tempe"), "temperature\n");
     EXPECT_EQ(complete("--digits 4 --json batch length Fee"), "FeetField\n");
-    EXPECT_EQ(complete("--classic 3 kilom"), "kilometer\n");
+    EXPECT_EQ(complete("--classic 3 kilomet"), "kilometer\n");
 }
 
 }  // namespace

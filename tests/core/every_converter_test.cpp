@@ -43,6 +43,7 @@ constexpr Traits kTraits[] = {
     {"data-rate", "MegabitPerSecondField", true},
     {"flow", "CubicMeterPerSecondField", true},      {"electricity", "AmpereField", true},
     {"radiation", "GrayField", true},                {"viscosity", "PascalSecondField", true},
+    {"substance", "MoleField", true},
 };
 // clang-format on
 
