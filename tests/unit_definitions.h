@@ -313,6 +313,10 @@ inline const Definition kDefinitions[] = {
     {"substance", "MillimolePerKgField", "1e-3"}, {"substance", "MolePerKgField", "1"},
     {"substance", "NanokatalField", "1e-9"}, {"substance", "MicrokatalField", "1e-6"},
     {"substance", "KatalField", "1"}, {"substance", "EnzymeUnitField", "1e-6 / 60"},
+
+    // Mass concentrations in kilograms per cubic meter.
+    {"density", "MicrogramPerLiterField", "1e-9 / 1e-3"}, {"density", "MgPerDeciliterField", "1e-6 / 1e-4"},
+    {"density", "GramPerDeciliterField", "1e-3 / 1e-4"}, {"density", "MicrogramPerCubicMeterField", "1e-9"},
 };
 
 // A scale with no size of its own: the warp factor is a power of the light
