@@ -179,7 +179,8 @@ def rows(ambrel, window):
             continue
         name, outlet, size = parts[0], parts[-2], parts[-1]
         symbols = parts[1].split(", ") if len(parts) == 4 else []
-        after = size.split(" = ", 1)[1]
+        # The size, then the document that defines it in parentheses.
+        after = re.sub(r" \([^()]*\)$", "", size.split(" = ", 1)[1])
         reciprocal = after.endswith(" divided by the value")
         after = after.removesuffix(" divided by the value")
         found.append((name, symbols, outlet, after.split(" ", 1)[1], reciprocal))
