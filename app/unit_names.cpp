@@ -558,6 +558,7 @@ UnitSpelling inAnotherCase(std::string_view typed, std::string_view window)
         m.choices.clear();
     else
         m.unit = nullptr;
+    m.otherCase = m.unit != nullptr;
     return m;
 }
 

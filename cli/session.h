@@ -48,7 +48,8 @@ std::optional<UnitPick> pickUnit(const std::string& typed, const WindowEntry* wi
 // name shared between windows ("N": the newton of weight or of force) is
 // read in the other's window: the target's window is tried for `from`
 // first, then the window of `from` for the target. Unchanged when neither
-// fits.
+// fits. A symbol as written in its own window is not read in another
+// letter case there ("m" is never the molar "M").
 void pickSameWindow(std::optional<UnitPick>& from, std::optional<UnitPick>& to);
 
 bool sameSetting(const char* a, const char* b);
