@@ -426,6 +426,9 @@ int readConversion(std::span<const std::string> words, const WindowEntry* window
     // none depends on the one before.
     result.session = std::make_unique<Session>(*from.window, kDefaultCliAccuracy, exact);
     Session& session = *result.session;
+    for (const UnitPick& u : units)
+        if (const std::string why = apartBoxes(session, u, sumUnit); !why.empty())
+            return usageError(err, why);
     // The amounts add up exactly and the sum is rounded once.
     ExactValue sum;
     std::string targetText;

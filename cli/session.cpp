@@ -2,7 +2,9 @@
 #include "cli/session.h"
 
 #include "app/unit_names.h"
+#include "cli/safe_text.h"
 #include "framework/exact_conversions.h"
+#include "framework/separate_boxes_window.h"
 
 #include <cctype>
 #include <charconv>
@@ -158,6 +160,20 @@ const UnitRow* unitRow(const WindowEntry& window, const UnitPick& unit)
             if (unit.outlet == row.outlet && (!unit.setting || !row.setting || sameSetting(unit.setting, row.setting)))
                 return &row;
     return nullptr;
+}
+
+std::string apartBoxes(const Session& s, const UnitPick& a, const UnitPick& b)
+{
+    const UnitRow* ra = unitRow(s.entry, a);
+    const UnitRow* rb = unitRow(s.entry, b);
+    if (!ra || !rb || !dynamic_cast<const SeparateBoxesWindow*>(s.controller.get()))
+        return {};
+    const BoxDef& boxA = s.entry.def->boxes[ra->box];
+    const BoxDef& boxB = s.entry.def->boxes[rb->box];
+    if (std::strcmp(boxA.base, boxB.base) == 0)
+        return {};
+    return quoted(a.typed) + " is a unit of " + lower(boxA.title) + " and " + quoted(b.typed) + " of " +
+        lower(boxB.title) + "; they do not convert into each other";
 }
 
 ExactValue inTableUnit(const UnitPick& unit, const ExactValue& amount)

@@ -163,6 +163,8 @@ TEST(ProgramOptions, BatchAndThePromptTakeTheOptionsBeforeThem)
         {"", {"--json", "-i"}, "", 64, "", "--json is for the one-shot forms"},
         {"", {"--digits", "4", "--json", "batch", "ft", "m"}, "1\n", 64, "", "--json writes every digit"},
         {"", {"1e308", "ly", "m"}, "", 2, "", "\"1e308 ly\" refused: the result is too large"},
+        // Two boxes of a window of several quantities.
+        {"", {"batch", "kat", "mol"}, "1\n", 64, "", "\"kat\" is a unit of catalytic activity and \"mol\" of amount"},
     };
     // clang-format on
     for (const auto& c : cases) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Amounts of substance and concentrations as people type them: symbols that
 // differ from other windows' only in letter case (M and m, mM and mm, uM and
-// um), and mass concentrations in the density window.
+// um), mass concentrations in the density window, and the boxes of a window
+// of several quantities, which do not convert into each other.
 #include "cli/cli.h"
 #include "cli_support.h"
 
@@ -41,7 +42,7 @@ TEST(Substance, ConcentrationsAndAmountsAsPeopleTypeThem)
     }
 }
 
-TEST(Substance, OtherLetterCasesAndOtherWindowsAreRefused)
+TEST(Substance, OtherQuantitiesAndOtherLetterCasesAreRefused)
 {
     // clang-format off
     const struct { std::vector<std::string> args; const char* says; } cases[] = {
@@ -52,6 +53,10 @@ TEST(Substance, OtherLetterCasesAndOtherWindowsAreRefused)
         {{"1", "uM", "um"}, "\"uM\" is a unit of substance and \"um\" of length"},
         {{"1", "MM", "mM"}, "mm (millimeter), mM (millimole per liter) or Mm (megameter)"},
         {{"5", "mmol/L", "mg/dL"}, "\"mmol/L\" is a unit of substance and \"mg/dL\" of density"},
+        // Boxes of one window that are different quantities.
+        {{"1", "mol", "mol/L"}, "\"mol\" is a unit of amount and \"mol/L\" of molar concentration"},
+        {{"1", "mol", "2", "mmol/kg"}, "\"mmol/kg\" is a unit of molality and \"mol\" of amount"},
+        {{"1", "A", "V"}, "\"A\" is a unit of current and \"V\" of voltage"},
     };
     // clang-format on
     for (const auto& c : cases) {
