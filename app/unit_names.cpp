@@ -269,7 +269,10 @@ constexpr Prefix kSiPrefixes[] = {
 };
 
 // The symbols of the metric units that take SI prefixes.
-constexpr const char* kMetricSymbols[] = {"m", "g", "l", "L", "s", "N", "W", "J", "Pa", "Wh", "bar", "lx", "Hz"};
+// clang-format off
+constexpr const char* kMetricSymbols[] = {"m", "g", "l", "L", "s", "N", "W", "J", "Pa", "Wh", "bar", "lx", "Hz",
+                                          "mol", "kat"};
+// clang-format on
 
 constexpr const char* kBinaryNames[] = {"kibi", "mebi", "gibi", "tebi", "pebi", "exbi", "zebi", "yobi"};
 
@@ -568,6 +571,7 @@ UnitSpelling inAnotherCase(std::string_view typed, std::string_view window)
         m.choices.clear();
     else
         m.unit = nullptr;
+    m.otherCase = m.unit != nullptr;
     return m;
 }
 

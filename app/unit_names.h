@@ -58,6 +58,8 @@ struct UnitSpelling {
     double divide = 1;
     // When the text names more than one unit: each of them, as "Mb (megabit)".
     std::vector<std::string> choices;
+    // Read as a symbol in another letter case ("KM" for km).
+    bool otherCase = false;
 };
 
 // The unit `typed` names by the tables or by the usual ways of writing

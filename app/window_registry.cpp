@@ -27,6 +27,7 @@
 #include "converters/power_energy.h"
 #include "converters/pressure.h"
 #include "converters/radiation.h"
+#include "converters/substance.h"
 #include "converters/temperature.h"
 #include "converters/time.h"
 #include "converters/torque.h"
@@ -116,6 +117,7 @@ std::span<const WindowEntry> windowRegistry()
         entry<RadiationObject>(kRadiationDef),
         entry<ViscosityObject>(kViscosityDef),
         entry<MagnetismObject>(kMagnetismDef),
+        entry<SubstanceObject>(kSubstanceDef),
         entry<FileTransferCalc>(kFileTransferIdentity),
         entry<FindXcalc>(kProportionIdentity),
         entry<InterpolateCalc>(kInterpolationIdentity),

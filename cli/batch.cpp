@@ -129,6 +129,9 @@ int pickFields(Session& session, const Request& r, Units& u, std::FILE* err)
                              u.from->typed + " " + r.to + "'");
         return usage(err, "no field or unit " + quoted(r.to) + " in " + window);
     }
+    if (u.target)
+        if (const std::string why = apartBoxes(session, *u.from, *u.target); !why.empty())
+            return usage(err, why);
     return 0;
 }
 

@@ -401,17 +401,6 @@ int readConversion(std::span<const std::string> words, const WindowEntry* window
             return usageError(err,
                               quoted(from.typed) + " is a unit of " + from.window->cliName + " and " + quoted(t.typed) +
                                   " of " + t.window->cliName + "; they do not convert into each other");
-    // One window may hold several quantities, each in its own box (current
-    // and voltage): a unit converts only into one of its own quantity.
-    std::vector<UnitPick> others(units.begin() + 1, units.end());
-    others.insert(others.end(), targets.begin(), targets.end());
-    if (const UnitRow* fromRow = unitRow(*from.window, from); fromRow && from.window->def)
-        for (const UnitPick& u : others)
-            if (const UnitRow* row = unitRow(*from.window, u);
-                row && !boxesConvert(*from.window->def, fromRow->box, row->box))
-                return usageError(err,
-                                  quoted(from.typed) + " and " + quoted(u.typed) + " measure different things in " +
-                                      from.window->cliName + "; they do not convert into each other");
 
     // With neither a window nor a target, a name two windows share ("N": the
     // newton of weight and of force) is not settled by taking the first.
@@ -437,6 +426,9 @@ int readConversion(std::span<const std::string> words, const WindowEntry* window
     // none depends on the one before.
     result.session = std::make_unique<Session>(*from.window, kDefaultCliAccuracy, exact);
     Session& session = *result.session;
+    for (const UnitPick& u : units)
+        if (const std::string why = apartBoxes(session, u, sumUnit); !why.empty())
+            return usageError(err, why);
     // The amounts add up exactly and the sum is rounded once.
     ExactValue sum;
     std::string targetText;

@@ -41,6 +41,7 @@ constexpr UsualUnits kUsualUnits[] = {
     {"radiation",    "Gy|mGy|uGy|rad|Sv|mSv|uSv|rem|mrem|Bq|kBq|MBq|GBq|Ci|mCi|C/kg|mC/kg|R|mR"},
     {"viscosity",    "Pa s|mPa s|P|cP|m^2/s|mm^2/s|St|cSt"},
     {"magnetism",    "T|mT|uT|G|mG|Wb|mWb|Mx|A/m|kA/m|Oe|At|kAt|Gi"},
+    {"substance",    "mol|mmol|umol|kmol|lb-mol|mol/L|mmol/L|umol/L|nmol/L|mol/kg|mmol/kg|kat|ukat|nkat|U"},
 };
 // clang-format on
 

@@ -2,7 +2,7 @@
 #include "cli/session.h"
 
 #include "app/unit_names.h"
-
+#include "cli/safe_text.h"
 #include "framework/exact_conversions.h"
 
 #include <cctype>
@@ -55,13 +55,27 @@ std::optional<UnitPick> pickUnit(const std::string& typed, const WindowEntry* wi
     return std::nullopt;
 }
 
+namespace {
+
+// `pick` read in another window, unless that takes another letter case for
+// what is a symbol as written in its own: "m" stays the meter, never the
+// molar "M"; "mm" the millimeter, never the millimolar "mM".
+std::optional<UnitPick> readAgainIn(const UnitPick& pick, const WindowEntry* window)
+{
+    if (matchUnit(pick.typed, window->cliName).otherCase && !matchUnit(pick.typed, pick.window->cliName).otherCase)
+        return std::nullopt;
+    return pickUnit(pick.typed, window);
+}
+
+}  // namespace
+
 void pickSameWindow(std::optional<UnitPick>& from, std::optional<UnitPick>& to)
 {
     if (!from || !to || from->window == to->window)
         return;
-    if (std::optional<UnitPick> again = pickUnit(from->typed, to->window))
+    if (std::optional<UnitPick> again = readAgainIn(*from, to->window))
         from = std::move(again);
-    else if ((again = pickUnit(to->typed, from->window)))
+    else if ((again = readAgainIn(*to, from->window)))
         to = std::move(again);
 }
 
@@ -145,6 +159,18 @@ const UnitRow* unitRow(const WindowEntry& window, const UnitPick& unit)
             if (unit.outlet == row.outlet && (!unit.setting || !row.setting || sameSetting(unit.setting, row.setting)))
                 return &row;
     return nullptr;
+}
+
+std::string apartBoxes(const Session& s, const UnitPick& a, const UnitPick& b)
+{
+    const UnitRow* ra = unitRow(s.entry, a);
+    const UnitRow* rb = unitRow(s.entry, b);
+    if (!ra || !rb || boxesConvert(*s.entry.def, ra->box, rb->box))
+        return {};
+    const BoxDef& boxA = s.entry.def->boxes[ra->box];
+    const BoxDef& boxB = s.entry.def->boxes[rb->box];
+    return quoted(a.typed) + " is a unit of " + lower(boxA.title) + " and " + quoted(b.typed) + " of " +
+        lower(boxB.title) + "; they do not convert into each other";
 }
 
 ExactValue inTableUnit(const UnitPick& unit, const ExactValue& amount)

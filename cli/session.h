@@ -48,7 +48,8 @@ std::optional<UnitPick> pickUnit(const std::string& typed, const WindowEntry* wi
 // name shared between windows ("N": the newton of weight or of force) is
 // read in the other's window: the target's window is tried for `from`
 // first, then the window of `from` for the target. Unchanged when neither
-// fits.
+// fits. A symbol as written in its own window is not read in another
+// letter case there ("m" is never the molar "M").
 void pickSameWindow(std::optional<UnitPick>& from, std::optional<UnitPick>& to);
 
 bool sameSetting(const char* a, const char* b);
@@ -62,6 +63,10 @@ void carry(Session& s, int index, double value);
 void carry(Session& s, int index, const ExactValue& value);
 // The table row a unit names in `window`; null for a window without a table.
 const UnitRow* unitRow(const WindowEntry& window, const UnitPick& unit);
+// Why units `a` and `b` of the session's window do not convert into each
+// other: the window keeps its boxes apart (current and voltage) and they are
+// in two of them. Empty when they convert.
+std::string apartBoxes(const Session& s, const UnitPick& a, const UnitPick& b);
 // An amount in the unit a person named as an amount in its table's unit.
 ExactValue inTableUnit(const UnitPick& unit, const ExactValue& amount);
 // `value` in unit `from`, converted into unit `to`: exactly under exact

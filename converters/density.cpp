@@ -24,6 +24,9 @@ constexpr ExactNumber usGallon = 231 * in * in * in;
 constexpr ExactNumber impGallon = 0.00454609_x;
 
 // Shared words: lb/gal is the US gallon's; the imperial one says so.
+// Concentrations of a dissolved mass are densities too: a milligram per
+// milliliter is a gram per liter and a microgram per liter a milligram per
+// cubic meter, so those spellings name one row.
 
 // clang-format off
 constexpr UnitRow kRows[] = {
@@ -37,10 +40,21 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(1000_x), .source = kSiBrochure},
     {.box = 0, .outlet = "TonnePerCubicMeterField", .unit = "tonne per cubic meter", .symbols = "t/m³|t/m3", .aliases = "metric ton per cubic meter",
      .exact = AMBREL_SIZE(1000_x), .source = kSiBrochure},
-    {.box = 0, .outlet = "GramPerLiterField", .unit = "gram per liter", .symbols = "g/L|g/l",
-     .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
-    {.box = 0, .outlet = "MgPerLiterField", .unit = "milligram per liter", .symbols = "mg/L|mg/l",
-     .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 0, .outlet = "GramPerLiterField", .unit = "gram per liter", .symbols = "g/L|g/l|mg/mL|mg/ml",
+     .aliases = "milligram per milliliter", .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
+    {.box = 0, .outlet = "MgPerLiterField", .unit = "milligram per liter",
+     .symbols = "mg/L|mg/l|µg/mL|μg/mL|ug/mL|µg/ml|μg/ml|ug/ml|g/m³|g/m3",
+     .aliases = "microgram per milliliter|gram per cubic meter", .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 0, .outlet = "MicrogramPerLiterField", .unit = "microgram per liter",
+     .symbols = "µg/L|μg/L|ug/L|µg/l|μg/l|ug/l|ng/mL|ng/ml|mg/m³|mg/m3",
+     .aliases = "nanogram per milliliter|milligram per cubic meter", .exact = AMBREL_SIZE(1_x / 1000000),
+     .source = kSiBrochure},
+    {.box = 0, .outlet = "MgPerDeciliterField", .unit = "milligram per deciliter", .symbols = "mg/dL|mg/dl",
+     .exact = AMBREL_SIZE(1_x / 100), .source = kSiBrochure},
+    {.box = 0, .outlet = "GramPerDeciliterField", .unit = "gram per deciliter", .symbols = "g/dL|g/dl",
+     .exact = AMBREL_SIZE(10_x), .source = kSiBrochure},
+    {.box = 0, .outlet = "MicrogramPerCubicMeterField", .unit = "microgram per cubic meter",
+     .symbols = "µg/m³|μg/m³|ug/m³|µg/m3|μg/m3|ug/m3", .exact = AMBREL_SIZE(1_x / 1000000000), .source = kSiBrochure},
     {.box = 1, .outlet = "PoundPerCubicFootField", .unit = "pound per cubic foot", .symbols = "lb/ft³|lb/ft3|pcf",
      .exact = AMBREL_SIZE(lb / (ft * ft * ft)), .source = kNistHb44},
     {.box = 1, .outlet = "PoundPerCubicInchField", .unit = "pound per cubic inch", .symbols = "lb/in³|lb/in3",

@@ -7,7 +7,7 @@ namespace ambrel {
 
 extern const ConverterDef kDensityDef;
 
-// Thirteen densities through the kilogram per cubic meter.
+// Densities and mass concentrations through the kilogram per cubic meter.
 class DensityObject : public ConverterWindow {
 public:
     explicit DensityObject(Platform& platform) : ConverterWindow(platform, kDensityDef) {}

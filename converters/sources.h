@@ -15,5 +15,8 @@ inline constexpr const char* kCssUnits = "CSS Values and Units";
 inline constexpr const char* kGregorianCalendar = "Gregorian calendar";
 // The mean sidereal day.
 inline constexpr const char* kIersConventions = "IERS Conventions 2010";
+// The enzyme unit, a micromole per minute, which the SI Brochure and NIST SP
+// 811 do not list.
+inline constexpr const char* kIupacGoldBook = "IUPAC Gold Book";
 
 }  // namespace ambrel

@@ -17,7 +17,7 @@ std::string notebookTitle(std::string_view name)
         {"FileTransfer", "File transfer time"},  {"FindxCalc", "Proportion"},
         {"Interpolate", "Linear interpolation"}, {"PowerWeightRatio", "Power to weight"},
         {"Frequency", "Frequency and rotation"}, {"DataRate", "Data rate"},
-        {"Radiation", "Ionizing radiation"},
+        {"Radiation", "Ionizing radiation"},     {"Substance", "Amount of substance"},
     };
     std::string_view readable = name;
     for (const auto& [document, title] : kReadable)

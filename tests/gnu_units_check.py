@@ -138,6 +138,9 @@ NAMES = {
     ("magnetism", "KiloampereTurnField"): "kA",
     ("magnetism", "AmpereTurnPerInchField"): "A/in",
     ("magnetism", "GammaField"): None,
+    ("substance", "PoundMoleField"): "(lb/g) mol",
+    ("substance", "ParticleField"): "1/avogadro",
+    ("substance", "EnzymeUnitField"): "umol/min",
 }
 
 # Units that GNU units defines otherwise, each with the convention that the
@@ -187,7 +190,8 @@ def rows(ambrel, window):
             continue
         name, outlet, size = parts[0], parts[-2], parts[-1]
         symbols = parts[1].split(", ") if len(parts) == 4 else []
-        after = size.split(" = ", 1)[1]
+        # The size, then the document that defines it in parentheses.
+        after = re.sub(r" \([^()]*\)$", "", size.split(" = ", 1)[1])
         reciprocal = after.endswith(" divided by the value")
         after = after.removesuffix(" divided by the value")
         # The size ends with its source: "= 1 tesla (SI Brochure 2019)".

@@ -42,7 +42,8 @@ struct Group {
 // (one group: a watt second is a joule), km/L, lx, cd/m², byte; angle
 // degree, frequency Hz, force N, torque N·m, acceleration m/s², density
 // kg/m³, data rate bit/s; flow m³/s and kg/s, electricity A, C, V and Ω,
-// radiation Gy, Sv, Bq and C/kg, viscosity Pa·s and m²/s (each a group).
+// radiation Gy, Sv, Bq and C/kg, viscosity Pa·s and m²/s, substance mol,
+// mol/L, mol/kg and kat (each a group).
 inline const Definition kDefinitions[] = {
     // SI prefixes; the foot and yard of 1959; survey measures in international feet.
     {"length", "MillimetersField", "1/1000"}, {"length", "CentimetersField", "1/100"},
@@ -320,6 +321,24 @@ inline const Definition kDefinitions[] = {
     {"magnetism", "OerstedField", "1000 / (4 * pi)"}, {"magnetism", "KilooerstedField", "1e3 * 1000 / (4 * pi)"},
     {"magnetism", "AmpereTurnField", "1"}, {"magnetism", "KiloampereTurnField", "1e3"},
     {"magnetism", "GilbertField", "10 / (4 * pi)"},
+
+    // Moles, the particle one over the Avogadro number of 2019, the
+    // pound-mole a mole times the pound in grams; moles per liter and per
+    // kilogram; katals, the enzyme unit a micromole per minute.
+    {"substance", "PicomoleField", "1e-12"}, {"substance", "NanomoleField", "1e-9"},
+    {"substance", "MicromoleField", "1e-6"}, {"substance", "MillimoleField", "1e-3"},
+    {"substance", "MoleField", "1"}, {"substance", "KilomoleField", "1e3"},
+    {"substance", "PoundMoleField", "453.59237"}, {"substance", "ParticleField", "1 / 6.02214076e23"},
+    {"substance", "PicomolePerLiterField", "1e-12"}, {"substance", "NanomolePerLiterField", "1e-9"},
+    {"substance", "MicromolePerLiterField", "1e-6"}, {"substance", "MillimolePerLiterField", "1e-3"},
+    {"substance", "MolePerLiterField", "1"},
+    {"substance", "MillimolePerKgField", "1e-3"}, {"substance", "MolePerKgField", "1"},
+    {"substance", "NanokatalField", "1e-9"}, {"substance", "MicrokatalField", "1e-6"},
+    {"substance", "KatalField", "1"}, {"substance", "EnzymeUnitField", "1e-6 / 60"},
+
+    // Mass concentrations in kilograms per cubic meter.
+    {"density", "MicrogramPerLiterField", "1e-9 / 1e-3"}, {"density", "MgPerDeciliterField", "1e-6 / 1e-4"},
+    {"density", "GramPerDeciliterField", "1e-3 / 1e-4"}, {"density", "MicrogramPerCubicMeterField", "1e-9"},
 };
 
 // A scale with no size of its own: the warp factor is a power of the light
@@ -337,6 +356,8 @@ inline const Group kSeparateGroups[] = {
     {"electricity", "FaradField"}, {"electricity", "HenryField"}, {"electricity", "SiemensField"},
     {"magnetism", "TeslaField"}, {"magnetism", "WeberField"}, {"magnetism", "AmperePerMeterField"},
     {"magnetism", "AmpereTurnField"},
+    {"substance", "MoleField"}, {"substance", "MolePerLiterField"}, {"substance", "MolePerKgField"},
+    {"substance", "KatalField"},
 };
 // clang-format on
 

@@ -163,6 +163,8 @@ TEST(ProgramOptions, BatchAndThePromptTakeTheOptionsBeforeThem)
         {"", {"--json", "-i"}, "", 64, "", "--json is for the one-shot forms"},
         {"", {"--digits", "4", "--json", "batch", "ft", "m"}, "1\n", 64, "", "--json writes every digit"},
         {"", {"1e308", "ly", "m"}, "", 2, "", "\"1e308 ly\" refused: the result is too large"},
+        // Two boxes of a window of several quantities.
+        {"", {"batch", "kat", "mol"}, "1\n", 64, "", "\"kat\" is a unit of catalytic activity and \"mol\" of amount"},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -292,7 +294,7 @@ std::string complete(const std::string& words)
 
 TEST(Completion, UnitNamesCompleteAfterTheQuantity)
 {
-    EXPECT_EQ(complete("3 kilom"), "kilometer\n");
+    EXPECT_EQ(complete("3 kilomet"), "kilometer\n");
     EXPECT_EQ(complete("length 3 nautical"), "\n");  // names of several words are not offered
     const std::string temperature = complete("temperature 3 ''");
     EXPECT_NE(temperature.find("\nkelvin\n"), std::string::npos) << temperature;
@@ -311,7 +313,7 @@ TEST(Completion, UnitNamesCompleteAfterTheQuantity)
     EXPECT_EQ(complete("--cl"), "--classic\n");
     EXPECT_EQ(complete("--classic units tempe"), "temperature\n");
     EXPECT_EQ(complete("--digits 4 --json batch length Fee"), "FeetField\n");
-    EXPECT_EQ(complete("--classic 3 kilom"), "kilometer\n");
+    EXPECT_EQ(complete("--classic 3 kilomet"), "kilometer\n");
 }
 
 }  // namespace

@@ -63,9 +63,9 @@ TEST(Cli, EachFormGivesItsOutputAndStatus)
         {{"3", "mi", "kg"}, kExitUsage, "", "do not convert"}, {{"mi", "3"}, kExitUsage, "", "put the number first"},
         // Two quantities of one window, each in its own box; power and
         // energy are linked as for one second.
-        {{"1", "A", "V"}, kExitUsage, "", "measure different things in electricity"},
-        {{"1", "kg/s", "+", "1", "L/s", "L/min"}, kExitUsage, "", "measure different things in flow"},
-        {{"1", "mpg", "lux"}, kExitUsage, "", "measure different things"}, {{"1", "W", "J"}, 0, "1 J\n"},
+        {{"1", "A", "V"}, kExitUsage, "", "\"A\" is a unit of current and \"V\" of voltage"},
+        {{"1", "kg/s", "+", "1", "L/s", "L/min"}, kExitUsage, "", "\"kg/s\" is a unit of mass per time"},
+        {{"1", "mpg", "lux"}, kExitUsage, "", "do not convert"}, {{"1", "W", "J"}, 0, "1 J\n"},
         {{"3", "mi", "--frob"}, kExitUsage, "", "unknown option"}, {{"frobnicate"}, kExitUsage, "", "unknown command"},
         {{"run", "nowhere"}, kExitUsage, "", "unknown window"}, {{"run"}, kExitUsage, "", "needs a window"},
         {{"run", "length", "Nope=1"}, kExitUsage, "", "no field"},

@@ -44,6 +44,7 @@ constexpr Traits kTraits[] = {
     {"flow", "CubicMeterPerSecondField", true},      {"electricity", "AmpereField", true},
     {"radiation", "GrayField", true},                {"viscosity", "PascalSecondField", true},
     {"magnetism", "TeslaField", true},
+    {"substance", "MoleField", true},
 };
 // clang-format on
 

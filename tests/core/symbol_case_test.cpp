@@ -39,6 +39,7 @@ const Prefix kPrefixes[] = {
 const std::pair<const char*, const char*> kMetric[] = {
     {"m", "meter"}, {"g", "gram"}, {"l", "liter"}, {"L", "liter"}, {"s", "second"}, {"N", "newton"},
     {"W", "watt"}, {"J", "joule"}, {"Pa", "pascal"}, {"Wh", "watt-hour"}, {"bar", "bar"}, {"lx", "lux"}, {"Hz", "hertz"},
+    {"mol", "mole"}, {"kat", "katal"},
 };
 
 // Data sizes: K is taken for k; binary multiples are written Ki, Mi, ...
@@ -273,7 +274,7 @@ TEST(SymbolCase, WrongCaseSymbolsNameTheirChoices)
     const struct { const char *typed, *window; std::vector<const char*> choices; } refused[] = {
         {"mw", "", {"MW (megawatt)", "mW (milliwatt)"}}, {"mw", "power-energy", {"MW (megawatt)", "mW (milliwatt)"}},
         {"mj", "", {"MJ (megajoule)", "mJ (millijoule)"}}, {"mpa", "pressure", {"MPa (megapascal)", "mPa (millipascal)"}},
-        {"MM", "", {"mm (millimeter)", "Mm (megameter)"}}, {"MS", "time", {"ms (millisecond)", "Ms (megasecond)"}},
+        {"MM", "", {"mm (millimeter)", "mM (millimole per liter)", "Mm (megameter)"}}, {"MS", "time", {"ms (millisecond)", "Ms (megasecond)"}},
         {"MG", "", {"mg (milligram)", "mG (milligauss)", "Mg (megagram)"}}, {"mb", "", {"Mb (megabit)", "MB (megabyte)"}},
         {"kib", "computing", {"Kib (kibibit)", "KiB (kibibyte)"}},
     };
