@@ -148,6 +148,8 @@ CONVENTIONS = {
     ("frequency", "RevPerSecondField"): "GNU units' revolution is 2 pi radians of 1; here one cycle",
     ("frequency", "RadPerSecondField"): "GNU units' radian per second is 1 Hz; here 1/(2 pi) cycle per second",
     ("frequency", "DegPerSecondField"): "GNU units' degree per second is pi/180 Hz; here 1/360 cycle per second",
+    ("length", "ParsecField"): "GNU units' parsec is an au over the tangent of an arcsecond; the IAU's 648000/pi au",
+    ("length", "PicaField"): "GNU units' pica is the printer's pica; here the pica of CSS, 1/6 inch",
 }
 
 SKIPPED_WINDOWS = {
@@ -163,7 +165,7 @@ def run(args, stdin=None):
 
 def windows(ambrel):
     _, out = run([ambrel, "units"])
-    return [m.group(1) for m in re.finditer(r"^\s+(\S+)\s+.*\(\d+ units\)$", out, re.M)]
+    return [m.group(1) for m in re.finditer(r"^\s*(\S+)\s+.*\(\d+ units\)$", out, re.M)]
 
 
 def rows(ambrel, window):
@@ -179,6 +181,7 @@ def rows(ambrel, window):
         after = size.split(" = ", 1)[1]
         reciprocal = after.endswith(" divided by the value")
         after = after.removesuffix(" divided by the value")
+        after = re.sub(r" \([^()]*\)$", "", after)  # the size's source
         found.append((name, symbols, outlet, after.split(" ", 1)[1], reciprocal))
     return found
 
