@@ -15,5 +15,8 @@ inline constexpr const char* kCssUnits = "CSS Values and Units";
 inline constexpr const char* kGregorianCalendar = "Gregorian calendar";
 // The mean sidereal day.
 inline constexpr const char* kIersConventions = "IERS Conventions 2010";
+// Angles named as whole fractions of the circle: the sign of the zodiac, the
+// compass point, the artillery mils of 6000 and 6300 to the turn.
+inline constexpr const char* kCircleDivisions = "Division of the circle";
 
 }  // namespace ambrel

@@ -132,6 +132,20 @@ NAMES = {
     ("flow", "ImpGallonPerMinuteField"): "brgallon/min",
     ("flow", "ImpGallonPerHourField"): "brgallon/hr",
     ("viscosity", "PoundForceSecondPerSqFootField"): "lbf s/ft^2",
+    ("angle", "OctantField"): None,  # GNU units' octant is a solid angle
+    ("angle", "CompassPointField"): "pointangle",
+    ("flow", "UsGallonPerDayField"): "usgallon/day",
+    ("flow", "MillionGallonsPerDayField"): "mgd",
+    ("flow", "ShortTonPerHourField"): "shortton/hr",
+    ("power-energy", "Pkilocalorieperhour"): "kilo thermcalorie/hr",
+    ("power-energy", "Pcaloriepersecond"): "thermcalorie/s",
+    ("power-energy", "Pbtuperminute"): "btu/min",
+    ("pressure", "CentiWater"): "cm water",
+    ("pressure", "DyneSQcentimeter"): "dyne/cm^2",
+    ("volume", "USdrypint"): "drypint",
+    ("volume", "USdryquart"): "dryquart",
+    ("volume", "USpeck"): "peck",
+    ("volume", "USbushel"): "bushel",
 }
 
 # Units that GNU units defines otherwise, each with the convention that the
@@ -150,6 +164,10 @@ CONVENTIONS = {
     ("frequency", "DegPerSecondField"): "GNU units' degree per second is pi/180 Hz; here 1/360 cycle per second",
     ("length", "ParsecField"): "GNU units' parsec is an au over the tangent of an arcsecond; the IAU's 648000/pi au",
     ("length", "PicaField"): "GNU units' pica is the printer's pica; here the pica of CSS, 1/6 inch",
+    ("time", "MillenniumField"): "a millennium of GNU units' tropical year against Julian years",
+    ("frequency", "RevPerHourField"): "GNU units' revolution is 2 pi radians of 1; here one cycle",
+    ("frequency", "RadPerMinuteField"): "GNU units' radian per minute is 1/60 Hz; here 1/(2 pi) cycle per minute",
+    ("frequency", "DegPerMinuteField"): "GNU units' degree per minute is pi/180 per minute; here 1/360 cycle per minute",
 }
 
 SKIPPED_WINDOWS = {
