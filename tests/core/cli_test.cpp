@@ -306,6 +306,11 @@ TEST(Cli, WordsSharedBetweenWindowsAreSettledByTheOtherUnit)
             {{set, "1", "cP", "Pa", "s"}, 0, "0.001 Pa s\n"}, {{set, "1", "P", "Pa*s"}, 0, "0.1 Pa*s\n"},
             {{set, "4.7", "kohm", "ohm"}, 0, "4700 ohm\n"}, {{set, "250", "uA", "mA"}, 0, "0.25 mA\n"},
             {{set, "1", "cSt", "m^2/s"}, 0, "1e-06 m^2/s\n"}, {{set, "1", "bbl/day", "L/min"}, 0, "0.1104078437 L/min\n"},
+            // rad/h is a dose rate, rad/min an angular speed; mil2 the area
+            // of the thou beside the circular mil, mil the angle beside the streck.
+            {{set, "1", "rad/h", "Gy/h"}, 0, "0.01 Gy/h\n"}, {{set, "60", "rad/min", "rad/s"}, 0, "1 rad/s\n"},
+            {{set, "0.1", "uSv/h", "mrem/h"}, 0, "0.01 mrem/h\n"}, {{set, "1", "mil2", "cmil"}, 0, "1.27323954474 cmil\n"},
+            {{set, "1", "streck", "mil"}, 0, "1.01587301587 mil\n"}, {{set, "1", "kip", "ft", "N", "m"}, 0, "1355.81794833 N m\n"},
         });
         // clang-format on
     }
