@@ -67,6 +67,8 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(mil * mil), .source = kNistSp811},
     {.box = 1, .outlet = "SqTownship", .unit = "township",
      .exact = AMBREL_SIZE(36 * 5280 * 5280 * ft2), .source = kNistHb44},
+    {.box = 1, .outlet = "SqKcmil", .unit = "thousand circular mils", .symbols = "kcmil|MCM",
+     .aliases = "kilo circular mil", .exact = AMBREL_SIZE(1000 * pi / 4 * mil * mil), .source = kNistSp811},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

@@ -302,7 +302,7 @@ inline const Definition kDefinitions[] = {
     // a circle one mil across; the township 36 square miles of the
     // international foot.
     {"area", "SqBarn", "1e-28"}, {"area", "SqCircularMil", "pi / 4 * 2.54e-5^2"}, {"area", "SqMil", "2.54e-5^2"},
-    {"area", "SqTownship", "36 * 2589988.110336"},
+    {"area", "SqTownship", "36 * 2589988.110336"}, {"area", "SqKcmil", "1000 * pi / 4 * 2.54e-5^2"},
     {"velocity", "CentiSecField", "0.036"}, {"velocity", "MilliSecField", "0.0036"},
     {"velocity", "MilliMinField", "0.00006"}, {"velocity", "InchSecField", "0.0254 * 3.6"},
     {"velocity", "InchMinField", "0.0254 * 0.06"},
