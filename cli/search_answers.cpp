@@ -38,7 +38,7 @@ constexpr UsualUnits kUsualUnits[] = {
     {"computing",    "B|kB|MB|GB|KiB|MiB|GiB"},
     {"flow",         "L/min|L/s|m^3/h|gal/min|ft^3/min|kg/s|kg/h|t/h|lb/h"},
     {"electricity",  "uA|mA|A|kA|C|mC|mAh|Ah|mV|V|kV|MV|mohm|ohm|kohm|Mohm|F|uF|nF|pF|H|mH|uH|S|mS|uS"},
-    {"radiation",    "Gy|mGy|uGy|rad|Sv|mSv|uSv|rem|mrem|Bq|kBq|MBq|GBq|Ci|mCi|C/kg|mC/kg|R|mR"},
+    {"radiation",    "Gy|mGy|uGy|rad|Sv|mSv|uSv|rem|mrem|Bq|kBq|MBq|GBq|Ci|mCi|C/kg|mC/kg|R|mR|Gy/h|mGy/h|uGy/h|Sv/h|mSv/h|uSv/h|mrem/h"},
     {"viscosity",    "Pa s|mPa s|P|cP|m^2/s|mm^2/s|St|cSt"},
     {"magnetism",    "T|mT|uT|G|mG|Wb|mWb|Mx|A/m|kA/m|Oe|At|kAt|Gi"},
     {"substance",    "mol|mmol|umol|kmol|lb-mol|mol/L|mmol/L|umol/L|nmol/L|mol/kg|mmol/kg|kat|ukat|nkat|U"},

@@ -31,12 +31,18 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(1_x / 3.6_x), .source = kSiBrochure},
     {.box = 0, .outlet = "StandardGravityField", .unit = "standard gravity", .symbols = "gn|g0|gₙ|g₀", .aliases = "g|g-force|gee|standard acceleration of gravity",
      .exact = AMBREL_SIZE(9.80665_x), .source = kSiBrochure},
+    {.box = 0, .outlet = "MillimeterPerSecondSqField", .unit = "millimeter per second squared",
+     .symbols = "mm/s²|mm/s2", .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 0, .outlet = "MicrogalField", .unit = "microgal", .symbols = "µGal|μGal|uGal",
+     .exact = AMBREL_SIZE(1_x / 100000000), .source = kNistSp811},
     {.box = 1, .outlet = "FootPerSecondSqField", .unit = "foot per second squared", .symbols = "ft/s²|ft/s2",
      .exact = AMBREL_SIZE(0.3048_x), .source = kNistSp811},
     {.box = 1, .outlet = "InchPerSecondSqField", .unit = "inch per second squared", .symbols = "in/s²|in/s2",
      .exact = AMBREL_SIZE(0.0254_x), .source = kNistSp811},
     {.box = 1, .outlet = "MphPerSecondField", .unit = "mile per hour per second", .symbols = "mph/s|mi/h/s",
      .exact = AMBREL_SIZE(0.44704_x), .source = kNistSp811},
+    {.box = 1, .outlet = "KnotPerSecondField", .unit = "knot per second", .symbols = "kn/s",
+     .exact = AMBREL_SIZE(1852_x / 3600), .source = kNistSp811},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

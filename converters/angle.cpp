@@ -35,6 +35,16 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(360_x), .source = kNistSp811},
     {.box = 0, .outlet = "GradianField", .unit = "gradian", .symbols = "gon|grad|grd", .aliases = "grade",
      .exact = AMBREL_SIZE(0.9_x), .source = kNistSp811},
+    {.box = 0, .outlet = "SignField", .unit = "sign", .aliases = "zodiac sign",
+     .exact = AMBREL_SIZE(30_x), .source = kCircleDivisions},
+    {.box = 0, .outlet = "OctantField", .unit = "octant",
+     .exact = AMBREL_SIZE(45_x), .source = kCircleDivisions},
+    {.box = 0, .outlet = "SextantField", .unit = "sextant",
+     .exact = AMBREL_SIZE(60_x), .source = kCircleDivisions},
+    {.box = 0, .outlet = "HourAngleField", .unit = "hour angle", .aliases = "hour of arc|hour of right ascension",
+     .exact = AMBREL_SIZE(15_x), .source = kCircleDivisions},
+    {.box = 0, .outlet = "CompassPointField", .unit = "compass point", .aliases = "point of the compass",
+     .exact = AMBREL_SIZE(360_x / 32), .source = kCircleDivisions},
     {.box = 1, .outlet = "RadianField", .unit = "radian", .symbols = "rad",
      .exact = AMBREL_SIZE(180 / pi), .source = kSiBrochure},
     {.box = 1, .outlet = "MilliradianField", .unit = "milliradian", .symbols = "mrad",
@@ -43,6 +53,10 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(180 / pi / 1000000), .source = kSiBrochure},
     {.box = 1, .outlet = "NatoMilField", .unit = "NATO mil", .aliases = "mil|angular mil",
      .exact = AMBREL_SIZE(360_x / 6400), .source = kNistSp811},
+    {.box = 1, .outlet = "WarsawPactMilField", .unit = "Warsaw Pact mil", .aliases = "Soviet mil",
+     .exact = AMBREL_SIZE(360_x / 6000), .source = kCircleDivisions},
+    {.box = 1, .outlet = "StreckField", .unit = "streck", .aliases = "Swedish streck|Swedish mil",
+     .exact = AMBREL_SIZE(360_x / 6300), .source = kCircleDivisions},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

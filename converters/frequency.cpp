@@ -28,7 +28,7 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(1000000_x), .source = kSiBrochure},
     {.box = 0, .outlet = "GigahertzField", .unit = "gigahertz", .symbols = "GHz",
      .exact = AMBREL_SIZE(1000000000_x), .source = kSiBrochure},
-    {.box = 1, .outlet = "RevPerMinuteField", .unit = "revolution per minute", .symbols = "rpm|r/min|rev/min", .aliases = "rotation per minute|turn per minute",
+    {.box = 1, .outlet = "RevPerMinuteField", .unit = "revolution per minute", .symbols = "rpm|r/min|rev/min", .aliases = "rotation per minute|turn per minute|cycle per minute|cpm|beat per minute|bpm",
      .exact = AMBREL_SIZE(1_x / 60), .source = kNistSp811},
     {.box = 1, .outlet = "RevPerSecondField", .unit = "revolution per second", .symbols = "rps|r/s|rev/s", .aliases = "rotation per second|turn per second",
      .exact = AMBREL_SIZE(1_x), .source = kNistSp811},
@@ -36,6 +36,13 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(1 / (2 * pi)), .source = kSiBrochure},
     {.box = 1, .outlet = "DegPerSecondField", .unit = "degree per second", .symbols = "°/s|deg/s",
      .exact = AMBREL_SIZE(1_x / 360), .source = kSiBrochure},
+    {.box = 1, .outlet = "RevPerHourField", .unit = "revolution per hour", .symbols = "rph|r/h|rev/h",
+     .aliases = "rotation per hour|turn per hour",
+     .exact = AMBREL_SIZE(1_x / 3600), .source = kNistSp811},
+    {.box = 1, .outlet = "RadPerMinuteField", .unit = "radian per minute", .symbols = "rad/min",
+     .exact = AMBREL_SIZE(1 / (2 * pi) / 60), .source = kSiBrochure},
+    {.box = 1, .outlet = "DegPerMinuteField", .unit = "degree per minute", .symbols = "°/min|deg/min",
+     .exact = AMBREL_SIZE(1_x / 360 / 60), .source = kSiBrochure},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

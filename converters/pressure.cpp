@@ -52,6 +52,8 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(1_x / 10), .source = kSiBrochure},
     {.box = 0, .outlet = "GigapascalField", .unit = "gigapascal", .symbols = "GPa",
      .exact = AMBREL_SIZE(1000000_x), .source = kSiBrochure},
+    {.box = 0, .outlet = "KilobarField", .unit = "kilobar", .symbols = "kbar",
+     .exact = AMBREL_SIZE(100000_x), .source = kNistSp811},
     {.box = 1, .outlet = "MiliMerc", .unit = "millimeter of mercury", .symbols = "mmHg",
      .into = v.mul(0.1333224), .out = b.div(0.1333224), .exact = AMBREL_SIZE(mmHg),
      .exactUnit = "millimeter of mercury (conventional)"},
@@ -86,6 +88,13 @@ constexpr UnitRow kRows[] = {
      .source = kNistSp811},
     {.box = 2, .outlet = "KipSQinch", .unit = "kip per square inch", .symbols = "ksi",
      .exact = AMBREL_SIZE(1000 * lbf / (in * in)), .source = kNistSp811},
+    {.box = 2, .outlet = "Millitorr", .unit = "millitorr", .symbols = "mTorr|mtorr",
+     .exact = AMBREL_SIZE(101.325_x / 760 / 1000), .source = kNistSp811},
+    {.box = 2, .outlet = "CentiWater", .unit = "centimeter of water", .symbols = "cmH2O|cmH₂O",
+     .exact = AMBREL_SIZE(1000 * g / 100 / 1000), .exactUnit = "centimeter of water (conventional)",
+     .source = kNistSp811},
+    {.box = 2, .outlet = "DyneSQcentimeter", .unit = "dyne per square centimeter", .symbols = "dyn/cm2|dyn/cm²",
+     .aliases = "barye", .exact = AMBREL_SIZE(1_x / 10000), .source = kNistSp811},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

@@ -13,18 +13,23 @@ constexpr BoxDef kBoxes[] = {
     {"EquivalentDoseBox", "Equivalent dose", "EquivalentDoseCalc:", "SievertField"},
     {"ActivityBox", "Activity", "ActivityCalc:", "BecquerelField"},
     {"ExposureBox", "Exposure", "ExposureCalc:", "CoulombPerKgField"},
+    {"AbsorbedDoseRateBox", "Absorbed dose rate", "AbsorbedDoseRateCalc:", "GrayPerHourField"},
+    {"EquivalentDoseRateBox", "Equivalent dose rate", "EquivalentDoseRateCalc:", "SievertPerHourField"},
 };
 // clang-format on
 
 // Exact sizes in grays, sieverts, becquerels and coulombs per kilogram: the
 // rad is 0.01 Gy, the rem 0.01 Sv, the curie 3.7e10 Bq, the rutherford 1e6
-// Bq and the roentgen 2.58e-4 C/kg, each exactly.
+// Bq and the roentgen 2.58e-4 C/kg, each exactly. The dose rates are per hour,
+// as survey meters and dosimeters show them; absorbed and equivalent rates are
+// kept apart as the doses are.
 constexpr ExactNumber ci = 37000000000_x;
 constexpr ExactNumber roentgen = 0.000258_x;
 
 // Shared words: rad is the radian in the angles and the dose here, R the
 // degree Rankine in the temperatures and the roentgen here; the unit
-// converted into decides.
+// converted into decides. rad/h is the rad per hour here, while rad/min and
+// rad/s are angular speeds of the frequency window.
 
 // clang-format off
 constexpr UnitRow kRows[] = {
@@ -76,6 +81,30 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(roentgen), .source = kNistSp811},
     {.box = 3, .outlet = "MilliroentgenField", .unit = "milliroentgen", .symbols = "mR", .aliases = "milliröntgen",
      .exact = AMBREL_SIZE(roentgen / 1000), .source = kNistSp811},
+    {.box = 4, .outlet = "GrayPerHourField", .unit = "gray per hour", .symbols = "Gy/h",
+     .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
+    {.box = 4, .outlet = "MilligrayPerHourField", .unit = "milligray per hour", .symbols = "mGy/h",
+     .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 4, .outlet = "MicrograyPerHourField", .unit = "microgray per hour", .symbols = "µGy/h|μGy/h|uGy/h",
+     .exact = AMBREL_SIZE(1_x / 1000000), .source = kSiBrochure},
+    {.box = 4, .outlet = "NanograyPerHourField", .unit = "nanogray per hour", .symbols = "nGy/h",
+     .exact = AMBREL_SIZE(1_x / 1000000000), .source = kSiBrochure},
+    {.box = 4, .outlet = "GrayPerMinuteField", .unit = "gray per minute", .symbols = "Gy/min",
+     .exact = AMBREL_SIZE(60_x), .source = kSiBrochure},
+    {.box = 4, .outlet = "RadPerHourField", .unit = "rad per hour", .symbols = "rad/h",
+     .exact = AMBREL_SIZE(1_x / 100), .source = kNistSp811},
+    {.box = 5, .outlet = "SievertPerHourField", .unit = "sievert per hour", .symbols = "Sv/h",
+     .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
+    {.box = 5, .outlet = "MillisievertPerHourField", .unit = "millisievert per hour", .symbols = "mSv/h",
+     .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 5, .outlet = "MicrosievertPerHourField", .unit = "microsievert per hour", .symbols = "µSv/h|μSv/h|uSv/h",
+     .exact = AMBREL_SIZE(1_x / 1000000), .source = kSiBrochure},
+    {.box = 5, .outlet = "NanosievertPerHourField", .unit = "nanosievert per hour", .symbols = "nSv/h",
+     .exact = AMBREL_SIZE(1_x / 1000000000), .source = kSiBrochure},
+    {.box = 5, .outlet = "RemPerHourField", .unit = "rem per hour", .symbols = "rem/h",
+     .exact = AMBREL_SIZE(1_x / 100), .source = kNistSp811},
+    {.box = 5, .outlet = "MilliremPerHourField", .unit = "millirem per hour", .symbols = "mrem/h",
+     .exact = AMBREL_SIZE(1_x / 100000), .source = kNistSp811},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

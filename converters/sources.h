@@ -18,5 +18,8 @@ inline constexpr const char* kIersConventions = "IERS Conventions 2010";
 // The enzyme unit, a micromole per minute, which the SI Brochure and NIST SP
 // 811 do not list.
 inline constexpr const char* kIupacGoldBook = "IUPAC Gold Book";
+// Angles named as whole fractions of the circle: the sign of the zodiac, the
+// compass point, the artillery mils of 6000 and 6300 to the turn.
+inline constexpr const char* kCircleDivisions = "Division of the circle";
 
 }  // namespace ambrel

@@ -64,6 +64,8 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(gregorianYear / 12), .source = kGregorianCalendar},
     {.box = 0, .outlet = "SiderealDayField", .unit = "sidereal day",
      .exact = AMBREL_SIZE(86164.0905_x * s), .source = kIersConventions},
+    {.box = 0, .outlet = "MillenniumField", .unit = "millennium", .aliases = "millennia",
+     .exact = AMBREL_SIZE(1000 * julianYear), .source = kIersConventions},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

@@ -41,12 +41,21 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(g / 100), .source = kNistSp811},
     {.box = 0, .outlet = "DyneCentimeterField", .unit = "dyne centimeter", .symbols = "dyn·cm",
      .exact = AMBREL_SIZE(1_x / 10000000), .source = kNistSp811},
+    {.box = 0, .outlet = "MillinewtonMeterField", .unit = "millinewton meter", .symbols = "mN·m|mNm",
+     .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
+    {.box = 0, .outlet = "MeganewtonMeterField", .unit = "meganewton meter", .symbols = "MN·m|MNm",
+     .exact = AMBREL_SIZE(1000000_x), .source = kSiBrochure},
+    {.box = 0, .outlet = "GramForceCentimeterField", .unit = "gram-force centimeter", .symbols = "gf·cm",
+     .exact = AMBREL_SIZE(g / 1000 / 100), .source = kNistSp811},
     {.box = 1, .outlet = "PoundFootField", .unit = "pound-force foot", .symbols = "lbf·ft|lb·ft|ft·lb|lbf-ft|lb-ft|ft-lb", .aliases = "pound foot|foot pound",
      .exact = AMBREL_SIZE(lbf * ft), .source = kNistSp811},
     {.box = 1, .outlet = "PoundInchField", .unit = "pound-force inch", .symbols = "lbf·in|lb·in|in·lbf|in·lb|lbf-in|lb-in|in-lb", .aliases = "pound inch|inch pound",
      .exact = AMBREL_SIZE(lbf * in), .source = kNistSp811},
     {.box = 1, .outlet = "OunceInchField", .unit = "ounce-force inch", .symbols = "ozf·in|oz·in|in·oz|ozf-in|oz-in|in-oz", .aliases = "ounce inch|inch ounce",
      .exact = AMBREL_SIZE(lbf / 16 * in), .source = kNistSp811},
+    {.box = 1, .outlet = "KipFootField", .unit = "kip foot", .symbols = "kip·ft|kip-ft|klbf·ft",
+     .aliases = "kilopound-force foot|foot kip",
+     .exact = AMBREL_SIZE(1000 * lbf * ft), .source = kNistSp811},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/velocity.h"
 
+#include "converters/sources.h"
+
 #include <cmath>
 
 namespace ambrel {
@@ -45,6 +47,12 @@ constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "KiloHourField", .unit = "kilometer per hour", .symbols = "km/h|kmh",
      .aliases = "kph",
      .exact = AMBREL_SIZE(1_x)},
+    {.box = 0, .outlet = "CentiSecField", .unit = "centimeter per second", .symbols = "cm/s",
+     .exact = AMBREL_SIZE(ms / 100), .source = kSiBrochure},
+    {.box = 0, .outlet = "MilliSecField", .unit = "millimeter per second", .symbols = "mm/s",
+     .exact = AMBREL_SIZE(ms / 1000), .source = kSiBrochure},
+    {.box = 0, .outlet = "MilliMinField", .unit = "millimeter per minute", .symbols = "mm/min",
+     .exact = AMBREL_SIZE(ms / 1000 / 60), .source = kSiBrochure},
     {.box = 1, .outlet = "FeetSecField", .unit = "foot per second", .symbols = "ft/s",
      .aliases = "fps",
      .into = v.mul(0.3048).div(1000).mul(60).mul(60),
@@ -63,6 +71,10 @@ constexpr UnitRow kRows[] = {
     {.box = 1, .outlet = "MileHourField", .unit = "mile per hour", .symbols = "mi/h",
      .aliases = "mph",
      .into = v.mul(1.60934), .out = b.mul(0.6214), .exact = AMBREL_SIZE(mi)},
+    {.box = 1, .outlet = "InchSecField", .unit = "inch per second", .symbols = "in/s|ips",
+     .exact = AMBREL_SIZE(ft / 12 * 3600), .source = kNistHb44},
+    {.box = 1, .outlet = "InchMinField", .unit = "inch per minute", .symbols = "in/min|ipm",
+     .exact = AMBREL_SIZE(ft / 12 * 60), .source = kNistHb44},
     {.box = 2, .outlet = "KnotsField", .unit = "knot", .symbols = "kn",
      .into = v.mul(1.852), .out = b.div(1.852), .exact = AMBREL_SIZE(1.852_x)},
     {.box = 2, .outlet = "MachField", .unit = "Mach", .aliases = "mach number",

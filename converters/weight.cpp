@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/weight.h"
 
+#include "converters/sources.h"
+
 namespace ambrel {
 
 using table::b;
@@ -63,6 +65,8 @@ constexpr UnitRow kRows[] = {
     {.box = 0, .outlet = "Mkiloton", .unit = "kiloton", .symbols = "kt",
      .into = v.mul(1000).mul(1000).mul(1000), .out = b.div(1000).div(1000).div(1000),
      .exact = AMBREL_SIZE(1000000000_x)},
+    {.box = 0, .outlet = "Mmicrogram", .unit = "microgram", .symbols = "µg|μg|ug|mcg",
+     .exact = AMBREL_SIZE(1_x / 1000000), .source = kSiBrochure},
     {.box = 1, .outlet = "AVgrain", .unit = "grain", .symbols = "gr",
      .into = v.mul(0.06479891), .out = b.div(0.06479891), .exact = AMBREL_SIZE(gr)},
     {.box = 1, .outlet = "AVdram", .unit = "avoirdupois dram", .symbols = "dr", .aliases = "dram",

@@ -141,6 +141,20 @@ NAMES = {
     ("substance", "PoundMoleField"): "(lb/g) mol",
     ("substance", "ParticleField"): "1/avogadro",
     ("substance", "EnzymeUnitField"): "umol/min",
+    ("angle", "OctantField"): None,  # GNU units' octant is a solid angle
+    ("angle", "CompassPointField"): "pointangle",
+    ("flow", "UsGallonPerDayField"): "usgallon/day",
+    ("flow", "MillionGallonsPerDayField"): "mgd",
+    ("flow", "ShortTonPerHourField"): "shortton/hr",
+    ("power-energy", "Pkilocalorieperhour"): "kilo thermcalorie/hr",
+    ("power-energy", "Pcaloriepersecond"): "thermcalorie/s",
+    ("power-energy", "Pbtuperminute"): "btu/min",
+    ("pressure", "CentiWater"): "cm water",
+    ("pressure", "DyneSQcentimeter"): "dyne/cm^2",
+    ("volume", "USdrypint"): "drypint",
+    ("volume", "USdryquart"): "dryquart",
+    ("volume", "USpeck"): "peck",
+    ("volume", "USbushel"): "bushel",
 }
 
 # Units that GNU units defines otherwise, each with the convention that the
@@ -162,6 +176,12 @@ CONVENTIONS = {
     ("magnetism", "OerstedField"): "GNU units' oersted is 1e-4 T over the measured mu0; here 1000/(4 pi) A/m",
     ("magnetism", "KilooerstedField"): "GNU units' oersted is 1e-4 T over the measured mu0; here 1000/(4 pi) A/m",
     ("magnetism", "GilbertField"): "GNU units' gilbert is 1e-6 T m over the measured mu0; here 10/(4 pi) A",
+    ("length", "ParsecField"): "GNU units' parsec is an au over the tangent of an arcsecond; the IAU's 648000/pi au",
+    ("length", "PicaField"): "GNU units' pica is the printer's pica; here the pica of CSS, 1/6 inch",
+    ("time", "MillenniumField"): "a millennium of GNU units' tropical year against Julian years",
+    ("frequency", "RevPerHourField"): "GNU units' revolution is 2 pi radians of 1; here one cycle",
+    ("frequency", "RadPerMinuteField"): "GNU units' radian per minute is 1/60 Hz; here 1/(2 pi) cycle per minute",
+    ("frequency", "DegPerMinuteField"): "GNU units' degree per minute is pi/180 per minute; here 1/360 cycle per minute",
 }
 
 SKIPPED_WINDOWS = {
@@ -177,7 +197,7 @@ def run(args, stdin=None):
 
 def windows(ambrel):
     _, out = run([ambrel, "units"])
-    return [m.group(1) for m in re.finditer(r"^\s+(\S+)\s+.*\(\d+ units\)$", out, re.M)]
+    return [m.group(1) for m in re.finditer(r"^\s*(\S+)\s+.*\(\d+ units\)$", out, re.M)]
 
 
 def rows(ambrel, window):

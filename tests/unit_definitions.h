@@ -42,7 +42,7 @@ struct Group {
 // (one group: a watt second is a joule), km/L, lx, cd/m², byte; angle
 // degree, frequency Hz, force N, torque N·m, acceleration m/s², density
 // kg/m³, data rate bit/s; flow m³/s and kg/s, electricity A, C, V and Ω,
-// radiation Gy, Sv, Bq and C/kg, viscosity Pa·s and m²/s, substance mol,
+// radiation Gy, Sv, Bq, C/kg, Gy/h and Sv/h, viscosity Pa·s and m²/s, substance mol,
 // mol/L, mol/kg and kat (each a group).
 inline const Definition kDefinitions[] = {
     // SI prefixes; the foot and yard of 1959; survey measures in international feet.
@@ -339,6 +339,60 @@ inline const Definition kDefinitions[] = {
     // Mass concentrations in kilograms per cubic meter.
     {"density", "MicrogramPerLiterField", "1e-9 / 1e-3"}, {"density", "MgPerDeciliterField", "1e-6 / 1e-4"},
     {"density", "GramPerDeciliterField", "1e-3 / 1e-4"}, {"density", "MicrogramPerCubicMeterField", "1e-9"},
+    // More rows in the windows above. The barn of 1e-28 m²; the circular mil
+    // a circle one mil across; the township 36 square miles of the
+    // international foot.
+    {"area", "SqBarn", "1e-28"}, {"area", "SqCircularMil", "pi / 4 * 2.54e-5^2"}, {"area", "SqMil", "2.54e-5^2"},
+    {"area", "SqTownship", "36 * 2589988.110336"}, {"area", "SqKcmil", "1000 * pi / 4 * 2.54e-5^2"},
+    {"velocity", "CentiSecField", "0.036"}, {"velocity", "MilliSecField", "0.0036"},
+    {"velocity", "MilliMinField", "0.00006"}, {"velocity", "InchSecField", "0.0254 * 3.6"},
+    {"velocity", "InchMinField", "0.0254 * 0.06"},
+    // Ten Julian centuries of 36525 days.
+    {"time", "MillenniumField", "1000 * 8766"},
+    // The sign 1/12 of a turn, the compass point 1/32, the Warsaw Pact mil
+    // 1/6000 and the streck 1/6300.
+    {"angle", "SignField", "30"}, {"angle", "OctantField", "45"}, {"angle", "SextantField", "60"},
+    {"angle", "HourAngleField", "15"}, {"angle", "CompassPointField", "11.25"},
+    {"angle", "WarsawPactMilField", "0.06"}, {"angle", "StreckField", "360/6300"},
+    {"frequency", "RevPerHourField", "1/3600"}, {"frequency", "RadPerMinuteField", "1 / (120 * pi)"},
+    {"frequency", "DegPerMinuteField", "1/21600"},
+    {"force", "MillinewtonField", "1e-3"}, {"force", "MicronewtonField", "1e-6"},
+    {"torque", "MillinewtonMeterField", "1e-3"}, {"torque", "MeganewtonMeterField", "1e6"},
+    {"torque", "GramForceCentimeterField", "9.80665e-5"}, {"torque", "KipFootField", "1000 * 4.4482216152605 * 0.3048"},
+    // The knot of 1852 m an hour.
+    {"acceleration", "MillimeterPerSecondSqField", "1e-3"}, {"acceleration", "MicrogalField", "1e-8"},
+    {"acceleration", "KnotPerSecondField", "1852 / 3600"},
+    {"flow", "CubicMeterPerMinuteField", "1/60"}, {"flow", "CubicCentimeterPerSecondField", "1e-6"},
+    {"flow", "MilliliterPerHourField", "1e-6/3600"}, {"flow", "LiterPerDayField", "1e-3/86400"},
+    {"flow", "CubicFootPerHourField", "0.028316846592/3600"},
+    {"flow", "UsGallonPerDayField", "0.003785411784/86400"},
+    {"flow", "MillionGallonsPerDayField", "3785.411784/86400"},
+    {"flow", "GramPerMinuteField", "1e-3/60"}, {"flow", "GramPerHourField", "1e-3/3600"},
+    {"flow", "TonnePerDayField", "1e3/86400"}, {"flow", "ShortTonPerHourField", "907.18474/3600"},
+    {"viscosity", "MicropascalSecondField", "1e-6"}, {"viscosity", "PoundPerFootHourField", "0.45359237 / 0.3048 / 3600"},
+    // Dose rates per hour.
+    {"radiation", "GrayPerHourField", "1"}, {"radiation", "MilligrayPerHourField", "1e-3"},
+    {"radiation", "MicrograyPerHourField", "1e-6"}, {"radiation", "NanograyPerHourField", "1e-9"},
+    {"radiation", "GrayPerMinuteField", "60"}, {"radiation", "RadPerHourField", "1e-2"},
+    {"radiation", "SievertPerHourField", "1"}, {"radiation", "MillisievertPerHourField", "1e-3"},
+    {"radiation", "MicrosievertPerHourField", "1e-6"}, {"radiation", "NanosievertPerHourField", "1e-9"},
+    {"radiation", "RemPerHourField", "1e-2"}, {"radiation", "MilliremPerHourField", "1e-5"},
+    {"power-energy", "Pmilliwatt", "1e-3"}, {"power-energy", "Pmicrowatt", "1e-6"},
+    {"power-energy", "Pterawatt", "1e12"}, {"power-energy", "Pkilocalorieperhour", "4184 / 3600"},
+    {"power-energy", "Pcaloriepersecond", "4.184"}, {"power-energy", "Pergpersecond", "1e-7"},
+    {"power-energy", "PfootPFperminute", "0.3048 * 0.45359237 * 9.80665 / 60"},
+    {"power-energy", "Pbtuperminute", "1055.05585262 / 60"},
+    {"power-energy", "Emillijoule", "1e-3"}, {"power-energy", "Egigajoule", "1e9"},
+    {"power-energy", "Eterajoule", "1e12"}, {"power-energy", "Emegawatthour", "3.6e9"},
+    // The dyne per square centimeter is 0.1 Pa.
+    {"pressure", "KilobarField", "1e5"}, {"pressure", "Millitorr", "101.325 / 760000"},
+    {"pressure", "CentiWater", "0.0980665"}, {"pressure", "DyneSQcentimeter", "1e-4"},
+    {"weight", "Mmicrogram", "1e-6"},
+    // The US dry pint of 33.6003125 in³; 2 to the dry quart, 16 to the peck,
+    // 64 to the bushel of 2150.42 in³.
+    {"volume", "Mmicroliter", "1e-6"}, {"volume", "USdrypint", "0.5506104713575"},
+    {"volume", "USdryquart", "1.101220942715"}, {"volume", "USpeck", "8.80976754172"},
+    {"volume", "USbushel", "2150.42 * 0.016387064"},
 };
 
 // A scale with no size of its own: the warp factor is a power of the light
@@ -358,6 +412,7 @@ inline const Group kSeparateGroups[] = {
     {"magnetism", "AmpereTurnField"},
     {"substance", "MoleField"}, {"substance", "MolePerLiterField"}, {"substance", "MolePerKgField"},
     {"substance", "KatalField"},
+    {"radiation", "GrayPerHourField"}, {"radiation", "SievertPerHourField"},
 };
 // clang-format on
 

@@ -325,6 +325,11 @@ TEST(Cli, WordsSharedBetweenWindowsAreSettledByTheOtherUnit)
             {{set, "1", "mS", "uS"}, 0, "1000 uS\n"}, {{set, "1", "ms", "us"}, 0, "1000 us\n"},
             {{set, "2", "H", "mH"}, 0, "2000 mH\n"}, {{set, "1", "kilogauss", "mT"}, 0, "100 mT\n"},
             {{set, "1", "Oe", "A/m"}, 0, "79.5774715459 A/m\n"}, {{set, "1", "Gi", "At"}, 0, "0.795774715459 At\n"},
+            // rad/h is a dose rate, rad/min an angular speed; mil2 the area
+            // of the thou beside the circular mil, mil the angle beside the streck.
+            {{set, "1", "rad/h", "Gy/h"}, 0, "0.01 Gy/h\n"}, {{set, "60", "rad/min", "rad/s"}, 0, "1 rad/s\n"},
+            {{set, "0.1", "uSv/h", "mrem/h"}, 0, "0.01 mrem/h\n"}, {{set, "1", "mil2", "cmil"}, 0, "1.27323954474 cmil\n"},
+            {{set, "1", "streck", "mil"}, 0, "1.01587301587 mil\n"}, {{set, "1", "kip", "ft", "N", "m"}, 0, "1355.81794833 N m\n"},
         });
         // clang-format on
     }

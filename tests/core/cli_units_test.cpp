@@ -73,7 +73,7 @@ TEST(UnitNames, NamesIgnoreCaseAndSpellingSymbolsDoNot)
     // clang-format off
     const struct { const char *typed, *window, *outlet; } cases[] = {
         {"KiloMeters", "", "KilometersField"}, {"kilometres", "", "KilometersField"}, {"Nautical  Mile", "", "NauticalMileField"},
-        {"centuries", "", "CenturyField"}, {"MW", "", "Pmegawatt"}, {"mW", "", nullptr}, {"b", "", "BitField"},
+        {"centuries", "", "CenturyField"}, {"MW", "", "Pmegawatt"}, {"nW", "", nullptr}, {"b", "", "BitField"},
         {"B", "", "ByteField"}, {"KM", "", nullptr}, {"oz", "", "AVounce"}, {"gal", "", "USgallon"},
         {"oz", "volume", nullptr}, {"fl oz", "volume", "USfluidonce"}, {"", "", nullptr}, {"   ", "", nullptr},
     };

@@ -21,7 +21,7 @@ TEST(SharedNames, PlainKeyboardFormsAndHertzPrefixesNameTheirUnits)
     const struct { const char* typed; const char* unit; double multiply, divide; const char* window = ""; } cases[] = {
         {"THz", "hertz", 1e12, 1}, {"mHz", "hertz", 1, 1e3}, {"uHz", "hertz", 1, 1e6}, {"kHz", "kilohertz", 1, 1},
         {"GHz", "gigahertz", 1, 1}, {"terahertz", "hertz", 1e12, 1},
-        {"um", "micrometer", 1, 1}, {"ug", "gram", 1, 1e6}, {"uA", "microampere", 1, 1}, {"us", "microsecond", 1, 1},
+        {"um", "micrometer", 1, 1}, {"ug", "microgram", 1, 1}, {"uA", "microampere", 1, 1}, {"us", "microsecond", 1, 1},
         {"m^2", "square meter", 1, 1}, {"m2", "square meter", 1, 1}, {"ft^3", "cubic foot", 1, 1},
         {"N*m", "newton meter", 1, 1, "torque"}, {"N m", "newton meter", 1, 1, "torque"},
         {"lbf*ft", "pound-force foot", 1, 1, "torque"}, {"lbf ft", "pound-force foot", 1, 1, "torque"},

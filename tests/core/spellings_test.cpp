@@ -52,11 +52,11 @@ const Spelling kCommon[] = {
     {"pint", "US pint"}, {"cups", "US cup"}, {"tsp", "US teaspoon"}, {"tbsp", "US tablespoon"},
     {"fl oz", "US fluid ounce"}, {"bbl", "barrel of oil"},
     // weight and force
-    {"g", "gram"}, {"kg", "kilogram"}, {"mg", "milligram"}, {"\u00b5g", "gram", 1e-6}, {"t", "metric ton"},
+    {"g", "gram"}, {"kg", "kilogram"}, {"mg", "milligram"}, {"\u00b5g", "microgram"}, {"t", "metric ton"},
     {"lb", "avoirdupois pound"}, {"lbs", "avoirdupois pound"}, {"oz", "avoirdupois ounce"}, {"stone", "stone"},
-    {"N", "newton"}, {"kN", "kilonewton"}, {"MN", "meganewton"}, {"mN", "newton", 1e-3},
+    {"N", "newton"}, {"kN", "kilonewton"}, {"MN", "meganewton"}, {"mN", "millinewton"},
     // power and energy
-    {"W", "watt"}, {"kW", "kilowatt"}, {"GW", "gigawatt"}, {"mW", "watt", 1e-3}, {"hp", "horsepower (550 ft-lbf/s)"},
+    {"W", "watt"}, {"kW", "kilowatt"}, {"GW", "gigawatt"}, {"mW", "milliwatt"}, {"hp", "horsepower (550 ft-lbf/s)"},
     {"J", "joule"}, {"kJ", "kilojoule"}, {"kWh", "kilowatt-hour"}, {"kwh", "kilowatt-hour"},
     {"TWh", "terawatt-hour"}, {"kcal", "calorie (nutrition)"}, {"BTU", "BTU"},
     // data sizes

@@ -288,7 +288,7 @@ TEST(SymbolCase, WrongCaseSymbolsNameTheirChoices)
         const char *typed, *unit;
         double scale;
     } read[] = {
-        {"mW", "watt", 1e-3},     {"MW", "megawatt", 1},  {"Mm", "meter", 1e6},   {"mm", "millimeter", 1},
+        {"mW", "milliwatt", 1},   {"MW", "megawatt", 1},  {"Mm", "meter", 1e6},   {"mm", "millimeter", 1},
         {"ms", "millisecond", 1}, {"Ms", "second", 1e6},  {"MB", "megabyte", 1},  {"Mb", "megabit", 1},
         {"kB", "kilobyte", 1},    {"KiB", "kibibyte", 1}, {"nm", "nanometer", 1}, {"\u00b5m", "micrometer", 1},
         {"um", "micrometer", 1},  {"KM", "kilometer", 1}, {"Kg", "kilogram", 1},  {"KWH", "kilowatt-hour", 1},
