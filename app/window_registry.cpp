@@ -22,6 +22,7 @@
 #include "converters/force.h"
 #include "converters/frequency.h"
 #include "converters/fuel_light.h"
+#include "converters/heat.h"
 #include "converters/length.h"
 #include "converters/power_energy.h"
 #include "converters/pressure.h"
@@ -114,6 +115,7 @@ std::span<const WindowEntry> windowRegistry()
         entry<ElectricityObject>(kElectricityDef),
         entry<RadiationObject>(kRadiationDef),
         entry<ViscosityObject>(kViscosityDef),
+        entry<HeatObject>(kHeatDef),
         entry<FileTransferCalc>(kFileTransferIdentity),
         entry<FindXcalc>(kProportionIdentity),
         entry<InterpolateCalc>(kInterpolationIdentity),

@@ -132,6 +132,24 @@ NAMES = {
     ("flow", "ImpGallonPerMinuteField"): "brgallon/min",
     ("flow", "ImpGallonPerHourField"): "brgallon/hr",
     ("viscosity", "PoundForceSecondPerSqFootField"): "lbf s/ft^2",
+    # GNU units' calorie is the thermochemical one, its BTU is spelled in
+    # lower case and its degF is the Fahrenheit degree of difference.
+    ("heat", "CaloriePerGramField"): "cal_IT/g",
+    ("heat", "BtuPerPoundField"): "btu/lb",
+    ("heat", "CaloriePerGramCelsiusField"): "cal_IT/(g K)",
+    ("heat", "BtuPerPoundFahrenheitField"): "btu/(lb degF)",
+    ("heat", "BtuPerHourFootFahrenheitField"): "btu/(hr ft degF)",
+    ("heat", "BtuInchPerHourSqFootFahrenheitField"): "btu in/(hr ft^2 degF)",
+    ("heat", "CaloriePerSecondCmCelsiusField"): "cal_IT/(s cm K)",
+    ("heat", "KilocaloriePerHourMeterCelsiusField"): "kcal_IT/(hr m K)",
+    ("heat", "BtuPerHourSqFootField"): "btu/(hr ft^2)",
+    ("heat", "KilocaloriePerHourSqMeterField"): "kcal_IT/(hr m^2)",
+    ("heat", "CaloriePerSqCmSecondField"): "cal_IT/(cm^2 s)",
+    ("heat", "KilowattPerSqMeterKelvinField"): "kW/(m^2 K)",
+    ("heat", "BtuPerHourSqFootFahrenheitField"): "btu/(hr ft^2 degF)",
+    ("heat", "KilocaloriePerHourSqMeterCelsiusField"): "kcal_IT/(hr m^2 K)",
+    ("heat", "SqMeterKelvinPerWattField"): "m^2 K/W",
+    ("heat", "SqFootFahrenheitHourPerBtuField"): "ft^2 degF hr/btu",
 }
 
 # Units that GNU units defines otherwise, each with the convention that the

@@ -43,6 +43,7 @@ constexpr Traits kTraits[] = {
     {"data-rate", "MegabitPerSecondField", true},
     {"flow", "CubicMeterPerSecondField", true},      {"electricity", "AmpereField", true},
     {"radiation", "GrayField", true},                {"viscosity", "PascalSecondField", true},
+    {"heat", "KilojoulePerKgField", true},
 };
 // clang-format on
 
