@@ -141,7 +141,8 @@ const ConverterDef kHeatDef = {
     .identity = {.cliName = "heat",
                  .className = "HeatObject",
                  .openAction = "OpenHeatWindow:",
-                 .menuTitle = "&Heat",
+                 // Every letter of the name is another button's or a menu's: a digit.
+                 .menuTitle = "Heat (&5)",
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 22,
                  .broadcastRank = 22},
