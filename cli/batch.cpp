@@ -129,6 +129,11 @@ int pickFields(Session& session, const Request& r, Units& u, std::FILE* err)
                              u.from->typed + " " + r.to + "'");
         return usage(err, "no field or unit " + quoted(r.to) + " in " + window);
     }
+    const WindowController& c = *session.controller;
+    if (u.target && !c.convertsBetween(c.fieldIndex(u.from->outlet), c.fieldIndex(u.target->outlet)))
+        return usage(err,
+                     quoted(u.from->typed) + " and " + quoted(u.target->typed) + " measure different things in " +
+                         window + "; they do not convert into each other");
     return 0;
 }
 

@@ -426,6 +426,22 @@ int readConversion(std::span<const std::string> words, const WindowEntry* window
     // none depends on the one before.
     result.session = std::make_unique<Session>(*from.window, kDefaultCliAccuracy, exact);
     Session& session = *result.session;
+    // Quantities side by side in one window (a heat flux and a conductivity)
+    // neither add up nor convert into each other.
+    const auto apart = [&](const UnitPick& u) {
+        const WindowController& c = *session.controller;
+        return !c.convertsBetween(c.fieldIndex(from.outlet), c.fieldIndex(u.outlet));
+    };
+    for (const UnitPick& u : units)
+        if (apart(u))
+            return usageError(err,
+                              quoted(from.typed) + " and " + quoted(u.typed) + " measure different things in " +
+                                  from.window->cliName + "; they do not add up");
+    for (const UnitPick& t : targets)
+        if (apart(t))
+            return usageError(err,
+                              quoted(from.typed) + " and " + quoted(t.typed) + " measure different things in " +
+                                  from.window->cliName + "; they do not convert into each other");
     // The amounts add up exactly and the sum is rounded once.
     ExactValue sum;
     std::string targetText;

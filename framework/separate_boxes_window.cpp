@@ -22,6 +22,12 @@ void SeparateBoxesWindow::convertExact(int box)
     convertExactWithin(editedRow(box), first, first + boxRowCount(box));
 }
 
+bool SeparateBoxesWindow::convertsBetween(int from, int to) const
+{
+    const auto valid = [&](int row) { return row >= 0 && row < rowCount(); };
+    return valid(from) && valid(to) && baseRowOf(from) == baseRowOf(to);
+}
+
 void SeparateBoxesWindow::repeatEntries()
 {
     for (int box = 0; box < boxCount(); ++box)

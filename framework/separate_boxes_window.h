@@ -12,6 +12,8 @@ class SeparateBoxesWindow : public ConverterWindow {
 public:
     using ConverterWindow::ConverterWindow;
 
+    bool convertsBetween(int from, int to) const override;
+
 protected:
     void convert(int box) override;
     void convertExact(int box) override;

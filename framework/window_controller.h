@@ -48,6 +48,9 @@ public:
     // window's conversion can tell. A batch of many numbers into one field
     // uses it.
     virtual std::optional<double> convertedValue(int from, int to, const ExactValue& amount);
+    // Whether an entry into cell `from` gives cell `to` a value at all: not
+    // where the two hold quantities of their own side by side.
+    virtual bool convertsBetween(int /*from*/, int /*to*/) const { return true; }
 
     // A number a person typed into cell `fieldIndex`, as written; the cell
     // holds the double nearest to it.
