@@ -196,6 +196,9 @@ def rows(ambrel, window):
         symbols = parts[1].split(", ") if len(parts) == 4 else []
         after = size.split(" = ", 1)[1]
         reciprocal = after.endswith(" divided by the value")
+        # The document that defines the size, "(SI Brochure 2019)", is no
+        # part of the base's name.
+        after = re.sub(r" \([^()]*\)$", "", after)
         after = after.removesuffix(" divided by the value")
         found.append((name, symbols, outlet, after.split(" ", 1)[1], reciprocal))
     return found
