@@ -40,7 +40,8 @@ constexpr UsualUnits kUsualUnits[] = {
     {"electricity",  "uA|mA|A|kA|C|mC|mAh|Ah|mV|V|kV|MV|mohm|ohm|kohm|Mohm"},
     {"radiation",    "Gy|mGy|uGy|rad|Sv|mSv|uSv|rem|mrem|Bq|kBq|MBq|GBq|Ci|mCi|C/kg|mC/kg|R|mR"},
     {"viscosity",    "Pa s|mPa s|P|cP|m^2/s|mm^2/s|St|cSt"},
-    {"heat",         "kJ/kg|kWh/kg|BTU/lb|J/kg K|kJ/kg K|BTU/lb F|W/m K|BTU/h ft F|W/m^2|kW/m^2|BTU/h ft^2|W/m^2 K|BTU/h ft^2 F|m^2 K/W|ft^2 F h/BTU"},
+    {"heat",         "J/kg|kJ/kg|kWh/kg|BTU/lb|cal/g|J/kg K|kJ/kg K|BTU/lb F|cal/g C|W/m K|W/cm K|BTU/h ft F|BTU in/h ft^2 F|"
+                     "W/m^2|kW/m^2|W/cm^2|BTU/h ft^2|W/m^2 K|kW/m^2 K|BTU/h ft^2 F|kcal/h m^2 C|m^2 K/W|ft^2 F h/BTU|clo"},
 };
 // clang-format on
 

@@ -130,6 +130,8 @@ constexpr UnitRow kRows[] = {
      .symbols = "ft²·°F·h/BTU|ft2·F·h/BTU|h·ft²·°F/BTU|h·ft2·F/BTU|hr·ft2·F/BTU",
      .aliases = "R-value|US R-value|imperial R-value",
      .exact = AMBREL_SIZE(ft * ft * hour / (btu * perDegF)), .source = kNistSp811},
+    {.box = 5, .outlet = "CloField", .unit = "clo", .symbols = "clo",
+     .exact = AMBREL_SIZE(0.155_x), .source = kNistSp811},
 };
 // clang-format on
 static_assert(wellFormedTable(kBoxes, kRows));

@@ -325,6 +325,7 @@ inline const Definition kDefinitions[] = {
     {"heat", "KilocaloriePerHourSqMeterCelsiusField", "4186.8 / 3600"},
     {"heat", "SqMeterKelvinPerWattField", "1"},
     {"heat", "SqFootFahrenheitHourPerBtuField", "0.3048^2 * 3600 / 1.8 / 1055.05585262"},
+    {"heat", "CloField", "0.155"},
 };
 
 // A scale with no size of its own: the warp factor is a power of the light
