@@ -22,6 +22,7 @@
 #include "converters/force.h"
 #include "converters/frequency.h"
 #include "converters/fuel_light.h"
+#include "converters/heat.h"
 #include "converters/length.h"
 #include "converters/magnetism.h"
 #include "converters/power_energy.h"
@@ -118,6 +119,7 @@ std::span<const WindowEntry> windowRegistry()
         entry<ViscosityObject>(kViscosityDef),
         entry<MagnetismObject>(kMagnetismDef),
         entry<SubstanceObject>(kSubstanceDef),
+        entry<HeatObject>(kHeatDef),
         entry<FileTransferCalc>(kFileTransferIdentity),
         entry<FindXcalc>(kProportionIdentity),
         entry<InterpolateCalc>(kInterpolationIdentity),

@@ -42,6 +42,8 @@ constexpr UsualUnits kUsualUnits[] = {
     {"viscosity",    "Pa s|mPa s|P|cP|m^2/s|mm^2/s|St|cSt"},
     {"magnetism",    "T|mT|uT|G|mG|Wb|mWb|Mx|A/m|kA/m|Oe|At|kAt|Gi"},
     {"substance",    "mol|mmol|umol|kmol|lb-mol|mol/L|mmol/L|umol/L|nmol/L|mol/kg|mmol/kg|kat|ukat|nkat|U"},
+    {"heat",         "J/kg|kJ/kg|kWh/kg|BTU/lb|cal/g|J/kg K|kJ/kg K|BTU/lb F|cal/g C|W/m K|W/cm K|BTU/h ft F|BTU in/h ft^2 F|"
+                     "W/m^2|kW/m^2|W/cm^2|BTU/h ft^2|W/m^2 K|kW/m^2 K|BTU/h ft^2 F|kcal/h m^2 C|m^2 K/W|ft^2 F h/BTU|clo"},
 };
 // clang-format on
 

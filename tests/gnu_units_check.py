@@ -155,6 +155,24 @@ NAMES = {
     ("volume", "USdryquart"): "dryquart",
     ("volume", "USpeck"): "peck",
     ("volume", "USbushel"): "bushel",
+    # GNU units' calorie is the thermochemical one, its BTU is spelled in
+    # lower case and its degF is the Fahrenheit degree of difference.
+    ("heat", "CaloriePerGramField"): "cal_IT/g",
+    ("heat", "BtuPerPoundField"): "btu/lb",
+    ("heat", "CaloriePerGramCelsiusField"): "cal_IT/(g K)",
+    ("heat", "BtuPerPoundFahrenheitField"): "btu/(lb degF)",
+    ("heat", "BtuPerHourFootFahrenheitField"): "btu/(hr ft degF)",
+    ("heat", "BtuInchPerHourSqFootFahrenheitField"): "btu in/(hr ft^2 degF)",
+    ("heat", "CaloriePerSecondCmCelsiusField"): "cal_IT/(s cm K)",
+    ("heat", "KilocaloriePerHourMeterCelsiusField"): "kcal_IT/(hr m K)",
+    ("heat", "BtuPerHourSqFootField"): "btu/(hr ft^2)",
+    ("heat", "KilocaloriePerHourSqMeterField"): "kcal_IT/(hr m^2)",
+    ("heat", "CaloriePerSqCmSecondField"): "cal_IT/(cm^2 s)",
+    ("heat", "KilowattPerSqMeterKelvinField"): "kW/(m^2 K)",
+    ("heat", "BtuPerHourSqFootFahrenheitField"): "btu/(hr ft^2 degF)",
+    ("heat", "KilocaloriePerHourSqMeterCelsiusField"): "kcal_IT/(hr m^2 K)",
+    ("heat", "SqMeterKelvinPerWattField"): "m^2 K/W",
+    ("heat", "SqFootFahrenheitHourPerBtuField"): "ft^2 degF hr/btu",
 }
 
 # Units that GNU units defines otherwise, each with the convention that the
@@ -213,6 +231,9 @@ def rows(ambrel, window):
         # The size, then the document that defines it in parentheses.
         after = re.sub(r" \([^()]*\)$", "", size.split(" = ", 1)[1])
         reciprocal = after.endswith(" divided by the value")
+        # The document that defines the size, "(SI Brochure 2019)", is no
+        # part of the base's name.
+        after = re.sub(r" \([^()]*\)$", "", after)
         after = after.removesuffix(" divided by the value")
         # The size ends with its source: "= 1 tesla (SI Brochure 2019)".
         after = re.sub(r" \([^()]*\)$", "", after)

@@ -393,6 +393,34 @@ inline const Definition kDefinitions[] = {
     {"volume", "Mmicroliter", "1e-6"}, {"volume", "USdrypint", "0.5506104713575"},
     {"volume", "USdryquart", "1.101220942715"}, {"volume", "USpeck", "8.80976754172"},
     {"volume", "USbushel", "2150.42 * 0.016387064"},
+    // Heat, from the International Table BTU of 1055.05585262 J and calorie of
+    // 4.1868 J, the thermochemical calorie of 4.184 J (the langley is one per
+    // cm²), the pound of 0.45359237 kg, the foot and inch of 1959, the hour;
+    // a degree Fahrenheit of difference is 5/9 K, so "per °F" is 1.8 per K.
+    {"heat", "JoulePerKgField", "1"}, {"heat", "KilojoulePerKgField", "1e3"},
+    {"heat", "MegajoulePerKgField", "1e6"}, {"heat", "WattHourPerKgField", "3600"},
+    {"heat", "KilowattHourPerKgField", "3.6e6"}, {"heat", "CaloriePerGramField", "4.1868 / 1e-3"},
+    {"heat", "BtuPerPoundField", "1055.05585262 / 0.45359237"},
+    {"heat", "JoulePerKgKelvinField", "1"}, {"heat", "KilojoulePerKgKelvinField", "1e3"},
+    {"heat", "CaloriePerGramCelsiusField", "4.1868 / 1e-3"},
+    {"heat", "BtuPerPoundFahrenheitField", "1055.05585262 / 0.45359237 * 1.8"},
+    {"heat", "WattPerMeterKelvinField", "1"}, {"heat", "WattPerCmKelvinField", "100"},
+    {"heat", "BtuPerHourFootFahrenheitField", "1055.05585262 / 3600 / 0.3048 * 1.8"},
+    {"heat", "BtuInchPerHourSqFootFahrenheitField", "1055.05585262 * 0.0254 / 3600 / 0.3048^2 * 1.8"},
+    {"heat", "CaloriePerSecondCmCelsiusField", "4.1868 / 0.01"},
+    {"heat", "KilocaloriePerHourMeterCelsiusField", "4186.8 / 3600"},
+    {"heat", "WattPerSqMeterField", "1"}, {"heat", "KilowattPerSqMeterField", "1e3"},
+    {"heat", "WattPerSqCmField", "1e4"}, {"heat", "MilliwattPerSqCmField", "10"},
+    {"heat", "BtuPerHourSqFootField", "1055.05585262 / 3600 / 0.3048^2"},
+    {"heat", "KilocaloriePerHourSqMeterField", "4186.8 / 3600"},
+    {"heat", "CaloriePerSqCmSecondField", "4.1868 / 0.01^2"},
+    {"heat", "LangleyPerMinuteField", "4.184 / 0.01^2 / 60"},
+    {"heat", "WattPerSqMeterKelvinField", "1"}, {"heat", "KilowattPerSqMeterKelvinField", "1e3"},
+    {"heat", "BtuPerHourSqFootFahrenheitField", "1055.05585262 / 3600 / 0.3048^2 * 1.8"},
+    {"heat", "KilocaloriePerHourSqMeterCelsiusField", "4186.8 / 3600"},
+    {"heat", "SqMeterKelvinPerWattField", "1"},
+    {"heat", "SqFootFahrenheitHourPerBtuField", "0.3048^2 * 3600 / 1.8 / 1055.05585262"},
+    {"heat", "CloField", "0.155"},
 };
 
 // A scale with no size of its own: the warp factor is a power of the light
@@ -413,6 +441,8 @@ inline const Group kSeparateGroups[] = {
     {"substance", "MoleField"}, {"substance", "MolePerLiterField"}, {"substance", "MolePerKgField"},
     {"substance", "KatalField"},
     {"radiation", "GrayPerHourField"}, {"radiation", "SievertPerHourField"},
+    {"heat", "JoulePerKgField"}, {"heat", "JoulePerKgKelvinField"}, {"heat", "WattPerMeterKelvinField"},
+    {"heat", "WattPerSqMeterField"}, {"heat", "WattPerSqMeterKelvinField"}, {"heat", "SqMeterKelvinPerWattField"},
 };
 // clang-format on
 

@@ -81,6 +81,13 @@ TEST(Batch, RefusalsKeepTheAlignmentAndUsageErrorsConvertNothing)
     const auto mixed = batch({"cm", "ft in"}, "175\n");
     EXPECT_EQ(mixed.status, kExitUsage);
     EXPECT_NE(mixed.err.find("'ambrel 3 cm ft in'"), std::string::npos) << mixed.err;
+    // Nor does one quantity go into another that shares its window.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"heat", "JoulePerKgField", "--to", "WattPerSqMeterField"}, {"J/kg", "W/m2"}, {"A", "V"}}) {
+        const auto apart = batch(args, "1\n");
+        EXPECT_EQ(apart.status, kExitUsage) << apart.out;
+        EXPECT_NE(apart.err.find("do not convert into each other"), std::string::npos) << apart.err;
+    }
 }
 
 TEST(Batch, AllFieldsAgreeWithTheScriptForm)

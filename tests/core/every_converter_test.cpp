@@ -45,6 +45,7 @@ constexpr Traits kTraits[] = {
     {"radiation", "GrayField", true},                {"viscosity", "PascalSecondField", true},
     {"magnetism", "TeslaField", true},
     {"substance", "MoleField", true},
+    {"heat", "KilojoulePerKgField", true},
 };
 // clang-format on
 

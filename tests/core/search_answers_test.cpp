@@ -67,6 +67,8 @@ TEST(SearchAnswers, WithoutATargetTheUsualUnitsShowButNotTheOwnOne)
          {"1 m", "1 ha",  "1 m/s", "1 bar", "1 s",  "1 l",  "1 kg", "1 W",  "1 MB", "1 L/min", "1 kg/h",
           "1 A", "1 mAh", "1 V",   "1 ohm", "1 Gy", "1 Sv", "1 Bq", "1 mR", "1 cP", "1 cSt"})
         EXPECT_GE(results(text).size(), 3u) << text;
+    for (const char* text : {"1 J/kg", "1 J/kg K", "1 W/m K", "1 W/m2", "1 W/m2 K", "1 m2 K/W"})
+        EXPECT_GE(results(text).size(), 2u) << text;
 }
 
 TEST(SearchAnswers, ATargetBegunCompletesInTheQuantitysWindow)
