@@ -59,6 +59,9 @@ constexpr Sample kSamples[] = {
     {"electricity", "MilliampereHourField", "3000"},
     {"radiation", "CurieField", "1"},
     {"viscosity", "CentipoiseField", "1"},
+    {"magnetism", "MicroteslaField", "50"},
+    {"substance", "MillimolePerLiterField", "5.5"},
+    {"heat", "BtuPerPoundField", "1000"},
 };
 
 QWidget* widgetOf(Window* window)
