@@ -328,10 +328,12 @@ std::string rateWord(const std::string& typed)
     for (const auto& [from, to] : kShort)
         if (word == from)
             return word == to && typed != to ? typed : to;
-    // Any other unit by its plural or another name, a word of small letters:
-    // "lbs/hr" is "lb/h". (A capital may be a symbol's other case, and a
-    // digit a power or a prefixed symbol, which have rules of their own.)
-    const bool small = std::all_of(typed.begin(), typed.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    // Any other unit by its plural or another name, in small letters:
+    // "lbs/hr" is "lb/h", "cu ft/min" "ft3/min". (A capital may be a symbol's
+    // other case, and a digit a power or a prefixed symbol, which have rules
+    // of their own.)
+    const bool small =
+        std::all_of(typed.begin(), typed.end(), [](char c) { return (c >= 'a' && c <= 'z') || c == ' '; });
     if (const UnitName* u = small ? findUnit(typed) : nullptr; u && *u->symbols)
         return std::string(std::string_view(u->symbols).substr(0, std::string_view(u->symbols).find('|')));
     return typed;

@@ -315,7 +315,7 @@ TEST(Cli, WordsSharedBetweenWindowsAreSettledByTheOtherUnit)
             // standard gravity beside an acceleration, the gram otherwise.
             {{set, "1", "cP", "Pa.s"}, 0, "0.001 Pa.s\n"}, {{set, "100", "N.m", "ft.lb"}, 0, "73.7562149277 ft.lb\n"},
             {{set, "1000", "lbs/hr", "kg/hr"}, 0, "453.59237 kg/hr\n"}, {{set, "20", "in-lbs", "Nm"}, 0, "2.25969658055 Nm\n"},
-            {{set, "5", "gallons/min", "L/min"}, 0, "18.92705892 L/min\n"},
+            {{set, "5", "gallons/min", "L/min"}, 0, "18.92705892 L/min\n"}, {{set, "1", "cu", "ft/min", "L/s"}, 0, "0.4719474432 L/s\n"},
             {{set, "1", "g", "m/s2"}, 0, "9.80665 m/s2\n"}, {{set, "2", "g", "kg"}, 0, "0.002 kg\n"},
             // F is a farad or a degree Fahrenheit; T, G, mG, S, mS and H differ
             // from the tonne, the gram, the milligram, the second, the
