@@ -21,7 +21,7 @@ constexpr BoxDef kBoxes[] = {
 
 // clang-format off
 constexpr UnitRow kRows[] = {
-    {.box = 0, .outlet = "MeterPerSecondSqField", .unit = "meter per second squared", .symbols = "m/s²|m/s2|m·s⁻²",
+    {.box = 0, .outlet = "MeterPerSecondSqField", .unit = "meter per second squared", .symbols = "m/s²|m/s2|m·s⁻²|m/s/s",
      .exact = AMBREL_SIZE(1_x), .source = kSiBrochure},
     {.box = 0, .outlet = "GalField", .unit = "gal", .symbols = "Gal|cm/s²|cm/s2", .aliases = "galileo|centimeter per second squared",
      .exact = AMBREL_SIZE(1_x / 100), .source = kNistSp811},
@@ -35,7 +35,7 @@ constexpr UnitRow kRows[] = {
      .symbols = "mm/s²|mm/s2", .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
     {.box = 0, .outlet = "MicrogalField", .unit = "microgal", .symbols = "µGal|μGal|uGal",
      .exact = AMBREL_SIZE(1_x / 100000000), .source = kNistSp811},
-    {.box = 1, .outlet = "FootPerSecondSqField", .unit = "foot per second squared", .symbols = "ft/s²|ft/s2",
+    {.box = 1, .outlet = "FootPerSecondSqField", .unit = "foot per second squared", .symbols = "ft/s²|ft/s2|ft/s/s",
      .exact = AMBREL_SIZE(0.3048_x), .source = kNistSp811},
     {.box = 1, .outlet = "InchPerSecondSqField", .unit = "inch per second squared", .symbols = "in/s²|in/s2",
      .exact = AMBREL_SIZE(0.0254_x), .source = kNistSp811},

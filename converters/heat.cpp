@@ -99,7 +99,7 @@ constexpr UnitRow kRows[] = {
     {.box = 3, .outlet = "MilliwattPerSqCmField", .unit = "milliwatt per square centimeter", .symbols = "mW/cm²|mW/cm2",
      .exact = AMBREL_SIZE(10_x), .source = kSiBrochure},
     {.box = 3, .outlet = "BtuPerHourSqFootField", .unit = "BTU per hour square foot",
-     .symbols = "BTU/(h·ft²)|BTU/h·ft²|BTU/h·ft2|BTU/hr·ft2|BTU/ft2·h",
+     .symbols = "BTU/(h·ft²)|BTU/h·ft²|BTU/h·ft2|BTU/hr·ft2|BTU/ft2·h|BTU/h/ft²|BTU/h/ft2",
      .exact = AMBREL_SIZE(btu / (hour * ft * ft)), .source = kNistSp811},
     {.box = 3, .outlet = "KilocaloriePerHourSqMeterField", .unit = "kilocalorie per hour square meter",
      .symbols = "kcal/(h·m²)|kcal/h·m²|kcal/h·m2|kcal/m2·h",

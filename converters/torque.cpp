@@ -37,7 +37,7 @@ constexpr UnitRow kRows[] = {
      .exact = AMBREL_SIZE(1_x / 1000), .source = kSiBrochure},
     {.box = 0, .outlet = "KgfMeterField", .unit = "kilogram-force meter", .symbols = "kgf·m|kp·m|kpm", .aliases = "meter kilogram|kilopond meter",
      .exact = AMBREL_SIZE(g), .source = kNistSp811},
-    {.box = 0, .outlet = "KgfCentimeterField", .unit = "kilogram-force centimeter", .symbols = "kgf·cm|kp·cm",
+    {.box = 0, .outlet = "KgfCentimeterField", .unit = "kilogram-force centimeter", .symbols = "kgf·cm|kp·cm|kg·cm",
      .exact = AMBREL_SIZE(g / 100), .source = kNistSp811},
     {.box = 0, .outlet = "DyneCentimeterField", .unit = "dyne centimeter", .symbols = "dyn·cm",
      .exact = AMBREL_SIZE(1_x / 10000000), .source = kNistSp811},
