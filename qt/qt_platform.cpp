@@ -11,6 +11,7 @@
 #include "qt/printing.h"
 #include "qt/qt_cells.h"
 #include "qt/qt_text.h"
+#include "qt/translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -317,12 +318,18 @@ std::optional<std::string> QtPlatform::pathForResource(std::string_view name, st
     }
     if (type != "rtfd")
         return std::nullopt;
-    const QString base = resourceDir() + QStringLiteral("/notebooks/") + toQString(name);
-    for (const char* suffix : {".html", ".md"}) {
-        const QString path = base + QLatin1String(suffix);
-        if (QFileInfo::exists(path))
-            return path.toStdString();
-    }
+    // In the language of the program's texts where it has been translated;
+    // in English otherwise.
+    const QString folder = resourceDir() + QStringLiteral("/notebooks/");
+    QStringList bases{folder + toQString(name)};
+    if (uiLanguage() != QLatin1String("en"))
+        bases.prepend(folder + uiLanguage() + QLatin1Char('/') + toQString(name));
+    for (const QString& base : bases)
+        for (const char* suffix : {".html", ".md"}) {
+            const QString path = base + QLatin1String(suffix);
+            if (QFileInfo::exists(path))
+                return path.toStdString();
+        }
     return std::nullopt;
 }
 

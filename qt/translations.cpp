@@ -12,6 +12,8 @@ namespace ambrel {
 
 namespace {
 
+QString loadedLanguage = QStringLiteral("en");
+
 // Loaded once and kept for the life of the program, as the application
 // holds only pointers to them.
 QTranslator* loaded(const QLocale& locale, const QString& name, const QString& folder)
@@ -40,11 +42,16 @@ QString installTranslations()
     if (!ours)
         ours = loaded(QLocale(QLocale::English), name, folder);
     if (!ours || ours->language().startsWith(QLatin1String("en")))
-        return QStringLiteral("en");
+        return loadedLanguage = QStringLiteral("en");
     // Qt's own, for the texts of its standard dialogs and buttons, where
     // the system has them (Debian's qt6-translations-l10n).
     loaded(messages, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return ours->language().section(QLatin1Char('_'), 0, 0);
+    return loadedLanguage = ours->language().section(QLatin1Char('_'), 0, 0);
+}
+
+QString uiLanguage()
+{
+    return loadedLanguage;
 }
 
 QString translatedCoreText(std::string_view english)

@@ -14,6 +14,10 @@ namespace ambrel {
 // spells its plurals. Returns the language loaded ("de"), "en" if none.
 QString installTranslations();
 
+// The language whose catalog installTranslations loaded ("de"); "en" before
+// it runs or when it found none.
+QString uiLanguage();
+
 // A text the core marked with AMBREL_TEXT, in the person's language; the
 // English when the catalog has no translation of it.
 QString translatedCoreText(std::string_view english);

@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -64,6 +66,56 @@ TEST(NotebookFactors, EachUnitsSizeAndSourceAreInItsNotebook)
         }
     }
     EXPECT_GE(windows, 1);
+}
+
+// The cells of a table line after its first (the unit's name, which a
+// translation translates).
+std::vector<std::string> cellsAfterName(const std::string& line)
+{
+    std::vector<std::string> cells;
+    for (std::size_t at = line.find("</td>"); at != std::string::npos;) {
+        const std::size_t open = line.find("<td>", at);
+        if (open == std::string::npos)
+            break;
+        at = line.find("</td>", open);
+        cells.push_back(line.substr(open + 4, at - open - 4));
+    }
+    return cells;
+}
+
+// A translated notebook lists the same units in the same order, with each
+// size and source as the English one has them, which the test above holds
+// to the tables.
+TEST(NotebookFactors, TranslatedNotebooksKeepEachSizeAndSource)
+{
+    std::set<std::string> sources;
+    for (const WindowEntry& e : windowRegistry())
+        if (e.def)
+            for (const UnitRow& row : e.def->rows)
+                if (row.source)
+                    sources.insert(row.source);
+    const std::filesystem::path notebooks = std::filesystem::path(AMBREL_SOURCE_DIR) / "resources" / "notebooks";
+    for (const auto& folder : std::filesystem::directory_iterator(notebooks)) {
+        if (!folder.is_directory())
+            continue;
+        for (const auto& file : std::filesystem::directory_iterator(folder)) {
+            const std::vector<std::string> translated = tableLines(file.path().string());
+            const std::vector<std::string> english = tableLines((notebooks / file.path().filename()).string());
+            ASSERT_EQ(translated.size(), english.size()) << file.path();
+            for (std::size_t i = 0; i < english.size(); ++i) {
+                const std::vector<std::string> ours = cellsAfterName(english[i]);
+                const std::vector<std::string> theirs = cellsAfterName(translated[i]);
+                ASSERT_EQ(theirs.size(), ours.size()) << file.path() << ": " << translated[i];
+                // In a table of sizes and sources, the last two cells stay
+                // as they are; other tables are prose, written the
+                // language's way.
+                if (ours.size() >= 2 && sources.contains(ours.back())) {
+                    for (std::size_t c = ours.size() - 2; c < ours.size(); ++c)
+                        EXPECT_EQ(theirs[c], ours[c]) << file.path() << ": " << translated[i];
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
