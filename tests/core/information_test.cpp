@@ -25,7 +25,8 @@ struct Menu {
     {
         // The notebooks that ship with the program.
         for (const auto& entry : std::filesystem::directory_iterator(AMBREL_SOURCE_DIR "/resources/notebooks"))
-            platform.resources()[entry.path().stem().string() + ".rtfd"] = entry.path().string();
+            if (entry.is_regular_file())  // not the folders of translations
+                platform.resources()[entry.path().stem().string() + ".rtfd"] = entry.path().string();
     }
 };
 
