@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mixed_readings.h"
-
+#include "app/unit_names.h"
 #include "framework/mixed_amounts.h"
 #include "framework/number_text.h"
 
@@ -52,12 +52,6 @@ std::vector<const UnitRow*> rowsOf(const ConverterDef& def, const ReadingPlan& p
     return rows;
 }
 
-std::string_view firstSymbol(const UnitRow& row)
-{
-    const std::string_view symbols = row.symbols;
-    return symbols.substr(0, symbols.find('|'));
-}
-
 template <class F>
 void eachReading(const ConverterDef& def, F f)
 {
@@ -84,7 +78,7 @@ std::vector<MixedReading> mixedReadings(const ConverterDef& def, const std::func
             sizes.push_back(ExactValue::ofSize(rows[i]->exact.scale / last.exact.scale));
         std::vector<std::string> units;
         for (const UnitRow* row : rows)
-            units.emplace_back(firstSymbol(*row));
+            units.emplace_back(firstName(row->symbols));
         if (std::isfinite(value))
             if (const std::optional<MixedAmount> amount =
                     splitAmount(ExactValue::ofDouble(value), sizes, {digits, false}))

@@ -335,7 +335,7 @@ std::string rateWord(const std::string& typed)
     const bool small =
         std::all_of(typed.begin(), typed.end(), [](char c) { return (c >= 'a' && c <= 'z') || c == ' '; });
     if (const UnitName* u = small ? findUnit(typed) : nullptr; u && *u->symbols)
-        return std::string(std::string_view(u->symbols).substr(0, std::string_view(u->symbols).find('|')));
+        return std::string(firstName(u->symbols));
     return typed;
 }
 

@@ -45,6 +45,13 @@ void eachName(const char* list, F f)
     }
 }
 
+// The first '|'-separated part of a row's `symbols` or `aliases` ("ft").
+inline std::string_view firstName(const char* list)
+{
+    const std::string_view all = list ? list : "";
+    return all.substr(0, all.find('|'));
+}
+
 // The unit `typed` names, searched in `window` only when that is given;
 // null if none. Symbols are tried first, then names.
 const UnitName* findUnit(std::string_view typed, std::string_view window = {});

@@ -281,15 +281,11 @@ bool exactSymbolOf(std::string_view typed, const WindowEntry& window)
 {
     if (!window.def)
         return false;
+    bool found = false;
     for (const auto rows : {window.def->rows, window.def->altRows})
         for (const UnitRow& row : rows)
-            for (std::string_view symbols = row.symbols; !symbols.empty();) {
-                const std::size_t bar = symbols.find('|');
-                if (symbols.substr(0, bar) == typed)
-                    return true;
-                symbols = bar == std::string_view::npos ? std::string_view() : symbols.substr(bar + 1);
-            }
-    return false;
+            eachName(row.symbols, [&](std::string_view symbol) { found = found || symbol == typed; });
+    return found;
 }
 
 // The windows whose units all of `units` (read in one window) name, that
