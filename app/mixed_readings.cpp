@@ -3,6 +3,7 @@
 #include "app/unit_names.h"
 #include "framework/mixed_amounts.h"
 #include "framework/number_text.h"
+#include "framework/translatable.h"
 
 #include <array>
 #include <cmath>
@@ -21,10 +22,10 @@ struct ReadingPlan {
 
 // clang-format off
 constexpr ReadingPlan kReadings[] = {
-    {"length", "Feet and inches",            {"FeetField", "InchesField"}},
-    {"weight", "Stone and pounds",           {"AVstone", "AVpound"}},
-    {"weight", "Pounds and ounces",          {"AVpound", "AVounce"}},
-    {"time",   "Hours, minutes and seconds", {"HourField", "MinuteField", "SecondField"}},
+    {"length", AMBREL_TEXT(AMBREL_TEXT("Feet and inches")),            {"FeetField", "InchesField"}},
+    {"weight", AMBREL_TEXT(AMBREL_TEXT("Stone and pounds")),           {"AVstone", "AVpound"}},
+    {"weight", AMBREL_TEXT(AMBREL_TEXT("Pounds and ounces")),          {"AVpound", "AVounce"}},
+    {"time",   AMBREL_TEXT(AMBREL_TEXT("Hours, minutes and seconds")), {"HourField", "MinuteField", "SecondField"}},
 };
 // clang-format on
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/unit_finder.h"
 
+#include "app/unit_translations.h"
 #include "app/window_registry.h"
 #include "framework/number_text.h"
+#include "framework/translatable.h"
 
 #include <algorithm>
 #include <cctype>
@@ -63,6 +65,22 @@ Rank rankOf(const UnitName& u, std::string_view raw, const std::string& wanted, 
     };
     byName(u.name);
     eachName(u.aliases, byName);
+    // The names of the desktop's language, which spell their own plurals.
+    if (const UnitTranslation* local = best == Exact ? nullptr : unitTranslation(u.name)) {
+        const auto byLocalName = [&](std::string_view written) {
+            const std::string name = normalizeUnitName(written);
+            if (name == wanted)
+                better(Exact);
+            else if (startsWith(name, wanted))
+                better(Beginning);
+            else if (wanted.size() >= 2 && hasWordStarting(name, wanted))
+                better(Word);
+        };
+        byLocalName(local->singular);
+        byLocalName(local->plural);
+        for (const std::string& alias : local->aliases)
+            byLocalName(alias);
+    }
     return best;
 }
 
@@ -100,14 +118,17 @@ std::vector<UnitMatch> findUnits(std::string_view typed, std::size_t limit)
         const WindowEntry* window = findWindow(u->window);
         if (!window)
             continue;
-        matches.push_back({u, window, std::string(u->name) + " \u2014 " + windowTitle(*window)});
+        const UnitTranslation* local = unitTranslation(u->name);
+        matches.push_back(
+            {u, window, (local ? local->singular : std::string(u->name)) + " \u2014 " + windowTitle(*window)});
     }
     return matches;
 }
 
 std::string windowTitle(const WindowEntry& entry)
 {
-    std::string_view written = entry.menuTitle;
+    const std::string local = localText(entry.menuTitle);
+    std::string_view written = local;
     // A mnemonic the name has no letter for follows it: "Flow (&1)".
     if (const std::size_t at = written.rfind(" (&"); at != std::string_view::npos && at + 5 == written.size())
         written = written.substr(0, at);

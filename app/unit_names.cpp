@@ -129,6 +129,12 @@ std::string normalizeUnitName(std::string_view text)
             s += ' ';
         space = false;
         s += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        // The capitals of Latin-1 (À to Þ, but not ×) in UTF-8, for the
+        // names of other languages: "Élément" reads as "élément".
+        const auto lead = s.size() >= 2 ? static_cast<unsigned char>(s[s.size() - 2]) : 0;
+        const auto trail = static_cast<unsigned char>(s.back());
+        if (lead == 0xC3 && trail >= 0x80 && trail <= 0x9E && trail != 0x97)
+            s.back() = static_cast<char>(trail + 0x20);
     }
     replaceAll(s, "\xE2\x80\x99", "");  // a typographic apostrophe
     replaceAll(s, "metre", "meter");

@@ -89,7 +89,8 @@ std::vector<std::string> closeUnitNames(std::string_view typed, std::string_view
 // unit that needs no setting; null if the window has none.
 const UnitName* meetingUnit(std::string_view window);
 
-// The texts a name is matched by: lower case, hyphens as spaces, no
+// The texts a name is matched by: lower case (the capitals of Latin-1 too, for
+// the names of other languages), hyphens as spaces, no
 // apostrophes, single spaces, "metre", "litre", "deca" and "gramme" as
 // "meter", "liter", "deka" and "gram".
 std::string normalizeUnitName(std::string_view text);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/file_transfer.h"
+#include "framework/translatable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,7 +35,7 @@ constexpr LineSpeed kLineSpeeds[] = {
 constexpr int kLineSpeedCount = static_cast<int>(std::size(kLineSpeeds));
 
 // Size units; an item's index is its tag, which the presets rely on.
-constexpr const char* kSizeUnits[] = {"bytes", "kilobytes", "megabytes"};
+constexpr const char* kSizeUnits[] = {AMBREL_TEXT("bytes"), AMBREL_TEXT("kilobytes"), AMBREL_TEXT("megabytes")};
 
 // A line speed of the person's own, in bits per second, with SI prefixes
 // in either table set.
@@ -54,6 +55,13 @@ constexpr SpeedUnit kSpeedUnits[] = {
     {"GB/s", 8e9},
 };
 
+// Refusals and notes.
+constexpr const char* kSpeedNotAbove0 = AMBREL_TEXT("a line speed must be above 0");
+constexpr const char* kNoLineSpeed =
+    AMBREL_TEXT("'%1' is no line speed here; try bit/s, kbit/s, Mbit/s, Gbit/s or B/s, kB/s, MB/s");
+constexpr const char* kOwnSpeedZero = AMBREL_TEXT("your own speed is not above 0, and the time divides by it");
+constexpr const char* kFileTooLarge = AMBREL_TEXT("the file is too large for its transfer time to be a number");
+
 enum : int { kFileSizeField, kHourField, kMinutesField, kSecondsField, kOwnSpeedField };
 enum : int { kFileSizeBox, kOwnSpeedBox, kTransferTimeBox };
 
@@ -61,38 +69,38 @@ WindowPlan makePlan()
 {
     WindowPlan plan;
     plan.outlet = "FileTransCalcWindow";
-    plan.title = "File transfer time";
+    plan.title = AMBREL_TEXT("File transfer time");
     plan.boxes = {
-        {"FileSize", "File size", "Calc:"},
-        {"OwnSpeedBox", "Your own line speed", "OwnSpeed:"},
-        {"TransferTimeBox", "Transfer time", ""},
+        {"FileSize", AMBREL_TEXT("File size"), "Calc:"},
+        {"OwnSpeedBox", AMBREL_TEXT("Your own line speed"), "OwnSpeed:"},
+        {"TransferTimeBox", AMBREL_TEXT("Transfer time"), ""},
     };
     plan.fields = {
-        {"FileSize", "size", kFileSizeBox, 0},
-        {"TimeHour", "hours", kTransferTimeBox, 0, FieldKind::Number, true},
-        {"TimeMinutes", "minutes", kTransferTimeBox, 1, FieldKind::Number, true},
-        {"TimeSeconds", "seconds", kTransferTimeBox, 2, FieldKind::Number, true},
-        {"OwnSpeed", "bits per second (25 Mbit/s, 3 MB/s)", kOwnSpeedBox, 0},
+        {"FileSize", AMBREL_TEXT("size"), kFileSizeBox, 0},
+        {"TimeHour", AMBREL_TEXT("hours"), kTransferTimeBox, 0, FieldKind::Number, true},
+        {"TimeMinutes", AMBREL_TEXT("minutes"), kTransferTimeBox, 1, FieldKind::Number, true},
+        {"TimeSeconds", AMBREL_TEXT("seconds"), kTransferTimeBox, 2, FieldKind::Number, true},
+        {"OwnSpeed", AMBREL_TEXT("bits per second (25 Mbit/s, 3 MB/s)"), kOwnSpeedBox, 0},
     };
 
-    ChoicePlan units{"BytesSelPopup", "Size unit", "Calc:", {}, false, 2};
+    ChoicePlan units{"BytesSelPopup", AMBREL_TEXT("Size unit"), "Calc:", {}, false, 2};
     for (int tag = 0; tag < static_cast<int>(std::size(kSizeUnits)); ++tag)
         units.items.push_back({tag, kSizeUnits[tag]});
-    ChoicePlan speeds{"TransferSpeed", "Line speed (bits per second)", "Calc:", {}, true, 0};
+    ChoicePlan speeds{"TransferSpeed", AMBREL_TEXT("Line speed (bits per second)"), "Calc:", {}, true, 0};
     // Slowest first; the tags stay the rates' places in the table.
     std::vector<int> order(kLineSpeedCount);
     std::iota(order.begin(), order.end(), 0);
     std::ranges::sort(order, {}, [](int tag) { return kLineSpeeds[tag].bytesPerSecond; });
     for (int tag : order)
         speeds.items.push_back({tag, kLineSpeeds[tag].title});
-    speeds.items.push_back({kOwnSpeedTag, "your own speed"});
+    speeds.items.push_back({kOwnSpeedTag, AMBREL_TEXT("your own speed")});
     plan.choices = {std::move(units), std::move(speeds)};
 
     plan.buttons = {
         {"&1 MB", "FileSize1MB:"},
         {"&5 MB", "FileSize5MB:"},
         {"1&0 MB", "FileSize10MB:"},
-        {"&Calculate", "Calc:"},
+        {AMBREL_TEXT("&Calculate"), "Calc:"},
     };
     plan.addNotebookButton("ShowNotebook:");
     return plan;
@@ -119,7 +127,7 @@ const WindowIdentity kFileTransferIdentity = {
     .cliName = "file-transfer",
     .className = "FileTransferCalc",
     .openAction = "OpenFileTransCalcWindow:",
-    .menuTitle = "&File transfer time…",
+    .menuTitle = AMBREL_TEXT("&File transfer time…"),
     .kind = WindowKind::Calculator,
     .menuPosition = 0,
 };
@@ -207,20 +215,20 @@ std::optional<ExactValue> FileTransferCalc::amountIn(int fieldIndex, std::string
 std::string FileTransferCalc::entryRefusal(int fieldIndex, const ExactValue& value)
 {
     if (fieldIndex == kOwnSpeedField && (value.isZero() || value.isNegative()))
-        return "a line speed must be above 0";
+        return localText(kSpeedNotAbove0);
     return {};
 }
 
 std::string FileTransferCalc::unitRefusal(std::string_view unit)
 {
-    return "'" + std::string(unit) + "' is no line speed here; try bit/s, kbit/s, Mbit/s, Gbit/s or B/s, kB/s, MB/s";
+    return fillText(localText(kNoLineSpeed), {unit});
 }
 
 std::string FileTransferCalc::resultNote()
 {
     if (choice("TransferSpeed")->selectedTag() == kOwnSpeedTag && !(fieldAt(kOwnSpeedField).doubleValue() > 0))
-        return "your own speed is not above 0, and the time divides by it";
-    return "the file is too large for its transfer time to be a number";
+        return kOwnSpeedZero;
+    return kFileTooLarge;
 }
 
 void FileTransferCalc::OpenFileTransCalcWindow()

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/interpolation.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
 namespace {
+
+// Why a result has no value.
+constexpr const char* kNoLine = AMBREL_TEXT("A equals C, so the points give no line");
+constexpr const char* kTooLarge = AMBREL_TEXT("x is too large for a number");
 
 enum : int { kA, kB, kC, kD, kE, kX };
 
@@ -13,20 +18,20 @@ WindowPlan makePlan()
 {
     WindowPlan plan;
     plan.outlet = "InterpolateCalcWindow";
-    plan.title = "Linear interpolation";
+    plan.title = AMBREL_TEXT("Linear interpolation");
     plan.boxes = {
-        {"formA", "First known point: at A …", "Calc:"},
-        {"formD", "… the value is D", "Calc:"},
-        {"formC", "Second known point: at C …", "Calc:"},
-        {"formE", "… the value is E", "Calc:"},
-        {"formB", "Wanted: at B …", "Calc:"},
-        {"formx", "… the value is x", ""},
+        {"formA", AMBREL_TEXT("First known point: at A …"), "Calc:"},
+        {"formD", AMBREL_TEXT("… the value is D"), "Calc:"},
+        {"formC", AMBREL_TEXT("Second known point: at C …"), "Calc:"},
+        {"formE", AMBREL_TEXT("… the value is E"), "Calc:"},
+        {"formB", AMBREL_TEXT("Wanted: at B …"), "Calc:"},
+        {"formx", AMBREL_TEXT("… the value is x"), ""},
     };
     plan.fields = {
         {"formA", "A", 0, 0}, {"formB", "B", 4, 0}, {"formC", "C", 2, 0},
         {"formD", "D", 1, 0}, {"formE", "E", 3, 0}, {"formx", "x", 5, 0, FieldKind::Number, true},
     };
-    plan.buttons = {{"&Calculate", "Calc:"}};
+    plan.buttons = {{AMBREL_TEXT("&Calculate"), "Calc:"}};
     plan.addNotebookButton("ShowNotebook:");
     return plan;
 }
@@ -37,7 +42,7 @@ const WindowIdentity kInterpolationIdentity = {
     .cliName = "interpolation",
     .className = "InterpolateCalc",
     .openAction = "OpenInterpolateCalcWindow:",
-    .menuTitle = "&Linear interpolation…",
+    .menuTitle = AMBREL_TEXT("&Linear interpolation…"),
     .kind = WindowKind::Calculator,
     .menuPosition = 2,
 };
@@ -68,8 +73,8 @@ void InterpolateCalc::Calc()
 std::string InterpolateCalc::resultNote()
 {
     if (fieldAt(kA).doubleValue() == fieldAt(kC).doubleValue())
-        return "A equals C, so the points give no line";
-    return "x is too large for a number";
+        return kNoLine;
+    return kTooLarge;
 }
 
 }  // namespace ambrel

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/power_weight.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
 namespace {
+
+// Why a result has no value.
+constexpr const char* kNoWeight = AMBREL_TEXT("the weight is 0, and the ratio divides by it");
+constexpr const char* kTooLarge = AMBREL_TEXT("the ratio is too large for a number");
 
 enum : int { kHorsepower, kWeight, kRatio };
 enum : int { kTextFieldInput };
@@ -12,17 +17,17 @@ WindowPlan makePlan()
 {
     WindowPlan plan;
     plan.outlet = "PowerWeightRatioWindow";
-    plan.title = "Power to weight";
+    plan.title = AMBREL_TEXT("Power to weight");
     plan.boxes = {
-        {"TextFieldInput", "Power and weight (weight in any unit)", "Calc:"},
-        {"RatioBox", "Ratio", ""},
+        {"TextFieldInput", AMBREL_TEXT("Power and weight (weight in any unit)"), "Calc:"},
+        {"RatioBox", AMBREL_TEXT("Ratio"), ""},
     };
     plan.fields = {
-        {"Horsepower", "power, horsepower", kTextFieldInput, 0},
-        {"Weight", "weight", kTextFieldInput, 1},
-        {"Ratio", "horsepower per unit of weight", 1, 0, FieldKind::Number, true},
+        {"Horsepower", AMBREL_TEXT("power, horsepower"), kTextFieldInput, 0},
+        {"Weight", AMBREL_TEXT("weight"), kTextFieldInput, 1},
+        {AMBREL_TEXT("Ratio"), AMBREL_TEXT("horsepower per unit of weight"), 1, 0, FieldKind::Number, true},
     };
-    plan.buttons = {{"&Calculate", "Calc:"}};
+    plan.buttons = {{AMBREL_TEXT("&Calculate"), "Calc:"}};
     plan.addNotebookButton("ShowNoteBook:");
     return plan;
 }
@@ -33,7 +38,7 @@ const WindowIdentity kPowerWeightIdentity = {
     .cliName = "power-weight",
     .className = "PowerWeightRatio",
     .openAction = "OpenPowerWeightRatioWindow:",
-    .menuTitle = "Power to &weight…",
+    .menuTitle = AMBREL_TEXT("Power to &weight…"),
     .kind = WindowKind::Calculator,
     .menuPosition = 3,
 };
@@ -65,8 +70,8 @@ void PowerWeightRatio::OpenPowerWeightRatioWindow()
 std::string PowerWeightRatio::resultNote()
 {
     if (fieldAt(kWeight).doubleValue() == 0)
-        return "the weight is 0, and the ratio divides by it";
-    return "the ratio is too large for a number";
+        return kNoWeight;
+    return kTooLarge;
 }
 
 }  // namespace ambrel

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/proportion.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
 namespace {
+
+// Why a result has no value.
+constexpr const char* kDividesByZero = AMBREL_TEXT("B is 0, and x = A × C ÷ B divides by it");
+constexpr const char* kTooLarge = AMBREL_TEXT("x is too large for a number");
 
 enum : int { kA, kB, kC, kX };
 
@@ -11,20 +16,20 @@ WindowPlan makePlan()
 {
     WindowPlan plan;
     plan.outlet = "findxWindow";
-    plan.title = "Proportion";
+    plan.title = AMBREL_TEXT("Proportion");
     plan.boxes = {
-        {"formA", "A is to …", "Calc:"},
-        {"formB", "… B as …", "Calc:"},
-        {"formx", "… x is to …", ""},
-        {"formC", "… C", "Calc:"},
+        {"formA", AMBREL_TEXT("A is to …"), "Calc:"},
+        {"formB", AMBREL_TEXT("… B as …"), "Calc:"},
+        {"formx", AMBREL_TEXT("… x is to …"), ""},
+        {"formC", AMBREL_TEXT("… C"), "Calc:"},
     };
     plan.fields = {
         {"formA", "A", 0, 0},
         {"formB", "B", 1, 0},
         {"formC", "C", 3, 0},
-        {"formx", "x = A × C ÷ B", 2, 0, FieldKind::Number, true},
+        {"formx", AMBREL_TEXT("x = A × C ÷ B"), 2, 0, FieldKind::Number, true},
     };
-    plan.buttons = {{"&Calculate", "Calc:"}};
+    plan.buttons = {{AMBREL_TEXT("&Calculate"), "Calc:"}};
     plan.addNotebookButton("ShowNotebook:");
     return plan;
 }
@@ -35,7 +40,7 @@ const WindowIdentity kProportionIdentity = {
     .cliName = "proportion",
     .className = "FindXcalc",
     .openAction = "OpenfindxWindow:",
-    .menuTitle = "&Proportion…",
+    .menuTitle = AMBREL_TEXT("&Proportion…"),
     .kind = WindowKind::Calculator,
     .menuPosition = 1,
 };
@@ -60,8 +65,8 @@ void FindXcalc::Calc()
 std::string FindXcalc::resultNote()
 {
     if (fieldAt(kB).doubleValue() == 0)
-        return "B is 0, and x = A × C ÷ B divides by it";
-    return "x is too large for a number";
+        return kDividesByZero;
+    return kTooLarge;
 }
 
 }  // namespace ambrel

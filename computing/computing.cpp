@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "computing/computing.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -10,7 +11,7 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"FieldBox", "Data sizes", "Calc:", "ByteField"},
+    {"FieldBox", AMBREL_TEXT("Data sizes"), "Calc:", "ByteField"},
 };
 // clang-format on
 
@@ -100,19 +101,21 @@ constexpr const char* kFormatOrder[] = {
 WindowPlan numberBaseParts()
 {
     WindowPlan extra;
-    extra.boxes.push_back({"FieldBox2", "Number bases", "NumConversion:"});
+    extra.boxes.push_back({"FieldBox2", AMBREL_TEXT("Number bases"), "NumConversion:"});
     const char* outlets[] = {"BinaryField", "OctalField", "DecimalField", "HexaField"};
     // The four notations hold one 32-bit pattern; the decimal cell reads it
     // signed, so "ffffffff" is -1 there, which its label says.
-    const char* labels[] = {"binary", "octal", "decimal (signed 32-bit)", "hexadecimal"};
+    const char* labels[] = {AMBREL_TEXT("binary"), AMBREL_TEXT("octal"), AMBREL_TEXT("decimal (signed 32-bit)"),
+                            AMBREL_TEXT("hexadecimal")};
     for (int tag = 0; tag < 4; ++tag)
         extra.fields.push_back({outlets[tag], labels[tag], 0, tag, FieldKind::Text});
-    extra.choices.push_back({"BaseRadioSelection",
-                             "Prefixes",
-                             "BaseAction:",
-                             {{0, "binary (1 kibibyte = 1024 bytes)"}, {1, "decimal (1 kilobyte = 1000 bytes)"}},
-                             true,
-                             0});
+    extra.choices.push_back(
+        {"BaseRadioSelection",
+         AMBREL_TEXT("Prefixes"),
+         "BaseAction:",
+         {{0, AMBREL_TEXT("binary (1 kibibyte = 1024 bytes)")}, {1, AMBREL_TEXT("decimal (1 kilobyte = 1000 bytes)")}},
+         true,
+         0});
     return extra;
 }
 
@@ -127,12 +130,12 @@ const ConverterDef kComputingDef = {
     .identity = {.cliName = "computing",
                  .className = "ComputingObject",
                  .openAction = "OpenComputingWindow:",
-                 .menuTitle = "&Computing",
+                 .menuTitle = AMBREL_TEXT("&Computing"),
                  .menuGroup = MenuGroup::Computing,
                  .menuPosition = 10,
                  .broadcastRank = 2},
     .windowOutlet = "ComputingWindow",
-    .title = "Computing",
+    .title = AMBREL_TEXT("Computing"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Computing",
     .boxes = kBoxes,
@@ -203,7 +206,7 @@ bool ComputingObject::readNotation(int tag, std::int32_t& value)
     const std::string text = cell.stringValue();
     const BaseReading reading = readInteger(text, notationOf(tag));
     if (!reading.ok()) {
-        setRefusalMessage(describe(reading.error, notationOf(tag)));
+        setRefusalMessage(localText(describe(reading.error, notationOf(tag))));
         cell.keepRefusedText(text);
         platform().beep();
         return false;

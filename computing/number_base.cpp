@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "computing/number_base.h"
+#include "framework/translatable.h"
 
 #include <array>
 #include <charconv>
@@ -105,22 +106,34 @@ std::string writeInteger(std::int32_t value, Notation notation)
     return std::string(text.data(), res.ptr);
 }
 
+namespace {
+
+// Why a number was refused.
+constexpr const char* kBinaryDigits = AMBREL_TEXT("binary digits are 0 and 1");
+constexpr const char* kOctalDigits = AMBREL_TEXT("octal digits are 0 to 7");
+constexpr const char* kNotWhole = AMBREL_TEXT("not a whole number");
+constexpr const char* kHexDigits = AMBREL_TEXT("hexadecimal digits are 0 to 9 and a to f");
+constexpr const char* kOutsideInt = AMBREL_TEXT("outside -2147483648 to 2147483647");
+constexpr const char* kOver32Bits = AMBREL_TEXT("more than 32 bits");
+
+}  // namespace
+
 std::string describe(BaseError error, Notation notation)
 {
     switch (error) {
     case BaseError::None: return {};
     case BaseError::BadDigit:
         switch (notation) {
-        case Notation::Binary: return "binary digits are 0 and 1";
-        case Notation::Octal: return "octal digits are 0 to 7";
-        case Notation::Decimal: return "not a whole number";
-        case Notation::Hexadecimal: return "hexadecimal digits are 0 to 9 and a to f";
+        case Notation::Binary: return kBinaryDigits;
+        case Notation::Octal: return kOctalDigits;
+        case Notation::Decimal: return kNotWhole;
+        case Notation::Hexadecimal: return kHexDigits;
         }
         break;
     case BaseError::OutOfRange:
         if (notation == Notation::Decimal)
-            return "outside -2147483648 to 2147483647";
-        return "more than 32 bits";
+            return kOutsideInt;
+        return kOver32Bits;
     }
     return {};
 }

@@ -2,6 +2,7 @@
 #include "converters/acceleration.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,8 +10,8 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"MetricBox", "Metric", "MetricCalc:", "MeterPerSecondSqField"},
-    {"ImperialBox", "Imperial and US", "ImperialCalc:", "MeterPerSecondSqField"},
+    {"MetricBox", AMBREL_TEXT("Metric"), "MetricCalc:", "MeterPerSecondSqField"},
+    {"ImperialBox", AMBREL_TEXT("Imperial and US"), "ImperialCalc:", "MeterPerSecondSqField"},
 };
 // clang-format on
 
@@ -54,12 +55,12 @@ const ConverterDef kAccelerationDef = {
     .identity = {.cliName = "acceleration",
                  .className = "AccelerationObject",
                  .openAction = "OpenAccelerationWindow:",
-                 .menuTitle = "Acceleratio&n",
+                 .menuTitle = AMBREL_TEXT("Acceleratio&n"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 15,
                  .broadcastRank = 15},
     .windowOutlet = "AccelerationWindow",
-    .title = "Acceleration",
+    .title = AMBREL_TEXT("Acceleration"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Acceleration",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/angle.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,8 +10,8 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"CircleBox", "Degrees and turns", "CircleCalc:", "DegreeField"},
-    {"RadianBox", "Radians and mils", "RadianCalc:", "DegreeField"},
+    {"CircleBox", AMBREL_TEXT("Degrees and turns"), "CircleCalc:", "DegreeField"},
+    {"RadianBox", AMBREL_TEXT("Radians and mils"), "RadianCalc:", "DegreeField"},
 };
 // clang-format on
 
@@ -68,12 +69,12 @@ const ConverterDef kAngleDef = {
     .identity = {.cliName = "angle",
                  .className = "AngleObject",
                  .openAction = "OpenAngleWindow:",
-                 .menuTitle = "An&gle",
+                 .menuTitle = AMBREL_TEXT("An&gle"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 11,
                  .broadcastRank = 11},
     .windowOutlet = "AngleWindow",
-    .title = "Angle",
+    .title = AMBREL_TEXT("Angle"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Angle",
     .boxes = kBoxes,

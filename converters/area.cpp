@@ -2,6 +2,7 @@
 #include "converters/area.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -12,8 +13,8 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"MetricBox", "Metric", "CalcMetric:", "SqMeter"},
-    {"ImperialBox", "Imperial", "CalcImperial:", "SqMeter"},
+    {"MetricBox", AMBREL_TEXT("Metric"), "CalcMetric:", "SqMeter"},
+    {"ImperialBox", AMBREL_TEXT("Imperial"), "CalcImperial:", "SqMeter"},
 };
 // clang-format on
 
@@ -79,11 +80,11 @@ const ConverterDef kAreaDef = {
     .identity = {.cliName = "area",
                  .className = "AreaObject",
                  .openAction = "OpenAreaWindow:",
-                 .menuTitle = "&Area",
+                 .menuTitle = AMBREL_TEXT("&Area"),
                  .menuPosition = 1,
                  .broadcastRank = 1},
     .windowOutlet = "AreaWindow",
-    .title = "Area",
+    .title = AMBREL_TEXT("Area"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Area",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/data_rate.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,9 +10,9 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"BitBox", "Bits per second", "BitCalc:", "BitPerSecondField"},
-    {"ByteBox", "Bytes per second", "ByteCalc:", "BitPerSecondField"},
-    {"BinaryBox", "Binary prefixes", "BinaryCalc:", "BitPerSecondField"},
+    {"BitBox", AMBREL_TEXT("Bits per second"), "BitCalc:", "BitPerSecondField"},
+    {"ByteBox", AMBREL_TEXT("Bytes per second"), "ByteCalc:", "BitPerSecondField"},
+    {"BinaryBox", AMBREL_TEXT("Binary prefixes"), "BinaryCalc:", "BitPerSecondField"},
 };
 // clang-format on
 
@@ -66,12 +67,12 @@ const ConverterDef kDataRateDef = {
     .identity = {.cliName = "data-rate",
                  .className = "DataRateObject",
                  .openAction = "OpenDataRateWindow:",
-                 .menuTitle = "&Data rate",
+                 .menuTitle = AMBREL_TEXT("&Data rate"),
                  .menuGroup = MenuGroup::Computing,
                  .menuPosition = 17,
                  .broadcastRank = 17},
     .windowOutlet = "DataRateWindow",
-    .title = "Data rate",
+    .title = AMBREL_TEXT("Data rate"),
     .notebookAction = "ShowNotebook:",
     .notebook = "DataRate",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/density.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,8 +10,8 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"MetricBox", "Metric", "MetricCalc:", "KgPerCubicMeterField"},
-    {"ImperialBox", "Imperial and US", "ImperialCalc:", "KgPerCubicMeterField"},
+    {"MetricBox", AMBREL_TEXT("Metric"), "MetricCalc:", "KgPerCubicMeterField"},
+    {"ImperialBox", AMBREL_TEXT("Imperial and US"), "ImperialCalc:", "KgPerCubicMeterField"},
 };
 // clang-format on
 
@@ -78,12 +79,12 @@ const ConverterDef kDensityDef = {
     .identity = {.cliName = "density",
                  .className = "DensityObject",
                  .openAction = "OpenDensityWindow:",
-                 .menuTitle = "Den&sity",
+                 .menuTitle = AMBREL_TEXT("Den&sity"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 16,
                  .broadcastRank = 16},
     .windowOutlet = "DensityWindow",
-    .title = "Density",
+    .title = AMBREL_TEXT("Density"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Density",
     .boxes = kBoxes,

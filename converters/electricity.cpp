@@ -2,6 +2,7 @@
 #include "converters/electricity.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,13 +10,13 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"CurrentBox", "Current", "CurrentCalc:", "AmpereField"},
-    {"ChargeBox", "Charge", "ChargeCalc:", "CoulombField"},
-    {"VoltageBox", "Voltage", "VoltageCalc:", "VoltField"},
-    {"ResistanceBox", "Resistance", "ResistanceCalc:", "OhmField"},
-    {"CapacitanceBox", "Capacitance", "CapacitanceCalc:", "FaradField"},
-    {"InductanceBox", "Inductance", "InductanceCalc:", "HenryField"},
-    {"ConductanceBox", "Conductance", "ConductanceCalc:", "SiemensField"},
+    {"CurrentBox", AMBREL_TEXT("Current"), "CurrentCalc:", "AmpereField"},
+    {"ChargeBox", AMBREL_TEXT("Charge"), "ChargeCalc:", "CoulombField"},
+    {"VoltageBox", AMBREL_TEXT("Voltage"), "VoltageCalc:", "VoltField"},
+    {"ResistanceBox", AMBREL_TEXT("Resistance"), "ResistanceCalc:", "OhmField"},
+    {"CapacitanceBox", AMBREL_TEXT("Capacitance"), "CapacitanceCalc:", "FaradField"},
+    {"InductanceBox", AMBREL_TEXT("Inductance"), "InductanceCalc:", "HenryField"},
+    {"ConductanceBox", AMBREL_TEXT("Conductance"), "ConductanceCalc:", "SiemensField"},
 };
 // clang-format on
 
@@ -110,12 +111,12 @@ const ConverterDef kElectricityDef = {
                  .className = "ElectricityObject",
                  .openAction = "OpenElectricityWindow:",
                  // Every letter of the name is another button's: a digit.
-                 .menuTitle = "Electricity (&2)",
+                 .menuTitle = AMBREL_TEXT("Electricity (&2)"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 19,
                  .broadcastRank = 19},
     .windowOutlet = "ElectricityWindow",
-    .title = "Electricity",
+    .title = AMBREL_TEXT("Electricity"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Electricity",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/flow.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,8 +10,8 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"VolumeFlowBox", "Volume per time", "VolumeFlowCalc:", "CubicMeterPerSecondField"},
-    {"MassFlowBox", "Mass per time", "MassFlowCalc:", "KgPerSecondField"},
+    {"VolumeFlowBox", AMBREL_TEXT("Volume per time"), "VolumeFlowCalc:", "CubicMeterPerSecondField"},
+    {"MassFlowBox", AMBREL_TEXT("Mass per time"), "MassFlowCalc:", "KgPerSecondField"},
 };
 // clang-format on
 
@@ -116,12 +117,12 @@ const ConverterDef kFlowDef = {
                  .className = "FlowObject",
                  .openAction = "OpenFlowWindow:",
                  // Every letter of the name is another button's: a digit.
-                 .menuTitle = "Flow (&1)",
+                 .menuTitle = AMBREL_TEXT("Flow (&1)"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 18,
                  .broadcastRank = 18},
     .windowOutlet = "FlowWindow",
-    .title = "Flow",
+    .title = AMBREL_TEXT("Flow"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Flow",
     .boxes = kBoxes,

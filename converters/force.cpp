@@ -2,6 +2,7 @@
 #include "converters/force.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,8 +10,8 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"MetricBox", "Metric", "MetricCalc:", "NewtonField"},
-    {"ImperialBox", "Imperial and US", "ImperialCalc:", "NewtonField"},
+    {"MetricBox", AMBREL_TEXT("Metric"), "MetricCalc:", "NewtonField"},
+    {"ImperialBox", AMBREL_TEXT("Imperial and US"), "ImperialCalc:", "NewtonField"},
 };
 // clang-format on
 
@@ -65,12 +66,12 @@ const ConverterDef kForceDef = {
     .identity = {.cliName = "force",
                  .className = "ForceObject",
                  .openAction = "OpenForceWindow:",
-                 .menuTitle = "Fo&rce",
+                 .menuTitle = AMBREL_TEXT("Fo&rce"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 13,
                  .broadcastRank = 13},
     .windowOutlet = "ForceWindow",
-    .title = "Force",
+    .title = AMBREL_TEXT("Force"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Force",
     .boxes = kBoxes,

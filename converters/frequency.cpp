@@ -2,6 +2,7 @@
 #include "converters/frequency.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,8 +10,8 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"FrequencyBox", "Frequency", "FrequencyCalc:", "HertzField"},
-    {"RotationBox", "Rotation", "RotationCalc:", "HertzField"},
+    {"FrequencyBox", AMBREL_TEXT("Frequency"), "FrequencyCalc:", "HertzField"},
+    {"RotationBox", AMBREL_TEXT("Rotation"), "RotationCalc:", "HertzField"},
 };
 // clang-format on
 
@@ -54,12 +55,12 @@ const ConverterDef kFrequencyDef = {
     .identity = {.cliName = "frequency",
                  .className = "FrequencyObject",
                  .openAction = "OpenFrequencyWindow:",
-                 .menuTitle = "Frequenc&y and rotation",
+                 .menuTitle = AMBREL_TEXT("Frequenc&y and rotation"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 12,
                  .broadcastRank = 12},
     .windowOutlet = "FrequencyWindow",
-    .title = "Frequency and rotation",
+    .title = AMBREL_TEXT("Frequency and rotation"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Frequency",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/fuel_light.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -12,9 +13,9 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"FuelEfficBox", "Fuel efficiency", "CalcFuelEfficency:", "KiloLiterfField"},
-    {"IlluminanceBox", "Illuminance", "CalcIlluminance:", "LuxField"},
-    {"LuminanceBox", "Luminance", "CalcLumiance:", "CandSqMeterField"},
+    {"FuelEfficBox", AMBREL_TEXT("Fuel efficiency"), "CalcFuelEfficency:", "KiloLiterfField"},
+    {"IlluminanceBox", AMBREL_TEXT("Illuminance"), "CalcIlluminance:", "LuxField"},
+    {"LuminanceBox", AMBREL_TEXT("Luminance"), "CalcLumiance:", "CandSqMeterField"},
 };
 // clang-format on
 
@@ -86,11 +87,11 @@ const ConverterDef kFuelLightDef = {
     .identity = {.cliName = "fuel-light",
                  .className = "MiscObject",
                  .openAction = "OpenMiscWindow:",
-                 .menuTitle = "&Fuel efficiency and light",
+                 .menuTitle = AMBREL_TEXT("&Fuel efficiency and light"),
                  .menuPosition = 9,
                  .broadcastRank = 6},
     .windowOutlet = "MiscWindow",
-    .title = "Fuel efficiency and light",
+    .title = AMBREL_TEXT("Fuel efficiency and light"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Misc",
     .boxes = kBoxes,

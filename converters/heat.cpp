@@ -2,6 +2,7 @@
 #include "converters/heat.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,12 +10,12 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"SpecificEnergyBox", "Specific energy", "SpecificEnergyCalc:", "JoulePerKgField"},
-    {"SpecificHeatBox", "Specific heat capacity", "SpecificHeatCalc:", "JoulePerKgKelvinField"},
-    {"ConductivityBox", "Thermal conductivity", "ConductivityCalc:", "WattPerMeterKelvinField"},
-    {"HeatFluxBox", "Heat flux density", "HeatFluxCalc:", "WattPerSqMeterField"},
-    {"TransferCoefficientBox", "Heat transfer coefficient", "TransferCoefficientCalc:", "WattPerSqMeterKelvinField"},
-    {"InsulanceBox", "Thermal insulance", "InsulanceCalc:", "SqMeterKelvinPerWattField"},
+    {"SpecificEnergyBox", AMBREL_TEXT("Specific energy"), "SpecificEnergyCalc:", "JoulePerKgField"},
+    {"SpecificHeatBox", AMBREL_TEXT("Specific heat capacity"), "SpecificHeatCalc:", "JoulePerKgKelvinField"},
+    {"ConductivityBox", AMBREL_TEXT("Thermal conductivity"), "ConductivityCalc:", "WattPerMeterKelvinField"},
+    {"HeatFluxBox", AMBREL_TEXT("Heat flux density"), "HeatFluxCalc:", "WattPerSqMeterField"},
+    {"TransferCoefficientBox", AMBREL_TEXT("Heat transfer coefficient"), "TransferCoefficientCalc:", "WattPerSqMeterKelvinField"},
+    {"InsulanceBox", AMBREL_TEXT("Thermal insulance"), "InsulanceCalc:", "SqMeterKelvinPerWattField"},
 };
 // clang-format on
 
@@ -144,12 +145,12 @@ const ConverterDef kHeatDef = {
                  .className = "HeatObject",
                  .openAction = "OpenHeatWindow:",
                  // Every letter of the name is another button's or a menu's: a digit.
-                 .menuTitle = "Heat (&6)",
+                 .menuTitle = AMBREL_TEXT("Heat (&6)"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 24,
                  .broadcastRank = 24},
     .windowOutlet = "HeatWindow",
-    .title = "Heat",
+    .title = AMBREL_TEXT("Heat"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Heat",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/length.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -12,9 +13,9 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"MetricBox", "Metric", "MetricCalc:", "MetersField"},
-    {"ImperialBox", "Imperial and nautical", "ImperialCalc:", "MetersField"},
-    {"AstroBox", "Astronomical", "AstroCalc:", "MetersField"},
+    {"MetricBox", AMBREL_TEXT("Metric"), "MetricCalc:", "MetersField"},
+    {"ImperialBox", AMBREL_TEXT("Imperial and nautical"), "ImperialCalc:", "MetersField"},
+    {"AstroBox", AMBREL_TEXT("Astronomical"), "AstroCalc:", "MetersField"},
 };
 // clang-format on
 
@@ -104,11 +105,11 @@ const ConverterDef kLengthDef = {
     .identity = {.cliName = "length",
                  .className = "LenghtObject",
                  .openAction = "OpenLenghtWindow:",
-                 .menuTitle = "&Length",
+                 .menuTitle = AMBREL_TEXT("&Length"),
                  .menuPosition = 0,
                  .broadcastRank = 4},
     .windowOutlet = "LenghtWindow",
-    .title = "Length",
+    .title = AMBREL_TEXT("Length"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Length",
     .boxes = kBoxes,

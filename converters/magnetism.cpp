@@ -2,6 +2,7 @@
 #include "converters/magnetism.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,10 +10,10 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"FluxDensityBox", "Flux density", "FluxDensityCalc:", "TeslaField"},
-    {"FluxBox", "Flux", "FluxCalc:", "WeberField"},
-    {"FieldStrengthBox", "Field strength", "FieldStrengthCalc:", "AmperePerMeterField"},
-    {"MagnetomotiveForceBox", "Magnetomotive force", "MagnetomotiveForceCalc:", "AmpereTurnField"},
+    {"FluxDensityBox", AMBREL_TEXT("Flux density"), "FluxDensityCalc:", "TeslaField"},
+    {"FluxBox", AMBREL_TEXT("Flux"), "FluxCalc:", "WeberField"},
+    {"FieldStrengthBox", AMBREL_TEXT("Field strength"), "FieldStrengthCalc:", "AmperePerMeterField"},
+    {"MagnetomotiveForceBox", AMBREL_TEXT("Magnetomotive force"), "MagnetomotiveForceCalc:", "AmpereTurnField"},
 };
 // clang-format on
 
@@ -87,12 +88,12 @@ const ConverterDef kMagnetismDef = {
                  .className = "MagnetismObject",
                  .openAction = "OpenMagnetismWindow:",
                  // Every letter of the name is another button's or the menu's: a digit.
-                 .menuTitle = "Magnetism (&4)",
+                 .menuTitle = AMBREL_TEXT("Magnetism (&4)"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 22,
                  .broadcastRank = 22},
     .windowOutlet = "MagnetismWindow",
-    .title = "Magnetism",
+    .title = AMBREL_TEXT("Magnetism"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Magnetism",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/power_energy.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -12,8 +13,8 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"PowerBox", "Power", "CalcPower:", "Pwatt"},
-    {"EnergyBox", "Energy", "CalcEnergy:", "Ejoule"},
+    {"PowerBox", AMBREL_TEXT("Power"), "CalcPower:", "Pwatt"},
+    {"EnergyBox", AMBREL_TEXT("Energy"), "CalcEnergy:", "Ejoule"},
 };
 // clang-format on
 
@@ -147,12 +148,12 @@ const ConverterDef kPowerEnergyDef = {
     .identity = {.cliName = "power-energy",
                  .className = "PowerEnergyObject",
                  .openAction = "OpenPowerEnergyWindow:",
-                 .menuTitle = "Power and &energy",
+                 .menuTitle = AMBREL_TEXT("Power and &energy"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 8,
                  .broadcastRank = 3},
     .windowOutlet = "PowerEnergyWindow",
-    .title = "Power and energy",
+    .title = AMBREL_TEXT("Power and energy"),
     .notebookAction = "ShowNoteBook:",
     .notebook = "PowerEnergy",
     .boxes = kBoxes,
@@ -168,8 +169,8 @@ namespace {
 const char* linkNote(int boxNumber)
 {
     return boxNumber == PowerEnergyObject::kPowerBox
-        ? "The energy box shows one second at this power (1 watt for 1 second is 1 joule)."
-        : "The power box shows this energy spent in one second (1 joule in 1 second is 1 watt).";
+        ? AMBREL_TEXT("The energy box shows one second at this power (1 watt for 1 second is 1 joule).")
+        : AMBREL_TEXT("The power box shows this energy spent in one second (1 joule in 1 second is 1 watt).");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "converters/pressure.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -12,9 +13,9 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"MetricBox", "Metric", "MetricCalc:", "KilopascalField"},
-    {"MercuryBox", "Mercury column", "MercuryCalc:", "KilopascalField"},
-    {"OtherBox", "Other", "OtherCalc:", "KilopascalField"},
+    {"MetricBox", AMBREL_TEXT("Metric"), "MetricCalc:", "KilopascalField"},
+    {"MercuryBox", AMBREL_TEXT("Mercury column"), "MercuryCalc:", "KilopascalField"},
+    {"OtherBox", AMBREL_TEXT("Other"), "OtherCalc:", "KilopascalField"},
 };
 // clang-format on
 
@@ -105,12 +106,12 @@ const ConverterDef kPressureDef = {
     .identity = {.cliName = "pressure",
                  .className = "PressureObject",
                  .openAction = "OpenPressureWindow:",
-                 .menuTitle = "&Pressure",
+                 .menuTitle = AMBREL_TEXT("&Pressure"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 7,
                  .broadcastRank = 7},
     .windowOutlet = "PressureWindow",
-    .title = "Pressure",
+    .title = AMBREL_TEXT("Pressure"),
     .notebookAction = "ShowNoteBook:",
     .notebook = "Pressure",
     .boxes = kBoxes,

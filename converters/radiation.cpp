@@ -2,6 +2,7 @@
 #include "converters/radiation.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,12 +10,12 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"AbsorbedDoseBox", "Absorbed dose", "AbsorbedDoseCalc:", "GrayField"},
-    {"EquivalentDoseBox", "Equivalent dose", "EquivalentDoseCalc:", "SievertField"},
-    {"ActivityBox", "Activity", "ActivityCalc:", "BecquerelField"},
-    {"ExposureBox", "Exposure", "ExposureCalc:", "CoulombPerKgField"},
-    {"AbsorbedDoseRateBox", "Absorbed dose rate", "AbsorbedDoseRateCalc:", "GrayPerHourField"},
-    {"EquivalentDoseRateBox", "Equivalent dose rate", "EquivalentDoseRateCalc:", "SievertPerHourField"},
+    {"AbsorbedDoseBox", AMBREL_TEXT("Absorbed dose"), "AbsorbedDoseCalc:", "GrayField"},
+    {"EquivalentDoseBox", AMBREL_TEXT("Equivalent dose"), "EquivalentDoseCalc:", "SievertField"},
+    {"ActivityBox", AMBREL_TEXT("Activity"), "ActivityCalc:", "BecquerelField"},
+    {"ExposureBox", AMBREL_TEXT("Exposure"), "ExposureCalc:", "CoulombPerKgField"},
+    {"AbsorbedDoseRateBox", AMBREL_TEXT("Absorbed dose rate"), "AbsorbedDoseRateCalc:", "GrayPerHourField"},
+    {"EquivalentDoseRateBox", AMBREL_TEXT("Equivalent dose rate"), "EquivalentDoseRateCalc:", "SievertPerHourField"},
 };
 // clang-format on
 
@@ -116,12 +117,12 @@ const ConverterDef kRadiationDef = {
     .identity = {.cliName = "radiation",
                  .className = "RadiationObject",
                  .openAction = "OpenRadiationWindow:",
-                 .menuTitle = "Ioni&zing radiation",
+                 .menuTitle = AMBREL_TEXT("Ioni&zing radiation"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 20,
                  .broadcastRank = 20},
     .windowOutlet = "RadiationWindow",
-    .title = "Ionizing radiation",
+    .title = AMBREL_TEXT("Ionizing radiation"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Radiation",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/substance.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,10 +10,10 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"AmountBox", "Amount", "AmountCalc:", "MoleField"},
-    {"ConcentrationBox", "Molar concentration", "ConcentrationCalc:", "MolePerLiterField"},
-    {"MolalityBox", "Molality", "MolalityCalc:", "MolePerKgField"},
-    {"CatalyticBox", "Catalytic activity", "CatalyticCalc:", "KatalField"},
+    {"AmountBox", AMBREL_TEXT("Amount"), "AmountCalc:", "MoleField"},
+    {"ConcentrationBox", AMBREL_TEXT("Molar concentration"), "ConcentrationCalc:", "MolePerLiterField"},
+    {"MolalityBox", AMBREL_TEXT("Molality"), "MolalityCalc:", "MolePerKgField"},
+    {"CatalyticBox", AMBREL_TEXT("Catalytic activity"), "CatalyticCalc:", "KatalField"},
 };
 // clang-format on
 
@@ -82,12 +83,12 @@ const ConverterDef kSubstanceDef = {
                  .className = "SubstanceObject",
                  .openAction = "OpenSubstanceWindow:",
                  // Every letter of the name is another button's: a digit.
-                 .menuTitle = "Amount of substance (&5)",
+                 .menuTitle = AMBREL_TEXT("Amount of substance (&5)"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 23,
                  .broadcastRank = 23},
     .windowOutlet = "SubstanceWindow",
-    .title = "Amount of substance",
+    .title = AMBREL_TEXT("Amount of substance"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Substance",
     .boxes = kBoxes,

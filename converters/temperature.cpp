@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converters/temperature.h"
+#include "framework/translatable.h"
 
 #include <cstdint>
 #include <iterator>
@@ -13,7 +14,7 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"FieldBox", "Temperature", "Calc:", "CelsiusField"},
+    {"FieldBox", AMBREL_TEXT("Temperature"), "Calc:", "CelsiusField"},
 };
 // clang-format on
 
@@ -54,11 +55,11 @@ const ConverterDef kTemperatureDef = {
     .identity = {.cliName = "temperature",
                  .className = "TempObject",
                  .openAction = "OpenTempWindow:",
-                 .menuTitle = "&Temperature",
+                 .menuTitle = AMBREL_TEXT("&Temperature"),
                  .menuPosition = 4,
                  .broadcastRank = 0},
     .windowOutlet = "TempWindow",
-    .title = "Temperature",
+    .title = AMBREL_TEXT("Temperature"),
     .notebookAction = "ShowNoteBook:",
     .notebook = "Temperature",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/time.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -12,7 +13,7 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"FieldBox", "Time", "Calc:", "HourField"},
+    {"FieldBox", AMBREL_TEXT("Time"), "Calc:", "HourField"},
 };
 // clang-format on
 
@@ -76,11 +77,11 @@ const ConverterDef kTimeDef = {
     .identity = {.cliName = "time",
                  .className = "TimeObject",
                  .openAction = "OpenTimeWindow:",
-                 .menuTitle = "T&ime",
+                 .menuTitle = AMBREL_TEXT("T&ime"),
                  .menuPosition = 5,
                  .broadcastRank = 8},
     .windowOutlet = "TimeWindow",
-    .title = "Time",
+    .title = AMBREL_TEXT("Time"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Time",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/torque.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,8 +10,8 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"MetricBox", "Metric", "MetricCalc:", "NewtonMeterField"},
-    {"ImperialBox", "Imperial and US", "ImperialCalc:", "NewtonMeterField"},
+    {"MetricBox", AMBREL_TEXT("Metric"), "MetricCalc:", "NewtonMeterField"},
+    {"ImperialBox", AMBREL_TEXT("Imperial and US"), "ImperialCalc:", "NewtonMeterField"},
 };
 // clang-format on
 
@@ -67,12 +68,12 @@ const ConverterDef kTorqueDef = {
     .identity = {.cliName = "torque",
                  .className = "TorqueObject",
                  .openAction = "OpenTorqueWindow:",
-                 .menuTitle = "Tor&que",
+                 .menuTitle = AMBREL_TEXT("Tor&que"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 14,
                  .broadcastRank = 14},
     .windowOutlet = "TorqueWindow",
-    .title = "Torque",
+    .title = AMBREL_TEXT("Torque"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Torque",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/velocity.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 #include <cmath>
 
@@ -14,9 +15,9 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"MetricBox", "Metric", "CalcMetric:", "KiloHourField"},
-    {"ImperialBox", "Imperial", "CalcImperial:", "KiloHourField"},
-    {"OtherBox", "Other", "CalcOther:", "KiloHourField"},
+    {"MetricBox", AMBREL_TEXT("Metric"), "CalcMetric:", "KiloHourField"},
+    {"ImperialBox", AMBREL_TEXT("Imperial"), "CalcImperial:", "KiloHourField"},
+    {"OtherBox", AMBREL_TEXT("Other"), "CalcOther:", "KiloHourField"},
 };
 // clang-format on
 
@@ -96,11 +97,11 @@ const ConverterDef kVelocityDef = {
     .identity = {.cliName = "velocity",
                  .className = "VelocityObject",
                  .openAction = "OpenVelocityWindow:",
-                 .menuTitle = "&Velocity",
+                 .menuTitle = AMBREL_TEXT("&Velocity"),
                  .menuPosition = 6,
                  .broadcastRank = 9},
     .windowOutlet = "VelocityWindow",
-    .title = "Velocity",
+    .title = AMBREL_TEXT("Velocity"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Velocity",
     .boxes = kBoxes,
@@ -108,6 +109,14 @@ const ConverterDef kVelocityDef = {
     .openBox = 0,
     .openTag = 5,
 };
+
+namespace {
+
+constexpr const char* kWarpCapped = AMBREL_TEXT("Capped at warp 9.99, the fastest speed this window converts.");
+constexpr const char* kLightCapped =
+    AMBREL_TEXT("Capped at 2147.26 times the speed of light (warp 9.99), the fastest speed this window converts.");
+
+}  // namespace
 
 VelocityObject::VelocityObject(Platform& platform)
     : ConverterWindow(platform, kVelocityDef), lightRow_(fieldIndex("LightSpeedField")),
@@ -120,7 +129,7 @@ double VelocityObject::warpEntry()
     if (w > kWarpCap) {
         write(warpRow_, kWarpCap);
         w = kWarpCap;
-        setCalculationNote("Capped at warp 9.99, the fastest speed this window converts.");
+        setCalculationNote(kWarpCapped);
     }
     return std::pow(w, kWarpIn);
 }
@@ -131,8 +140,7 @@ void VelocityObject::writeWarp()
     if (light > kLightSpeedCap) {
         write(lightRow_, kLightSpeedCap);
         light = kLightSpeedCap;
-        setCalculationNote("Capped at 2147.26 times the speed of light (warp 9.99), the fastest speed this "
-                           "window converts.");
+        setCalculationNote(kLightCapped);
     }
     write(warpRow_, std::pow(light, kWarpOut));
 }

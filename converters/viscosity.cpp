@@ -2,6 +2,7 @@
 #include "converters/viscosity.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -9,8 +10,8 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"DynamicBox", "Dynamic viscosity", "DynamicCalc:", "PascalSecondField"},
-    {"KinematicBox", "Kinematic viscosity", "KinematicCalc:", "SqMeterPerSecondField"},
+    {"DynamicBox", AMBREL_TEXT("Dynamic viscosity"), "DynamicCalc:", "PascalSecondField"},
+    {"KinematicBox", AMBREL_TEXT("Kinematic viscosity"), "KinematicCalc:", "SqMeterPerSecondField"},
 };
 // clang-format on
 
@@ -69,12 +70,12 @@ const ConverterDef kViscosityDef = {
                  .className = "ViscosityObject",
                  .openAction = "OpenViscosityWindow:",
                  // Every letter of the name is another button's: a digit.
-                 .menuTitle = "Viscosity (&3)",
+                 .menuTitle = AMBREL_TEXT("Viscosity (&3)"),
                  .menuGroup = MenuGroup::Science,
                  .menuPosition = 21,
                  .broadcastRank = 21},
     .windowOutlet = "ViscosityWindow",
-    .title = "Viscosity",
+    .title = AMBREL_TEXT("Viscosity"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Viscosity",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/volume.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -12,12 +13,12 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"MetricLiquidBox", "Metric liquid", "CalcMetricLiquid:", "Mliter"},
-    {"MDMetricDryBox", "Metric cubic", "CalcMetricDry:", "Mliter"},
-    {"ImperialBox", "Imperial", "CalcImperial:", "Mliter"},
-    {"USBox", "US", "CalcUS:", "Mliter"},
-    {"McookBox", "Metric cooking", "CalcCookingMetric:", "Mliter"},
-    {"Icookbox", "US cooking", "CalcCookingImperial:", "Mliter"},
+    {"MetricLiquidBox", AMBREL_TEXT("Metric liquid"), "CalcMetricLiquid:", "Mliter"},
+    {"MDMetricDryBox", AMBREL_TEXT("Metric cubic"), "CalcMetricDry:", "Mliter"},
+    {"ImperialBox", AMBREL_TEXT("Imperial"), "CalcImperial:", "Mliter"},
+    {"USBox", AMBREL_TEXT("US"), "CalcUS:", "Mliter"},
+    {"McookBox", AMBREL_TEXT("Metric cooking"), "CalcCookingMetric:", "Mliter"},
+    {"Icookbox", AMBREL_TEXT("US cooking"), "CalcCookingImperial:", "Mliter"},
 };
 // clang-format on
 
@@ -167,11 +168,11 @@ const ConverterDef kVolumeDef = {
     .identity = {.cliName = "volume",
                  .className = "VolumeObject",
                  .openAction = "OpenVolumeWindow:",
-                 .menuTitle = "V&olume",
+                 .menuTitle = AMBREL_TEXT("V&olume"),
                  .menuPosition = 2,
                  .broadcastRank = 10},
     .windowOutlet = "VolumeWindow",
-    .title = "Volume",
+    .title = AMBREL_TEXT("Volume"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Volume",
     .boxes = kBoxes,

@@ -2,6 +2,7 @@
 #include "converters/weight.h"
 
 #include "converters/sources.h"
+#include "framework/translatable.h"
 
 namespace ambrel {
 
@@ -12,10 +13,10 @@ namespace {
 
 // clang-format off
 constexpr BoxDef kBoxes[] = {
-    {"MetricBox", "Metric", "CalcMetric:", "Mgram"},
-    {"AvoirdupoisBox", "Avoirdupois", "CalcAvoirdupois:", "Mgram"},
-    {"ApothecariesBox", "Apothecaries'", "CalcApothecaries:", "Mgram"},
-    {"TroyBox", "Troy", "CalcTroy:", "Mgram"},
+    {"MetricBox", AMBREL_TEXT("Metric"), "CalcMetric:", "Mgram"},
+    {"AvoirdupoisBox", AMBREL_TEXT("Avoirdupois"), "CalcAvoirdupois:", "Mgram"},
+    {"ApothecariesBox", AMBREL_TEXT("Apothecaries'"), "CalcApothecaries:", "Mgram"},
+    {"TroyBox", AMBREL_TEXT("Troy"), "CalcTroy:", "Mgram"},
 };
 // clang-format on
 
@@ -126,11 +127,11 @@ const ConverterDef kWeightDef = {
     .identity = {.cliName = "weight",
                  .className = "WeightObject",
                  .openAction = "OpenWeightWindow:",
-                 .menuTitle = "&Weight",
+                 .menuTitle = AMBREL_TEXT("&Weight"),
                  .menuPosition = 3,
                  .broadcastRank = 5},
     .windowOutlet = "WeightWindow",
-    .title = "Weight",
+    .title = AMBREL_TEXT("Weight"),
     .notebookAction = "ShowNotebook:",
     .notebook = "Weight",
     .boxes = kBoxes,

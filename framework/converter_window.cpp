@@ -2,6 +2,7 @@
 #include "framework/converter_window.h"
 
 #include "framework/exact_conversions.h"
+#include "framework/translatable.h"
 
 #include <cmath>
 #include <cstring>
@@ -339,15 +340,25 @@ std::optional<ExactValue> ConverterWindow::amountIn(int fieldIndex, std::string_
     return ExactValue::ofDouble(value);
 }
 
+namespace {
+
+// "'mw' could be MW (megawatt) or mW (milliwatt)": a list is built from its
+// first item on, the last joined with "or".
+constexpr const char* kCouldBe = AMBREL_TEXT("'%1' could be %2");
+constexpr const char* kListItem = AMBREL_TEXT("%1, %2");
+constexpr const char* kLastOfList = AMBREL_TEXT("%1 or %2");
+
+}  // namespace
+
 std::string ConverterWindow::unitRefusal(std::string_view unit)
 {
     const std::vector<std::string> choices = speller_ ? speller_(def_, unit).choices : std::vector<std::string>();
     if (choices.empty())
         return WindowController::unitRefusal(unit);
-    std::string why = "'" + std::string(unit) + "' could be ";
-    for (std::size_t i = 0; i < choices.size(); ++i)
-        why += (i == 0 ? "" : i + 1 == choices.size() ? " or " : ", ") + choices[i];
-    return why;
+    std::string list = choices.front();
+    for (std::size_t i = 1; i < choices.size(); ++i)
+        list = fillText(localText(i + 1 == choices.size() ? kLastOfList : kListItem), {list, choices[i]});
+    return fillText(localText(kCouldBe), {unit, list});
 }
 
 std::optional<double> ConverterWindow::convertedValue(int from, int to, const ExactValue& amount)

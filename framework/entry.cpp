@@ -4,11 +4,16 @@
 #include <cmath>
 
 #include "framework/quantity_text.h"
+#include "framework/translatable.h"
 #include "framework/window_controller.h"
 
 namespace ambrel {
 
 namespace {
+
+constexpr const char* kAtCharacter = AMBREL_TEXT("%1 at character %2");
+constexpr const char* kUnitNotHere = AMBREL_TEXT("not a number: %1");
+constexpr const char* kResultCell = AMBREL_TEXT("this field shows a result and takes no entry");
 
 // A calculator's actions write only its read-only result cells, never what
 // was entered; a converter's rewrite every cell but the edited one.
@@ -27,8 +32,9 @@ std::string describe(const QuantityReading& reading)
     if (reading.ok())
         return {};
     if (reading.error != NumberError::None)
-        return describe(reading.error);
-    return reading.message + " at character " + std::to_string(reading.position);
+        return localText(describe(reading.error));
+    return fillText(localText(kAtCharacter),
+                    {fillText(localText(reading.message), {reading.detail}), std::to_string(reading.position)});
 }
 
 // The amounts of `reading` added up, exactly, in the unit of cell
@@ -42,7 +48,8 @@ static QuantityReading sumInto(WindowController& window, int fieldIndex, Quantit
         if (!term.unit.empty()) {
             std::optional<ExactValue> in = window.amountIn(fieldIndex, term.unit, term.exact);
             if (!in) {
-                reading.message = "not a number: " + window.unitRefusal(term.unit);
+                reading.message = kUnitNotHere;
+                reading.detail = window.unitRefusal(term.unit);
                 reading.position = term.unitAt;
                 break;
             }
@@ -89,7 +96,7 @@ EntryResult typeAndConfirm(Platform& platform, WindowController& window, int fie
     const FieldPlan& plan = window.plan().fields.at(fieldIndex);
     Field& cell = *window.parts().fields.at(fieldIndex);
     if (plan.readOnly)
-        return {false, "this field shows a result and takes no entry"};
+        return {false, localText(kResultCell)};
     if (plan.kind == FieldKind::Number) {
         // Most entries are a plain number, which the quantity reader would
         // read the same way at several times the cost (batch reads millions).
@@ -131,7 +138,7 @@ EntryResult confirmUnchanged(WindowController& window, int fieldIndex)
     const WindowPlan& plan = window.plan();
     const FieldPlan& field = plan.fields.at(fieldIndex);
     if (field.readOnly)
-        return {false, "this field shows a result and takes no entry"};
+        return {false, localText(kResultCell)};
     if (field.box < 0 || field.box >= static_cast<int>(plan.boxes.size()))
         return {};
     window.parts().boxes[field.box]->selectCellWithTag(field.tag);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/number_text.h"
+#include "framework/translatable.h"
 
 #include <algorithm>
 #include <charconv>
@@ -420,15 +421,26 @@ NumberError rangeError(const ExactValue& value)
     return NumberError::None;
 }
 
+namespace {
+
+// Why a number was refused.
+constexpr const char* kNotANumber = AMBREL_TEXT("not a number");
+constexpr const char* kTooLong = AMBREL_TEXT("too long");
+constexpr const char* kTooLarge = AMBREL_TEXT("too large");
+constexpr const char* kTooSmall = AMBREL_TEXT("too small to tell from zero");
+constexpr const char* kAmbiguousPeriod = AMBREL_TEXT("use a comma for decimals; numbers take no group separators");
+
+}  // namespace
+
 std::string describe(NumberError error)
 {
     switch (error) {
     case NumberError::None: return "";
-    case NumberError::NotANumber: return "not a number";
-    case NumberError::TooLong: return "too long";
-    case NumberError::TooLarge: return "too large";
-    case NumberError::TooSmall: return "too small to tell from zero";
-    case NumberError::AmbiguousPeriod: return "use a comma for decimals; numbers take no group separators";
+    case NumberError::NotANumber: return kNotANumber;
+    case NumberError::TooLong: return kTooLong;
+    case NumberError::TooLarge: return kTooLarge;
+    case NumberError::TooSmall: return kTooSmall;
+    case NumberError::AmbiguousPeriod: return kAmbiguousPeriod;
     }
     return "not a number";
 }

@@ -1,12 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/quantity_text.h"
 
+#include "framework/translatable.h"
+
 #include <cctype>
 #include <cmath>
 
 namespace ambrel {
 
 namespace {
+
+// What the reader refuses, in English; the desktop shows them translated
+// (describe in framework/entry.h).
+constexpr const char* kNotANumber = AMBREL_TEXT("not a number");
+constexpr const char* kControlCharacter = AMBREL_TEXT("not a number: a control character");
+constexpr const char* kExpectedOperator = AMBREL_TEXT("not a number: expected an operator");
+constexpr const char* kExpectedOperatorOrUnit = AMBREL_TEXT("expected an operator or a unit");
+constexpr const char* kSumNeedsUnits = AMBREL_TEXT("a sum of amounts needs a unit after each");
+constexpr const char* kUnclosed = AMBREL_TEXT("unclosed parenthesis");
+constexpr const char* kControlInUnit = AMBREL_TEXT("control character");
+constexpr const char* kUnexpected = AMBREL_TEXT("unexpected '%1'");
+constexpr const char* kDivisionByZero = AMBREL_TEXT("division by zero");
+constexpr const char* kExpectedNumber = AMBREL_TEXT("expected a number");
+constexpr const char* kTooDeep = AMBREL_TEXT("too deeply nested");
+constexpr const char* kExpectedClose = AMBREL_TEXT("expected ')'");
 
 constexpr std::string_view kUnicodeMinus = "\xE2\x88\x92";
 
@@ -60,14 +77,14 @@ public:
                 term.unitAt = characterAt(pos_);
                 term.unit = unitWords();
                 if (!unitsAllowed) {
-                    fail(unitStart, "not a number");
+                    fail(unitStart, kNotANumber);
                     break;
                 }
             } else if (!atEnd()) {
                 fail(pos_,
-                     isControl(text_[pos_]) ? "not a number: a control character"
-                         : first            ? "not a number: expected an operator"
-                                            : "expected an operator or a unit");
+                     isControl(text_[pos_]) ? kControlCharacter
+                         : first            ? kExpectedOperator
+                                            : kExpectedOperatorOrUnit);
                 break;
             }
             if (first)
@@ -78,7 +95,7 @@ public:
                 term.exact = -term.exact;
             term.value = term.exact.toDouble();
             if (!first && term.unit.empty()) {
-                fail(pos_, "a sum of amounts needs a unit after each");
+                fail(pos_, kSumNeedsUnits);
                 break;
             }
             result_.terms.push_back(std::move(term));
@@ -114,11 +131,17 @@ private:
 
     ExactValue fail(std::size_t byte, std::string why, NumberError error = NumberError::None)
     {
+        return fail(byte, std::move(why), {}, error);
+    }
+
+    ExactValue fail(std::size_t byte, std::string why, std::string detail, NumberError error = NumberError::None)
+    {
         if (failed())
             return {};
         result_.position = characterAt(byte);
         result_.error = error;
         result_.message = std::move(why);
+        result_.detail = std::move(detail);
         return {};
     }
 
@@ -172,7 +195,7 @@ private:
             if (peek('(')) {
                 const std::size_t close = text_.find(')', pos_);
                 if (close == std::string_view::npos) {
-                    fail(pos_, "unclosed parenthesis");
+                    fail(pos_, kUnclosed);
                     break;
                 }
                 unit.append(text_.substr(pos_, close + 1 - pos_));
@@ -199,9 +222,8 @@ private:
                 ++pos_;
             }
             if (pos_ < text_.size() && !isSpace(text_[pos_]) && !peek('+') && !peek('-') && !peekMinus()) {
-                fail(pos_,
-                     isControl(text_[pos_]) ? std::string("control character")
-                                            : "unexpected '" + std::string(1, text_[pos_]) + "'");
+                fail(pos_, isControl(text_[pos_]) ? std::string(kControlInUnit) : std::string(kUnexpected),
+                     std::string(1, text_[pos_]));
                 break;
             }
             skipSpace();
@@ -240,7 +262,7 @@ private:
             if (failed())
                 return {};
             if (divide && rhs.isZero())
-                return fail(at, "division by zero");
+                return fail(at, kDivisionByZero);
             value = checked(divide ? value / rhs : value * rhs, at);
         }
     }
@@ -251,33 +273,33 @@ private:
         if (failed())
             return {};
         if (atEnd())
-            return fail(pos_, "expected a number");
+            return fail(pos_, kExpectedNumber);
         if (peek('+') || peek('-') || peekMinus()) {
             const bool minus = !peek('+');
             advanceOperator();
             if (depth > kDeepestParentheses * 2)
-                return fail(pos_, "too deeply nested");
+                return fail(pos_, kTooDeep);
             const ExactValue v = factor(depth + 1);
             return minus ? -v : v;
         }
         if (peek('(')) {
             const std::size_t open = pos_;
             if (depth >= kDeepestParentheses)
-                return fail(open, "too deeply nested");
+                return fail(open, kTooDeep);
             ++pos_;
             const ExactValue v = sum(depth + 1);
             skipSpace();
             if (failed())
                 return {};
             if (!peek(')'))
-                return fail(atEnd() ? open : pos_, atEnd() ? "unclosed parenthesis" : "expected ')'");
+                return fail(atEnd() ? open : pos_, atEnd() ? kUnclosed : kExpectedClose);
             ++pos_;
             return v;
         }
         if (!startsNumber()) {
             if (isControl(text_[pos_]))
-                return fail(pos_, "not a number: a control character");
-            return fail(pos_, startsWord() ? "not a number" : "expected a number");
+                return fail(pos_, kControlCharacter);
+            return fail(pos_, startsWord() ? kNotANumber : kExpectedNumber);
         }
         return number();
     }

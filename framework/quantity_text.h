@@ -26,6 +26,7 @@ struct QuantityReading {
     std::vector<QuantityTerm> terms;  // an empty text is one term of 0
     NumberError error = NumberError::None;
     std::string message;       // why the text was refused; empty if it was read
+    std::string detail;        // what the message's %1 stands for, if it has one
     std::size_t position = 0;  // the character where reading stopped, from 1
     bool ok() const { return message.empty(); }
 };

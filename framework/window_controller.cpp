@@ -2,6 +2,7 @@
 #include "framework/window_controller.h"
 
 #include "framework/notebook.h"
+#include "framework/translatable.h"
 
 #include <cmath>
 #include <cstring>
@@ -22,6 +23,13 @@ BuiltWindow& WindowController::parts()
     return parts_;
 }
 
+namespace {
+
+constexpr const char* kClassicTitle = AMBREL_TEXT("%1 — classic tables");
+constexpr const char* kNoUnitHere = AMBREL_TEXT("no unit '%1' here");
+
+}  // namespace
+
 std::optional<ExactValue> WindowController::amountIn(int, std::string_view, const ExactValue&)
 {
     return std::nullopt;
@@ -29,7 +37,7 @@ std::optional<ExactValue> WindowController::amountIn(int, std::string_view, cons
 
 std::string WindowController::unitRefusal(std::string_view unit)
 {
-    return "no unit '" + std::string(unit) + "' here";
+    return fillText(localText(kNoUnitHere), {unit});
 }
 
 std::optional<double> WindowController::convertedValue(int, int, const ExactValue&)
@@ -100,7 +108,8 @@ void WindowController::setExactDefinitions(bool on)
 
 void WindowController::showTableSet()
 {
-    const std::string title = exact_ ? plan_.title : plan_.title + kClassicTitleSuffix;
+    const std::string title =
+        exact_ ? localText(plan_.title) : fillText(localText(kClassicTitle), {localText(plan_.title)});
     if (window().title() != title)
         window().setTitle(title);
 }

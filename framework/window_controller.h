@@ -6,6 +6,7 @@
 #include "framework/controller.h"
 #include "framework/exact_value.h"
 #include "framework/platform.h"
+#include "framework/translatable.h"
 #include "framework/window_plan.h"
 
 #include <optional>

@@ -3,6 +3,8 @@
 // the menu, its buttons and the accuracy broadcast all read it from here.
 #pragma once
 
+#include "framework/translatable.h"
+
 namespace ambrel {
 
 enum class WindowKind {
@@ -20,9 +22,9 @@ enum class MenuGroup {
 constexpr const char* menuGroupTitle(MenuGroup group)
 {
     switch (group) {
-    case MenuGroup::Everyday: return "Everyday";
-    case MenuGroup::Science: return "Science and engineering";
-    case MenuGroup::Computing: return "Computing";
+    case MenuGroup::Everyday: return AMBREL_TEXT("Everyday");
+    case MenuGroup::Science: return AMBREL_TEXT("Science and engineering");
+    case MenuGroup::Computing: return AMBREL_TEXT("Computing");
     }
     return "";
 }

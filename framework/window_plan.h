@@ -4,10 +4,15 @@
 // tags a controller uses and the cells on screen come from the same table.
 #pragma once
 
+#include "framework/translatable.h"
+
 #include <string>
 #include <vector>
 
 namespace ambrel {
+
+// The title of every window's button that opens its notebook.
+inline constexpr const char* kNotebookButton = AMBREL_TEXT("&Notebook");
 
 enum class FieldKind { Number, Text };
 
@@ -58,7 +63,7 @@ struct WindowPlan {
     // The "Notebook" button, which the help key presses too.
     void addNotebookButton(std::string action)
     {
-        buttons.push_back({"&Notebook", action});
+        buttons.push_back({kNotebookButton, action});
         helpAction = std::move(action);
     }
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/form_window.h"
+#include "qt/translations.h"
 
 #include "app/mixed_readings.h"
 #include "framework/controller.h"
@@ -72,7 +73,7 @@ public:
 FormWindow::FormWindow(const WindowPlan& plan, WindowController& owner, Platform& platform)
     : owner_(owner), platform_(platform)
 {
-    setWindowTitle(QString::fromStdString(plan.title));
+    setWindowTitle(translatedCoreText(plan.title));
     setObjectName(QString::fromStdString(plan.outlet));
 
     boxesArea_ = new QWidget;
@@ -138,7 +139,7 @@ void FormWindow::createBoxes(const WindowPlan& plan)
         if (f.box >= 0 && f.box < static_cast<int>(cellsPerBox_.size()))
             ++cellsPerBox_[f.box];
     for (const BoxPlan& b : plan.boxes) {
-        auto* box = new QtBox(QString::fromStdString(b.title));
+        auto* box = new QtBox(translatedCoreText(b.title));
         box->setObjectName(QString::fromStdString(b.outlet));
         boxes_.push_back(box);
         parts_.boxes.push_back(box);
@@ -324,13 +325,13 @@ bool FormWindow::boxesFitWidth() const
 
 void FormWindow::createChoice(const ChoicePlan& c)
 {
-    const QString title = QString::fromStdString(c.title);
+    const QString title = translatedCoreText(c.title);
     if (c.radio) {
         auto* radio = new QtRadioChoice(title);
         radio->setObjectName(QString::fromStdString(c.outlet));
         auto* layout = new QVBoxLayout(radio);
         for (const ChoiceItem& item : c.items) {
-            auto* button = new QRadioButton(QString::fromStdString(item.title));
+            auto* button = new QRadioButton(translatedCoreText(item.title));
             radio->group()->addButton(button, item.tag);
             layout->addWidget(button);
         }
@@ -352,7 +353,7 @@ void FormWindow::createChoice(const ChoicePlan& c)
     nameChoiceListByItsLabel(popup);
     popup->setAccessibleName(title);
     for (const ChoiceItem& item : c.items)
-        popup->addItem(QString::fromStdString(item.title), item.tag);
+        popup->addItem(translatedCoreText(item.title), item.tag);
     popup->selectItemWithTag(c.initialTag);
     if (!c.action.empty() && connectAction(popup, c.action))
         connect(popup, &QComboBox::currentIndexChanged, this,
@@ -374,7 +375,7 @@ QHBoxLayout* FormWindow::createButtonRow(const WindowPlan& plan)
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     for (const ButtonPlan& b : plan.buttons) {
-        auto* button = new QPushButton(QString::fromStdString(b.title));
+        auto* button = new QPushButton(translatedCoreText(b.title));
         button->setAutoDefault(false);
         if (connectAction(button, b.action))
             connect(button, &QPushButton::clicked, this, [this, action = b.action] {
@@ -480,10 +481,10 @@ void FormWindow::noteResults()
     const std::string& done = owner_.calculationNote();
     if (blank) {
         const std::string note = owner_.resultNote();
-        status_->setText(note.empty() ? tr("A result has no value for these numbers") : QString::fromStdString(note));
+        status_->setText(note.empty() ? tr("A result has no value for these numbers") : translatedCoreText(note));
     } else if (!done.empty()) {
         // A cap or a link changed numbers beyond the plain conversion.
-        status_->setText(QString::fromStdString(done));
+        status_->setText(translatedCoreText(done));
     } else if (resultNoted_) {
         status_->clear();
     }
@@ -534,7 +535,7 @@ void FormWindow::showReadings()
     const std::vector<MixedReading> readings =
         mixedReadings(*readingsOf_, cellValue, digits, QtField::decimalSeparator());
     for (std::size_t i = 0; i < readings.size() && i < readings_.size(); ++i) {
-        const QString name = QString::fromStdString(readings[i].name);
+        const QString name = translatedCoreText(readings[i].name);
         const QString text = readings[i].text.empty() ? QStringLiteral("—") : QString::fromStdString(readings[i].text);
         readings_[i]->setText(text);
         readings_[i]->setAccessibleName(tr("%1: %2").arg(name, text));
@@ -557,7 +558,7 @@ namespace ambrel {
 
 QString FormWindow::printedDocument() const
 {
-    const QString title = QString::fromStdString(owner_.plan().title);
+    const QString title = translatedCoreText(owner_.plan().title);
     // The accuracy is what the number cells show; a window of text cells only has none.
     QString accuracy;
     for (const Field* field : parts_.fields)

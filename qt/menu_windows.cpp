@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/menu_windows.h"
+#include "qt/translations.h"
 
 #include "app/menu_object.h"
 #include "framework/controller.h"
@@ -40,7 +41,7 @@ namespace {
 // answer it.
 QPushButton* makeButton(Controller& menu, const MenuButton& entry)
 {
-    auto* button = new QPushButton(QObject::tr(entry.title.c_str()));
+    auto* button = new QPushButton(translatedCoreText(entry.title));
     button->setObjectName(QString::fromStdString(entry.action));
     button->setEnabled(entry.enabled);
     QObject::connect(button, &QPushButton::clicked, button, [&menu, action = entry.action] { menu.perform(action); });
@@ -163,7 +164,7 @@ MainMenuWindow::MainMenuWindow(Controller& menu, const std::vector<MenuButton>& 
     for (const MenuButton& entry : converters) {
         if (!grid || entry.group != group) {
             group = entry.group;
-            auto* box = new QGroupBox(tr(group.c_str()));
+            auto* box = new QGroupBox(translatedCoreText(group));
             grid = new QGridLayout(box);
             for (int column = 0; column < kColumns; ++column)
                 grid->setColumnStretch(column, 1);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/qt_cells.h"
 #include "qt/qt_text.h"
+#include "qt/translations.h"
 
 #include "framework/number_text.h"
 
@@ -153,7 +154,7 @@ void QtField::setTitle(std::string_view title)
     QString name = toQString(title).trimmed();
     while (name.endsWith(QLatin1Char(':')))
         name.chop(1);
-    name = name.trimmed();
+    name = translatedLabel(name.trimmed().toStdString());
     if (label_)
         label_->setText(name);
     if (name != accessibleName())

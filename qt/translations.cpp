@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/translations.h"
 
+#include "app/unit_translations.h"
+#include "framework/translatable.h"
 #include "qt/qt_text.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -27,6 +30,26 @@ QTranslator* loaded(const QLocale& locale, const QString& name, const QString& f
     return nullptr;
 }
 
+std::string lookUpCoreText(std::string_view english)
+{
+    return translatedCoreText(english).toStdString();
+}
+
+// The unit names of `language`, for the windows' labels and the finder.
+void installUnitNames(const QString& language)
+{
+    QFile file(QStringLiteral(":/i18n/units_%1.tsv").arg(language));
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("ambrel: no unit names in %s", qPrintable(language));
+        return;
+    }
+    const QByteArray text = file.readAll();
+    std::vector<std::string> problems;
+    useUnitTranslations(readUnitTranslations(std::string_view(text.constData(), text.size()), &problems));
+    for (const std::string& problem : problems)
+        qWarning("ambrel: units_%s.tsv: %s", qPrintable(language), problem.c_str());
+}
+
 }  // namespace
 
 QString installTranslations()
@@ -46,7 +69,12 @@ QString installTranslations()
     // Qt's own, for the texts of its standard dialogs and buttons, where
     // the system has them (Debian's qt6-translations-l10n).
     loaded(messages, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return loadedLanguage = ours->language().section(QLatin1Char('_'), 0, 0);
+    loadedLanguage = ours->language().section(QLatin1Char('_'), 0, 0);
+    // The texts the core composes at run time (refusals, titles) and the
+    // units' own names.
+    setTextLookup(lookUpCoreText);
+    installUnitNames(loadedLanguage);
+    return loadedLanguage;
 }
 
 QString uiLanguage()
@@ -58,6 +86,13 @@ QString translatedCoreText(std::string_view english)
 {
     const QByteArray key(english.data(), static_cast<qsizetype>(english.size()));
     return QCoreApplication::translate("ambrel", key.constData());
+}
+
+QString translatedLabel(std::string_view english)
+{
+    if (const UnitTranslation* unit = unitTranslation(english))
+        return toQString(unit->singular);
+    return translatedCoreText(english);
 }
 
 }  // namespace ambrel

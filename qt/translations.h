@@ -22,4 +22,8 @@ QString uiLanguage();
 // English when the catalog has no translation of it.
 QString translatedCoreText(std::string_view english);
 
+// A cell's label in the person's language: a unit's name from the unit
+// catalog, any other label (a calculator's "weight") from the program's.
+QString translatedLabel(std::string_view english);
+
 }  // namespace ambrel

@@ -411,4 +411,815 @@ Version %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ambrel</name>
+    <message>
+        <source>bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kilobytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>megabytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line speed must be above 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no line speed here; try bit/s, kbit/s, Mbit/s, Gbit/s or B/s, kB/s, MB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your own speed is not above 0, and the time divides by it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large for its transfer time to be a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File transfer time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your own line speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bits per second (25 Mbit/s, 3 MB/s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line speed (bits per second)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your own speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File transfer time…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A equals C, so the points give no line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x is too large for a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linear interpolation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First known point: at A …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… the value is D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second known point: at C …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… the value is E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wanted: at B …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… the value is x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Linear interpolation…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the weight is 0, and the ratio divides by it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ratio is too large for a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power to weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power and weight (weight in any unit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power, horsepower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>horsepower per unit of weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power to &amp;weight…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B is 0, and x = A × C ÷ B divides by it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proportion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A is to …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… B as …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… x is to …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x = A × C ÷ B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Proportion…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data sizes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number bases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>binary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>octal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decimal (signed 32-bit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hexadecimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prefixes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>binary (1 kibibyte = 1024 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decimal (1 kilobyte = 1000 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Computing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imperial and US</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleratio&amp;n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees and turns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radians and mils</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An&amp;gle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bits per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Binary prefixes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Data rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Den&amp;sity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inductance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conductance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electricity (&amp;2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electricity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume per time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mass per time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flow (&amp;1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fo&amp;rce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequenc&amp;y and rotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency and rotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuel efficiency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illuminance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fuel efficiency and light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuel efficiency and light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specific energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specific heat capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermal conductivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heat flux density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heat transfer coefficient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermal insulance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heat (&amp;6)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imperial and nautical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astronomical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flux density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnetomotive force</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnetism (&amp;4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnetism</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power and &amp;energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power and energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The energy box shows one second at this power (1 watt for 1 second is 1 joule).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The power box shows this energy spent in one second (1 joule in 1 second is 1 watt).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mercury column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Absorbed dose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equivalent dose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Absorbed dose rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equivalent dose rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ioni&amp;zing radiation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ionizing radiation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Molar concentration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Molality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalytic activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount of substance (&amp;5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount of substance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tor&amp;que</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capped at warp 9.99, the fastest speed this window converts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capped at 2147.26 times the speed of light (warp 9.99), the fastest speed this window converts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dynamic viscosity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kinematic viscosity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viscosity (&amp;3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viscosity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metric liquid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metric cubic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metric cooking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>US cooking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V&amp;olume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avoirdupois</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apothecaries&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Troy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could be %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at character %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this field shows a result and takes no entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number: a control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number: expected an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected an operator or a unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a sum of amounts needs a unit after each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unclosed parenthesis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too deeply nested</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected &apos;)&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — classic tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no unit &apos;%1&apos; here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Science and engineering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>binary digits are 0 and 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>octal digits are 0 to 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hexadecimal digits are 0 to 9 and a to f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outside -2147483648 to 2147483647</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 32 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too small to tell from zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>use a comma for decimals; numbers take no group separators</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Notebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
