@@ -22,10 +22,10 @@ struct ReadingPlan {
 
 // clang-format off
 constexpr ReadingPlan kReadings[] = {
-    {"length", AMBREL_TEXT(AMBREL_TEXT("Feet and inches")),            {"FeetField", "InchesField"}},
-    {"weight", AMBREL_TEXT(AMBREL_TEXT("Stone and pounds")),           {"AVstone", "AVpound"}},
-    {"weight", AMBREL_TEXT(AMBREL_TEXT("Pounds and ounces")),          {"AVpound", "AVounce"}},
-    {"time",   AMBREL_TEXT(AMBREL_TEXT("Hours, minutes and seconds")), {"HourField", "MinuteField", "SecondField"}},
+    {"length", AMBREL_TEXT("Feet and inches"),            {"FeetField", "InchesField"}},
+    {"weight", AMBREL_TEXT("Stone and pounds"),           {"AVstone", "AVpound"}},
+    {"weight", AMBREL_TEXT("Pounds and ounces"),          {"AVpound", "AVounce"}},
+    {"time",   AMBREL_TEXT("Hours, minutes and seconds"), {"HourField", "MinuteField", "SecondField"}},
 };
 // clang-format on
 

@@ -16,18 +16,30 @@ namespace ambrel {
 namespace {
 
 QString loadedLanguage = QStringLiteral("en");
+// The catalogs installed, which the application holds only pointers to.
+QList<QTranslator*> installedCatalogs;
 
-// Loaded once and kept for the life of the program, as the application
-// holds only pointers to them.
 QTranslator* loaded(const QLocale& locale, const QString& name, const QString& folder)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(locale, name, QStringLiteral("_"), folder)) {
         QCoreApplication::installTranslator(translator);
+        installedCatalogs.append(translator);
         return translator;
     }
     delete translator;
     return nullptr;
+}
+
+void removeCatalogs()
+{
+    for (QTranslator* translator : std::as_const(installedCatalogs)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    installedCatalogs.clear();
+    setTextLookup(nullptr);
+    useUnitTranslations({});
 }
 
 std::string lookUpCoreText(std::string_view english)
@@ -52,12 +64,9 @@ void installUnitNames(const QString& language)
 
 }  // namespace
 
-QString installTranslations()
+QString installTranslations(const QLocale& messages)
 {
-    // QLocale::system() takes the languages of messages from LANGUAGE,
-    // LC_ALL, LC_MESSAGES and LANG, in that order, and its numbers from
-    // LC_NUMERIC: the two stay apart.
-    const QLocale messages = QLocale::system();
+    removeCatalogs();
     // English, the language of the sources, for a language we do not have
     // (and for the C locale): its catalog holds only the plural forms.
     const QString folder = QStringLiteral(":/i18n"), name = QStringLiteral("ambrel");

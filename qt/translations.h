@@ -4,6 +4,7 @@
 // locale of numbers (LC_NUMERIC).
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <string_view>
 
@@ -12,7 +13,10 @@ namespace ambrel {
 // Loads the catalogs of the first of the person's languages Ambrel has,
 // into the running application. English needs none but the one that
 // spells its plurals. Returns the language loaded ("de"), "en" if none.
-QString installTranslations();
+// QLocale::system() takes the languages of messages from LANGUAGE, LC_ALL,
+// LC_MESSAGES and LANG, in that order, and its numbers from LC_NUMERIC: the
+// two stay apart. Catalogs installed before are removed first.
+QString installTranslations(const QLocale& messages = QLocale::system());
 
 // The language whose catalog installTranslations loaded ("de"); "en" before
 // it runs or when it found none.

@@ -5,6 +5,7 @@
 #include "gui_support.h"
 #include "qt/form_window.h"
 #include "qt/menu_windows.h"
+#include "qt/translations.h"
 #include "qt/window_icon.h"
 #include "qt/window_placement.h"
 
@@ -93,9 +94,22 @@ TEST(Menu, AControlNamingNoActionIsReportedAndDisabled)
         EXPECT_EQ(button->isEnabled(), button->text() != QLatin1String("Typo")) << button->text().toStdString();
 }
 
+// The checks of layout and mnemonics run in each language the program
+// ships, whose words are longer than English ones.
+class InEachLanguage : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(installTranslations(QLocale(QString::fromLatin1(GetParam()))), QLatin1String(GetParam()));
+    }
+    void TearDown() override { installTranslations(QLocale(QLocale::English)); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Languages, InEachLanguage, ::testing::Values("en", "de", "fr", "es"));
+
 // Every window fits a small screen as it comes and, on a 1280x720 area,
 // reflows its boxes instead of scrolling sideways.
-TEST(WindowsFit, EveryWindowFitsASmallScreen)
+TEST_P(InEachLanguage, EveryWindowFitsASmallScreenAndEachButtonHasItsOwnMnemonic)
 {
     Desktop d;
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -136,7 +150,7 @@ QChar mnemonic(const QString& text)
 // The main menu, with a button for every window of the registry, fits a
 // 1366x768 screen at 1.25 times (1093x614 and a title bar), and every
 // mnemonic in it, its menus' included, is its own.
-TEST(WindowsFit, TheMainMenuFitsASmallScreenAndEachMnemonicIsItsOwn)
+TEST_P(InEachLanguage, TheMainMenuFitsASmallScreenAndEachMnemonicIsItsOwn)
 {
     Desktop d;
     QWidget* menu = d.platform.mainMenuWidget();
