@@ -44,24 +44,8 @@
         <translation>Mit &amp;exakten Definitionen umrechnen (für die klassischen Tabellen abwählen)</translation>
     </message>
     <message>
-        <source>UseExactDefinitions:</source>
-        <translation>UseExactDefinitions:</translation>
-    </message>
-    <message>
-        <source>UseClassicTables:</source>
-        <translation>UseClassicTables:</translation>
-    </message>
-    <message>
-        <source>AmbrelExactDefinitions</source>
-        <translation>AmbrelExactDefinitions</translation>
-    </message>
-    <message>
         <source>&amp;Continue</source>
         <translation>&amp;Weiter</translation>
-    </message>
-    <message>
-        <source>ButtonFromFirstRunWindow:</source>
-        <translation>ButtonFromFirstRunWindow:</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1281,22 @@ Version %1</translation>
     <message>
         <source>&amp;Notebook</source>
         <translation>&amp;Notizbuch</translation>
+    </message>
+    <message>
+        <source>Feet and inches</source>
+        <translation>Fuß und Zoll</translation>
+    </message>
+    <message>
+        <source>Stone and pounds</source>
+        <translation>Stone und Pfund</translation>
+    </message>
+    <message>
+        <source>Pounds and ounces</source>
+        <translation>Pfund und Unzen</translation>
+    </message>
+    <message>
+        <source>Hours, minutes and seconds</source>
+        <translation>Stunden, Minuten und Sekunden</translation>
     </message>
 </context>
 </TS>

@@ -44,24 +44,8 @@
         <translation>Convertir selon les définitions &amp;exactes (décochez pour les tables classiques)</translation>
     </message>
     <message>
-        <source>UseExactDefinitions:</source>
-        <translation>UseExactDefinitions:</translation>
-    </message>
-    <message>
-        <source>UseClassicTables:</source>
-        <translation>UseClassicTables:</translation>
-    </message>
-    <message>
-        <source>AmbrelExactDefinitions</source>
-        <translation>AmbrelExactDefinitions</translation>
-    </message>
-    <message>
         <source>&amp;Continue</source>
         <translation>&amp;Continuer</translation>
-    </message>
-    <message>
-        <source>ButtonFromFirstRunWindow:</source>
-        <translation>ButtonFromFirstRunWindow:</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1281,22 @@ Version %1</translation>
     <message>
         <source>&amp;Notebook</source>
         <translation>&amp;Carnet</translation>
+    </message>
+    <message>
+        <source>Feet and inches</source>
+        <translation>Pieds et pouces</translation>
+    </message>
+    <message>
+        <source>Stone and pounds</source>
+        <translation>Stones et livres</translation>
+    </message>
+    <message>
+        <source>Pounds and ounces</source>
+        <translation>Livres et onces</translation>
+    </message>
+    <message>
+        <source>Hours, minutes and seconds</source>
+        <translation>Heures, minutes et secondes</translation>
     </message>
 </context>
 </TS>

@@ -30,22 +30,36 @@ QList<Message> readCatalog(const QString& path)
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     QList<Message> messages;
-    QString context;
+    QString context, text;
+    bool inTranslation = false;
     QXmlStreamReader xml(&file);
-    while (xml.readNextStartElement() || !xml.atEnd()) {
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters() && inTranslation) {
+            text += xml.text();
+            continue;
+        }
+        if (xml.isEndElement() && xml.name() == QLatin1String("translation")) {
+            inTranslation = false;
+            if (!text.trimmed().isEmpty())
+                messages.last().translations << text;
+            continue;
+        }
         if (!xml.isStartElement())
             continue;
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
             messages.append({context, {}, {}, false});
-        } else if (xml.name() == QLatin1String("source") && !messages.isEmpty()) {
+        } else if (messages.isEmpty()) {
+            continue;
+        } else if (xml.name() == QLatin1String("source")) {
             messages.last().source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
+        } else if (xml.name() == QLatin1String("translation")) {
             messages.last().unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
-            if (xml.readNext() == QXmlStreamReader::Characters && !xml.isWhitespace())
-                messages.last().translations << xml.text().toString();
-        } else if (xml.name() == QLatin1String("numerusform") && !messages.isEmpty()) {
+            inTranslation = true;
+            text.clear();
+        } else if (xml.name() == QLatin1String("numerusform")) {
             messages.last().translations << xml.readElementText();
         }
     }
@@ -90,6 +104,11 @@ TEST(Catalogs, EveryTextIsTranslatedKeepingItsPlaceholdersAndMnemonic)
             const std::string where =
                 std::string(language) + ": " + m.context.toStdString() + ": “" + m.source.toStdString() + "”";
             EXPECT_FALSE(m.unfinished) << where << " is unfinished";
+            // The core's texts are looked up under "ambrel" alone: one marked
+            // inside a class, or read by lupdate as of "std", is never found.
+            EXPECT_TRUE(m.context == QLatin1String("ambrel") ||
+                        (!m.context.contains(u':') && m.context != QLatin1String("std")))
+                << where << ": a context the program does not look in";
             ASSERT_FALSE(m.translations.isEmpty()) << where << " has no translation";
             for (const QString& t : m.translations) {
                 EXPECT_FALSE(t.trimmed().isEmpty()) << where;
