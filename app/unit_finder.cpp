@@ -119,8 +119,9 @@ std::vector<UnitMatch> findUnits(std::string_view typed, std::size_t limit)
         if (!window)
             continue;
         const UnitTranslation* local = unitTranslation(u->name);
-        matches.push_back(
-            {u, window, (local ? local->singular : std::string(u->name)) + " \u2014 " + windowTitle(*window)});
+        const std::string title = " \u2014 " + windowTitle(*window);
+        const std::string text = (local ? local->singular : std::string(u->name)) + title;
+        matches.push_back({u, window, text, local ? local->plural + title : text});
     }
     return matches;
 }

@@ -19,6 +19,9 @@ struct UnitMatch {
     const UnitName* unit = nullptr;
     const WindowEntry* window = nullptr;
     std::string text;  // "furlong — Length"
+    // The same after an amount other than one, where the desktop's language
+    // has a plural for the unit ("3 Meilen — Länge"); else the same as text.
+    std::string pluralText;
 };
 
 // What a person typed into the finder: an optional number, then a unit.

@@ -2,6 +2,7 @@
 #include "qt/unit_finder_field.h"
 
 #include "app/menu_object.h"
+#include "framework/number_text.h"
 #include "qt/qt_cells.h"
 #include "qt/spoken_note.h"
 
@@ -52,8 +53,9 @@ void UnitFinderField::refresh()
     matches_ = findUnits(query.unit, kShownMatches);
     list_->clear();
     const QString prefix = number_.empty() ? QString() : QString::fromStdString(number_) + QLatin1Char(' ');
+    const bool one = number_.empty() || readNumber(number_, QtField::decimalSeparator()).value == 1;
     for (const UnitMatch& m : matches_)
-        list_->addItem(prefix + QString::fromStdString(m.text));
+        list_->addItem(prefix + QString::fromStdString(one ? m.text : m.pluralText));
     if (matches_.empty() && !text().trimmed().isEmpty()) {
         auto* none = new QListWidgetItem(tr("No unit is called “%1”").arg(QString::fromStdString(query.unit)));
         none->setFlags(Qt::NoItemFlags);

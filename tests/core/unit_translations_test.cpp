@@ -107,6 +107,7 @@ TEST(UnitTranslations, TheFinderTakesTheLanguagesNamesBesideEnglish)
     EXPECT_EQ(first("mile"), "Meile — Length");
     EXPECT_EQ(first("mi"), "Meile — Length");
     EXPECT_EQ(first("Fuss"), "Fuß — Length");
+    EXPECT_EQ(findUnits("Meilen").front().pluralText, "Meilen — Length");
     useUnitTranslations({});
     EXPECT_EQ(first("Meile"), "");
     EXPECT_EQ(first("mile"), "mile — Length");
