@@ -5,117 +5,120 @@
     <name>AccuracySlider</name>
     <message>
         <source>Full precision</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisión completa</translation>
     </message>
 </context>
 <context>
     <name>Ambrel</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Printing is not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir: %1</translation>
     </message>
 </context>
 <context>
     <name>FirstRunWindow</name>
     <message>
         <source>License and warranty</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia y garantía</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Ambrel&lt;/h2&gt;&lt;p&gt;Every unit of a quantity at once. Please read the license and warranty below.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Ambrel&lt;/h2&gt;&lt;p&gt;Todas las unidades de una magnitud a la vez. Lea, por favor, la licencia y la garantía que siguen.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Ambrel is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.&lt;/p&gt;
 &lt;p&gt;Ambrel is distributed in the hope that it will be useful, but &lt;b&gt;without any warranty&lt;/b&gt;; without even the implied warranty of merchantability or fitness for a particular purpose. See the GNU General Public License for more details.&lt;/p&gt;
 &lt;p&gt;You should have received a copy of the GNU General Public License along with Ambrel. If not, see &lt;a href=&quot;https://www.gnu.org/licenses/&quot;&gt;https://www.gnu.org/licenses/&lt;/a&gt;.&lt;/p&gt;
 &lt;p&gt;The conversion factors are those each window lists in its notebook. The box below starts ticked: Ambrel converts with the units&apos; exact definitions (2019 SI, the international yard and pound, the imperial and US gallons). Clear it, here or on the main menu, for the classic tables, whose factors are rounded on purpose: 30 units differ from their definitions by more than 0.01%, most of all: troy carat (−90%), metric tablespoon (+33%), US dry ounce (−17%), US dry dram (−17%), Mach (−13%) and imperial bushel (−1.0%). Help › Summary of the windows lists them all. You can change this at any time.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Ambrel es software libre: puede redistribuirlo y/o modificarlo según los términos de la Licencia Pública General GNU publicada por la Free Software Foundation, ya sea la versión 3 de la Licencia o (a su elección) cualquier versión posterior.&lt;/p&gt;
+&lt;p&gt;Ambrel se distribuye con la esperanza de que sea útil, pero &lt;b&gt;sin ninguna garantía&lt;/b&gt;; ni siquiera la garantía implícita de comerciabilidad o idoneidad para un propósito particular. Consulte la Licencia Pública General GNU para más detalles.&lt;/p&gt;
+&lt;p&gt;Debería haber recibido una copia de la Licencia Pública General GNU junto con Ambrel. Si no es así, consulte &lt;a href=&quot;https://www.gnu.org/licenses/&quot;&gt;https://www.gnu.org/licenses/&lt;/a&gt;.&lt;/p&gt;
+&lt;p&gt;Los factores de conversión son los que cada ventana indica en su cuaderno. La casilla de abajo empieza marcada: Ambrel convierte con las definiciones exactas de las unidades (el SI de 2019, la yarda y la libra internacionales, los galones imperial y estadounidense). Desmárquela, aquí o en el menú principal, para usar las tablas clásicas, cuyos factores están redondeados a propósito: 30 unidades difieren de sus definiciones en más de un 0,01&#xa0;%, sobre todo el quilate troy (−90&#xa0;%), la cucharada métrica (+33&#xa0;%), la onza seca estadounidense (−17&#xa0;%), la dracma seca estadounidense (−17&#xa0;%), el Mach (−13&#xa0;%) y el bushel imperial (−1,0&#xa0;%). Ayuda › Resumen de las ventanas las enumera todas. Puede cambiarlo en cualquier momento.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Convert with &amp;exact definitions (clear this for the classic tables)</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir con las &amp;definiciones exactas (sin marcar: tablas clásicas)</translation>
     </message>
     <message>
         <source>UseExactDefinitions:</source>
-        <translation type="unfinished"></translation>
+        <translation>UseExactDefinitions:</translation>
     </message>
     <message>
         <source>UseClassicTables:</source>
-        <translation type="unfinished"></translation>
+        <translation>UseClassicTables:</translation>
     </message>
     <message>
         <source>AmbrelExactDefinitions</source>
-        <translation type="unfinished"></translation>
+        <translation>AmbrelExactDefinitions</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuar</translation>
     </message>
     <message>
         <source>ButtonFromFirstRunWindow:</source>
-        <translation type="unfinished"></translation>
+        <translation>ButtonFromFirstRunWindow:</translation>
     </message>
 </context>
 <context>
     <name>FormWindow</name>
     <message>
         <source>Cl&amp;ose</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>A result has no value for these numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Un resultado no tiene valor para estos números</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>“%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: %2</translation>
     </message>
     <message>
         <source>full precision</source>
-        <translation type="unfinished"></translation>
+        <translation>precisión completa</translation>
     </message>
     <message numerus="yes">
         <source>%n decimal(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n decimal</numerusform>
+            <numerusform>%n decimales</numerusform>
         </translation>
     </message>
     <message>
         <source>Accuracy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisión: %1</translation>
     </message>
     <message>
         <source>Exact definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Definiciones exactas</translation>
     </message>
     <message>
         <source>Classic tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas clásicas</translation>
     </message>
 </context>
 <context>
     <name>HelpIntroWindow</name>
     <message>
         <source>Using Ambrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo usar Ambrel</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Using Ambrel&lt;/h2&gt;&lt;p&gt;Every unit of a quantity at once: type a number, press Enter, read the rest.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Cómo usar Ambrel&lt;/h2&gt;&lt;p&gt;Todas las unidades de una magnitud a la vez: escriba un número, pulse Intro y lea el resto.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Converting&lt;/h3&gt;
@@ -141,97 +144,119 @@
 &lt;p&gt;&lt;code&gt;ambrel run --tsv length FeetField=1&lt;/code&gt;&lt;br/&gt;runs a window as a script: the step &lt;code&gt;FeetField=1&lt;/code&gt; types 1 into the foot field and presses Enter. The output has one line per field: its name, the stored value (which reads back exactly) and the text the window shows, separated by tabs. Add &lt;code&gt;--accuracy 6&lt;/code&gt; for six decimals.&lt;/p&gt;
 &lt;p&gt;The windows are &lt;code&gt;length area velocity pressure temperature time volume weight power-energy fuel-light computing file-transfer proportion interpolation power-weight&lt;/code&gt;. A step &lt;code&gt;Calc:&lt;/code&gt; sends an action, for example to the calculators. The exit status is 0 when all went well, 2 when an entry was refused and 64 for a usage error. &lt;code&gt;ambrel --help&lt;/code&gt; shows a summary.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Conversión&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;En el menú principal, pulse el botón de una magnitud, por ejemplo &lt;b&gt;Longitud&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Escriba un número en el campo de la unidad que tiene, por ejemplo 1&#xa0;en el campo &lt;i&gt;pie&lt;/i&gt;.&lt;/li&gt;
+&lt;li&gt;Pulse &lt;b&gt;Intro&lt;/b&gt;. Todos los demás campos muestran ahora la misma longitud, cada uno en su unidad. El campo en el que escribió conserva su número.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Internamente, el número se pasa a la unidad base de la ventana (el metro en las longitudes), y todos los demás campos se calculan a partir de ella. El botón &lt;b&gt;Cuaderno&lt;/b&gt; de cada ventana explica sus unidades y los factores que usa.&lt;/p&gt;
+&lt;h3&gt;Precisión&lt;/h3&gt;
+&lt;p&gt;El campo y el control deslizante &lt;b&gt;Decimales mostrados&lt;/b&gt; del menú principal fijan cuántas cifras a la derecha de la coma decimal muestran las ventanas de conversión. El ajuste se recuerda, y un cambio se aplica de inmediato a las ventanas de conversión que tenga abiertas. Los números se guardan siempre completos: aumente la precisión, o deje el puntero sobre un campo, para ver todas las cifras.&lt;/p&gt;
+&lt;h3&gt;Definiciones exactas&lt;/h3&gt;
+&lt;p&gt;Con &lt;b&gt;Definiciones exactas&lt;/b&gt; marcada en el menú principal, como está al principio, cada resultado es la conversión según las definiciones de las unidades (el SI de 2019, la yarda y la libra internacionales, los galones imperial y estadounidense). Desmárquela para convertir con las tablas clásicas, cuyos factores están redondeados; &lt;b&gt;Ayuda › Resumen de las ventanas&lt;/b&gt; enumera todas las unidades en las que yerran en más de 1 entre 10&#x202f;000. Los títulos de las ventanas terminan entonces en &lt;i&gt;tablas clásicas&lt;/i&gt;.&lt;/p&gt;
+&lt;h3&gt;Cómo escribir los números&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Use el punto decimal o el separador decimal de su idioma; también se admiten exponentes como &lt;code&gt;1.5e-3&lt;/code&gt;. Un campo vacío cuenta como 0.&lt;/li&gt;
+&lt;li&gt;Un texto que no sea un número se rechaza con el sonido de aviso y una nota al pie de la ventana. Su texto se queda para que pueda corregirlo, y no cambia nada más.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Otras calculadoras&lt;/h3&gt;
+&lt;p&gt;El botón &lt;b&gt;Otras calculadoras&lt;/b&gt; abre cuatro pequeñas calculadoras: tiempo de transferencia de archivos, proporción, interpolación lineal y relación potencia-peso. Rellene los datos y pulse &lt;b&gt;Intro&lt;/b&gt; o &lt;b&gt;Calcular&lt;/b&gt;.&lt;/p&gt;
+&lt;h3&gt;La línea de órdenes&lt;/h3&gt;
+&lt;p&gt;&lt;code&gt;ambrel length 1&#xa0;foot&lt;/code&gt;&lt;br/&gt;imprime en una tabla legible todas las longitudes que equivalen a 1&#xa0;pie. Cualquier ventana y cualquier unidad funcionan igual, por ejemplo &lt;code&gt;ambrel area 1&#xa0;acre&lt;/code&gt;; las comillas alrededor de una unidad de varias palabras son opcionales: &lt;code&gt;ambrel velocity 60&#xa0;mile per hour&lt;/code&gt;. En la línea de órdenes, las ventanas y las unidades se escriben en inglés. Los resultados siguen las definiciones exactas de las unidades; añada &lt;code&gt;--classic&lt;/code&gt; para convertir con las tablas clásicas.&lt;/p&gt;
+&lt;p&gt;&lt;code&gt;ambrel run --tsv length FeetField=1&lt;/code&gt;&lt;br/&gt;ejecuta una ventana como un script: el paso &lt;code&gt;FeetField=1&lt;/code&gt; escribe 1 en el campo del pie y pulsa Intro. La salida tiene una línea por campo: su nombre, el valor guardado (que se vuelve a leer exactamente) y el texto que muestra la ventana, separados por tabuladores. Añada &lt;code&gt;--accuracy 6&lt;/code&gt; para seis decimales.&lt;/p&gt;
+&lt;p&gt;Las ventanas son &lt;code&gt;length area velocity pressure temperature time volume weight power-energy fuel-light computing file-transfer proportion interpolation power-weight&lt;/code&gt;. Un paso &lt;code&gt;Calc:&lt;/code&gt; envía una acción, por ejemplo a las calculadoras. El código de salida es 0 si todo ha ido bien, 2 si se ha rechazado una entrada y 64 ante un error de uso. &lt;code&gt;ambrel --help&lt;/code&gt; muestra un resumen.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>MainMenuWindow</name>
     <message>
         <source>Accuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisión</translation>
     </message>
     <message>
         <source>Deci&amp;mals shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Deci&amp;males mostrados</translation>
     </message>
     <message>
         <source>Decimals shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimales mostrados</translation>
     </message>
     <message>
         <source>From %1 decimals on, every number shows all the digits it has</source>
-        <translation type="unfinished"></translation>
+        <translation>A partir de %1 decimales, cada número muestra todas sus cifras</translation>
     </message>
     <message>
         <source>E&amp;xact definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Definiciones e&amp;xactas</translation>
     </message>
     <message>
         <source>Ticked: convert with the units&apos; exact definitions (2019 SI, the international yard and pound, the imperial and US gallons). Cleared: the classic tables, with their rounded factors</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcada: convertir con las definiciones exactas de las unidades (el SI de 2019, la yarda y la libra internacionales, los galones imperial y estadounidense). Desmarcada: las tablas clásicas, con sus factores redondeados</translation>
     </message>
     <message>
         <source>Further calc&amp;ulators…</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras calc&amp;uladoras…</translation>
     </message>
     <message>
         <source>Am&amp;brel</source>
-        <translation type="unfinished"></translation>
+        <translation>Am&amp;brel</translation>
     </message>
     <message>
         <source>&amp;About Ambrel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Ambrel</translation>
     </message>
     <message>
         <source>&amp;License and warranty</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licencia y garantía</translation>
     </message>
     <message>
         <source>&amp;Manual in a browser</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manual en el navegador</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;How to use Ambrel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cómo usar Ambrel</translation>
     </message>
     <message>
         <source>&amp;Summary of the windows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resumen de las ventanas</translation>
     </message>
     <message>
         <source>&amp;Notes on fuel and light</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas sobre combustible y luz</translation>
     </message>
     <message>
         <source>SI and binary &amp;prefixes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prefijos del SI y binarios</translation>
     </message>
 </context>
 <context>
     <name>MoreInfoWindow</name>
     <message>
         <source>About Ambrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Ambrel</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Ambrel&lt;/h2&gt;&lt;p&gt;Version @VERSION@&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Ambrel&lt;/h2&gt;&lt;p&gt;Versión @VERSION@&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Ambrel is a unit converter for the Linux desktop. Each converter window shows every unit of its quantity at once; type a number into any field, press Enter, and every other field follows. The same converters run on the command line (&lt;code&gt;ambrel --help&lt;/code&gt;).&lt;/p&gt;
@@ -241,91 +266,98 @@
 &lt;p&gt;&lt;b&gt;Factors:&lt;/b&gt; every window uses the conversion factors listed in its notebook. Some are rounded values kept on purpose, so some results differ from exact conversions; check results that matter against an authoritative source.&lt;/p&gt;
 &lt;p&gt;Built with C++ and Qt 6.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Ambrel es un conversor de unidades para el escritorio Linux. Cada ventana de conversión muestra a la vez todas las unidades de su magnitud: escriba un número en cualquier campo, pulse Intro y todos los demás campos se actualizan. Los mismos conversores funcionan en la línea de órdenes (&lt;code&gt;ambrel --help&lt;/code&gt;).&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Manual:&lt;/b&gt; &lt;a href=&quot;@HOMEPAGE@&quot;&gt;@HOMEPAGE@&lt;/a&gt; (lo abre Ambrel › Manual en el navegador)&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Licencia:&lt;/b&gt; Licencia Pública General GNU, versión 3 o (a su elección) cualquier versión posterior (GPL-3.0-or-later). Ambrel se ofrece sin ninguna garantía; la ventana «Licencia y garantía» da los detalles.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ajustes:&lt;/b&gt; la precisión, y si ya se ha visto la ventana de bienvenida, se guardan en &lt;code&gt;~/.config/Orlune/Ambrel.conf&lt;/code&gt; (bajo &lt;code&gt;$XDG_CONFIG_HOME&lt;/code&gt; en lugar de &lt;code&gt;~/.config&lt;/code&gt; si esa variable está definida). Ambrel no guarda ningún otro archivo.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Factores:&lt;/b&gt; cada ventana usa los factores de conversión que indica su cuaderno. Algunos son valores redondeados que se conservan a propósito, así que algunos resultados difieren de las conversiones exactas; compruebe los resultados importantes con una fuente fiable.&lt;/p&gt;
+&lt;p&gt;Hecho con C++ y Qt 6.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Full precision</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisión completa</translation>
     </message>
     <message>
         <source>Every unit of a quantity at once.
 Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las unidades de una magnitud a la vez.
+Versión %1</translation>
     </message>
     <message>
         <source>Click or press Return to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic o pulse Intro para continuar</translation>
     </message>
     <message>
         <source>Further calculators</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras calculadoras</translation>
     </message>
     <message>
         <source>&lt;b&gt;Further calculators&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Otras calculadoras&lt;/b&gt;</translation>
     </message>
 </context>
 <context>
     <name>QtField</name>
     <message>
         <source>Full value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor completo: %1</translation>
     </message>
     <message>
         <source>The pasted text has %1 characters; a cell takes at most %2. Nothing was pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto pegado tiene %1 caracteres; un campo admite como máximo %2. No se ha pegado nada.</translation>
     </message>
     <message>
         <source>%1 menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú de %1</translation>
     </message>
     <message>
         <source>Copy &amp;Shown Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el valor &amp;mostrado</translation>
     </message>
     <message>
         <source>Copy &amp;Full Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el valor comp&amp;leto</translation>
     </message>
 </context>
 <context>
     <name>QtNotebookWindow</name>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
 </context>
 <context>
     <name>QtPlatform</name>
     <message>
         <source>No web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay navegador web</translation>
     </message>
     <message>
         <source>No web browser could be started to show %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir ningún navegador web para mostrar %1.</translation>
     </message>
     <message>
         <source>Ambrel&apos;s manual is %1, with the README beside it and each window&apos;s notebook in %2. Open them in any browser or text viewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El manual de Ambrel es %1, con el README al lado y el cuaderno de cada ventana en %2. Ábralos con cualquier navegador o visor de texto.</translation>
     </message>
 </context>
 <context>
     <name>SIPrefixesWindow</name>
     <message>
         <source>SI and Binary Prefixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijos del SI y binarios</translation>
     </message>
     <message>
         <source>&lt;h2&gt;SI and binary prefixes&lt;/h2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Prefijos del SI y binarios&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;SI prefixes&lt;/h3&gt;
@@ -374,852 +406,897 @@ Version %1</source>
 &lt;tr&gt;&lt;td&gt;quebi&lt;/td&gt;&lt;td&gt;Qi&lt;/td&gt;&lt;td&gt;2&lt;sup&gt;100&lt;/sup&gt;&lt;/td&gt;&lt;td nowrap&gt;1&#xa0;267&#xa0;650&#xa0;600&#xa0;228&#xa0;229&#xa0;401&#xa0;496&#xa0;703&#xa0;205&#xa0;376&lt;/td&gt;&lt;td&gt;quetta: 26.8 %&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Prefijos del SI&lt;/h3&gt;
+&lt;p&gt;Un prefijo multiplica la unidad a la que precede: 1&#xa0;km = 1000&#xa0;m, 1&#xa0;ms = 0,001&#xa0;s. Los símbolos distinguen mayúsculas de minúsculas (m es mili, M es mega), y los prefijos nunca se combinan.&lt;/p&gt;
+&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;
+&lt;tr&gt;&lt;th&gt;Prefijo&lt;/th&gt;&lt;th&gt;Símbolo&lt;/th&gt;&lt;th&gt;Factor&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;quetta&lt;/td&gt;&lt;td&gt;Q&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;30&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;ronna&lt;/td&gt;&lt;td&gt;R&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;27&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;yotta&lt;/td&gt;&lt;td&gt;Y&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;24&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;zetta&lt;/td&gt;&lt;td&gt;Z&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;21&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;exa&lt;/td&gt;&lt;td&gt;E&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;18&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;peta&lt;/td&gt;&lt;td&gt;P&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;15&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;tera&lt;/td&gt;&lt;td&gt;T&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;12&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;giga&lt;/td&gt;&lt;td&gt;G&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;9&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;mega&lt;/td&gt;&lt;td&gt;M&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;6&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;kilo&lt;/td&gt;&lt;td&gt;k&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;3&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;hecto&lt;/td&gt;&lt;td&gt;h&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;2&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;deca&lt;/td&gt;&lt;td&gt;da&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;1&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;deci&lt;/td&gt;&lt;td&gt;d&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−1&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;centi&lt;/td&gt;&lt;td&gt;c&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−2&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;mili&lt;/td&gt;&lt;td&gt;m&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−3&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;micro&lt;/td&gt;&lt;td&gt;µ&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−6&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;nano&lt;/td&gt;&lt;td&gt;n&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−9&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;pico&lt;/td&gt;&lt;td&gt;p&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−12&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;femto&lt;/td&gt;&lt;td&gt;f&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−15&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;atto&lt;/td&gt;&lt;td&gt;a&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−18&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;zepto&lt;/td&gt;&lt;td&gt;z&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−21&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;yocto&lt;/td&gt;&lt;td&gt;y&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−24&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;ronto&lt;/td&gt;&lt;td&gt;r&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−27&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;quecto&lt;/td&gt;&lt;td&gt;q&lt;/td&gt;&lt;td&gt;10&lt;sup&gt;−30&lt;/sup&gt;&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Los prefijos ronna, ronto, quetta y quecto se añadieron en 2022. En el inglés de los Estados Unidos, deca se escribe deka, como en «dekameter», el decámetro de la ventana de longitudes. Donde no se disponga del signo micro µ, puede escribirse u.&lt;/p&gt;
+&lt;h3&gt;Prefijos binarios&lt;/h3&gt;
+&lt;p&gt;En las cantidades de datos son habituales los múltiplos de 1024. Los prefijos binarios de la CEI (IEC 80000-13) los nombran sin ambigüedad: 1&#xa0;KiB = 1024&#xa0;bytes, mientras que 1&#xa0;kB = 1000&#xa0;bytes. La ventana de informática ofrece ambos.&lt;/p&gt;
+&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;
+&lt;tr&gt;&lt;th&gt;Prefijo&lt;/th&gt;&lt;th&gt;Símbolo&lt;/th&gt;&lt;th&gt;Factor&lt;/th&gt;&lt;th&gt;Escrito en cifras&lt;/th&gt;&lt;th&gt;Mayor que el prefijo del SI&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;kibi&lt;/td&gt;&lt;td&gt;Ki&lt;/td&gt;&lt;td&gt;2&lt;sup&gt;10&lt;/sup&gt;&lt;/td&gt;&lt;td nowrap&gt;1&#xa0;024&lt;/td&gt;&lt;td&gt;kilo: 2,4&#xa0;%&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;mebi&lt;/td&gt;&lt;td&gt;Mi&lt;/td&gt;&lt;td&gt;2&lt;sup&gt;20&lt;/sup&gt;&lt;/td&gt;&lt;td nowrap&gt;1&#xa0;048&#xa0;576&lt;/td&gt;&lt;td&gt;mega: 4,9&#xa0;%&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;gibi&lt;/td&gt;&lt;td&gt;Gi&lt;/td&gt;&lt;td&gt;2&lt;sup&gt;30&lt;/sup&gt;&lt;/td&gt;&lt;td nowrap&gt;1&#xa0;073&#xa0;741&#xa0;824&lt;/td&gt;&lt;td&gt;giga: 7,4&#xa0;%&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;tebi&lt;/td&gt;&lt;td&gt;Ti&lt;/td&gt;&lt;td&gt;2&lt;sup&gt;40&lt;/sup&gt;&lt;/td&gt;&lt;td nowrap&gt;1&#xa0;099&#xa0;511&#xa0;627&#xa0;776&lt;/td&gt;&lt;td&gt;tera: 10,0&#xa0;%&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;pebi&lt;/td&gt;&lt;td&gt;Pi&lt;/td&gt;&lt;td&gt;2&lt;sup&gt;50&lt;/sup&gt;&lt;/td&gt;&lt;td nowrap&gt;1&#xa0;125&#xa0;899&#xa0;906&#xa0;842&#xa0;624&lt;/td&gt;&lt;td&gt;peta: 12,6&#xa0;%&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;exbi&lt;/td&gt;&lt;td&gt;Ei&lt;/td&gt;&lt;td&gt;2&lt;sup&gt;60&lt;/sup&gt;&lt;/td&gt;&lt;td nowrap&gt;1&#xa0;152&#xa0;921&#xa0;504&#xa0;606&#xa0;846&#xa0;976&lt;/td&gt;&lt;td&gt;exa: 15,3&#xa0;%&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;zebi&lt;/td&gt;&lt;td&gt;Zi&lt;/td&gt;&lt;td&gt;2&lt;sup&gt;70&lt;/sup&gt;&lt;/td&gt;&lt;td nowrap&gt;1&#xa0;180&#xa0;591&#xa0;620&#xa0;717&#xa0;411&#xa0;303&#xa0;424&lt;/td&gt;&lt;td&gt;zetta: 18,1&#xa0;%&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;yobi&lt;/td&gt;&lt;td&gt;Yi&lt;/td&gt;&lt;td&gt;2&lt;sup&gt;80&lt;/sup&gt;&lt;/td&gt;&lt;td nowrap&gt;1&#xa0;208&#xa0;925&#xa0;819&#xa0;614&#xa0;629&#xa0;174&#xa0;706&#xa0;176&lt;/td&gt;&lt;td&gt;yotta: 20,9&#xa0;%&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;robi&lt;/td&gt;&lt;td&gt;Ri&lt;/td&gt;&lt;td&gt;2&lt;sup&gt;90&lt;/sup&gt;&lt;/td&gt;&lt;td nowrap&gt;1&#xa0;237&#xa0;940&#xa0;039&#xa0;285&#xa0;380&#xa0;274&#xa0;899&#xa0;124&#xa0;224&lt;/td&gt;&lt;td&gt;ronna: 23,8&#xa0;%&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;quebi&lt;/td&gt;&lt;td&gt;Qi&lt;/td&gt;&lt;td&gt;2&lt;sup&gt;100&lt;/sup&gt;&lt;/td&gt;&lt;td nowrap&gt;1&#xa0;267&#xa0;650&#xa0;600&#xa0;228&#xa0;229&#xa0;401&#xa0;496&#xa0;703&#xa0;205&#xa0;376&lt;/td&gt;&lt;td&gt;quetta: 26,8&#xa0;%&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>%1… (%2 characters)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1… (%2 caracteres)</translation>
     </message>
 </context>
 <context>
     <name>UnitFinderField</name>
     <message>
         <source>Find a unit or a quantity, e.g. 3 ft (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar una unidad o una cantidad, p. ej., 3 ft (Ctrl+F)</translation>
     </message>
     <message>
         <source>Find a unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar una unidad</translation>
     </message>
     <message>
         <source>Clear the search</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar la búsqueda</translation>
     </message>
     <message>
         <source>Matching units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades que coinciden</translation>
     </message>
     <message>
         <source>No unit is called “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna unidad se llama «%1»</translation>
     </message>
 </context>
 <context>
     <name>ambrel</name>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>bytes</translation>
     </message>
     <message>
         <source>kilobytes</source>
-        <translation type="unfinished"></translation>
+        <translation>kilobytes</translation>
     </message>
     <message>
         <source>megabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>megabytes</translation>
     </message>
     <message>
         <source>a line speed must be above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>la velocidad de línea debe ser mayor que 0</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no line speed here; try bit/s, kbit/s, Mbit/s, Gbit/s or B/s, kB/s, MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es aquí una velocidad de línea; pruebe con bit/s, kbit/s, Mbit/s, Gbit/s o B/s, kB/s, MB/s</translation>
     </message>
     <message>
         <source>your own speed is not above 0, and the time divides by it</source>
-        <translation type="unfinished"></translation>
+        <translation>su propia velocidad no es mayor que 0, y el tiempo se divide por ella</translation>
     </message>
     <message>
         <source>the file is too large for its transfer time to be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es demasiado grande para que su tiempo de transferencia sea un número</translation>
     </message>
     <message>
         <source>File transfer time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de transferencia de archivos</translation>
     </message>
     <message>
         <source>File size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del archivo</translation>
     </message>
     <message>
         <source>Your own line speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Su propia velocidad de línea</translation>
     </message>
     <message>
         <source>Transfer time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de transferencia</translation>
     </message>
     <message>
         <source>size</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>horas</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>bits per second (25 Mbit/s, 3 MB/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>bits por segundo (25 Mbit/s, 3 MB/s)</translation>
     </message>
     <message>
         <source>Size unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de tamaño</translation>
     </message>
     <message>
         <source>Line speed (bits per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de línea (bits por segundo)</translation>
     </message>
     <message>
         <source>your own speed</source>
-        <translation type="unfinished"></translation>
+        <translation>su propia velocidad</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calcular</translation>
     </message>
     <message>
         <source>&amp;File transfer time…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiempo de transferencia de archivos…</translation>
     </message>
     <message>
         <source>A equals C, so the points give no line</source>
-        <translation type="unfinished"></translation>
+        <translation>A es igual a C, así que los puntos no definen ninguna recta</translation>
     </message>
     <message>
         <source>x is too large for a number</source>
-        <translation type="unfinished"></translation>
+        <translation>x es demasiado grande para ser un número</translation>
     </message>
     <message>
         <source>Linear interpolation</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpolación lineal</translation>
     </message>
     <message>
         <source>First known point: at A …</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer punto conocido: en A…</translation>
     </message>
     <message>
         <source>… the value is D</source>
-        <translation type="unfinished"></translation>
+        <translation>… el valor es D</translation>
     </message>
     <message>
         <source>Second known point: at C …</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo punto conocido: en C…</translation>
     </message>
     <message>
         <source>… the value is E</source>
-        <translation type="unfinished"></translation>
+        <translation>… el valor es E</translation>
     </message>
     <message>
         <source>Wanted: at B …</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscado: en B…</translation>
     </message>
     <message>
         <source>… the value is x</source>
-        <translation type="unfinished"></translation>
+        <translation>… el valor es x</translation>
     </message>
     <message>
         <source>&amp;Linear interpolation…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interpolación lineal…</translation>
     </message>
     <message>
         <source>the weight is 0, and the ratio divides by it</source>
-        <translation type="unfinished"></translation>
+        <translation>el peso es 0, y la relación se divide por él</translation>
     </message>
     <message>
         <source>the ratio is too large for a number</source>
-        <translation type="unfinished"></translation>
+        <translation>la relación es demasiado grande para ser un número</translation>
     </message>
     <message>
         <source>Power to weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación potencia-peso</translation>
     </message>
     <message>
         <source>Power and weight (weight in any unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia y peso (el peso, en cualquier unidad)</translation>
     </message>
     <message>
         <source>Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación</translation>
     </message>
     <message>
         <source>power, horsepower</source>
-        <translation type="unfinished"></translation>
+        <translation>potencia, en caballos</translation>
     </message>
     <message>
         <source>weight</source>
-        <translation type="unfinished"></translation>
+        <translation>peso</translation>
     </message>
     <message>
         <source>horsepower per unit of weight</source>
-        <translation type="unfinished"></translation>
+        <translation>caballos por unidad de peso</translation>
     </message>
     <message>
         <source>Power to &amp;weight…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relación potencia-peso…</translation>
     </message>
     <message>
         <source>B is 0, and x = A × C ÷ B divides by it</source>
-        <translation type="unfinished"></translation>
+        <translation>B es 0, y x = A × C ÷ B divide por él</translation>
     </message>
     <message>
         <source>Proportion</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción</translation>
     </message>
     <message>
         <source>A is to …</source>
-        <translation type="unfinished"></translation>
+        <translation>A es a…</translation>
     </message>
     <message>
         <source>… B as …</source>
-        <translation type="unfinished"></translation>
+        <translation>… B como…</translation>
     </message>
     <message>
         <source>… x is to …</source>
-        <translation type="unfinished"></translation>
+        <translation>… x es a…</translation>
     </message>
     <message>
         <source>… C</source>
-        <translation type="unfinished"></translation>
+        <translation>… C</translation>
     </message>
     <message>
         <source>x = A × C ÷ B</source>
-        <translation type="unfinished"></translation>
+        <translation>x = A × C ÷ B</translation>
     </message>
     <message>
         <source>&amp;Proportion…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proporción…</translation>
     </message>
     <message>
         <source>Data sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaños de datos</translation>
     </message>
     <message>
         <source>Number bases</source>
-        <translation type="unfinished"></translation>
+        <translation>Bases de numeración</translation>
     </message>
     <message>
         <source>binary</source>
-        <translation type="unfinished"></translation>
+        <translation>binario</translation>
     </message>
     <message>
         <source>octal</source>
-        <translation type="unfinished"></translation>
+        <translation>octal</translation>
     </message>
     <message>
         <source>decimal (signed 32-bit)</source>
-        <translation type="unfinished"></translation>
+        <translation>decimal (32 bits con signo)</translation>
     </message>
     <message>
         <source>hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>hexadecimal</translation>
     </message>
     <message>
         <source>Prefixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijos</translation>
     </message>
     <message>
         <source>binary (1 kibibyte = 1024 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>binarios (1 kibibyte = 1024 bytes)</translation>
     </message>
     <message>
         <source>decimal (1 kilobyte = 1000 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>decimales (1 kilobyte = 1000 bytes)</translation>
     </message>
     <message>
         <source>&amp;Computing</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nformática</translation>
     </message>
     <message>
         <source>Computing</source>
-        <translation type="unfinished"></translation>
+        <translation>Informática</translation>
     </message>
     <message>
         <source>Metric</source>
-        <translation type="unfinished"></translation>
+        <translation>Métricas</translation>
     </message>
     <message>
         <source>Imperial and US</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperiales y de EE. UU.</translation>
     </message>
     <message>
         <source>Acceleratio&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceleración</translation>
     </message>
     <message>
         <source>Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración</translation>
     </message>
     <message>
         <source>Degrees and turns</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados y vueltas</translation>
     </message>
     <message>
         <source>Radians and mils</source>
-        <translation type="unfinished"></translation>
+        <translation>Radianes y miles</translation>
     </message>
     <message>
         <source>An&amp;gle</source>
-        <translation type="unfinished"></translation>
+        <translation>Án&amp;gulo</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo</translation>
     </message>
     <message>
         <source>Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperiales</translation>
     </message>
     <message>
         <source>&amp;Area</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Superficie</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Superficie</translation>
     </message>
     <message>
         <source>Bits per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits por segundo</translation>
     </message>
     <message>
         <source>Bytes per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes por segundo</translation>
     </message>
     <message>
         <source>Binary prefixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijos binarios</translation>
     </message>
     <message>
         <source>&amp;Data rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de transmisión (&amp;8)</translation>
     </message>
     <message>
         <source>Data rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de transmisión</translation>
     </message>
     <message>
         <source>Den&amp;sity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Densidad</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente</translation>
     </message>
     <message>
         <source>Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga</translation>
     </message>
     <message>
         <source>Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión</translation>
     </message>
     <message>
         <source>Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistencia</translation>
     </message>
     <message>
         <source>Capacitance</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad</translation>
     </message>
     <message>
         <source>Inductance</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductancia</translation>
     </message>
     <message>
         <source>Conductance</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductancia</translation>
     </message>
     <message>
         <source>Electricity (&amp;2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Electricidad (&amp;2)</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Electricidad</translation>
     </message>
     <message>
         <source>Volume per time</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen por tiempo</translation>
     </message>
     <message>
         <source>Mass per time</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa por tiempo</translation>
     </message>
     <message>
         <source>Flow (&amp;1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caudal (&amp;1)</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Caudal</translation>
     </message>
     <message>
         <source>Fo&amp;rce</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuer&amp;za</translation>
     </message>
     <message>
         <source>Force</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuerza</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotación</translation>
     </message>
     <message>
         <source>Frequenc&amp;y and rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frecuencia y rotación</translation>
     </message>
     <message>
         <source>Frequency and rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia y rotación</translation>
     </message>
     <message>
         <source>Fuel efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo de combustible</translation>
     </message>
     <message>
         <source>Illuminance</source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminancia</translation>
     </message>
     <message>
         <source>Luminance</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminancia</translation>
     </message>
     <message>
         <source>&amp;Fuel efficiency and light</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Consumo de combustible y luz</translation>
     </message>
     <message>
         <source>Fuel efficiency and light</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo de combustible y luz</translation>
     </message>
     <message>
         <source>Specific energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía específica</translation>
     </message>
     <message>
         <source>Specific heat capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad térmica específica</translation>
     </message>
     <message>
         <source>Thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductividad térmica</translation>
     </message>
     <message>
         <source>Heat flux density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad de flujo térmico</translation>
     </message>
     <message>
         <source>Heat transfer coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente de transmisión de calor</translation>
     </message>
     <message>
         <source>Thermal insulance</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistencia térmica</translation>
     </message>
     <message>
         <source>Heat (&amp;6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor (&amp;6)</translation>
     </message>
     <message>
         <source>Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor</translation>
     </message>
     <message>
         <source>Imperial and nautical</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperiales y náuticas</translation>
     </message>
     <message>
         <source>Astronomical</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronómicas</translation>
     </message>
     <message>
         <source>&amp;Length</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Longitud</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Flux density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad de flujo</translation>
     </message>
     <message>
         <source>Flux</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo</translation>
     </message>
     <message>
         <source>Field strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad de campo</translation>
     </message>
     <message>
         <source>Magnetomotive force</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuerza magnetomotriz</translation>
     </message>
     <message>
         <source>Magnetism (&amp;4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnetismo (&amp;4)</translation>
     </message>
     <message>
         <source>Magnetism</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnetismo</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia</translation>
     </message>
     <message>
         <source>Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía</translation>
     </message>
     <message>
         <source>Power and &amp;energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia y &amp;energía</translation>
     </message>
     <message>
         <source>Power and energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia y energía</translation>
     </message>
     <message>
         <source>The energy box shows one second at this power (1 watt for 1 second is 1 joule).</source>
-        <translation type="unfinished"></translation>
+        <translation>El recuadro de la energía muestra un segundo a esta potencia (1 vatio durante 1 segundo es 1 julio).</translation>
     </message>
     <message>
         <source>The power box shows this energy spent in one second (1 joule in 1 second is 1 watt).</source>
-        <translation type="unfinished"></translation>
+        <translation>El recuadro de la potencia muestra esta energía gastada en un segundo (1 julio en 1 segundo es 1 vatio).</translation>
     </message>
     <message>
         <source>Mercury column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de mercurio</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras</translation>
     </message>
     <message>
         <source>&amp;Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;resión</translation>
     </message>
     <message>
         <source>Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión</translation>
     </message>
     <message>
         <source>Absorbed dose</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosis absorbida</translation>
     </message>
     <message>
         <source>Equivalent dose</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosis equivalente</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad</translation>
     </message>
     <message>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposición</translation>
     </message>
     <message>
         <source>Absorbed dose rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de dosis absorbida</translation>
     </message>
     <message>
         <source>Equivalent dose rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de dosis equivalente</translation>
     </message>
     <message>
         <source>Ioni&amp;zing radiation</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiación ionizante (&amp;9)</translation>
     </message>
     <message>
         <source>Ionizing radiation</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiación ionizante</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
     <message>
         <source>Molar concentration</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentración molar</translation>
     </message>
     <message>
         <source>Molality</source>
-        <translation type="unfinished"></translation>
+        <translation>Molalidad</translation>
     </message>
     <message>
         <source>Catalytic activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad catalítica</translation>
     </message>
     <message>
         <source>Amount of substance (&amp;5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad de sustancia (&amp;5)</translation>
     </message>
     <message>
         <source>Amount of substance</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad de sustancia</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>&amp;Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temperatura</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>T&amp;ime</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;iempo</translation>
     </message>
     <message>
         <source>Tor&amp;que</source>
-        <translation type="unfinished"></translation>
+        <translation>Par (&amp;7)</translation>
     </message>
     <message>
         <source>Torque</source>
-        <translation type="unfinished"></translation>
+        <translation>Par</translation>
     </message>
     <message>
         <source>&amp;Velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad</translation>
     </message>
     <message>
         <source>Velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Capped at warp 9.99, the fastest speed this window converts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitado a warp 9,99, la mayor velocidad que convierte esta ventana.</translation>
     </message>
     <message>
         <source>Capped at 2147.26 times the speed of light (warp 9.99), the fastest speed this window converts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitado a 2147,26 veces la velocidad de la luz (warp 9,99), la mayor velocidad que convierte esta ventana.</translation>
     </message>
     <message>
         <source>Dynamic viscosity</source>
-        <translation type="unfinished"></translation>
+        <translation>Viscosidad dinámica</translation>
     </message>
     <message>
         <source>Kinematic viscosity</source>
-        <translation type="unfinished"></translation>
+        <translation>Viscosidad cinemática</translation>
     </message>
     <message>
         <source>Viscosity (&amp;3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Viscosidad (&amp;3)</translation>
     </message>
     <message>
         <source>Viscosity</source>
-        <translation type="unfinished"></translation>
+        <translation>Viscosidad</translation>
     </message>
     <message>
         <source>Metric liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Métricas de capacidad</translation>
     </message>
     <message>
         <source>Metric cubic</source>
-        <translation type="unfinished"></translation>
+        <translation>Métricas cúbicas</translation>
     </message>
     <message>
         <source>US</source>
-        <translation type="unfinished"></translation>
+        <translation>EE. UU.</translation>
     </message>
     <message>
         <source>Metric cooking</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocina métrica</translation>
     </message>
     <message>
         <source>US cooking</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocina EE. UU.</translation>
     </message>
     <message>
         <source>V&amp;olume</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;olumen</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Avoirdupois</source>
-        <translation type="unfinished"></translation>
+        <translation>Avoirdupois</translation>
     </message>
     <message>
         <source>Apothecaries&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>De boticario</translation>
     </message>
     <message>
         <source>Troy</source>
-        <translation type="unfinished"></translation>
+        <translation>Troy</translation>
     </message>
     <message>
         <source>&amp;Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Peso</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso</translation>
     </message>
     <message>
         <source>&apos;%1&apos; could be %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» puede ser %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1 at character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en el carácter %2</translation>
     </message>
     <message>
         <source>not a number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número: %1</translation>
     </message>
     <message>
         <source>this field shows a result and takes no entry</source>
-        <translation type="unfinished"></translation>
+        <translation>este campo muestra un resultado y no admite entradas</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número</translation>
     </message>
     <message>
         <source>not a number: a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número: un carácter de control</translation>
     </message>
     <message>
         <source>not a number: expected an operator</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número: se esperaba un operador</translation>
     </message>
     <message>
         <source>expected an operator or a unit</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un operador o una unidad</translation>
     </message>
     <message>
         <source>a sum of amounts needs a unit after each</source>
-        <translation type="unfinished"></translation>
+        <translation>una suma de cantidades necesita una unidad tras cada una</translation>
     </message>
     <message>
         <source>unclosed parenthesis</source>
-        <translation type="unfinished"></translation>
+        <translation>paréntesis sin cerrar</translation>
     </message>
     <message>
         <source>control character</source>
-        <translation type="unfinished"></translation>
+        <translation>carácter de control</translation>
     </message>
     <message>
         <source>unexpected &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» inesperado</translation>
     </message>
     <message>
         <source>division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>división por cero</translation>
     </message>
     <message>
         <source>expected a number</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un número</translation>
     </message>
     <message>
         <source>too deeply nested</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiados niveles de paréntesis</translation>
     </message>
     <message>
         <source>expected &apos;)&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba «)»</translation>
     </message>
     <message>
         <source>%1 — classic tables</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — tablas clásicas</translation>
     </message>
     <message>
         <source>no unit &apos;%1&apos; here</source>
-        <translation type="unfinished"></translation>
+        <translation>aquí no hay ninguna unidad «%1»</translation>
     </message>
     <message>
         <source>Everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>De uso diario</translation>
     </message>
     <message>
         <source>Science and engineering</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciencia e ingeniería</translation>
     </message>
     <message>
         <source>binary digits are 0 and 1</source>
-        <translation type="unfinished"></translation>
+        <translation>las cifras binarias son 0 y 1</translation>
     </message>
     <message>
         <source>octal digits are 0 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>las cifras octales van del 0 al 7</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número entero</translation>
     </message>
     <message>
         <source>hexadecimal digits are 0 to 9 and a to f</source>
-        <translation type="unfinished"></translation>
+        <translation>las cifras hexadecimales van del 0 al 9 y de la a a la f</translation>
     </message>
     <message>
         <source>outside -2147483648 to 2147483647</source>
-        <translation type="unfinished"></translation>
+        <translation>fuera del intervalo de -2147483648 a 2147483647</translation>
     </message>
     <message>
         <source>more than 32 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>más de 32 bits</translation>
     </message>
     <message>
         <source>too long</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiado largo</translation>
     </message>
     <message>
         <source>too large</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiado grande</translation>
     </message>
     <message>
         <source>too small to tell from zero</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiado pequeño para distinguirlo de cero</translation>
     </message>
     <message>
         <source>use a comma for decimals; numbers take no group separators</source>
-        <translation type="unfinished"></translation>
+        <translation>use la coma para los decimales; los números no llevan separadores de millares</translation>
     </message>
     <message>
         <source>&amp;Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;uaderno</translation>
     </message>
 </context>
 </TS>
