@@ -44,24 +44,8 @@
         <translation>Convertir con las &amp;definiciones exactas (sin marcar: tablas clásicas)</translation>
     </message>
     <message>
-        <source>UseExactDefinitions:</source>
-        <translation>UseExactDefinitions:</translation>
-    </message>
-    <message>
-        <source>UseClassicTables:</source>
-        <translation>UseClassicTables:</translation>
-    </message>
-    <message>
-        <source>AmbrelExactDefinitions</source>
-        <translation>AmbrelExactDefinitions</translation>
-    </message>
-    <message>
         <source>&amp;Continue</source>
         <translation>&amp;Continuar</translation>
-    </message>
-    <message>
-        <source>ButtonFromFirstRunWindow:</source>
-        <translation>ButtonFromFirstRunWindow:</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1281,22 @@ Versión %1</translation>
     <message>
         <source>&amp;Notebook</source>
         <translation>C&amp;uaderno</translation>
+    </message>
+    <message>
+        <source>Feet and inches</source>
+        <translation>Pies y pulgadas</translation>
+    </message>
+    <message>
+        <source>Stone and pounds</source>
+        <translation>Stones y libras</translation>
+    </message>
+    <message>
+        <source>Pounds and ounces</source>
+        <translation>Libras y onzas</translation>
+    </message>
+    <message>
+        <source>Hours, minutes and seconds</source>
+        <translation>Horas, minutos y segundos</translation>
     </message>
 </context>
 </TS>
