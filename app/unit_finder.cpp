@@ -50,7 +50,9 @@ Rank rankOf(const UnitName& u, std::string_view raw, const std::string& wanted, 
     });
     if (meant.unit == &u && meant.multiply == 1 && meant.divide == 1)
         better(Beginning);
-    const auto byName = [&](std::string_view written) {
+    // English names come with their plurals made by rule; the names of the
+    // desktop's language spell their own.
+    const auto byName = [&](std::string_view written, bool englishPlurals) {
         const std::string name = normalizeUnitName(written);
         if (name == wanted)
             better(Exact);
@@ -58,28 +60,19 @@ Rank rankOf(const UnitName& u, std::string_view raw, const std::string& wanted, 
             better(Beginning);
         else if (wanted.size() >= 2 && hasWordStarting(name, wanted))
             better(Word);
-        if (best != Exact)
+        if (englishPlurals && best != Exact)
             for (const std::string& plural : pluralsOf(name))
                 if (plural == wanted)
                     better(Exact);
     };
-    byName(u.name);
-    eachName(u.aliases, byName);
-    // The names of the desktop's language, which spell their own plurals.
+    const auto byEnglishName = [&](std::string_view written) { byName(written, true); };
+    byEnglishName(u.name);
+    eachName(u.aliases, byEnglishName);
     if (const UnitTranslation* local = best == Exact ? nullptr : unitTranslation(u.name)) {
-        const auto byLocalName = [&](std::string_view written) {
-            const std::string name = normalizeUnitName(written);
-            if (name == wanted)
-                better(Exact);
-            else if (startsWith(name, wanted))
-                better(Beginning);
-            else if (wanted.size() >= 2 && hasWordStarting(name, wanted))
-                better(Word);
-        };
-        byLocalName(local->singular);
-        byLocalName(local->plural);
+        byName(local->singular, false);
+        byName(local->plural, false);
         for (const std::string& alias : local->aliases)
-            byLocalName(alias);
+            byName(alias, false);
     }
     return best;
 }
