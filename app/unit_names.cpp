@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/unit_names.h"
 
+#include "app/unit_translations.h"
 #include "app/window_registry.h"
 #include "framework/converter_def.h"
 
@@ -575,7 +576,9 @@ UnitSpelling inAnotherCase(std::string_view typed, std::string_view window)
             m.multiply = read.multiply;
             m.divide = read.divide;
         }
-        m.choices.push_back(symbol + " (" + name + ")");
+        // Named in the desktop's language where it has the name.
+        const UnitTranslation* local = unitTranslation(name);
+        m.choices.push_back(symbol + " (" + (local ? local->singular : name) + ")");
         names.push_back(std::move(name));
     }
     if (names.size() == 1)

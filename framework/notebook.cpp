@@ -1,29 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/notebook.h"
 
+#include "framework/translatable.h"
+
 #include <optional>
 #include <string>
 #include <utility>
 
 namespace ambrel {
 
+namespace {
+
+// Documents whose names are not words a person would read. Documents named
+// otherwise than their windows carry the window's title, so the notes say
+// which window they explain.
+// clang-format off
+constexpr std::pair<std::string_view, const char*> kReadable[] = {
+    {"PowerEnergy", AMBREL_TEXT("Power and energy")},     {"Misc", AMBREL_TEXT("Fuel efficiency and light")},
+    {"FileTransfer", AMBREL_TEXT("File transfer time")},  {"FindxCalc", AMBREL_TEXT("Proportion")},
+    {"Interpolate", AMBREL_TEXT("Linear interpolation")}, {"PowerWeightRatio", AMBREL_TEXT("Power to weight")},
+    {"Frequency", AMBREL_TEXT("Frequency and rotation")}, {"DataRate", AMBREL_TEXT("Data rate")},
+    {"Radiation", AMBREL_TEXT("Ionizing radiation")},     {"Substance", AMBREL_TEXT("Amount of substance")},
+    {"Summary", AMBREL_TEXT("Summary")},
+};
+// clang-format on
+constexpr const char* kNotes = AMBREL_TEXT("%1 — Notes");
+
+}  // namespace
+
 std::string notebookTitle(std::string_view name)
 {
-    // Documents whose names are not words a person would read.
-    // Documents named otherwise than their windows carry the window's title,
-    // so the notes say which window they explain.
-    static constexpr std::pair<std::string_view, std::string_view> kReadable[] = {
-        {"PowerEnergy", "Power and energy"},     {"Misc", "Fuel efficiency and light"},
-        {"FileTransfer", "File transfer time"},  {"FindxCalc", "Proportion"},
-        {"Interpolate", "Linear interpolation"}, {"PowerWeightRatio", "Power to weight"},
-        {"Frequency", "Frequency and rotation"}, {"DataRate", "Data rate"},
-        {"Radiation", "Ionizing radiation"},     {"Substance", "Amount of substance"},
-    };
+    // The other documents are named as their windows are titled.
     std::string_view readable = name;
     for (const auto& [document, title] : kReadable)
         if (document == name)
             readable = title;
-    return std::string(readable) + " \u2014 Notes";
+    return fillText(localText(kNotes), {localText(readable)});
 }
 
 bool showNotebook(Platform& platform, std::string_view name)

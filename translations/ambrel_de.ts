@@ -1298,5 +1298,13 @@ Version %1</translation>
         <source>Hours, minutes and seconds</source>
         <translation>Stunden, Minuten und Sekunden</translation>
     </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>%1 — Notes</source>
+        <translation>%1 — Notizbuch</translation>
+    </message>
 </context>
 </TS>

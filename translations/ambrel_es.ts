@@ -1298,5 +1298,13 @@ Versión %1</translation>
         <source>Hours, minutes and seconds</source>
         <translation>Horas, minutos y segundos</translation>
     </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>%1 — Notes</source>
+        <translation>%1 — Cuaderno</translation>
+    </message>
 </context>
 </TS>

@@ -1298,5 +1298,13 @@ Version %1</translation>
         <source>Hours, minutes and seconds</source>
         <translation>Heures, minutes et secondes</translation>
     </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>%1 — Notes</source>
+        <translation>%1 — Carnet</translation>
+    </message>
 </context>
 </TS>

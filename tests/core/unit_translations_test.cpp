@@ -2,6 +2,7 @@
 // Unit names in other languages: the shipped catalogs are whole and never
 // make the finder misread a name; the finder takes them beside English.
 #include "app/unit_finder.h"
+#include "app/unit_names.h"
 #include "app/unit_translations.h"
 #include "framework/translatable.h"
 
@@ -108,6 +109,7 @@ TEST(UnitTranslations, TheFinderTakesTheLanguagesNamesBesideEnglish)
     EXPECT_EQ(first("mi"), "Meile — Length");
     EXPECT_EQ(first("Fuss"), "Fuß — Length");
     EXPECT_EQ(findUnits("Meilen").front().pluralText, "Meilen — Length");
+    EXPECT_EQ(matchUnit("mw", "power-energy").choices, (std::vector<std::string>{"MW (Megawatt)", "mW (Milliwatt)"}));
     useUnitTranslations({});
     EXPECT_EQ(first("Meile"), "");
     EXPECT_EQ(first("mile"), "mile — Length");
