@@ -53,6 +53,18 @@ int rowsOf(int cells, int rowsPerColumn = kRowsPerColumn)
     return (cells + columns - 1) / columns;
 }
 
+// A choice's title in the person's language, its decimals written as the
+// cells write numbers ("1,544 Mbit/s (T1)").
+QString choiceTitle(const std::string& title)
+{
+    QString text = translatedCoreText(title);
+    const QChar point = QLatin1Char(QtField::decimalSeparator());
+    for (qsizetype i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == u'.' && text[i - 1].isDigit() && text[i + 1].isDigit())
+            text[i] = point;
+    return text;
+}
+
 }  // namespace
 
 namespace {
@@ -331,7 +343,7 @@ void FormWindow::createChoice(const ChoicePlan& c)
         radio->setObjectName(QString::fromStdString(c.outlet));
         auto* layout = new QVBoxLayout(radio);
         for (const ChoiceItem& item : c.items) {
-            auto* button = new QRadioButton(translatedCoreText(item.title));
+            auto* button = new QRadioButton(choiceTitle(item.title));
             radio->group()->addButton(button, item.tag);
             layout->addWidget(button);
         }
@@ -353,7 +365,7 @@ void FormWindow::createChoice(const ChoicePlan& c)
     nameChoiceListByItsLabel(popup);
     popup->setAccessibleName(title);
     for (const ChoiceItem& item : c.items)
-        popup->addItem(translatedCoreText(item.title), item.tag);
+        popup->addItem(choiceTitle(item.title), item.tag);
     popup->selectItemWithTag(c.initialTag);
     if (!c.action.empty() && connectAction(popup, c.action))
         connect(popup, &QComboBox::currentIndexChanged, this,

@@ -732,7 +732,7 @@ Versión %1</translation>
     </message>
     <message>
         <source>Radians and mils</source>
-        <translation>Radianes y miles</translation>
+        <translation>Radianes y milésimas</translation>
     </message>
     <message>
         <source>An&amp;gle</source>

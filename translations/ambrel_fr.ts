@@ -145,7 +145,7 @@
 &lt;li&gt;Un texte qui n’est pas un nombre est refusé avec le signal sonore et une note en bas de la fenêtre. Votre texte reste en place pour que vous puissiez le corriger, et rien d’autre ne change.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Autres calculatrices&lt;/h3&gt;
-&lt;p&gt;Le bouton &lt;b&gt;Autres calculatrices&lt;/b&gt; ouvre quatre petites calculatrices&#xa0;: durée de transfert, proportion, interpolation linéaire et rapport poids-puissance. Remplissez les champs et appuyez sur &lt;b&gt;Entrée&lt;/b&gt; ou sur &lt;b&gt;Calculer&lt;/b&gt;.&lt;/p&gt;
+&lt;p&gt;Le bouton &lt;b&gt;Autres calculatrices&lt;/b&gt; ouvre quatre petites calculatrices&#xa0;: durée de transfert, proportion, interpolation linéaire et rapport puissance/poids. Remplissez les champs et appuyez sur &lt;b&gt;Entrée&lt;/b&gt; ou sur &lt;b&gt;Calculer&lt;/b&gt;.&lt;/p&gt;
 &lt;h3&gt;La ligne de commande&lt;/h3&gt;
 &lt;p&gt;&lt;code&gt;ambrel length 1&#xa0;foot&lt;/code&gt;&lt;br/&gt;affiche toutes les longueurs pour 1&#xa0;pied sous forme de tableau lisible. Toutes les fenêtres et toutes les unités s’emploient de la même façon, par exemple &lt;code&gt;ambrel area 1&#xa0;acre&lt;/code&gt;&#xa0;; les guillemets autour d’une unité de plusieurs mots sont facultatifs&#xa0;: &lt;code&gt;ambrel velocity 60&#xa0;mile per hour&lt;/code&gt;. La ligne de commande emploie les noms anglais des fenêtres et des unités, quelle que soit la langue. Les résultats suivent les définitions exactes des unités&#xa0;; ajoutez &lt;code&gt;--classic&lt;/code&gt; pour convertir avec les tables classiques.&lt;/p&gt;
 &lt;p&gt;&lt;code&gt;ambrel run --tsv length FeetField=1&lt;/code&gt;&lt;br/&gt;exécute une fenêtre comme un script&#xa0;: l’étape &lt;code&gt;FeetField=1&lt;/code&gt; tape 1 dans le champ du pied et appuie sur Entrée. La sortie compte une ligne par champ&#xa0;: son nom, la valeur stockée (qui se relit exactement) et le texte qu’affiche la fenêtre, séparés par des tabulations. Ajoutez &lt;code&gt;--accuracy 6&lt;/code&gt; pour six décimales.&lt;/p&gt;
@@ -608,7 +608,7 @@ Version %1</translation>
     </message>
     <message>
         <source>Power to weight</source>
-        <translation>Rapport poids-puissance</translation>
+        <translation>Rapport puissance/poids</translation>
     </message>
     <message>
         <source>Power and weight (weight in any unit)</source>
@@ -632,7 +632,7 @@ Version %1</translation>
     </message>
     <message>
         <source>Power to &amp;weight…</source>
-        <translation>&amp;Rapport poids-puissance…</translation>
+        <translation>&amp;Rapport puissance/poids…</translation>
     </message>
     <message>
         <source>B is 0, and x = A × C ÷ B divides by it</source>

@@ -3,6 +3,8 @@
 // never cut off unseen, and no refusal, paste or message resizes a window.
 #include "gui_support.h"
 
+#include <QRadioButton>
+
 #include <limits>
 #include <memory>
 
@@ -55,6 +57,11 @@ TEST_P(LocaleRoundTrip, WhatACellShowsReadsBackWhenTyped)
     top->close();
     ASSERT_EQ(d.open("length"), top);
     EXPECT_EQ(cellOf(top, "MetersField")->text(), shown("3.0857e+22"));
+    // The rates a choice lists are written as the cells write numbers.
+    QStringList rates;
+    for (const QRadioButton* rate : d.open("file-transfer")->findChildren<QRadioButton*>())
+        rates << rate->text();
+    EXPECT_TRUE(rates.contains(shown("1.544 Mbit/s (T1)"))) << rates.join(u'|').toStdString();
     QLocale::setDefault(previous);
 }
 
