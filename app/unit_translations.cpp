@@ -42,7 +42,7 @@ struct Installed {
     std::unordered_map<std::string_view, const UnitTranslation*> byEnglish;
 };
 
-// Set once, when the desktop starts, before any window reads it.
+// Set when the desktop picks its language, before its windows are built.
 std::unique_ptr<const Installed>& installed()
 {
     static std::unique_ptr<const Installed> catalog;
@@ -58,34 +58,40 @@ struct EnglishNames {
     std::map<std::string, std::set<std::string>> rowsOfLabel;
 };
 
-EnglishNames englishNames()
+// Calls `f` with each row of every converter's tables and its window.
+template <class F>
+void eachTableRow(F f)
 {
-    EnglishNames names;
     for (const WindowEntry& entry : windowRegistry()) {
         if (!entry.def)
             continue;
-        const auto addRow = [&](const UnitRow& row) {
-            const std::string key = std::string(entry.cliName) + "/" + row.outlet;
-            const auto addName = [&](std::string_view written) {
-                const std::string name = normalizeUnitName(written);
-                names.rowsOfName[name].insert(key);
-                for (const std::string& plural : pluralsOf(name))
-                    names.rowsOfName[plural].insert(key);
-            };
-            addName(row.unit);
-            names.rowsOfLabel[row.unit].insert(key);
-            if (row.exactUnit) {
-                addName(row.exactUnit);
-                names.rowsOfLabel[row.exactUnit].insert(key);
-            }
-            eachName(row.aliases, addName);
-            eachName(row.symbols, [&](std::string_view s) { names.rowsOfSymbol[std::string(s)].insert(key); });
-        };
         for (const UnitRow& row : entry.def->rows)
-            addRow(row);
+            f(entry, row);
         for (const UnitRow& row : entry.def->altRows)
-            addRow(row);
+            f(entry, row);
     }
+}
+
+EnglishNames englishNames()
+{
+    EnglishNames names;
+    eachTableRow([&](const WindowEntry& entry, const UnitRow& row) {
+        const std::string key = std::string(entry.cliName) + "/" + row.outlet;
+        const auto addName = [&](std::string_view written) {
+            const std::string name = normalizeUnitName(written);
+            names.rowsOfName[name].insert(key);
+            for (const std::string& plural : pluralsOf(name))
+                names.rowsOfName[plural].insert(key);
+        };
+        addName(row.unit);
+        names.rowsOfLabel[row.unit].insert(key);
+        if (row.exactUnit) {
+            addName(row.exactUnit);
+            names.rowsOfLabel[row.exactUnit].insert(key);
+        }
+        eachName(row.aliases, addName);
+        eachName(row.symbols, [&](std::string_view s) { names.rowsOfSymbol[std::string(s)].insert(key); });
+    });
     return names;
 }
 
@@ -142,18 +148,10 @@ std::vector<std::string> translatableUnitNames()
         if (name && seen.insert(name).second)
             names.emplace_back(name);
     };
-    for (const WindowEntry& entry : windowRegistry()) {
-        if (!entry.def)
-            continue;
-        for (const UnitRow& row : entry.def->rows) {
-            add(row.unit);
-            add(row.exactUnit);
-        }
-        for (const UnitRow& row : entry.def->altRows) {
-            add(row.unit);
-            add(row.exactUnit);
-        }
-    }
+    eachTableRow([&](const WindowEntry&, const UnitRow& row) {
+        add(row.unit);
+        add(row.exactUnit);
+    });
     return names;
 }
 

@@ -36,7 +36,6 @@ public:
     // built.
     virtual void setExactDefinitions(bool on);
     bool exactDefinitions() const { return exact_; }
-    static constexpr const char* kClassicTitleSuffix = " — classic tables";
 
     // `amount` of the unit a person named `unit`, in the unit of cell
     // `fieldIndex`, exact where both units have exact sizes; none when the

@@ -248,7 +248,7 @@ TEST(ExactWindows, SwitchingConvertsTheLastEntryAgain)
     EXPECT_EQ(rig.value("Ipint"), classicPints);
     EXPECT_EQ(rig.value("Icookteaspoon"), classicTeaspoons);
     EXPECT_EQ(rig.cell("Mcooktablespoon").title(), "metric tablespoon");
-    EXPECT_EQ(rig.window.parts().window->title(), std::string("Volume") + WindowController::kClassicTitleSuffix);
+    EXPECT_EQ(rig.window.parts().window->title(), "Volume — classic tables");
 }
 
 TEST(ExactWindows, EachBoxOfTheFuelAndLightWindowKeepsItsEntry)
